@@ -1,0 +1,24 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace ferlo {
+
+// Writes text line by line, every line ended by CR LF, into a stream. Every
+// text file of the program goes through one; a failed write throws WriteError.
+class LineWriter {
+public:
+    // `name` names the destination in error messages.
+    LineWriter(std::ostream& out, std::string name);
+
+    void writeLine(std::string_view text);
+    const std::string& name() const { return name_; }
+
+private:
+    std::ostream& out_;
+    std::string name_;
+};
+
+}  // namespace ferlo

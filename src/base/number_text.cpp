@@ -1,0 +1,70 @@
+#include "base/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+namespace ferlo {
+
+namespace {
+
+constexpr std::size_t kLongestPlainText = 24;
+
+std::string toChars(double value, std::chars_format format) {
+    std::array<char, 400> buffer{};
+    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
+    if (error != std::errc{}) {
+        throw std::invalid_argument("number cannot be written");
+    }
+    return std::string(buffer.data(), end);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+std::string formatNumber(double value) {
+    if (!std::isfinite(value)) {
+        throw std::invalid_argument("a number that is not finite cannot be written");
+    }
+    if (value == 0.0) {
+        return "0";  // also for negative zero
+    }
+    // Plain decimal notation where it stays short, exponent form otherwise;
+    // both are the shortest text that reads back exactly.
+    std::string plain = toChars(value, std::chars_format::fixed);
+    if (plain.size() <= kLongestPlainText) {
+        return plain;
+    }
+    return toChars(value, std::chars_format::scientific);
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    text = trimBlanks(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '-' || text.front() == '+')) return std::nullopt;
+    }
+    if (text.empty()) return std::nullopt;
+    // Only digits, one sign, a point and an exponent: no "inf", "nan" or hex.
+    for (char c : text) {
+        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+        if (!allowed) return std::nullopt;
+    }
+    double value = 0.0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error != std::errc{} || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace ferlo

@@ -1,0 +1,82 @@
+#include "base/value_reader.h"
+
+#include <cmath>
+#include <limits>
+
+#include "base/file_errors.h"
+#include "base/number_text.h"
+
+namespace ferlo {
+
+ValueReader::ValueReader(std::istream& in, std::string fileName)
+    : in_(in), fileName_(std::move(fileName)) {}
+
+void ValueReader::fail(const std::string& what) const { throw ReadError(fileName_, line_, what); }
+
+std::string ValueReader::readLine() {
+    std::string line;
+    if (!std::getline(in_, line)) {
+        ++line_;
+        fail("unexpected end of file");
+    }
+    ++line_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+bool ValueReader::atEnd() { return in_.peek() == std::istream::traits_type::eof(); }
+
+void ValueReader::skipKeyword() { readLine(); }
+
+double ValueReader::readDouble() {
+    const std::string line = readLine();
+    const auto value = parseNumber(line);
+    if (!value) fail("\"" + line + "\" is not a number");
+    return *value;
+}
+
+std::int64_t ValueReader::readInteger(std::int64_t minimum, std::int64_t maximum) {
+    const double value = readDouble();
+    // A fraction is rounded to the nearest whole number, halves to even.
+    const double whole = std::nearbyint(value);
+    if (whole < static_cast<double>(minimum) || whole > static_cast<double>(maximum)) {
+        fail("the value is out of range");
+    }
+    return static_cast<std::int64_t>(whole);
+}
+
+std::int16_t ValueReader::readInt16() {
+    return static_cast<std::int16_t>(readInteger(std::numeric_limits<std::int16_t>::min(),
+                                                 std::numeric_limits<std::int16_t>::max()));
+}
+
+std::int32_t ValueReader::readInt32() {
+    return static_cast<std::int32_t>(readInteger(std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int16_t ValueReader::readCount(int minimum, int maximum, const char* what) {
+    const std::int16_t count = readInt16();
+    if (count < minimum || count > maximum) {
+        fail(std::string("the ") + what + " " + std::to_string(count) + " is not between " +
+             std::to_string(minimum) + " and " + std::to_string(maximum));
+    }
+    return count;
+}
+
+bool ValueReader::readBool() {
+    const std::string line = readLine();
+    if (line == "#TRUE#") return true;
+    if (line == "#FALSE#") return false;
+    fail("\"" + line + "\" is not #TRUE# or #FALSE#");
+}
+
+std::string ValueReader::readString() {
+    std::string line = readLine();
+    if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
+        return line.substr(1, line.size() - 2);
+    }
+    fail("a text between double quotes was expected");
+}
+
+}  // namespace ferlo

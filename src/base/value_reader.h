@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+namespace ferlo {
+
+// Reads the lines of a project or preferences file, one value per line, each
+// as the type of the field it fills. Accepts CR LF and LF line ends. Every
+// failure (end of file, a value that cannot be read, an integer out of the
+// field's range) throws ReadError naming the file and the line.
+class ValueReader {
+public:
+    ValueReader(std::istream& in, std::string fileName);
+
+    // A keyword line, read whole and not checked.
+    void skipKeyword();
+    // The next line as it stands (without its line end).
+    std::string readLine();
+
+    std::int16_t readInt16();
+    std::int32_t readInt32();
+    // A 16-bit count that must lie within [minimum, maximum]; checked before
+    // the caller allocates anything for it.
+    std::int16_t readCount(int minimum, int maximum, const char* what);
+    double readDouble();
+    bool readBool();
+    std::string readString();
+
+    bool atEnd();
+    int lineNumber() const { return line_; }  // of the line read last
+    const std::string& fileName() const { return fileName_; }
+
+    [[noreturn]] void fail(const std::string& what) const;
+
+private:
+    std::int64_t readInteger(std::int64_t minimum, std::int64_t maximum);
+
+    std::istream& in_;
+    std::string fileName_;
+    int line_ = 0;
+};
+
+}  // namespace ferlo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "base/line_writer.h"
+
+namespace ferlo {
+
+// Writes the lines of a project or preferences file: keyword lines as plain
+// text and one value per line (locale-free numbers, "#TRUE#"/"#FALSE#",
+// strings between double quotes). Every line ends in CR LF.
+class ValueWriter {
+public:
+    explicit ValueWriter(LineWriter& out) : out_(out) {}
+
+    void keyword(std::string_view name);
+    void integer(std::int64_t value);
+    void number(double value);
+    void boolean(bool value);
+    void string(std::string_view value);
+
+private:
+    LineWriter& out_;
+};
+
+}  // namespace ferlo

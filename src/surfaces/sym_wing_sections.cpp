@@ -1,0 +1,105 @@
+#include "surfaces/sym_wing_sections.h"
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+#include "base/units.h"
+
+namespace ferlo {
+
+void SymWingSections::init(const ColorRGB& defaultColor) {
+    Left = WingSection{};
+    Right = WingSection{};
+    nb = kBuiltInAirfoilPoints;
+    set_texture_filename("");
+    qualified_texture_filename.clear();
+    set_texture_loaded(false);
+    paint = kIdlePaint;
+    color = defaultColor;
+    allocate();
+    init_airfoil();
+    Left.init(*this);
+    Right.init(*this);
+}
+
+void SymWingSections::allocate() {
+    const std::size_t slots = nb > 0 ? static_cast<std::size_t>(nb) + 1 : 1;
+    airfoil.assign(slots, Point3D{});
+    sidePoints.assign(slots, Point2D{});
+    Left.init(*this);
+    Right.init(*this);
+}
+
+void SymWingSections::create() {
+    Left.init(*this);
+    Right.init(*this);
+    Left.create();
+    Right.createSymmetrical(Left);
+}
+
+void SymWingSections::init_airfoil() {
+    const AirfoilPoints& table = builtInAirfoil();
+    for (std::size_t i = 1; i < airfoil.size() && i < table.size(); ++i) airfoil[i] = table[i];
+    normalize_airfoil();
+}
+
+void SymWingSections::loadAirfoilFile(const std::string& filename) {
+    AirfoilPoints points = readXyAirfoil(filename);  // throws before anything changes
+    nb = static_cast<std::int16_t>(points.size() - 1);
+    allocate();
+    airfoil = std::move(points);
+    normalize_airfoil();
+}
+
+void SymWingSections::normalize_airfoil() {
+    const AirfoilThickness measured = measureAirfoilThickness(airfoil);
+    if (measured.measurable) {
+        thickness1 = measured.value;
+        thickness2 = measured.value;
+    }
+    // An airfoil without thickness keeps its heights as they are.
+    if (thickness1 == 0.0) return;
+    for (std::size_t i = 1; i < airfoil.size(); ++i) airfoil[i].z /= thickness1;
+}
+
+template <typename Convert>
+void SymWingSections::convertLengths(Convert convert) {
+    std::array<double*, 8> lengths{&span, &length1, &length2, &pos1, &pos2, &elevation1, &elevation2, &shift};
+    std::array<double, 8> converted{};
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        converted[i] = convert(*lengths[i]);
+        if (!std::isfinite(converted[i])) throw std::overflow_error("a length of the panel overflows");
+    }
+    for (std::size_t i = 0; i < lengths.size(); ++i) *lengths[i] = converted[i];
+}
+
+void SymWingSections::switchToInches() {
+    convertLengths([](double v) { return toInches(v); });
+}
+
+void SymWingSections::switchToMillimeters() {
+    convertLengths([](double v) { return toMillimeters(v); });
+}
+
+void SymWingSections::rescale(double k) {
+    convertLengths([k](double v) { return v * k; });
+}
+
+void SymWingSections::set_texture_filename(const std::string& value) {
+    Left.texture_filename = value;
+    Right.texture_filename = value;
+    texturePath = value;
+}
+
+void SymWingSections::set_texture_loaded(bool value) {
+    Left.texture_loaded = value;
+    Right.texture_loaded = value;
+}
+
+Point3D SymWingSections::airfoilPointGet(int i) const {
+    if (i < 1 || static_cast<std::size_t>(i) >= airfoil.size()) return {};
+    return airfoil[static_cast<std::size_t>(i)];
+}
+
+}  // namespace ferlo

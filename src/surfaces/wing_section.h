@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/geometry.h"
+
+namespace ferlo {
+
+class SymWingSections;
+
+// The 3D geometry of one half of a lifting-surface panel: the root and tip
+// sections as rings of points in model coordinates, a texture coordinate u
+// per point, and the half's texture state. `Left` lies on the positive-y
+// side; `Right` is built as its mirror image.
+class WingSection {
+public:
+    std::int16_t nb = 0;
+    double span = 0.0;   // negated in the mirrored half
+    double shift = 0.0;  // negated in the mirrored half
+    double length1 = 0.0;
+    double length2 = 0.0;
+    double thickness1 = 0.0;
+    double thickness2 = 0.0;
+    double pos1 = 0.0;
+    double pos2 = 0.0;
+    double elevation1 = 0.0;
+    double elevation2 = 0.0;
+    std::string airfoil_filename;
+    std::string texture_filename;
+    bool texture_loaded = false;
+    std::int32_t xtex = 0;  // power-of-two texture size; 0 until an image is loaded
+    std::int32_t ytex = 0;
+
+    // Copies the panel's values and airfoil; the texture fields stay.
+    void init(const SymWingSections& wg);
+    // Becomes the mirror image of `lwg` in the plane y = 0, then `create`.
+    void createSymmetrical(const WingSection& lwg);
+    // Builds the root and tip rings.
+    void create();
+    // Lays the image over the planform: u of every ring point. Does nothing
+    // before an image is loaded (`xtex` 0) or for a panel of span 0.
+    void create_texcoords();
+
+    // Points and coordinates 1 to `nb`; outside that range they read as zero.
+    Point3D point1Get(int i) const;
+    Point3D point2Get(int i) const;
+    double texcoord1Get(int i) const;
+    double texcoord2Get(int i) const;
+    Point3D airfoilPointGet(int i) const;
+
+    // The converted texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
+    const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }
+    void setTextureBytes(std::vector<std::uint8_t> bytes) { texture_bytes = std::move(bytes); }
+
+private:
+    void copyGeometry(const WingSection& other);
+    void computeSectionPoints(std::vector<Point3D>& points, const Point3D& origin, double chord,
+                              double thickness) const;
+
+    std::vector<Point3D> rootPoints;
+    std::vector<Point3D> tipPoints;
+    std::vector<Point3D> airfoil;
+    Point3D rootOrigin;
+    Point3D tipOrigin;
+    std::vector<std::uint8_t> texture_bytes;
+    std::vector<double> texcoord1;
+    std::vector<double> texcoord2;
+};
+
+}  // namespace ferlo

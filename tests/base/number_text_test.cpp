@@ -1,0 +1,59 @@
+#include "base/number_text.h"
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+namespace ferlo {
+namespace {
+
+struct FormatCase {
+    double value;
+    const char* text;
+};
+
+TEST(NumberText, FormatsShortestLocaleFreeText) {
+    const FormatCase cases[] = {
+        {0.0, "0"},     {-0.0, "0"},          {-12.5, "-12.5"}, {1.25, "1.25"},
+        {700.0, "700"}, {0.13, "0.13"},       {-0.5, "-0.5"},   {1e-5, "0.00001"},
+        {1.0 / 3.0, "0.3333333333333333"},    {254.0 / 25.4, "10"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatNumber(c.value), c.text) << c.value;
+}
+
+TEST(NumberText, EveryFormattedValueReadsBackExactly) {
+    const double values[] = {0.1, 1.0 / 3.0, 2.0 / 3.0 * 1e7, 123456.789, -1e-300, 1e300, 0.065 / 0.13,
+                             std::nextafter(1.0, 2.0)};
+    for (double v : values) {
+        const auto back = parseNumber(formatNumber(v));
+        ASSERT_TRUE(back.has_value()) << formatNumber(v);
+        EXPECT_EQ(*back, v) << formatNumber(v);
+    }
+}
+
+TEST(NumberText, RefusesValuesThatAreNotFinite) {
+    EXPECT_THROW(formatNumber(std::numeric_limits<double>::quiet_NaN()), std::invalid_argument);
+    EXPECT_THROW(formatNumber(std::numeric_limits<double>::infinity()), std::invalid_argument);
+}
+
+TEST(NumberText, ParsesEverySpellingAFileMayHold) {
+    const std::pair<const char*, double> cases[] = {
+        {".5", 0.5}, {"-.25", -0.25}, {"1E-05", 1e-5}, {"+3", 3.0}, {" 700 ", 700.0},
+        {"2.5e+2", 250.0}, {"-0", 0.0}, {"16\r", 16.0},
+    };
+    for (const auto& [text, value] : cases) {
+        const auto parsed = parseNumber(text);
+        ASSERT_TRUE(parsed.has_value()) << text;
+        EXPECT_EQ(*parsed, value) << text;
+    }
+}
+
+TEST(NumberText, RefusesTextThatIsNotANumber) {
+    const char* cases[] = {"", " ", "abc", "1,5", "1.5x", "inf", "nan", "0x10", "+-1", "1e999", "--1", "#TRUE#"};
+    for (const char* text : cases) EXPECT_FALSE(parseNumber(text).has_value()) << text;
+}
+
+}  // namespace
+}  // namespace ferlo
