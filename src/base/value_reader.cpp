@@ -40,7 +40,7 @@ std::int64_t ValueReader::readInteger(std::int64_t minimum, std::int64_t maximum
     // A fraction is rounded to the nearest whole number, halves to even.
     const double whole = std::nearbyint(value);
     if (whole < static_cast<double>(minimum) || whole > static_cast<double>(maximum)) {
-        fail("the value is out of range");
+        fail(formatNumber(value) + " does not fit the field");
     }
     return static_cast<std::int64_t>(whole);
 }

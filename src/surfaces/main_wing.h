@@ -74,6 +74,31 @@ private:
     void forEachWing(Action action) {
         for (int i = 1; i <= nbWings; ++i) action(wing(i));
     }
+
+public:
+    // The wing list in the project file (main_wing_records.cpp): `nbWings`,
+    // then one "Wing Type" record per panel; the "Airfoil" records of the
+    // panels stand in a list of their own, without a count.
+    //
+    // The readers check the panel count (1 to kMaxWingPanels) before they
+    // build anything and build every panel afresh. When a value cannot be
+    // read they throw ReadError; the list then holds the panels whose records
+    // were read completely, or stays as it was when there is none.
+    static constexpr int kMaxWingPanels = 1000;
+
+    void saveWings(ValueWriter& out) const;
+    // The current format: `nbWings` panels.
+    void readWings(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);
+    // Files 1.2 to 1.7.x, 0.3.1 to 1.1.x and 0.2 to 0.3.0, each with its own
+    // panel record. These files always hold two records: with a count of 2
+    // they become panels 1 and 2; with any other count the second record is
+    // read and dropped, and the list holds panel 1 only.
+    void readWingsV120(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);
+    void readWingsV101(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);
+    void readWingsV0212(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);
+    void saveWingsAirfoil(ValueWriter& out) const;
+    // One "Airfoil" record for each panel 1 to `nbWings` (files 1.7 and later).
+    void readWingsAirfoil(ValueReader& in);
 };
 
 }  // namespace ferlo

@@ -45,11 +45,14 @@ void SymWingSections::init_airfoil() {
 }
 
 void SymWingSections::loadAirfoilFile(const std::string& filename) {
-    AirfoilPoints points = readXyAirfoil(filename);  // throws before anything changes
+    adoptAirfoil(readXyAirfoil(filename));  // throws before anything changes
+    normalize_airfoil();
+}
+
+void SymWingSections::adoptAirfoil(AirfoilPoints points) {
     nb = static_cast<std::int16_t>(points.size() - 1);
     allocate();
     airfoil = std::move(points);
-    normalize_airfoil();
 }
 
 void SymWingSections::normalize_airfoil() {

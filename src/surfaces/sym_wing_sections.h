@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/value_reader.h"
+#include "base/value_writer.h"
 #include "surfaces/airfoil.h"
 #include "surfaces/wing_section.h"
 
@@ -69,7 +71,24 @@ public:
     ColorRGB colorGet() const { return color; }
     void colorSet(const ColorRGB& value) { color = value; }
 
+    // Project-file records (sym_wing_sections_records.cpp). A reader that
+    // meets a value it cannot read throws ReadError and leaves the panel as it
+    // was; `nb` changes only together with the airfoil points, through an
+    // "Airfoil" record.
+    // The "Wing Type" record: `nb`, the geometry and the colour.
+    void save(ValueWriter& out) const;
+    void read(ValueReader& in);
+    // The record of files 0.3.1 to 1.1.x: no colour.
+    void readV101(ValueReader& in);
+    // The record of files 0.2 to 0.3.0: an unused number before `nb`, no colour.
+    void readV0212(ValueReader& in);
+    // The "Airfoil" record: `nb`, then x and z of every point.
+    void save_airfoil(ValueWriter& out) const;
+    void read_airfoil(ValueReader& in);
+
 private:
+    // Takes `points` (entry 0 unused) as the airfoil, with `nb` to match.
+    void adoptAirfoil(AirfoilPoints points);
     // The heights in units of the airfoil's relative thickness.
     void normalize_airfoil();
     template <typename Convert>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "surfaces/main_wing.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo::testing {
@@ -31,6 +32,15 @@ inline SymWingSections defaultStabiliser() {
     stab.shift = 0;
     stab.init();
     return stab;
+}
+
+// The main wing of a new project: the default first panel only.
+inline MainWing defaultMainWing() {
+    MainWing wing;
+    wing.nbWings = 1;
+    wing.initWings();
+    wing.wings[1] = defaultWingPanel();
+    return wing;
 }
 
 }  // namespace ferlo::testing

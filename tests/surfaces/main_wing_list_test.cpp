@@ -9,13 +9,7 @@
 namespace ferlo {
 namespace {
 
-MainWing defaultMainWing() {
-    MainWing wing;
-    wing.nbWings = 1;
-    wing.initWings();
-    wing.wings[1] = testing::defaultWingPanel();
-    return wing;
-}
+using testing::defaultMainWing;
 
 TEST(MainWingList, AddedPanelsContinueThePreviousTip) {
     MainWing wing = defaultMainWing();
