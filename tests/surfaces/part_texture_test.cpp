@@ -5,6 +5,7 @@
 #include "base/recording_texture_upload.h"
 #include "support/default_aircraft.h"
 #include "support/fake_image_converter.h"
+#include "support/fin_texture_stand_in.h"
 
 namespace ferlo {
 namespace {
@@ -18,20 +19,7 @@ struct Services {
     TextureContext context{converter, progress, upload, notifier};
 };
 
-// The texture fields of the fin, as the fin will hand them over.
-struct FinStandIn {
-    std::string texture_filename;
-    bool texture_loaded = false;
-    std::int32_t xtex = 0;
-    std::int32_t ytex = 0;
-    std::vector<std::uint8_t> texture_bytes;
-    std::vector<std::int32_t> xtexSeenByCreate;
-
-    void textureMap(TextureContext& context) {
-        mapFinTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes},
-                      [this] { xtexSeenByCreate.push_back(xtex); }, context);
-    }
-};
+using FinStandIn = testing::FinTextureStandIn;
 
 SymWingSections panelWithTexture(const std::string& file) {
     SymWingSections panel = testing::defaultWingPanel();

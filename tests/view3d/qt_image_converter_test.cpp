@@ -1,5 +1,6 @@
 #include "view3d/qt_image_converter.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -12,8 +13,8 @@
 #include "base/recording_texture_upload.h"
 #include "base/texture_copies.h"
 #include "support/default_aircraft.h"
+#include "support/fin_texture_stand_in.h"
 #include "support/temp_dir.h"
-#include "surfaces/part_texture.h"
 #include "view3d/conversion_progress_window.h"
 
 namespace ferlo {
@@ -45,18 +46,6 @@ struct Services {
     TextureContext context{converter, progress, upload, notifier};
 };
 
-struct FinTexture {
-    std::string texture_filename;
-    bool texture_loaded = false;
-    std::int32_t xtex = 0;
-    std::int32_t ytex = 0;
-    std::vector<std::uint8_t> texture_bytes;
-
-    void map(TextureContext& context) {
-        mapFinTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes}, [] {}, context);
-    }
-};
-
 WingSection loadedHalf(const std::string& file, TextureContext& context) {
     SymWingSections panel = testing::defaultWingPanel();
     panel.create();
@@ -65,10 +54,10 @@ WingSection loadedHalf(const std::string& file, TextureContext& context) {
     return panel.Left;
 }
 
-FinTexture loadedFin(const std::string& file, TextureContext& context) {
-    FinTexture fin;
+testing::FinTextureStandIn loadedFin(const std::string& file, TextureContext& context) {
+    testing::FinTextureStandIn fin;
     fin.texture_filename = file;
-    fin.map(context);
+    fin.textureMap(context);
     return fin;
 }
 
@@ -90,13 +79,13 @@ TEST(QtImageConverter, RealFilesGetPowerOfTwoSizes) {
         const WingSection half = loadedHalf(tall, services.context);
         EXPECT_EQ(half.xtex, 512) << format;
         EXPECT_EQ(half.ytex, 256) << format;
-        const FinTexture fin = loadedFin(tall, services.context);
+        const testing::FinTextureStandIn fin = loadedFin(tall, services.context);
         EXPECT_EQ(fin.xtex, 256) << format;
         EXPECT_EQ(fin.ytex, 512) << format;
         EXPECT_EQ(fin.texture_bytes.size(), 256u * 512u * 3u) << format;
 
         const std::string wide = writeImage(dir, std::string("wide.") + format, format, 256, 128, smoothColour);
-        const FinTexture kept = loadedFin(wide, services.context);
+        const testing::FinTextureStandIn kept = loadedFin(wide, services.context);
         EXPECT_EQ(kept.xtex, 256) << format;
         EXPECT_EQ(kept.ytex, 128) << format;
     }
@@ -109,7 +98,7 @@ TEST(QtImageConverter, BitmapPixelsArriveExactlyAndTheHalfTurnsClockwise) {
     Services services;
     const std::string file = writeImage(dir, "pattern.bmp", "BMP", 256, 128, distinctColour);
 
-    const FinTexture fin = loadedFin(file, services.context);
+    const testing::FinTextureStandIn fin = loadedFin(file, services.context);
     const WingSection half = loadedHalf(file, services.context);
     ASSERT_EQ(half.xtex, 128);
     ASSERT_EQ(half.ytex, 256);
@@ -126,7 +115,7 @@ TEST(QtImageConverter, JpegPixelsArriveClose) {
     const testing::TempDir dir;
     Services services;
     const std::string file = writeImage(dir, "smooth.jpg", "JPEG", 256, 128, smoothColour);
-    const FinTexture fin = loadedFin(file, services.context);
+    const testing::FinTextureStandIn fin = loadedFin(file, services.context);
     int worst = 0;
     for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 256; ++x) {
