@@ -98,6 +98,10 @@ void SymWingSections::set_texture_filename(const std::string& value) {
 void SymWingSections::set_texture_loaded(bool value) {
     Left.texture_loaded = value;
     Right.texture_loaded = value;
+    if (!value) {
+        Left.forgetTextureFailure();
+        Right.forgetTextureFailure();
+    }
 }
 
 Point3D SymWingSections::airfoilPointGet(int i) const {

@@ -65,6 +65,8 @@ public:
 
     const std::string& texture_filename() const { return texturePath; }
     void set_texture_filename(const std::string& value);
+    // False after a new image is assigned: both halves load it again at their
+    // next texture mapping and report a failure of it again.
     void set_texture_loaded(bool value);
 
     Point3D airfoilPointGet(int i) const;  // zero outside 1..nb

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "surfaces/part_texture.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
@@ -95,6 +96,19 @@ void WingSection::create_texcoords() {
         texcoord1[k] = texcoord1[mirrored];
         texcoord2[k] = texcoord2[mirrored];
     }
+}
+
+void WingSection::textureMap(TextureContext& context) {
+    const TextureFields fields{texture_filename, texture_loaded, xtex, ytex, texture_bytes};
+    try {
+        mapPartTexture(fields, {true, TextureWrap::Clamp, [this] { create_texcoords(); }}, context);
+    } catch (const ImageError& error) {
+        if (reportedTextureFailure == texture_filename) return;
+        reportedTextureFailure = texture_filename;
+        context.notifier.textureFailed({kWingSectionTextureError, texture_filename, error.what()});
+        return;
+    }
+    reportedTextureFailure.clear();
 }
 
 Point3D WingSection::point1Get(int i) const { return entryOrZero(rootPoints, i); }

@@ -5,10 +5,14 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/texture_context.h"
 
 namespace ferlo {
 
 class SymWingSections;
+
+// The message a panel half gives when its texture image fails.
+inline constexpr const char* kWingSectionTextureError = "Error in wingSection texture mapping";
 
 // The 3D geometry of one half of a lifting-surface panel: the root and tip
 // sections as rings of points in model coordinates, a texture coordinate u
@@ -42,6 +46,13 @@ public:
     // Lays the image over the planform: u of every ring point. Does nothing
     // before an image is loaded (`xtex` 0) or for a panel of span 0.
     void create_texcoords();
+    // Makes the half's image the current OpenGL texture: loads it (turned a
+    // quarter turn) the first time after it was assigned, then uploads it at
+    // every call. A failing image is reported to the context's notifier once,
+    // until it loads or a new image is assigned; the half is left as it was.
+    void textureMap(TextureContext& context);
+    // A new image was assigned: a failure of it is reported again.
+    void forgetTextureFailure() { reportedTextureFailure.clear(); }
 
     // Points and coordinates 1 to `nb`; outside that range they read as zero.
     Point3D point1Get(int i) const;
@@ -67,6 +78,7 @@ private:
     std::vector<std::uint8_t> texture_bytes;
     std::vector<double> texcoord1;
     std::vector<double> texcoord2;
+    std::string reportedTextureFailure;  // the image whose failure was reported last
 };
 
 }  // namespace ferlo

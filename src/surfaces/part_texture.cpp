@@ -1,0 +1,76 @@
+#include "surfaces/part_texture.h"
+
+#include <cstddef>
+#include <new>
+
+#include "base/power_of_two_image.h"
+
+namespace ferlo {
+
+namespace {
+
+// Keeps the progress window's conversion open for one scope, so that it is
+// hidden however the conversion ends.
+class ProgressScope {
+public:
+    explicit ProgressScope(ConversionProgress& progress) : progress_(progress) { progress_.begin(); }
+    ~ProgressScope() { progress_.end(); }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+private:
+    ConversionProgress& progress_;
+};
+
+// The current image of the converter as texture bytes, column by column as
+// the progress window counts them.
+std::vector<std::uint8_t> readPixels(const ImageConverter& converter, TextureSize size,
+                                     ConversionProgress& progress) {
+    const auto width = static_cast<std::size_t>(size.width);
+    const auto height = static_cast<std::size_t>(size.height);
+    std::vector<std::uint8_t> bytes(width * height * 3);
+    for (std::size_t x = 0; x < width; ++x) {
+        progress.setValue(static_cast<int>(x * 100 / width));
+        for (std::size_t y = 0; y < height; ++y) {
+            const PixelRGB pixel = converter.pixel(static_cast<int>(x), static_cast<int>(y));
+            const std::size_t at = (y * width + x) * 3;
+            bytes[at] = pixel.red;
+            bytes[at + 1] = pixel.green;
+            bytes[at + 2] = pixel.blue;
+        }
+    }
+    return bytes;
+}
+
+void loadTexture(const TextureFields& part, const TextureSteps& steps, TextureContext& context) {
+    TextureSize size;
+    std::vector<std::uint8_t> bytes;
+    {
+        ProgressScope scope(context.progress);
+        size = loadPowerOfTwoImage(context.converter, part.texture_filename, steps.quarterTurn);
+        try {
+            bytes = readPixels(context.converter, size, context.progress);
+        } catch (const std::bad_alloc&) {
+            throw ImageError(part.texture_filename, "not enough memory for the texture");
+        }
+    }
+    part.xtex = size.width;
+    part.ytex = size.height;
+    part.texture_bytes = std::move(bytes);
+    part.texture_loaded = true;
+    if (steps.afterLoad) steps.afterLoad();
+}
+
+}  // namespace
+
+void mapPartTexture(const TextureFields& part, const TextureSteps& steps, TextureContext& context) {
+    if (part.texture_filename.empty()) return;
+    if (!part.texture_loaded) loadTexture(part, steps, context);
+    context.upload.upload(part.xtex, part.ytex, part.texture_bytes, steps.wrap);
+}
+
+void mapFinTexture(const TextureFields& fin, const std::function<void()>& create, TextureContext& context) {
+    mapPartTexture(fin, {false, TextureWrap::Clamp, create}, context);
+}
+
+}  // namespace ferlo

@@ -1,0 +1,65 @@
+#include "view3d/qt_image_converter.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QTransform>
+
+#include "base/file_errors.h"
+
+namespace ferlo {
+
+namespace {
+
+QString localPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+}  // namespace
+
+void QtImageConverter::load(const std::string& path) {
+    image_ = QImage();
+    file_ = path;
+    QImageReader reader(localPath(path));
+    reader.setDecideFormatFromContent(true);
+    const QImage loaded = reader.read();
+    if (loaded.isNull()) throw ImageError(path, reader.errorString().toStdString());
+    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    if (image_.isNull()) throw ImageError(path, "not enough memory for the image");
+}
+
+void QtImageConverter::turnQuarter() {
+    // A quarter turn exchanges the sides exactly; no pixel is interpolated.
+    image_ = image_.transformed(QTransform().rotate(90));
+}
+
+void QtImageConverter::resize(int width, int height) {
+    const QImage scaled = image_.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (scaled.isNull()) throw ImageError(file_, "the image cannot be scaled to that size");
+    image_ = scaled.convertToFormat(QImage::Format_RGB32);
+}
+
+PixelRGB QtImageConverter::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return {};
+    const QRgb rgb = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+    return {static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+            static_cast<std::uint8_t>(qBlue(rgb))};
+}
+
+void QtImageConverter::saveJpeg(const std::string& path) const { save(path, "jpeg", kJpegQuality); }
+
+// Qt writes a 32-bit image as a bitmap with 24 bits a pixel.
+void QtImageConverter::saveBitmap(const std::string& path) const { save(path, "bmp", -1); }
+
+void QtImageConverter::save(const std::string& path, const char* format, int quality) const {
+    if (image_.isNull()) throw WriteError(path + ": no image to write");
+    // Written beside the target and renamed over it, so a failed write
+    // leaves an existing file as it was.
+    QSaveFile file(localPath(path));
+    if (!file.open(QIODevice::WriteOnly)) throw WriteError(path + ": " + file.errorString().toStdString());
+    QImageWriter writer(&file, format);
+    writer.setQuality(quality);
+    if (!writer.write(image_)) throw WriteError(path + ": " + writer.errorString().toStdString());
+    if (!file.commit()) throw WriteError(path + ": " + file.errorString().toStdString());
+}
+
+}  // namespace ferlo

@@ -1,0 +1,202 @@
+#include "surfaces/part_texture.h"
+
+#include <gtest/gtest.h>
+
+#include "base/recording_texture_upload.h"
+#include "support/default_aircraft.h"
+#include "support/fake_image_converter.h"
+#include "support/fin_texture_stand_in.h"
+
+namespace ferlo {
+namespace {
+
+// The services a part's texture mapping uses, all fakes.
+struct Services {
+    testing::FakeImageConverter converter;
+    testing::RecordingProgress progress;
+    RecordingTextureUpload upload;
+    TextureErrorLog notifier;
+    TextureContext context{converter, progress, upload, notifier};
+};
+
+using FinStandIn = testing::FinTextureStandIn;
+
+SymWingSections panelWithTexture(const std::string& file) {
+    SymWingSections panel = testing::defaultWingPanel();
+    panel.create();
+    panel.set_texture_filename(file);
+    return panel;
+}
+
+void expectBytesOf(const std::vector<std::uint8_t>& bytes, std::size_t at, const PixelRGB& pixel) {
+    ASSERT_LE(at + 3, bytes.size());
+    EXPECT_EQ(bytes[at], pixel.red) << at;
+    EXPECT_EQ(bytes[at + 1], pixel.green) << at;
+    EXPECT_EQ(bytes[at + 2], pixel.blue) << at;
+}
+
+TEST(PartTexture, PanelHalfTurnsItsImageAndLaysItOverThePlanform) {
+    Services services;
+    services.converter.addImage("/img/wing.bmp", 300, 400);
+    SymWingSections panel = panelWithTexture("/img/wing.bmp");
+    panel.Left.textureMap(services.context);
+
+    const WingSection& half = panel.Left;
+    EXPECT_TRUE(half.texture_loaded);
+    EXPECT_EQ(half.xtex, 512);
+    EXPECT_EQ(half.ytex, 256);
+    ASSERT_EQ(half.textureBytes().size(), 512u * 256u * 3u);
+    // The bytes are the converted image, pixel (x, y) at (y * xtex + x) * 3.
+    expectBytesOf(half.textureBytes(), 0, services.converter.pixel(0, 0));
+    expectBytesOf(half.textureBytes(), 3, services.converter.pixel(1, 0));
+    expectBytesOf(half.textureBytes(), 512 * 3, services.converter.pixel(0, 1));
+    expectBytesOf(half.textureBytes(), (255 * 512 + 511) * 3, services.converter.pixel(511, 255));
+    // The quarter turn is clockwise: the source's bottom-left corner is the top-left.
+    EXPECT_EQ(services.converter.pixel(0, 0), testing::FakeImageConverter::pattern(0, 399));
+    // The texture coordinates were made with the new size (u = 0.5 x 256 / 512 at the trailing edge).
+    EXPECT_DOUBLE_EQ(half.texcoord1Get(1), (230.0 / 700.0) * 256.0 / 512.0);
+
+    ASSERT_EQ(services.upload.calls().size(), 1u);
+    const RecordingTextureUpload::Call& call = services.upload.calls()[0];
+    EXPECT_EQ(call.width, 512);
+    EXPECT_EQ(call.height, 256);
+    EXPECT_EQ(call.rgb, half.textureBytes());
+    EXPECT_EQ(call.wrap, TextureWrap::Clamp);
+    EXPECT_EQ(services.progress.begins, 1);
+    EXPECT_EQ(services.progress.ends, 1);
+    EXPECT_FALSE(services.progress.visible);
+    // The progress runs column by column from 0 to just under 100.
+    ASSERT_EQ(services.progress.values.size(), 512u);
+    EXPECT_EQ(services.progress.values.front(), 0);
+    EXPECT_EQ(services.progress.values.back(), 99);
+}
+
+TEST(PartTexture, FinUsesItsImageAsLoadedAndCreatesAfterLoading) {
+    Services services;
+    services.converter.addImage("/img/fin.bmp", 300, 400);
+    services.converter.addImage("/img/small.bmp", 256, 128);
+    FinStandIn fin;
+    fin.texture_filename = "/img/fin.bmp";
+    fin.textureMap(services.context);
+    EXPECT_EQ(fin.xtex, 256);
+    EXPECT_EQ(fin.ytex, 512);
+    EXPECT_TRUE(fin.texture_loaded);
+    EXPECT_EQ(fin.xtexSeenByCreate, std::vector<std::int32_t>{256});
+
+    fin.texture_filename = "/img/small.bmp";
+    fin.texture_loaded = false;
+    fin.textureMap(services.context);
+    EXPECT_EQ(fin.xtex, 256);
+    EXPECT_EQ(fin.ytex, 128);
+    // Not turned, not scaled: the bytes are the image's own pixels.
+    expectBytesOf(fin.texture_bytes, 3, testing::FakeImageConverter::pattern(1, 0));
+    expectBytesOf(fin.texture_bytes, 256 * 3, testing::FakeImageConverter::pattern(0, 1));
+    ASSERT_EQ(services.upload.calls().size(), 2u);
+    EXPECT_EQ(services.upload.calls()[1].width, 256);
+    EXPECT_EQ(services.upload.calls()[1].height, 128);
+}
+
+TEST(PartTexture, WithoutAnImageNothingHappens) {
+    Services services;
+    SymWingSections panel = panelWithTexture("");
+    panel.Left.textureMap(services.context);
+    FinStandIn fin;
+    fin.textureMap(services.context);
+    EXPECT_TRUE(services.upload.calls().empty());
+    EXPECT_EQ(services.converter.loads, 0);
+    EXPECT_EQ(services.progress.begins, 0);
+    EXPECT_FALSE(panel.Left.texture_loaded);
+    EXPECT_TRUE(fin.xtexSeenByCreate.empty());
+}
+
+TEST(PartTexture, ALoadedTextureIsUploadedAgainWithoutLoading) {
+    Services services;
+    services.converter.addImage("/img/wing.bmp", 64, 32);
+    SymWingSections panel = panelWithTexture("/img/wing.bmp");
+    panel.Left.textureMap(services.context);
+    // A changed geometry keeps the texture coordinates of the load.
+    const double u = panel.Left.texcoord1Get(1);
+    panel.length1 = 400;
+    panel.create();
+    panel.Left.textureMap(services.context);
+
+    EXPECT_EQ(services.converter.loads, 1);
+    EXPECT_EQ(services.progress.begins, 1);
+    ASSERT_EQ(services.upload.calls().size(), 2u);
+    EXPECT_EQ(services.upload.calls()[1].rgb, services.upload.calls()[0].rgb);
+    EXPECT_EQ(services.upload.calls()[1].width, 32);
+    EXPECT_EQ(panel.Left.texcoord1Get(1), u);
+}
+
+// Draws the panel's halves as the 3D view does, once per rendering.
+void renderPanel(SymWingSections& panel, TextureContext& context) {
+    panel.Left.textureMap(context);
+    panel.Right.textureMap(context);
+}
+
+TEST(PartTexture, AFailingImageGivesOneMessageAndLeavesTheHalfUnloaded) {
+    Services services;
+    SymWingSections panel = panelWithTexture("/img/missing.bmp");
+    renderPanel(panel, services.context);
+    const std::vector<TextureFailure> shown = services.notifier.takePending();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].message, "Error in wingSection texture mapping");
+    EXPECT_EQ(shown[0].file, "/img/missing.bmp");
+    EXPECT_FALSE(panel.Left.texture_loaded);
+    EXPECT_FALSE(panel.Right.texture_loaded);
+    EXPECT_EQ(panel.Left.xtex, 0);
+    EXPECT_TRUE(services.upload.calls().empty());
+    EXPECT_FALSE(services.progress.visible);
+    EXPECT_EQ(services.progress.ends, services.progress.begins);
+
+    // The next renderings try again but do not repeat the message.
+    renderPanel(panel, services.context);
+    EXPECT_EQ(services.converter.loads, 4);
+    EXPECT_TRUE(services.notifier.takePending().empty());
+
+    // Assigning the image again makes a failure worth a message again.
+    panel.set_texture_filename("/img/missing.bmp");
+    panel.set_texture_loaded(false);
+    renderPanel(panel, services.context);
+    EXPECT_EQ(services.notifier.takePending().size(), 1u);
+}
+
+TEST(PartTexture, AFailureWhileReadingPixelsHidesTheProgressAndChangesNothing) {
+    Services services;
+    services.converter.addImage("/img/wing.bmp", 64, 32);
+    services.converter.failPixelRead = true;
+    SymWingSections panel = panelWithTexture("/img/wing.bmp");
+    renderPanel(panel, services.context);
+    EXPECT_EQ(services.notifier.takePending().size(), 1u);
+    EXPECT_FALSE(services.progress.visible);
+    EXPECT_EQ(services.progress.ends, 2);
+    EXPECT_FALSE(panel.Left.texture_loaded);
+    EXPECT_EQ(panel.Left.xtex, 0);
+    EXPECT_TRUE(panel.Left.textureBytes().empty());
+
+    // Once the image reads, the half loads it and the message is not repeated.
+    services.converter.failPixelRead = false;
+    renderPanel(panel, services.context);
+    EXPECT_TRUE(panel.Left.texture_loaded);
+    EXPECT_EQ(services.upload.calls().size(), 2u);
+    EXPECT_TRUE(services.notifier.takePending().empty());
+}
+
+TEST(PartTexture, FinFailuresReachTheCaller) {
+    Services services;
+    services.converter.addImage("/img/huge.bmp", 40000, 40000);
+    for (const char* file : {"/img/missing.bmp", "/img/huge.bmp"}) {
+        FinStandIn fin;
+        fin.texture_filename = file;
+        EXPECT_THROW(fin.textureMap(services.context), ImageError) << file;
+        EXPECT_FALSE(fin.texture_loaded);
+        EXPECT_EQ(fin.xtex, 0);
+        EXPECT_TRUE(fin.xtexSeenByCreate.empty());
+    }
+    EXPECT_FALSE(services.progress.visible);
+    EXPECT_EQ(services.progress.ends, 2);
+    EXPECT_TRUE(services.notifier.takePending().empty());
+}
+
+}  // namespace
+}  // namespace ferlo

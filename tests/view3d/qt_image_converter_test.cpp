@@ -1,0 +1,208 @@
+#include "view3d/qt_image_converter.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+#include "base/file_errors.h"
+#include "base/recording_texture_upload.h"
+#include "base/texture_copies.h"
+#include "support/default_aircraft.h"
+#include "support/fin_texture_stand_in.h"
+#include "support/temp_dir.h"
+#include "view3d/conversion_progress_window.h"
+
+namespace ferlo {
+namespace {
+
+// Every pixel its own colour, for files that keep pixels exactly (BMP).
+QRgb distinctColour(int x, int y) { return qRgb(x % 256, y % 256, (x * 7 + y * 3) % 256); }
+// Smooth colours over images up to 400 pixels, which JPEG keeps closely.
+QRgb smoothColour(int x, int y) { return qRgb(x * 255 / 400, y * 255 / 400, 128); }
+
+template <typename Colour>
+std::string writeImage(const testing::TempDir& dir, const std::string& name, const char* format, int width,
+                       int height, Colour colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, colour(x, y));
+    }
+    const std::string path = (dir.path() / name).string();
+    EXPECT_TRUE(image.save(QString::fromStdString(path), format, 95)) << path;
+    return path;
+}
+
+// The real services of the 3D view, with a recording upload.
+struct Services {
+    QtImageConverter converter;
+    ConversionProgressWindow progress;
+    RecordingTextureUpload upload;
+    TextureErrorLog notifier;
+    TextureContext context{converter, progress, upload, notifier};
+};
+
+WingSection loadedHalf(const std::string& file, TextureContext& context) {
+    SymWingSections panel = testing::defaultWingPanel();
+    panel.create();
+    panel.set_texture_filename(file);
+    panel.Left.textureMap(context);
+    return panel.Left;
+}
+
+testing::FinTextureStandIn loadedFin(const std::string& file, TextureContext& context) {
+    testing::FinTextureStandIn fin;
+    fin.texture_filename = file;
+    fin.textureMap(context);
+    return fin;
+}
+
+QRgb textureRgb(const std::vector<std::uint8_t>& bytes, int xtex, int x, int y) {
+    const auto at = static_cast<std::size_t>((y * xtex + x) * 3);
+    return qRgb(bytes.at(at), bytes.at(at + 1), bytes.at(at + 2));
+}
+
+int channelDistance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+TEST(QtImageConverter, RealFilesGetPowerOfTwoSizes) {
+    const testing::TempDir dir;
+    Services services;
+    for (const char* format : {"BMP", "JPEG"}) {
+        const std::string name = std::string("tall.") + format;
+        const std::string tall = writeImage(dir, name, format, 300, 400, smoothColour);
+        const WingSection half = loadedHalf(tall, services.context);
+        EXPECT_EQ(half.xtex, 512) << format;
+        EXPECT_EQ(half.ytex, 256) << format;
+        const testing::FinTextureStandIn fin = loadedFin(tall, services.context);
+        EXPECT_EQ(fin.xtex, 256) << format;
+        EXPECT_EQ(fin.ytex, 512) << format;
+        EXPECT_EQ(fin.texture_bytes.size(), 256u * 512u * 3u) << format;
+
+        const std::string wide = writeImage(dir, std::string("wide.") + format, format, 256, 128, smoothColour);
+        const testing::FinTextureStandIn kept = loadedFin(wide, services.context);
+        EXPECT_EQ(kept.xtex, 256) << format;
+        EXPECT_EQ(kept.ytex, 128) << format;
+    }
+    EXPECT_TRUE(services.notifier.takePending().empty());
+    EXPECT_FALSE(services.progress.isVisible());
+}
+
+TEST(QtImageConverter, BitmapPixelsArriveExactlyAndTheHalfTurnsClockwise) {
+    const testing::TempDir dir;
+    Services services;
+    const std::string file = writeImage(dir, "pattern.bmp", "BMP", 256, 128, distinctColour);
+
+    const testing::FinTextureStandIn fin = loadedFin(file, services.context);
+    const WingSection half = loadedHalf(file, services.context);
+    ASSERT_EQ(half.xtex, 128);
+    ASSERT_EQ(half.ytex, 256);
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            ASSERT_EQ(textureRgb(fin.texture_bytes, 256, x, y), distinctColour(x, y)) << x << ", " << y;
+            // Turned clockwise: the source's bottom-left corner becomes the top-left.
+            ASSERT_EQ(textureRgb(half.textureBytes(), 128, 127 - y, x), distinctColour(x, y)) << x << ", " << y;
+        }
+    }
+}
+
+TEST(QtImageConverter, JpegPixelsArriveClose) {
+    const testing::TempDir dir;
+    Services services;
+    const std::string file = writeImage(dir, "smooth.jpg", "JPEG", 256, 128, smoothColour);
+    const testing::FinTextureStandIn fin = loadedFin(file, services.context);
+    int worst = 0;
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            worst = std::max(worst, channelDistance(textureRgb(fin.texture_bytes, 256, x, y), smoothColour(x, y)));
+        }
+    }
+    EXPECT_LE(worst, 12);
+}
+
+std::string fileStart(const std::string& path, std::size_t count) {
+    return testing::TempDir::read(path).substr(0, count);
+}
+
+TEST(QtImageConverter, CopiesAreTwentyFourBitBitmapsAndJpegs) {
+    const testing::TempDir sources;
+    const testing::TempDir project;
+    QtImageConverter converter;
+
+    // A JPEG source keeps its title in the project: a bitmap named ".jpg".
+    const std::string photo = writeImage(sources, "photo.jpg", "JPEG", 300, 400, smoothColour);
+    saveTarget(converter, photo, "photo.jpg", project.path());
+    const std::string copy = (project.path() / "photo.jpg").string();
+    const std::string header = fileStart(copy, 30);
+    ASSERT_EQ(header.size(), 30u);
+    EXPECT_EQ(header.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(header[28]) | static_cast<unsigned char>(header[29]) << 8, 24);
+    converter.load(copy);  // recognised by its content
+    EXPECT_EQ(converter.width(), 256);
+    EXPECT_EQ(converter.height(), 512);
+
+    // The JPEG copy of a bitmap for the world file, turned like the wing half's texture.
+    const std::string bitmap = writeImage(sources, "wing.bmp", "BMP", 300, 400, smoothColour);
+    EXPECT_EQ(convertJPG(converter, bitmap, "wing.bmp", project.path()), "wing.jpg");
+    const std::string jpeg = (project.path() / "wing.jpg").string();
+    EXPECT_EQ(fileStart(jpeg, 3), "\xFF\xD8\xFF");
+    QImageReader reader(QString::fromStdString(jpeg));
+    reader.setDecideFormatFromContent(true);
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage world = reader.read();
+    ASSERT_EQ(world.size(), QSize(512, 256));
+
+    Services services;
+    const WingSection half = loadedHalf(bitmap, services.context);
+    int worst = 0;
+    for (int y = 0; y < 256; y += 5) {
+        for (int x = 0; x < 512; x += 5) {
+            worst = std::max(worst, channelDistance(world.pixel(x, y), textureRgb(half.textureBytes(), 512, x, y)));
+        }
+    }
+    EXPECT_LE(worst, 12);
+}
+
+TEST(QtImageConverter, UnusableFilesAreImageErrors) {
+    const testing::TempDir dir;
+    QtImageConverter converter;
+    // A bitmap header claiming 100000 x 100000 pixels, and nothing after it.
+    std::string huge = "BM";
+    huge += std::string(12, '\0');
+    const unsigned char info[] = {40, 0, 0, 0, 0xA0, 0x86, 0x01, 0, 0xA0, 0x86, 0x01, 0, 1, 0, 24, 0};
+    huge += std::string(reinterpret_cast<const char*>(info), sizeof info);
+    huge += std::string(24, '\0');
+    const std::string files[] = {(dir.path() / "missing.bmp").string(), dir.write("empty.bmp", ""),
+                                 dir.write("text.jpg", "not an image"), dir.write("huge.bmp", huge)};
+    for (const std::string& file : files) {
+        EXPECT_THROW(converter.load(file), ImageError) << file;
+        EXPECT_EQ(converter.width(), 0) << file;
+    }
+    // Nothing loaded, nothing to write.
+    EXPECT_THROW(converter.saveBitmap((dir.path() / "out.bmp").string()), WriteError);
+
+    Services services;
+    SymWingSections panel = testing::defaultWingPanel();
+    panel.create();
+    panel.set_texture_filename(files[2]);
+    panel.Left.textureMap(services.context);
+    panel.Right.textureMap(services.context);
+    EXPECT_EQ(services.notifier.takePending().size(), 1u);
+    EXPECT_FALSE(panel.Left.texture_loaded);
+    EXPECT_FALSE(services.progress.isVisible());
+}
+
+TEST(QtImageConverter, AnUnwritableCopyIsAWriteError) {
+    const testing::TempDir dir;
+    QtImageConverter converter;
+    converter.load(writeImage(dir, "a.bmp", "BMP", 8, 8, smoothColour));
+    EXPECT_THROW(converter.saveJpeg((dir.path() / "no-such-folder" / "a.jpg").string()), WriteError);
+}
+
+}  // namespace
+}  // namespace ferlo
