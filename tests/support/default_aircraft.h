@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surfaces/sym_wing_sections.h"
+#include "surfaces/vert_wing_section.h"
 
 namespace ferlo::testing {
 
@@ -31,6 +32,13 @@ inline SymWingSections defaultStabiliser() {
     stab.shift = 0;
     stab.init();
     return stab;
+}
+
+// The fin of a new project, initialised.
+inline VertWingSection defaultFin() {
+    VertWingSection fin;
+    fin.init();
+    return fin;
 }
 
 }  // namespace ferlo::testing
