@@ -6,6 +6,7 @@
 #include "base/view_state.h"
 #include "surfaces/main_wing.h"
 #include "surfaces/sym_wing_sections.h"
+#include "surfaces/vert_wing_section.h"
 
 namespace ferlo {
 
@@ -21,6 +22,7 @@ public:
 
     MainWing mainWing;
     SymWingSections stab;
+    VertWingSection fin;
 
     // The unit every stored length is in.
     LengthUnit units = LengthUnit::Millimeters;

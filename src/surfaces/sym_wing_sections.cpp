@@ -1,10 +1,9 @@
 #include "surfaces/sym_wing_sections.h"
 
 #include <array>
-#include <cmath>
-#include <stdexcept>
 
 #include "base/units.h"
+#include "surfaces/length_conversion.h"
 
 namespace ferlo {
 
@@ -68,13 +67,8 @@ void SymWingSections::normalize_airfoil() {
 
 template <typename Convert>
 void SymWingSections::convertLengths(Convert convert) {
-    std::array<double*, 8> lengths{&span, &length1, &length2, &pos1, &pos2, &elevation1, &elevation2, &shift};
-    std::array<double, 8> converted{};
-    for (std::size_t i = 0; i < lengths.size(); ++i) {
-        converted[i] = convert(*lengths[i]);
-        if (!std::isfinite(converted[i])) throw std::overflow_error("a length of the panel overflows");
-    }
-    for (std::size_t i = 0; i < lengths.size(); ++i) *lengths[i] = converted[i];
+    convertAllLengths(std::array<double*, 8>{&span, &length1, &length2, &pos1, &pos2, &elevation1, &elevation2, &shift},
+                      convert, "panel");
 }
 
 void SymWingSections::switchToInches() {

@@ -1,23 +1,11 @@
 #include "surfaces/wing_section.h"
 
-#include <cmath>
-
+#include "base/one_based.h"
 #include "surfaces/part_texture.h"
+#include "surfaces/planform_texcoords.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
-
-namespace {
-
-template <typename T>
-T entryOrZero(const std::vector<T>& values, int i) {
-    if (i < 1 || static_cast<std::size_t>(i) >= values.size()) return T{};
-    return values[static_cast<std::size_t>(i)];
-}
-
-std::size_t slots(std::int16_t nb) { return nb > 0 ? static_cast<std::size_t>(nb) + 1 : 1; }
-
-}  // namespace
 
 void WingSection::init(const SymWingSections& wg) {
     span = wg.span;
@@ -32,7 +20,7 @@ void WingSection::init(const SymWingSections& wg) {
     pos2 = wg.pos2;
     nb = wg.nb;
     airfoil_filename = wg.airfoil_filename;
-    airfoil.assign(slots(nb), Point3D{});
+    airfoil.assign(oneBasedSlots(nb), Point3D{});
     for (int i = 1; i <= nb; ++i) airfoil[static_cast<std::size_t>(i)] = wg.airfoilPointGet(i);
 }
 
@@ -55,7 +43,7 @@ void WingSection::createSymmetrical(const WingSection& lwg) {
     copyGeometry(lwg);
     span = -lwg.span;
     shift = -lwg.shift;
-    airfoil.assign(slots(nb), Point3D{});
+    airfoil.assign(oneBasedSlots(nb), Point3D{});
     for (int i = 1; i <= nb; ++i) airfoil[static_cast<std::size_t>(i)] = lwg.airfoilPointGet(i);
     create();
 }
@@ -63,9 +51,9 @@ void WingSection::createSymmetrical(const WingSection& lwg) {
 void WingSection::create() {
     rootOrigin = {pos1, shift, elevation1};
     tipOrigin = {rootOrigin.x + pos2, rootOrigin.y + span, rootOrigin.z + elevation2};
-    rootPoints.assign(slots(nb), Point3D{});
+    rootPoints.assign(oneBasedSlots(nb), Point3D{});
     computeSectionPoints(rootPoints, rootOrigin, length1, thickness1);
-    tipPoints.assign(slots(nb), Point3D{});
+    tipPoints.assign(oneBasedSlots(nb), Point3D{});
     computeSectionPoints(tipPoints, tipOrigin, length2, thickness2);
 }
 
@@ -80,22 +68,8 @@ void WingSection::computeSectionPoints(std::vector<Point3D>& points, const Point
 
 void WingSection::create_texcoords() {
     if (xtex == 0 || span == 0.0 || nb < 1) return;
-    texcoord1.assign(slots(nb), 0.0);
-    texcoord2.assign(slots(nb), 0.0);
-    const double aspect = static_cast<double>(ytex) / static_cast<double>(xtex);
-    const int firstSurface = (nb + 1) / 2;  // the middle point too when nb is odd
-    for (int i = 1; i <= firstSurface; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        texcoord1[k] = ((point1Get(i).x - pos1) / span) * aspect;
-        texcoord2[k] = ((point2Get(i).x - pos1) / span) * aspect;
-    }
-    // The second surface shows the image column of the mirrored index.
-    for (int i = firstSurface + 1; i <= nb; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const auto mirrored = static_cast<std::size_t>(nb + 1 - i);
-        texcoord1[k] = texcoord1[mirrored];
-        texcoord2[k] = texcoord2[mirrored];
-    }
+    texcoord1 = planformTexcoords(rootPoints, nb, pos1, span, xtex, ytex);
+    texcoord2 = planformTexcoords(tipPoints, nb, pos1, span, xtex, ytex);
 }
 
 void WingSection::textureMap(TextureContext& context) {

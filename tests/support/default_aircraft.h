@@ -2,6 +2,7 @@
 
 #include "surfaces/main_wing.h"
 #include "surfaces/sym_wing_sections.h"
+#include "surfaces/vert_wing_section.h"
 
 namespace ferlo::testing {
 
@@ -41,6 +42,13 @@ inline MainWing defaultMainWing() {
     wing.initWings();
     wing.wings[1] = defaultWingPanel();
     return wing;
+}
+
+// The fin of a new project, initialised.
+inline VertWingSection defaultFin() {
+    VertWingSection fin;
+    fin.init();
+    return fin;
 }
 
 }  // namespace ferlo::testing

@@ -1,0 +1,179 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/canvas.h"
+#include "base/drag_delta.h"
+#include "base/dxf_writer.h"
+#include "base/geometry.h"
+#include "base/value_reader.h"
+#include "base/value_writer.h"
+#include "base/view_state.h"
+#include "surfaces/view_outline.h"
+
+namespace ferlo {
+
+// The fin with its rudder: a vertical trapezoid standing on the fuselage axis,
+// root chord `length1` at height `shift`, tip chord `length2` `span` higher,
+// the tip leading edge `pos2` aft of the root's at `pos1`. Lengths are in the
+// current unit; the relative thicknesses are ratios.
+//
+// When `offset1` or `offset2` is not 0 the fin is a twin fin: a second fin,
+// never stored, stands mirrored about the plane of symmetry. The Front and
+// VTop views, their printouts and DXF files and the 3D accessors derive it;
+// in the Side view both coincide.
+class VertWingSection {
+public:
+    // Start values of the drag under way (which ones depends on `paint`).
+    double initval = 0.0;
+    double initval2 = 0.0;
+    double initval3 = 0.0;
+    std::int16_t nb = 0;  // points of each 3D section
+    double span = 0.0;
+    double length1 = 0.0;
+    double length2 = 0.0;
+    double thickness1 = 0.0;
+    double thickness2 = 0.0;
+    double pos1 = 0.0;
+    double pos2 = 0.0;     // tip leading edge aft of the root's (sweep)
+    double shift = 0.0;    // height of the root
+    double offset1 = 0.0;  // lateral position of the root's centre line
+    double offset2 = 0.0;  // of the tip's, relative to the root's
+    std::int32_t paint = kIdlePaint;  // hit code grabbed at mouse-down
+    bool selected = false;            // the pointer is over an edge or corner
+    std::int32_t selected_part = 0;   // hit code of the last hover test
+    std::string texture_filename;     // full path; empty for none
+    std::string qualified_texture_filename;  // the name as the project file stores it
+    bool texture_loaded = false;
+    std::int32_t xtex = 0;  // power-of-two texture size, set when the image is loaded
+    std::int32_t ytex = 0;
+
+    // Hit codes of the Front and Side views.
+    static constexpr std::int32_t kTipEdge = 0;
+    static constexpr std::int32_t kTipTrailingCorner = 2;
+    static constexpr std::int32_t kRootTrailingCorner = 3;
+    static constexpr std::int32_t kRootEdge = 4;
+    static constexpr std::int32_t kNothing = 5;
+    static constexpr std::int32_t kTipLeadingCorner = 7;
+    static constexpr std::int32_t kRootLeadingCorner = 8;
+    static constexpr std::int32_t kIdlePaint = kNothing;
+
+    // `which` of the draw operations.
+    static constexpr std::int32_t kDrawNormal = 5;    // Front: black
+    static constexpr std::int32_t kDrawEditable = 4;  // Side: black with the highlighted edges
+    static constexpr std::int32_t kDrawInactive = 6;  // every edge in colorInactive
+    static constexpr std::int32_t kDrawErase = 9;     // Front: white over the stored outline
+
+    // The section point counts a project file may bring: the smallest ring
+    // with points off the centre line on both sides, up to a bound that keeps
+    // the 3D scene and the exports small. The program itself writes 16.
+    static constexpr int kMinSectionPoints = 5;
+    static constexpr int kMaxSectionPoints = 10000;
+
+    bool isTwin() const { return offset1 != 0.0 || offset2 != 0.0; }
+
+    // A new project's fin: a single fin with the default geometry, colour and
+    // no texture; its 3D sections are rebuilt.
+    void init(const ColorRGB& defaultColor = kDefaultPartColor);
+
+    // The "Rudder" record of the project file. Each reader reads the whole
+    // record before the fin changes: a record that cannot be read (a value
+    // that is not a number, a section point count outside
+    // kMinSectionPoints..kMaxSectionPoints) throws ReadError and leaves the
+    // fin as it was. A reader rebuilds the 3D sections for the new count.
+    void save(ValueWriter& out) const;
+    void read(ValueReader& in);       // files 1.2 and later
+    void readV101(ValueReader& in);   // 0.3.1 to 1.1.x: no colour
+    void readV030(ValueReader& in);   // 0.3.0: a leading number, no colour
+    void readV0212(ValueReader& in);  // 0.2 and 0.2.12: no offsets either
+
+    // The eight lengths, all or none: a result that is not finite throws
+    // std::overflow_error and changes nothing. The 3D sections are rebuilt
+    // by the caller.
+    void switchToInches();
+    void switchToMillimeters();
+    void rescale(double k);
+
+    // Front view: the trapezoid of the maximum thickness, y to the right and
+    // z up; the root edge (4) and the tip edge (0) can be dragged.
+    std::int32_t testPositionFront(double x, double y) const;
+    void initMouseValFront(const ViewState& view);
+    void drawFront(const ViewContext& context, std::int32_t which = kDrawNormal) const;
+    void computeFrontPoints(double zoom, double xoff, double yoff);
+    void printFront(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void selectsFront(const ViewContext& context, double x, double y);
+    void saveDXF_front(DxfFile& file) const;
+
+    // Side view: the side outline, x aft to the right and z up; the root and
+    // tip edges and the four corners can be dragged.
+    void initMouseValSide(const ViewState& view);
+    std::int32_t testPositionSide(double x, double y) const;
+    void drawSide(const ViewContext& context, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
+                  std::int16_t selected2 = -1, std::int16_t selected3 = -1, std::int16_t selected4 = -1,
+                  std::int32_t which = kDrawEditable);
+    void selectsSide(const ViewContext& context, double x, double y);
+    void printSide(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void saveDXF_side(DxfFile& file) const;
+
+    // VTop view: the rectangle under the root section, for reference only.
+    void drawVTop(const ViewContext& context) const;
+    void computeVTopPoints(double zoom, double xoff, double yoff);
+    void saveDXF_vtop(DxfFile& file) const;
+
+    // The 3D root and tip sections from the built-in symmetric profile, and
+    // their texture coordinates while `texture_loaded` is set.
+    void create();
+
+    // Section point i, 1 to `nb` (zero outside); with `twin` the point of the
+    // mirrored fin: the section moved to the other side of the plane of
+    // symmetry, its point order kept.
+    Point3D point1Get(int i, bool twin = false) const;
+    Point3D point2Get(int i, bool twin = false) const;
+    // Texture coordinate u of section point i (zero outside 1..nb or before
+    // a create with a texture).
+    double texcoord1Get(int i) const;
+    double texcoord2Get(int i) const;
+    ColorRGB colorGet() const { return color; }
+    void colorSet(const ColorRGB& value) { color = value; }
+
+    // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
+    const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }
+    void setTextureBytes(std::vector<std::uint8_t> bytes) { texture_bytes = std::move(bytes); }
+
+private:
+    enum class RecordLayout { Current, V101, V030, V0212 };
+    void readRecord(ValueReader& in, RecordLayout layout);
+
+    template <typename Convert>
+    void convertLengths(Convert convert);
+
+    // The outlines of the views in their drawing planes (model units).
+    QuadCorners frontCorners() const;
+    QuadCorners sideCorners() const;
+    QuadCorners vtopCorners() const;
+
+    // The outline and, for a twin fin, its mirror image: on a canvas about
+    // the screen column `axisX`, in DXF about the plane of symmetry.
+    void drawWithTwin(Canvas& canvas, const QuadScreenPoints& points, PaletteColor color, double axisX) const;
+    void writeWithTwin(DxfFile& file, const QuadCorners& corners) const;
+
+    void applySideDrag(const DragDelta& delta, bool shiftkey);
+    std::vector<Point3D> computeSection(const Point3D& origin, double chord, double thickness) const;
+
+    ColorRGB color;
+    std::vector<Point3D> root_section;
+    std::vector<Point3D> tip_section;
+    std::vector<double> root_texcoords;
+    std::vector<double> tip_texcoords;
+    std::vector<std::uint8_t> texture_bytes;
+    // The screen outlines last computed for the drawing area.
+    QuadScreenPoints front_pts{};
+    QuadScreenPoints side_pts{};
+    QuadScreenPoints vtop_pts{};
+};
+
+}  // namespace ferlo

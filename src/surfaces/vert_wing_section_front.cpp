@@ -1,0 +1,70 @@
+#include "surfaces/vert_wing_section.h"
+
+namespace ferlo {
+
+// Seen from the front: the trapezoid of the maximum thickness (relative
+// thickness x chord at root and tip), centred on the offsets. Corners: root
+// left, root right, tip right, tip left.
+QuadCorners VertWingSection::frontCorners() const {
+    const double rootHalf = thickness1 * length1 / 2;
+    const double tipHalf = thickness2 * length2 / 2;
+    const double tipCentre = offset1 + offset2;
+    const double tipHeight = shift + span;
+    return {{{offset1 - rootHalf, shift},
+             {offset1 + rootHalf, shift},
+             {tipCentre + tipHalf, tipHeight},
+             {tipCentre - tipHalf, tipHeight}}};
+}
+
+void VertWingSection::computeFrontPoints(double zoom, double xoff, double yoff) {
+    if (const auto points = quadOnScreen(frontCorners(), zoom, xoff, yoff)) front_pts = *points;
+}
+
+void VertWingSection::drawFront(const ViewContext& context, std::int32_t which) const {
+    if (which == kDrawErase && context.view.firstPictureRefresh) return;  // a tracing picture lies under it
+    PaletteColor color = kBlack;
+    if (which == kDrawInactive) color = context.colors.colorInactive;
+    if (which == kDrawErase) color = kWhite;
+    drawWithTwin(context.canvas, front_pts, color, context.view.xoff);
+}
+
+// Only the fin itself answers, never the mirrored one of a twin fin.
+std::int32_t VertWingSection::testPositionFront(double x, double y) const {
+    std::int32_t code = kNothing;
+    if (hitsHorizontalEdge(x, y, front_pts[1], front_pts[2])) code = kRootEdge;
+    if (hitsHorizontalEdge(x, y, front_pts[4], front_pts[3])) code = kTipEdge;
+    return code;
+}
+
+// Without Shift the edges move sideways, with Shift up or down.
+void VertWingSection::initMouseValFront(const ViewState& view) {
+    if (paint == kRootEdge) initval = view.shiftkey ? shift : offset1;
+    if (paint == kTipEdge) initval = view.shiftkey ? span : offset2;
+}
+
+void VertWingSection::selectsFront(const ViewContext& context, double x, double y) {
+    const ViewState& view = context.view;
+    // Hover: the Front view highlights nothing, it redraws the fin in black.
+    selected_part = testPositionFront(x, y);
+    computeFrontPoints(view.zoom, view.xoff, view.yoff);
+    drawFront(context, kDrawNormal);
+    selected = selected_part != kNothing;
+
+    if (paint != kRootEdge && paint != kTipEdge) return;
+    const auto delta = dragDelta(view, x, y);
+    if (!delta) return;
+    double& field = paint == kRootEdge ? (view.shiftkey ? shift : offset1) : (view.shiftkey ? span : offset2);
+    assignAllFinite({{&field, initval + (view.shiftkey ? delta->up : delta->across)}});
+    drawFront(context, kDrawErase);
+    computeFrontPoints(view.zoom, view.xoff, view.yoff);
+    drawFront(context, kDrawNormal);
+}
+
+void VertWingSection::printFront(Canvas& printer, double zoom, double xoff, double yoff) const {
+    if (const auto points = quadOnScreen(frontCorners(), zoom, xoff, yoff)) drawWithTwin(printer, *points, kBlack, xoff);
+}
+
+// DXF x is the lateral y, DXF y the height.
+void VertWingSection::saveDXF_front(DxfFile& file) const { writeWithTwin(file, frontCorners()); }
+
+}  // namespace ferlo

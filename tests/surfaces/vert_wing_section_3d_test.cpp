@@ -1,0 +1,153 @@
+#include "surfaces/vert_wing_section.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "support/default_aircraft.h"
+namespace ferlo {
+namespace {
+
+using testing::defaultFin;
+
+void expectPoint(const Point3D& actual, const Point3D& expected, const std::string& what) {
+    EXPECT_NEAR(actual.x, expected.x, 1e-9) << what;
+    EXPECT_NEAR(actual.y, expected.y, 1e-9) << what;
+    EXPECT_NEAR(actual.z, expected.z, 1e-9) << what;
+}
+
+TEST(VertWingSection3D, SectionsOfTheDefaultFin) {
+    VertWingSection fin = defaultFin();
+    fin.create();
+    expectPoint(fin.point1Get(1), {650, 0, 30}, "root 1");
+    expectPoint(fin.point1Get(6), {695, 7.5, 30}, "root 6");
+    expectPoint(fin.point1Get(8), {800, 0, 30}, "root 8");
+    expectPoint(fin.point1Get(9), {800, 0, 30}, "root 9");
+    expectPoint(fin.point1Get(11), {695, -7.5, 30}, "root 11");
+    expectPoint(fin.point1Get(16), {650, 0, 30}, "root 16");
+    expectPoint(fin.point2Get(6), {774, 4, 180}, "tip 6");
+    expectPoint(fin.point2Get(2), {754, 80 * 0.1 * 0.8 / 2.6, 180}, "tip 2");
+
+    // Point i mirrors point 17 - i; the thickest point lies half the relative
+    // thickness off the centre line.
+    double widest = 0;
+    for (int i = 1; i <= 16; ++i) {
+        const Point3D p = fin.point1Get(i);
+        const Point3D m = fin.point1Get(17 - i);
+        EXPECT_EQ(p.x, m.x) << i;
+        EXPECT_EQ(p.y, -m.y) << i;
+        EXPECT_EQ(p.z, 30) << i;
+        widest = std::max(widest, std::abs(p.y));
+    }
+    EXPECT_DOUBLE_EQ(widest, 0.5 * fin.length1 * fin.thickness1);
+}
+
+TEST(VertWingSection3D, TwinPointsAreTheSectionMovedToTheOtherSide) {
+    VertWingSection fin = defaultFin();
+    fin.offset1 = 20;
+    fin.offset2 = 5;
+    fin.create();
+    expectPoint(fin.point1Get(6), {695, 27.5, 30}, "root 6");
+    expectPoint(fin.point2Get(6), {774, 29, 180}, "tip 6");
+    expectPoint(fin.point1Get(6, true), {695, -12.5, 30}, "twin root 6");
+    expectPoint(fin.point2Get(6, true), {774, -21, 180}, "twin tip 6");
+    // The point order stays: the twin's point 6 lies on its outer (-y) side.
+    expectPoint(fin.point1Get(11, true), {695, -27.5, 30}, "twin root 11");
+
+    VertWingSection single = defaultFin();
+    single.create();
+    for (int i = 1; i <= 16; ++i) EXPECT_EQ(single.point1Get(i, true), single.point1Get(i)) << i;
+}
+
+TEST(VertWingSection3D, TextureCoordinatesRunAftFromTheRootLeadingEdgeInSpans) {
+    VertWingSection fin = defaultFin();
+    fin.texture_loaded = true;
+    fin.xtex = 256;
+    fin.ytex = 128;
+    fin.create();
+    EXPECT_DOUBLE_EQ(fin.texcoord1Get(6), 0.15);
+    EXPECT_DOUBLE_EQ(fin.texcoord2Get(6), (774.0 - 650.0) / 150.0 * 0.5);
+    EXPECT_DOUBLE_EQ(fin.texcoord1Get(1), 0.0);
+    EXPECT_DOUBLE_EQ(fin.texcoord2Get(1), 100.0 / 150.0 * 0.5);
+    for (int i = 9; i <= 16; ++i) {
+        EXPECT_EQ(fin.texcoord1Get(i), fin.texcoord1Get(17 - i)) << i;
+        EXPECT_EQ(fin.texcoord2Get(i), fin.texcoord2Get(17 - i)) << i;
+    }
+    EXPECT_EQ(fin.texcoord1Get(0), 0.0);
+    EXPECT_EQ(fin.texcoord1Get(17), 0.0);
+
+    // Without a texture a rebuild moves the points and keeps the coordinates.
+    fin.texture_loaded = false;
+    fin.pos1 = 0;
+    fin.create();
+    EXPECT_EQ(fin.point1Get(1).x, 0);
+    EXPECT_DOUBLE_EQ(fin.texcoord1Get(6), 0.15);
+}
+
+TEST(VertWingSection3D, NoSpanOrNoImageGivesZeroCoordinates) {
+    for (const auto& [span, xtex] : {std::pair{0.0, 256}, std::pair{150.0, 0}}) {
+        VertWingSection fin = defaultFin();
+        fin.texture_loaded = true;
+        fin.xtex = 256;
+        fin.ytex = 256;
+        fin.create();
+        ASSERT_NE(fin.texcoord1Get(6), 0.0);
+        fin.span = span;
+        fin.xtex = xtex;
+        fin.create();
+        for (int i = 1; i <= 16; ++i) {
+            EXPECT_EQ(fin.texcoord1Get(i), 0.0) << span << " " << xtex << " " << i;
+            EXPECT_EQ(fin.texcoord2Get(i), 0.0) << span << " " << xtex << " " << i;
+        }
+    }
+}
+
+TEST(VertWingSection3D, OtherPointCountsGiveClosedSymmetricRingsInsideTheProfile) {
+    for (int nb : {5, 6, 17, 31, 400}) {
+        VertWingSection fin = defaultFin();
+        fin.nb = static_cast<std::int16_t>(nb);
+        fin.texture_loaded = true;
+        fin.xtex = fin.ytex = 256;
+        fin.create();
+        const int side = (nb + 1) / 2;
+        expectPoint(fin.point1Get(1), {650, 0, 30}, "leading edge " + std::to_string(nb));
+        expectPoint(fin.point1Get(side), {800, 0, 30}, "trailing edge " + std::to_string(nb));
+        double widest = 0;
+        for (int i = 1; i <= nb; ++i) {
+            const Point3D p = fin.point1Get(i);
+            const Point3D m = fin.point1Get(nb + 1 - i);
+            EXPECT_EQ(p.x, m.x) << nb << " " << i;
+            EXPECT_EQ(p.y, -m.y) << nb << " " << i;
+            EXPECT_GE(p.x, 650) << nb << " " << i;
+            EXPECT_LE(p.x, 800) << nb << " " << i;
+            widest = std::max(widest, std::abs(p.y));
+            if (i > 1 && i <= side) {
+                EXPECT_GT(p.x, fin.point1Get(i - 1).x) << nb << " " << i;
+            }
+            EXPECT_EQ(fin.texcoord1Get(i), fin.texcoord1Get(nb + 1 - i)) << nb << " " << i;
+        }
+        EXPECT_LE(widest, 7.5 + 1e-12) << nb;
+        EXPECT_GT(widest, 6) << nb;
+        EXPECT_EQ(fin.point1Get(nb + 1), Point3D{}) << nb;
+        // The trailing edge of an odd ring has a coordinate of its own.
+        EXPECT_DOUBLE_EQ(fin.texcoord1Get(side), 1.0) << nb;
+    }
+}
+
+TEST(VertWingSection3D, SectionsThatWouldOverflowAreLeftZero) {
+    VertWingSection fin = defaultFin();
+    fin.pos1 = 1e308;
+    fin.length1 = 1e308;
+    fin.texture_loaded = true;
+    fin.xtex = fin.ytex = 256;
+    fin.create();
+    for (int i = 1; i <= 16; ++i) {
+        EXPECT_EQ(fin.point1Get(i), Point3D{}) << i;
+        EXPECT_TRUE(std::isfinite(fin.point2Get(i).x)) << i;
+        EXPECT_TRUE(std::isfinite(fin.texcoord1Get(i))) << i;
+        EXPECT_TRUE(std::isfinite(fin.texcoord2Get(i))) << i;
+    }
+}
+
+}  // namespace
+}  // namespace ferlo
