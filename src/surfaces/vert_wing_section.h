@@ -10,6 +10,7 @@
 #include "base/drag_delta.h"
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
+#include "base/texture_context.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
 #include "base/view_state.h"
@@ -127,6 +128,10 @@ public:
     // The 3D root and tip sections from the built-in symmetric profile, and
     // their texture coordinates while `texture_loaded` is set.
     void create();
+    // Loads the texture image once per assignment (no turn), rebuilds the
+    // sections with their texture coordinates, and uploads the texture at
+    // every call. A failing image throws ImageError and changes nothing.
+    void textureMap(TextureContext& context);
 
     // Section point i, 1 to `nb` (zero outside); with `twin` the point of the
     // mirrored fin: the section moved to the other side of the plane of

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/one_based.h"
+#include "surfaces/part_texture.h"
 #include "surfaces/planform_texcoords.h"
 
 namespace ferlo {
@@ -76,6 +77,10 @@ std::vector<Point3D> VertWingSection::computeSection(const Point3D& origin, doub
         if (!isFinite(p)) return std::vector<Point3D>(oneBasedSlots(nb));
     }
     return section;
+}
+
+void VertWingSection::textureMap(TextureContext& context) {
+    mapFinTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes}, [this] { create(); }, context);
 }
 
 }  // namespace ferlo

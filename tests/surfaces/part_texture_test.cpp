@@ -5,7 +5,6 @@
 #include "base/recording_texture_upload.h"
 #include "support/default_aircraft.h"
 #include "support/fake_image_converter.h"
-#include "support/fin_texture_stand_in.h"
 
 namespace ferlo {
 namespace {
@@ -19,7 +18,10 @@ struct Services {
     TextureContext context{converter, progress, upload, notifier};
 };
 
-using FinStandIn = testing::FinTextureStandIn;
+// The u a fin's section point i gets once an image of xtex x ytex is loaded.
+double expectedFinU(const VertWingSection& fin, int i, double xtex, double ytex) {
+    return (fin.point1Get(i).x - fin.pos1) / fin.span * ytex / xtex;
+}
 
 SymWingSections panelWithTexture(const std::string& file) {
     SymWingSections panel = testing::defaultWingPanel();
@@ -75,13 +77,15 @@ TEST(PartTexture, FinUsesItsImageAsLoadedAndCreatesAfterLoading) {
     Services services;
     services.converter.addImage("/img/fin.bmp", 300, 400);
     services.converter.addImage("/img/small.bmp", 256, 128);
-    FinStandIn fin;
+    VertWingSection fin = testing::defaultFin();
     fin.texture_filename = "/img/fin.bmp";
     fin.textureMap(services.context);
     EXPECT_EQ(fin.xtex, 256);
     EXPECT_EQ(fin.ytex, 512);
     EXPECT_TRUE(fin.texture_loaded);
-    EXPECT_EQ(fin.xtexSeenByCreate, std::vector<std::int32_t>{256});
+    // The sections were rebuilt with the new size: the texture coordinates follow it.
+    EXPECT_DOUBLE_EQ(fin.texcoord1Get(2), expectedFinU(fin, 2, 256, 512));
+    EXPECT_GT(fin.texcoord1Get(2), 0.0);
 
     fin.texture_filename = "/img/small.bmp";
     fin.texture_loaded = false;
@@ -89,8 +93,8 @@ TEST(PartTexture, FinUsesItsImageAsLoadedAndCreatesAfterLoading) {
     EXPECT_EQ(fin.xtex, 256);
     EXPECT_EQ(fin.ytex, 128);
     // Not turned, not scaled: the bytes are the image's own pixels.
-    expectBytesOf(fin.texture_bytes, 3, testing::FakeImageConverter::pattern(1, 0));
-    expectBytesOf(fin.texture_bytes, 256 * 3, testing::FakeImageConverter::pattern(0, 1));
+    expectBytesOf(fin.textureBytes(), 3, testing::FakeImageConverter::pattern(1, 0));
+    expectBytesOf(fin.textureBytes(), 256 * 3, testing::FakeImageConverter::pattern(0, 1));
     ASSERT_EQ(services.upload.calls().size(), 2u);
     EXPECT_EQ(services.upload.calls()[1].width, 256);
     EXPECT_EQ(services.upload.calls()[1].height, 128);
@@ -100,13 +104,13 @@ TEST(PartTexture, WithoutAnImageNothingHappens) {
     Services services;
     SymWingSections panel = panelWithTexture("");
     panel.Left.textureMap(services.context);
-    FinStandIn fin;
+    VertWingSection fin = testing::defaultFin();
     fin.textureMap(services.context);
     EXPECT_TRUE(services.upload.calls().empty());
     EXPECT_EQ(services.converter.loads, 0);
     EXPECT_EQ(services.progress.begins, 0);
     EXPECT_FALSE(panel.Left.texture_loaded);
-    EXPECT_TRUE(fin.xtexSeenByCreate.empty());
+    EXPECT_EQ(fin.texcoord1Get(2), 0.0);
 }
 
 TEST(PartTexture, ALoadedTextureIsUploadedAgainWithoutLoading) {
@@ -186,12 +190,12 @@ TEST(PartTexture, FinFailuresReachTheCaller) {
     Services services;
     services.converter.addImage("/img/huge.bmp", 40000, 40000);
     for (const char* file : {"/img/missing.bmp", "/img/huge.bmp"}) {
-        FinStandIn fin;
+        VertWingSection fin = testing::defaultFin();
         fin.texture_filename = file;
         EXPECT_THROW(fin.textureMap(services.context), ImageError) << file;
         EXPECT_FALSE(fin.texture_loaded);
         EXPECT_EQ(fin.xtex, 0);
-        EXPECT_TRUE(fin.xtexSeenByCreate.empty());
+        EXPECT_EQ(fin.texcoord1Get(2), 0.0);
     }
     EXPECT_FALSE(services.progress.visible);
     EXPECT_EQ(services.progress.ends, 2);

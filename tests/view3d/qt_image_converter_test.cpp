@@ -13,7 +13,6 @@
 #include "base/recording_texture_upload.h"
 #include "base/texture_copies.h"
 #include "support/default_aircraft.h"
-#include "support/fin_texture_stand_in.h"
 #include "support/temp_dir.h"
 #include "view3d/conversion_progress_window.h"
 
@@ -54,8 +53,8 @@ WingSection loadedHalf(const std::string& file, TextureContext& context) {
     return panel.Left;
 }
 
-testing::FinTextureStandIn loadedFin(const std::string& file, TextureContext& context) {
-    testing::FinTextureStandIn fin;
+VertWingSection loadedFin(const std::string& file, TextureContext& context) {
+    VertWingSection fin = testing::defaultFin();
     fin.texture_filename = file;
     fin.textureMap(context);
     return fin;
@@ -79,13 +78,13 @@ TEST(QtImageConverter, RealFilesGetPowerOfTwoSizes) {
         const WingSection half = loadedHalf(tall, services.context);
         EXPECT_EQ(half.xtex, 512) << format;
         EXPECT_EQ(half.ytex, 256) << format;
-        const testing::FinTextureStandIn fin = loadedFin(tall, services.context);
+        const VertWingSection fin = loadedFin(tall, services.context);
         EXPECT_EQ(fin.xtex, 256) << format;
         EXPECT_EQ(fin.ytex, 512) << format;
-        EXPECT_EQ(fin.texture_bytes.size(), 256u * 512u * 3u) << format;
+        EXPECT_EQ(fin.textureBytes().size(), 256u * 512u * 3u) << format;
 
         const std::string wide = writeImage(dir, std::string("wide.") + format, format, 256, 128, smoothColour);
-        const testing::FinTextureStandIn kept = loadedFin(wide, services.context);
+        const VertWingSection kept = loadedFin(wide, services.context);
         EXPECT_EQ(kept.xtex, 256) << format;
         EXPECT_EQ(kept.ytex, 128) << format;
     }
@@ -98,13 +97,13 @@ TEST(QtImageConverter, BitmapPixelsArriveExactlyAndTheHalfTurnsClockwise) {
     Services services;
     const std::string file = writeImage(dir, "pattern.bmp", "BMP", 256, 128, distinctColour);
 
-    const testing::FinTextureStandIn fin = loadedFin(file, services.context);
+    const VertWingSection fin = loadedFin(file, services.context);
     const WingSection half = loadedHalf(file, services.context);
     ASSERT_EQ(half.xtex, 128);
     ASSERT_EQ(half.ytex, 256);
     for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 256; ++x) {
-            ASSERT_EQ(textureRgb(fin.texture_bytes, 256, x, y), distinctColour(x, y)) << x << ", " << y;
+            ASSERT_EQ(textureRgb(fin.textureBytes(), 256, x, y), distinctColour(x, y)) << x << ", " << y;
             // Turned clockwise: the source's bottom-left corner becomes the top-left.
             ASSERT_EQ(textureRgb(half.textureBytes(), 128, 127 - y, x), distinctColour(x, y)) << x << ", " << y;
         }
@@ -115,11 +114,11 @@ TEST(QtImageConverter, JpegPixelsArriveClose) {
     const testing::TempDir dir;
     Services services;
     const std::string file = writeImage(dir, "smooth.jpg", "JPEG", 256, 128, smoothColour);
-    const testing::FinTextureStandIn fin = loadedFin(file, services.context);
+    const VertWingSection fin = loadedFin(file, services.context);
     int worst = 0;
     for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 256; ++x) {
-            worst = std::max(worst, channelDistance(textureRgb(fin.texture_bytes, 256, x, y), smoothColour(x, y)));
+            worst = std::max(worst, channelDistance(textureRgb(fin.textureBytes(), 256, x, y), smoothColour(x, y)));
         }
     }
     EXPECT_LE(worst, 12);
