@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/canvas.h"
 #include "base/geometry.h"
+#include "base/view_state.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
@@ -69,9 +71,31 @@ public:
     void resetWingsPaint();
     void unselectWings();
 
+    // ---- The VTop and Front views of every panel (main_wing_views.cpp) ----
+    // Each operation runs the panel's own on panels 1 to `nbWings` in order.
+    void drawVTopWings(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void selectsVTopWings(const ViewContext& ctx, double x, double y);
+    // Mouse-down: every panel takes its hit code and start values until one
+    // is grabbed by its root edge; the panels outboard of it are then grabbed
+    // by their roots too, so that they follow it.
+    void initMouseValVTopWings(const ViewState& view, double x, double y);
+    void drawFrontWings(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void selectsFrontWings(const ViewContext& ctx, double x, double y);
+    void initMouseValFrontWings(const ViewState& view, double x, double y);
+    void printVTopWings(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printFrontWings(Canvas& printer, const ViewColors& colors, double zoom, double xoff, double yoff) const;
+
 private:
+    void pressWings(std::int32_t (SymWingSections::*testPosition)(double, double) const,
+                    void (SymWingSections::*initMouseVal)(const ViewState&), const ViewState& view, double x,
+                    double y);
+
     template <typename Action>
     void forEachWing(Action action) {
+        for (int i = 1; i <= nbWings; ++i) action(wing(i));
+    }
+    template <typename Action>
+    void forEachWing(Action action) const {
         for (int i = 1; i <= nbWings; ++i) action(wing(i));
     }
 

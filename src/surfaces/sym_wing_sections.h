@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "base/canvas.h"
+#include "base/dxf_writer.h"
 #include "base/geometry.h"
+#include "base/screen_outline.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
+#include "base/view_state.h"
 #include "surfaces/airfoil.h"
 #include "surfaces/wing_section.h"
 
@@ -73,6 +77,65 @@ public:
     ColorRGB colorGet() const { return color; }
     void colorSet(const ColorRGB& value) { color = value; }
 
+    // ---- The 2D views ------------------------------------------------------
+    // Only the half to the right of the symmetry axis on the screen (positive
+    // spanwise distance) reacts to the mouse; its mirror image is drawn black.
+    // Hit tests compare the pointer with the outline last drawn, with a
+    // tolerance of strictly less than 3 pixels.
+
+    // Hit codes of the VTop and Front views, kept in `paint` and `selected_part`.
+    static constexpr std::int32_t kHitTipEdge = 0;             // tip chord (VTop), tip bar (Front)
+    static constexpr std::int32_t kHitTipTrailingCorner = 2;   // VTop
+    static constexpr std::int32_t kHitRootTrailingCorner = 3;  // VTop
+    static constexpr std::int32_t kHitRootEdge = 4;            // root chord or bar: the whole panel
+    static constexpr std::int32_t kHitNothing = kIdlePaint;
+    static constexpr std::int32_t kHitTipLeadingCorner = 6;   // VTop
+    static constexpr std::int32_t kHitRootLeadingCorner = 7;  // VTop
+
+    // Front view (sym_wing_sections_front.cpp): the silhouette as seen from
+    // ahead, each end a vertical bar as tall as its section's thickness.
+    // Erases the silhouette last drawn (unless a tracing picture lies under
+    // the view), draws the new one with the `lit` edges in the selection
+    // colour, and its mirror. `lit` other than none marks the panel selected.
+    void drawFront(const ViewContext& ctx, double zoom, double xoff, double yoff,
+                   const EdgeSelection& lit = kNoEdgeSelected);
+    std::int32_t testPositionFront(double x, double y) const;
+    // The start value of the drag that `paint` names; reads the Shift key.
+    void initMouseValFront(const ViewState& view);
+    // Hover highlight while nothing is grabbed, else one drag step; redraws.
+    void selectsFront(const ViewContext& ctx, double x, double y);
+    // The silhouette, its mirror and the centre line, on a printer.
+    void printFront(Canvas& printer, const ViewColors& colors, double zoom, double xoff, double yoff) const;
+    // The silhouette and its mirror as two closed polylines on the layer "Wing".
+    void saveDXF_front(DxfFile& file) const;
+
+    // VTop view (sym_wing_sections_vtop.cpp): the planform in the plan of the
+    // whole model, nose up. The operations mirror those of the Front view.
+    void drawVTop(const ViewContext& ctx, double zoom, double xoff, double yoff,
+                  const EdgeSelection& lit = kNoEdgeSelected);
+    std::int32_t testPositionVTop(double x, double y) const;
+    void initMouseValVTop(const ViewState& view);
+    void selectsVTop(const ViewContext& ctx, double x, double y);
+    // The largest screen x, respectively y, of the outline last drawn, from 0.
+    std::int16_t xMaxVtopGet() const;
+    std::int16_t yMaxVtopGet() const;
+    void printVTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    // The planform and its mirror as eight LINE entities on "Wing", nose up.
+    void saveDXF_vtop(DxfFile& file) const;
+
+    // Side and HTop views (sym_wing_sections_side.cpp): shown for reference
+    // in the colour of what a view does not edit, never erased or hit. The
+    // compute operations store the screen points that the draw operations
+    // draw. A panel with fewer than 2 airfoil points shows, prints and writes
+    // nothing in the Side view.
+    void computeSidePoints(double zoom, double xoff, double yoff);
+    void drawSide(const ViewContext& ctx) const;
+    void printSide(Canvas& printer) const;
+    // The root section in model units as `nb` LINE entities on "Wing".
+    void saveDXF_side(DxfFile& file) const;
+    void computeHTopPoints(double zoom, double xoff, double yoff);
+    void drawHTop(const ViewContext& ctx) const;
+
     // Project-file records (sym_wing_sections_records.cpp). A reader that
     // meets a value it cannot read throws ReadError and leaves the panel as it
     // was; `nb` changes only together with the airfoil points, through an
@@ -98,11 +161,35 @@ private:
 
     ColorRGB color;
     AirfoilPoints airfoil;
-    std::vector<Point2D> vtopPoints;
-    std::vector<Point2D> frontPoints;
+    // Model outlines of the views: (spanwise, height) and (spanwise, aft).
+    QuadOutline frontSilhouette() const;
+    QuadOutline planform() const;
+    // The edges a hit code lights in the Front and VTop views.
+    static EdgeSelection frontHighlight(std::int32_t code);
+    static EdgeSelection vtopHighlight(std::int32_t code);
+    // One drag step of the grabbed edge; false when nothing changed.
+    bool dragFront(const ViewState& view, double x, double y);
+    bool dragVTop(const ViewState& view, double x, double y);
+    // The operations of one editable view, for the pointer handling both share.
+    struct EditableView {
+        std::int32_t (SymWingSections::*testPosition)(double x, double y) const;
+        bool (SymWingSections::*drag)(const ViewState& view, double x, double y);
+        void (SymWingSections::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff,
+                                      const EdgeSelection& lit);
+        EdgeSelection (*highlight)(std::int32_t code);
+    };
+    // Hover highlight while nothing is grabbed (`paint` idle), else one drag
+    // step of `paint`; then the redraw with the edges of the code lit.
+    void followPointer(const ViewContext& ctx, double x, double y, const EditableView& view);
+    // Points 1 to `nb` of the root section, (aft, height) in model units.
+    std::vector<Point2D> rootSection() const;
+
+    // Screen outlines last drawn or computed in each view.
+    QuadOutline vtopPoints{};
+    QuadOutline frontPoints{};
     std::vector<Point2D> sidePoints;
-    std::vector<Point2D> htopPoints;
-    std::vector<Point2D> htopMirrorPoints;
+    QuadOutline htopPoints{};
+    QuadOutline htopMirrorPoints{};
     std::string texturePath;
 };
 

@@ -1,0 +1,21 @@
+#include "base/drag_step.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ferlo {
+
+std::optional<DragDisplacement> dragDisplacement(const ViewState& view, double x, double y) {
+    if (view.zoom == 0.0 || !std::isfinite(view.zoom)) return std::nullopt;
+    return DragDisplacement{(x - view.xloc) / view.zoom, (y - view.yloc) / view.zoom};
+}
+
+bool assignIfFinite(std::initializer_list<FieldValue> values) {
+    if (!std::all_of(values.begin(), values.end(), [](const FieldValue& v) { return std::isfinite(v.value); })) {
+        return false;
+    }
+    for (const FieldValue& v : values) v.field = v.value;
+    return true;
+}
+
+}  // namespace ferlo

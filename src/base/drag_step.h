@@ -1,0 +1,30 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+
+#include "base/view_state.h"
+
+namespace ferlo {
+
+// The pointer's displacement from the mouse-down point (`xloc`, `yloc`) in
+// model units, along the screen axes: across = (x - xloc) / zoom, to the
+// right; down = (y - yloc) / zoom, downward. Nothing when the zoom is 0 or not
+// finite, so that a drag step then changes nothing.
+struct DragDisplacement {
+    double across = 0.0;
+    double down = 0.0;
+};
+std::optional<DragDisplacement> dragDisplacement(const ViewState& view, double x, double y);
+
+// One field of a part and the value a drag step gives it.
+struct FieldValue {
+    double& field;
+    double value;
+};
+
+// Stores every value in its field when all of them are finite, else changes
+// nothing, so that a part never holds NaN or infinity. True when stored.
+bool assignIfFinite(std::initializer_list<FieldValue> values);
+
+}  // namespace ferlo

@@ -1,0 +1,48 @@
+#include "base/screen_outline.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ferlo {
+
+bool isFinite(const QuadOutline& outline) {
+    return std::all_of(outline.begin() + 1, outline.end(),
+                       [](const Point2D& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+}
+
+QuadOutline mirroredAboutColumn(const QuadOutline& outline, double column) {
+    return mapOutline(outline, [column](const Point2D& p) { return Point2D{2 * column - p.x, p.y}; });
+}
+
+QuadOutline mirroredAboutRow(const QuadOutline& outline, double row) {
+    return mapOutline(outline, [row](const Point2D& p) { return Point2D{p.x, 2 * row - p.y}; });
+}
+
+void drawPolyline(Canvas& canvas, std::span<const Point2D> points, PaletteColor color) {
+    if (points.empty()) return;
+    canvas.setCurrentPoint(points.front().x, points.front().y);
+    for (const Point2D& p : points.subspan(1)) canvas.lineTo(p.x, p.y, color);
+}
+
+void drawQuadOutline(Canvas& canvas, const QuadOutline& outline, PaletteColor color, const EdgeSelection& lit,
+                     PaletteColor litColor) {
+    canvas.setCurrentPoint(outline[1].x, outline[1].y);
+    for (std::size_t k = 2; k < outline.size(); ++k) {
+        const bool isLit = std::find(lit.begin(), lit.end(), static_cast<std::int16_t>(k)) != lit.end();
+        canvas.lineTo(outline[k].x, outline[k].y, isLit ? litColor : color);
+    }
+}
+
+void redrawMirroredOutline(const ViewContext& ctx, QuadOutline& shown, const QuadOutline& fresh,
+                           double mirrorColumn, const EdgeSelection& lit) {
+    if (!isFinite(fresh)) return;
+    if (!ctx.view.firstPictureRefresh) {
+        drawQuadOutline(ctx.canvas, shown, kWhite);
+        drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, mirrorColumn), kWhite);
+    }
+    shown = fresh;
+    drawQuadOutline(ctx.canvas, shown, kBlack, lit, ctx.colors.colorSelected);
+    drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, mirrorColumn), kBlack);
+}
+
+}  // namespace ferlo

@@ -1,0 +1,20 @@
+#include "document/view_printing.h"
+
+namespace ferlo {
+
+void printVTopView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
+    const double zoom = screen.zoom * r;
+    const double xoff = screen.xoff * r;
+    plane.mainWing.printVTopWings(printer, zoom, xoff, 0);
+    plane.stab.printVTop(printer, zoom, xoff, 0);
+}
+
+void printFrontView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
+    const double zoom = screen.zoom * r;
+    const double xoff = screen.xoff * r;
+    const double yoff = screen.yoff * r;
+    plane.mainWing.printFrontWings(printer, plane.viewColors(), zoom, xoff, yoff);
+    plane.stab.printFront(printer, plane.viewColors(), zoom, xoff, yoff);
+}
+
+}  // namespace ferlo

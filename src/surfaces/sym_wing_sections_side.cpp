@@ -1,0 +1,94 @@
+// The panel in the Side and HTop views, where it is only shown for reference
+// while other parts are edited: the root airfoil in profile (Side) and the
+// planform with its mirror along the fuselage axis (HTop).
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/dxf_polyline.h"
+#include "base/view_transform.h"
+#include "surfaces/sym_wing_sections.h"
+#include "surfaces/wing_layers.h"
+
+namespace ferlo {
+
+namespace {
+
+// The Side view shows a section only from two points on.
+constexpr std::size_t kMinSidePoints = 2;
+
+// The section as a closed polyline (its first point again at the end), or
+// nothing when it has too few points to show.
+std::vector<Point2D> closedSection(std::span<const Point2D> points) {
+    if (points.size() < kMinSidePoints) return {};
+    std::vector<Point2D> result(points.begin(), points.end());
+    result.push_back(result.front());
+    return result;
+}
+
+// Points 1 to nb of the stored screen section.
+std::span<const Point2D> storedSection(const std::vector<Point2D>& sidePoints) {
+    return std::span(sidePoints).subspan(sidePoints.empty() ? 0 : 1);
+}
+
+}  // namespace
+
+std::vector<Point2D> SymWingSections::rootSection() const {
+    // The airfoil scaled by the root chord along the axis and by the root
+    // chord times the relative thickness in height.
+    const std::size_t count = std::min<std::size_t>(nb > 0 ? static_cast<std::size_t>(nb) : 0,
+                                                    airfoil.empty() ? 0 : airfoil.size() - 1);
+    std::vector<Point2D> section;
+    section.reserve(count);
+    for (std::size_t i = 1; i <= count; ++i) {
+        section.push_back({pos1 + airfoil[i].x * length1, elevation1 + airfoil[i].z * length1 * thickness1});
+    }
+    return section;
+}
+
+void SymWingSections::computeSidePoints(double zoom, double xoff, double yoff) {
+    const ViewTransform transform{zoom, xoff, yoff};
+    std::vector<Point2D> screen{Point2D{}};
+    for (const Point2D& p : rootSection()) {
+        const Point2D s = transform.screenUp(p);
+        if (!std::isfinite(s.x) || !std::isfinite(s.y)) return;  // keep the points last computed
+        screen.push_back(s);
+    }
+    sidePoints = std::move(screen);
+}
+
+void SymWingSections::drawSide(const ViewContext& ctx) const {
+    drawPolyline(ctx.canvas, closedSection(storedSection(sidePoints)), ctx.colors.colorInactive);
+}
+
+void SymWingSections::printSide(Canvas& printer) const {
+    drawPolyline(printer, closedSection(storedSection(sidePoints)), kBlack);
+}
+
+void SymWingSections::saveDXF_side(DxfFile& file) const {
+    dxfPolyline(file, closedSection(rootSection()), kWingLayer);
+}
+
+void SymWingSections::computeHTopPoints(double zoom, double xoff, double yoff) {
+    // Along the fuselage axis to the right, the spanwise distance upward;
+    // root chord first.
+    const ViewTransform transform{zoom, xoff, yoff};
+    const QuadOutline plan{{{},
+                            {pos1, shift},
+                            {pos1 + length1, shift},
+                            {pos1 + pos2 + length2, shift + span},
+                            {pos1 + pos2, shift + span},
+                            {pos1, shift}}};
+    const QuadOutline screen = mapOutline(plan, [&transform](const Point2D& p) { return transform.screenUp(p); });
+    const QuadOutline mirror = mirroredAboutRow(screen, yoff);
+    if (!isFinite(screen) || !isFinite(mirror)) return;
+    htopPoints = screen;
+    htopMirrorPoints = mirror;
+}
+
+void SymWingSections::drawHTop(const ViewContext& ctx) const {
+    drawQuadOutline(ctx.canvas, htopPoints, ctx.colors.colorInactive);
+    drawQuadOutline(ctx.canvas, htopMirrorPoints, ctx.colors.colorInactive);
+}
+
+}  // namespace ferlo

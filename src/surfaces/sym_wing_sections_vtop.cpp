@@ -1,0 +1,147 @@
+// The panel in the VTop view: the plan of the whole model, span across and
+// the fuselage axis downward (nose up). The root chord moves the whole panel,
+// the tip chord the tip (with Shift: the spanwise position and the span), and
+// each corner stretches its chord.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "base/drag_step.h"
+#include "base/dxf_polyline.h"
+#include "base/view_transform.h"
+#include "surfaces/sym_wing_sections.h"
+#include "surfaces/wing_layers.h"
+
+namespace ferlo {
+
+QuadOutline SymWingSections::planform() const {
+    return {{{},
+             {shift, pos1},
+             {shift + span, pos1 + pos2},
+             {shift + span, pos1 + pos2 + length2},
+             {shift, pos1 + length1},
+             {shift, pos1}}};
+}
+
+namespace {
+
+// The longitudinal axis grows downward on the screen.
+QuadOutline vtopScreenOutline(const QuadOutline& planform, const ViewTransform& transform) {
+    return mapOutline(planform, [&transform](const Point2D& p) { return transform.screenDown(p); });
+}
+
+bool near(double a, double b) { return std::abs(a - b) < 3; }
+
+bool nearPoint(double x, double y, const Point2D& p) { return near(x, p.x) && near(y, p.y); }
+
+// The largest of the values, from 0, as a whole number (halves to even).
+std::int16_t roundedMaximum(double a, double b, double c, double d) {
+    const double largest = std::max({0.0, a, b, c, d});
+    return static_cast<std::int16_t>(std::nearbyint(std::min(largest, double{std::numeric_limits<std::int16_t>::max()})));
+}
+
+}  // namespace
+
+EdgeSelection SymWingSections::vtopHighlight(std::int32_t code) {
+    switch (code) {
+    case kHitTipEdge: return {3, -1, -1, -1};
+    case kHitRootEdge: return {2, 3, 4, 5};
+    case kHitTipTrailingCorner: return {3, 4, -1, -1};
+    case kHitRootTrailingCorner: return {5, 4, -1, -1};
+    case kHitTipLeadingCorner: return {2, 3, -1, -1};
+    case kHitRootLeadingCorner: return {2, 5, -1, -1};
+    default: return kNoEdgeSelected;
+    }
+}
+
+void SymWingSections::drawVTop(const ViewContext& ctx, double zoom, double xoff, double yoff,
+                               const EdgeSelection& lit) {
+    if (lit[0] != -1) selected = true;
+    redrawMirroredOutline(ctx, vtopPoints, vtopScreenOutline(planform(), {zoom, xoff, yoff}), xoff, lit);
+}
+
+std::int32_t SymWingSections::testPositionVTop(double x, double y) const {
+    const QuadOutline& p = vtopPoints;
+    // In this order, a later hit replacing an earlier one: corners win over edges.
+    std::int32_t code = kHitNothing;
+    if (near(x, p[1].x) && p[1].y < y && y < p[4].y) code = kHitRootEdge;
+    if (near(x, p[2].x) && p[2].y < y && y < p[3].y) code = kHitTipEdge;
+    if (nearPoint(x, y, p[3])) code = kHitTipTrailingCorner;
+    if (nearPoint(x, y, p[2])) code = kHitTipLeadingCorner;
+    if (nearPoint(x, y, p[4])) code = kHitRootTrailingCorner;
+    if (nearPoint(x, y, p[1])) code = kHitRootLeadingCorner;
+    return code;
+}
+
+void SymWingSections::initMouseValVTop(const ViewState& view) {
+    switch (paint) {
+    case kHitTipEdge: initval = view.shiftkey ? span : pos2; break;
+    case kHitRootEdge: initval = view.shiftkey ? shift : pos1; break;
+    case kHitTipTrailingCorner: initval = length2; break;
+    case kHitRootTrailingCorner: initval = length1; break;
+    case kHitTipLeadingCorner:
+        initval = length2;
+        initval2 = pos2;
+        break;
+    case kHitRootLeadingCorner:
+        initval = length1;
+        initval2 = pos1;
+        initval3 = pos2;
+        break;
+    default: break;
+    }
+}
+
+bool SymWingSections::dragVTop(const ViewState& view, double x, double y) {
+    const auto d = dragDisplacement(view, x, y);
+    if (!d) return false;
+    const double aft = d->down;
+    switch (paint) {
+    case kHitTipEdge:
+        return view.shiftkey ? assignIfFinite({{span, initval + d->across}})
+                             : assignIfFinite({{pos2, initval + aft}});
+    case kHitRootEdge:
+        return view.shiftkey ? assignIfFinite({{shift, initval + d->across}})
+                             : assignIfFinite({{pos1, initval + aft}});
+    case kHitTipTrailingCorner: return assignIfFinite({{length2, initval + aft}});
+    case kHitRootTrailingCorner: return assignIfFinite({{length1, initval + aft}});
+    // A leading corner moves the leading edge along the chord while the
+    // trailing edge stays; the root's keeps the tip where it was.
+    case kHitTipLeadingCorner: return assignIfFinite({{length2, initval - aft}, {pos2, initval2 + aft}});
+    case kHitRootLeadingCorner:
+        return assignIfFinite({{length1, initval - aft}, {pos1, initval2 + aft}, {pos2, initval3 - aft}});
+    default: return false;
+    }
+}
+
+void SymWingSections::selectsVTop(const ViewContext& ctx, double x, double y) {
+    followPointer(ctx, x, y, {&SymWingSections::testPositionVTop, &SymWingSections::dragVTop, &SymWingSections::drawVTop, &vtopHighlight});
+}
+
+std::int16_t SymWingSections::xMaxVtopGet() const {
+    const QuadOutline& p = vtopPoints;
+    return roundedMaximum(p[1].x, p[2].x, p[3].x, p[4].x);
+}
+
+std::int16_t SymWingSections::yMaxVtopGet() const {
+    const QuadOutline& p = vtopPoints;
+    return roundedMaximum(p[1].y, p[2].y, p[3].y, p[4].y);
+}
+
+void SymWingSections::printVTop(Canvas& printer, double zoom, double xoff, double yoff) const {
+    const QuadOutline screen = vtopScreenOutline(planform(), {zoom, xoff, yoff});
+    if (!isFinite(screen)) return;
+    drawQuadOutline(printer, screen, kBlack);
+    drawQuadOutline(printer, mirroredAboutColumn(screen, xoff), kBlack);
+}
+
+void SymWingSections::saveDXF_vtop(DxfFile& file) const {
+    // Nose up in the drawing: the longitudinal axis is negated.
+    const QuadOutline plan = mapOutline(planform(), [](const Point2D& p) { return Point2D{p.x, -p.y}; });
+    const QuadOutline mirror = mirroredAboutColumn(plan, 0);
+    dxfSegments(file, std::span(plan).subspan(1), kWingLayer);
+    dxfSegments(file, std::span(mirror).subspan(1), kWingLayer);
+}
+
+}  // namespace ferlo

@@ -1,0 +1,155 @@
+#include "document/mouse_protocol.h"
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "base/recording_canvas.h"
+#include "document/view_drawing.h"
+#include "support/default_plane.h"
+
+namespace ferlo {
+namespace {
+
+using Segment = RecordingCanvas::Segment;
+
+// The drawing area of the editor, as far as the protocol needs it: the
+// default aircraft with one added panel, its view shown on a recording canvas.
+struct DrawingArea {
+    Plane plane;
+    ViewState view;
+    RecordingCanvas canvas;
+    MouseProtocol mouse{plane, view, canvas};
+
+    DrawingArea(ViewKind mode, double zoom, double xoff, double yoff) {
+        testing::setUpDefaultPlane(plane, 1);
+        view.zoom = zoom;
+        view.xoff = xoff;
+        view.yoff = yoff;
+        mouse.mode = mode;
+        drawView(plane, mode, {canvas, view, plane.viewColors()});
+        canvas.reset();
+    }
+    SymWingSections& wing(int i) { return plane.mainWing.wing(i); }
+};
+
+// VTop at zoom 1, origin (100, 0): the stabiliser's tip chord at x 350 from
+// y 690 to 770; panel 1's tip chord, which is panel 2's root chord, at x 800
+// from y 190 to 340.
+TEST(MouseProtocol, DraggingTheStabiliserTipInVTop) {
+    DrawingArea area(ViewKind::VTop, 1, 100, 0);
+    area.mouse.mouseDown(350, 730);
+    EXPECT_EQ(area.plane.stab.paint, SymWingSections::kHitTipEdge);
+    EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
+
+    EXPECT_TRUE(area.mouse.mouseMove(352, 745));
+    EXPECT_EQ(area.plane.stab.pos2, 55);
+    EXPECT_EQ(area.wing(1).pos2, 10);
+    EXPECT_TRUE(area.plane.stab.selected);
+
+    area.canvas.reset();
+    area.mouse.mouseUp();
+    EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
+    EXPECT_FALSE(area.plane.stab.selected);
+    // Mouse-up redraws both wing panels and the stabiliser, nothing lit.
+    const std::vector<Segment>& s = area.canvas.segments();
+    ASSERT_EQ(s.size(), 3u * 16u);
+    for (const Segment& seg : s) EXPECT_NE(seg.color, kLightYellow);
+}
+
+TEST(MouseProtocol, AGrabbedSharedEdgeDragsBothPanelsInVTop) {
+    DrawingArea area(ViewKind::VTop, 2, 100, 0);  // the shared edge at x 1500, y 380 to 680
+    area.view.shiftkey = true;
+    area.mouse.mouseDown(1500.4, 500);
+    EXPECT_EQ(area.wing(1).paint, SymWingSections::kHitTipEdge);
+    EXPECT_EQ(area.wing(2).paint, SymWingSections::kHitRootEdge);
+    EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
+    area.mouse.mouseMove(1520, 500);  // 20 pixels, 10 millimetres outward
+    EXPECT_EQ(area.wing(1).span, 710);
+    EXPECT_EQ(area.wing(2).shift, 710);
+    area.mouse.mouseUp();
+    EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
+    EXPECT_FALSE(area.view.shiftkey);
+}
+
+TEST(MouseProtocol, TheMouseDownPointIsTheNearestWholePixel) {
+    DrawingArea area(ViewKind::VTop, 1, 100, 0);
+    const struct {
+        double x, y;
+        std::int16_t xloc, yloc;
+    } cases[] = {{100.5, 200.5, 100, 200}, {101.5, -3.5, 102, -4}, {10.4, 10.6, 10, 11}, {1e9, -1e9, 32767, -32768}};
+    for (const auto& c : cases) {
+        area.mouse.mouseDown(c.x, c.y);
+        EXPECT_EQ(area.view.xloc, c.xloc) << c.x;
+        EXPECT_EQ(area.view.yloc, c.yloc) << c.y;
+        area.mouse.mouseUp();
+    }
+}
+
+TEST(MouseProtocol, RaisingTheFirstPanelInFrontRaisesTheWholeWing) {
+    // Front at zoom 1, origin (100, 200): panel 1's root bar at x 100 around y 150.
+    DrawingArea area(ViewKind::Front, 1, 100, 200);
+    area.mouse.mouseDown(100, 150);
+    EXPECT_EQ(area.wing(1).paint, SymWingSections::kHitRootEdge);
+    EXPECT_EQ(area.wing(2).paint, SymWingSections::kHitRootEdge);
+    // The stabiliser's root bar lies at the same place and is grabbed too.
+    EXPECT_EQ(area.plane.stab.paint, SymWingSections::kHitRootEdge);
+    area.mouse.mouseMove(100, 130);
+    EXPECT_EQ(area.wing(1).elevation1, 70);
+    EXPECT_EQ(area.wing(2).elevation1, 70);
+    EXPECT_EQ(area.plane.stab.elevation1, 70);
+    area.mouse.mouseUp();
+    EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
+    EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
+}
+
+TEST(MouseProtocol, AMoveToTheLastPositionIsDropped) {
+    DrawingArea area(ViewKind::VTop, 1, 100, 0);
+    EXPECT_TRUE(area.mouse.mouseMove(400, 400));
+    area.canvas.reset();
+    area.view.firstPictureRefresh = true;
+    EXPECT_FALSE(area.mouse.mouseMove(400, 400));
+    EXPECT_TRUE(area.canvas.calls().empty());
+    EXPECT_TRUE(area.view.firstPictureRefresh);  // untouched by a dropped move
+}
+
+TEST(MouseProtocol, AMoveOverATracingPictureDrawsWithoutErasingOnce) {
+    DrawingArea area(ViewKind::Front, 1, 100, 200);
+    area.view.firstPictureRefresh = true;
+    area.mouse.mouseMove(450, 150);
+    for (const Segment& seg : area.canvas.segments()) EXPECT_NE(seg.color, kWhite);
+    EXPECT_FALSE(area.view.firstPictureRefresh);
+    area.canvas.reset();
+    area.mouse.mouseMove(451, 150);
+    EXPECT_EQ(area.canvas.segments().front().color, kWhite);
+}
+
+TEST(MouseProtocol, HoverHighlightsAndMouseUpClearsItAndTheModifiers) {
+    DrawingArea area(ViewKind::VTop, 1, 100, 0);
+    area.mouse.mouseMove(100, 300);  // panel 1's root chord
+    EXPECT_TRUE(area.plane.mainWing.wingSelected());
+    EXPECT_EQ(area.plane.mainWing.wingSelectedPartGet(), SymWingSections::kHitRootEdge);
+    area.view.shiftkey = area.view.ctrlkey = area.view.altkey = true;
+    area.mouse.mouseUp();
+    EXPECT_FALSE(area.plane.mainWing.wingSelected());
+    EXPECT_FALSE(area.view.shiftkey);
+    EXPECT_FALSE(area.view.ctrlkey);
+    EXPECT_FALSE(area.view.altkey);
+}
+
+TEST(MouseProtocol, SideAndHTopRedrawTheReferenceOutlinesAndGrabNothing) {
+    for (ViewKind mode : {ViewKind::Side, ViewKind::HTop}) {
+        DrawingArea area(mode, 1, 0, 300);
+        area.mouse.mouseDown(410, 250);
+        EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
+        EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
+        area.mouse.mouseMove(420, 250);
+        const std::vector<Segment>& s = area.canvas.segments();
+        // Wing panel 1 and the stabiliser: 16 + 16 airfoil lines, or 8 + 8 planform lines.
+        EXPECT_EQ(s.size(), mode == ViewKind::Side ? 32u : 16u);
+        for (const Segment& seg : s) EXPECT_EQ(seg.color, kLightBlue);
+    }
+}
+
+}  // namespace
+}  // namespace ferlo

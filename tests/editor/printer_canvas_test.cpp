@@ -1,0 +1,149 @@
+#include "editor/printer_canvas.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QByteArray>
+#include <QPrinter>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include "base/file_errors.h"
+#include "base/number_text.h"
+#include "document/view_printing.h"
+#include "support/default_plane.h"
+#include "support/temp_dir.h"
+
+namespace ferlo {
+namespace {
+
+// What a PDF file of the Qt printer holds, read back well enough to count
+// its pages and the lines stroked on each.
+struct PdfContents {
+    int pages = 0;
+    std::vector<std::string> contentStreams;  // decompressed, in file order
+
+    explicit PdfContents(const std::string& pdf) {
+        for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+             at = pdf.find("/Type /Page\n", at + 1)) {
+            ++pages;
+        }
+        for (std::size_t at = pdf.find("/FlateDecode"); at != std::string::npos;
+             at = pdf.find("/FlateDecode", at + 1)) {
+            const std::size_t start = pdf.find("stream\n", at) + 7;
+            const std::size_t end = pdf.find("\nendstream", start);
+            // qUncompress wants the expected size up front, big-endian.
+            const auto guess = static_cast<quint32>((end - start) * 100);
+            QByteArray data;
+            for (int shift = 24; shift >= 0; shift -= 8) data.append(static_cast<char>(guess >> shift));
+            data.append(pdf.data() + start, static_cast<qsizetype>(end - start));
+            contentStreams.push_back(qUncompress(data).toStdString());
+        }
+    }
+};
+
+struct Stroke {
+    double x1, y1, x2, y2;
+};
+
+// The straight lines of a content stream: "x1 y1 m", "x2 y2 l", "S".
+std::vector<Stroke> strokes(const std::string& content) {
+    std::vector<Stroke> result;
+    std::istringstream in(content);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) {
+        words.push_back(word);
+        const std::size_t n = words.size();
+        if (word == "S" && n >= 7 && words[n - 5] == "m" && words[n - 2] == "l") {
+            const auto number = [&](std::size_t k) { return parseNumber(words[n - k]).value_or(-1); };
+            result.push_back({number(7), number(6), number(4), number(3)});
+        }
+    }
+    return result;
+}
+
+struct PdfPrinter {
+    testing::TempDir dir;
+    std::string path = (dir.path() / "views.pdf").string();
+    QPrinter printer{QPrinter::HighResolution};
+
+    PdfPrinter() {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path));
+    }
+};
+
+TEST(PrinterCanvas, PrintsTheVTopAndFrontViewsToAPdfFile) {
+    Plane plane;
+    testing::setUpDefaultPlane(plane, 1);
+    ViewState screen;  // a drawing area 640 pixels wide
+    screen.zoom = 0.3;
+    screen.xoff = 320;
+    screen.yoff = 100;
+
+    PdfPrinter pdf;
+    double r = 0;
+    {
+        PrinterCanvas canvas(pdf.printer, LengthUnit::Millimeters);
+        r = canvas.width() / 640;
+        printVTopView(plane, canvas, screen, r);
+        canvas.newPage();
+        printFrontView(plane, canvas, screen, r);
+    }
+    const PdfContents contents(testing::TempDir::read(pdf.path));
+    EXPECT_EQ(contents.pages, 2);
+    ASSERT_EQ(contents.contentStreams.size(), 2u);
+
+    // VTop: two wing panels and the stabiliser, eight lines each, in
+    // millimetres from the printable area's corner: panel 1's root leading
+    // corner lies on the scaled centre, 180 mm aft scaled by the zoom and r.
+    const std::vector<Stroke> vtop = strokes(contents.contentStreams[0]);
+    ASSERT_EQ(vtop.size(), 24u);
+    EXPECT_NEAR(vtop[0].x1, 320 * r, 1e-4);
+    EXPECT_NEAR(vtop[0].y1, 180 * 0.3 * r, 1e-4);
+    EXPECT_NEAR(vtop[0].x2, (320 + 700 * 0.3) * r, 1e-4);
+
+    // Front: eight lines and the centre line for each of the three panels.
+    const std::vector<Stroke> front = strokes(contents.contentStreams[1]);
+    ASSERT_EQ(front.size(), 27u);
+    const Stroke& centre = front[8];
+    EXPECT_NEAR(centre.x1, 320 * r, 1e-4);
+    EXPECT_NEAR(centre.y1, 0, 1e-4);
+    EXPECT_NEAR(centre.y2, 200 * r, 1e-4);
+}
+
+TEST(PrinterCanvas, ScaleUnitIsMillimetresOrInches) {
+    PdfPrinter pdf;
+    double widthMillimeters = 0;
+    {
+        PrinterCanvas canvas(pdf.printer, LengthUnit::Millimeters);
+        widthMillimeters = canvas.width();
+        // Some 200 millimetres of an A4 or Letter page are printable.
+        EXPECT_GT(widthMillimeters, 180);
+        EXPECT_LT(widthMillimeters, 216);
+        EXPECT_GT(canvas.height(), widthMillimeters);
+    }
+    PdfPrinter inchPdf;
+    PrinterCanvas canvas(inchPdf.printer, LengthUnit::Inches);
+    EXPECT_NEAR(canvas.width(), widthMillimeters / 25.4, 1e-9);
+    canvas.line(1, 1, 2, 2, kBlack);
+    canvas.endDocument();
+    const PdfContents contents(testing::TempDir::read(inchPdf.path));
+    ASSERT_EQ(contents.contentStreams.size(), 1u);
+    const std::vector<Stroke> lines = strokes(contents.contentStreams[0]);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NEAR(lines[0].x1, 1, 1e-6);
+    EXPECT_NEAR(lines[0].y2, 2, 1e-6);
+}
+
+TEST(PrinterCanvas, AnUnwritableFileIsReported) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("/nonexistent-folder/views.pdf");
+    EXPECT_THROW(PrinterCanvas(printer, LengthUnit::Millimeters), WriteError);
+}
+
+}  // namespace
+}  // namespace ferlo
