@@ -32,6 +32,7 @@ double ValueReader::readDouble() {
     const std::string line = readLine();
     const auto value = parseNumber(line);
     if (!value) fail("\"" + line + "\" is not a number");
+    if (std::fabs(*value) > kMaxFileMagnitude) fail("the value " + line + " is too large");
     return *value;
 }
 

@@ -6,6 +6,10 @@
 
 namespace ferlo {
 
+// The largest magnitude a number in a file may have. No design comes near it,
+// and it keeps every product the geometry forms from it finite.
+inline constexpr double kMaxFileMagnitude = 1e12;
+
 // Reads the lines of a project or preferences file, one value per line, each
 // as the type of the field it fills. Accepts CR LF and LF line ends. Every
 // failure (end of file, a value that cannot be read, an integer out of the
@@ -24,6 +28,7 @@ public:
     // A 16-bit count that must lie within [minimum, maximum]; checked before
     // the caller allocates anything for it.
     std::int16_t readCount(int minimum, int maximum, const char* what);
+    // A number of at most kMaxFileMagnitude.
     double readDouble();
     bool readBool();
     std::string readString();

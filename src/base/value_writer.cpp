@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/file_errors.h"
 #include "base/number_text.h"
 
 namespace ferlo {
@@ -15,11 +16,15 @@ void ValueWriter::number(double value) { out_.writeLine(formatNumber(value)); }
 void ValueWriter::boolean(bool value) { out_.writeLine(value ? "#TRUE#" : "#FALSE#"); }
 
 void ValueWriter::string(std::string_view value) {
+    // The reader takes everything between the first and the last quote of the
+    // line, so quotes inside stay as they are; a line break would split the value.
+    if (value.find_first_of("\r\n") != std::string_view::npos) {
+        throw WriteError("A text value cannot hold a line break: " + std::string(value));
+    }
     std::string line;
     line.reserve(value.size() + 2);
     line += '"';
-    // A double quote cannot stand inside a quoted value; it would end it early.
-    for (char c : value) line += (c == '"') ? '\'' : c;
+    line += value;
     line += '"';
     out_.writeLine(line);
 }

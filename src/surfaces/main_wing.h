@@ -17,7 +17,8 @@ class MainWing {
 public:
     // Slot 0 is never used; slots beyond `nbWings` may hold a removed panel
     // that no list operation visits until `addWing` or `initWings` replaces it.
-    std::vector<SymWingSections> wings{1};
+    // There is always a panel 1.
+    std::vector<SymWingSections> wings{2};
     std::int16_t nbWings = 1;
     std::int16_t currentWing = 1;
 

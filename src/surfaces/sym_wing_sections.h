@@ -39,7 +39,7 @@ public:
     double elevation1 = 0.0;
     double elevation2 = 0.0;
     double shift = 0.0;
-    std::int32_t paint = 0;  // hit code of the grabbed edge; 5 when nothing is grabbed
+    std::int32_t paint = kIdlePaint;  // hit code of the grabbed edge; 5 when nothing is grabbed
     bool selected = false;
     std::int32_t selected_part = 0;
     std::string airfoil_filename;

@@ -51,7 +51,8 @@ TEST(ValueReader, AValueThatCannotBeReadIsAReadErrorWithItsLine) {
         {"1\r\n3000000000\r\n", 2, BadValue::Int32},  {"1\r\nabc\r\n", 2, BadValue::Double},
         {"1\r\n", 2, BadValue::Double},                {"1\r\nTrue\r\n", 2, BadValue::Bool},
         {"1\r\nname\r\n", 2, BadValue::String},        {"1\r\n0\r\n", 2, BadValue::Count},
-        {"1\r\n40000\r\n", 2, BadValue::Count},
+        {"1\r\n40000\r\n", 2, BadValue::Count},    {"1\r\n1e13\r\n", 2, BadValue::Double},
+        {"1\r\n-2E+300\r\n", 2, BadValue::Double},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.text);
@@ -72,6 +73,31 @@ TEST(ValueReader, AValueThatCannotBeReadIsAReadErrorWithItsLine) {
             EXPECT_EQ(e.line(), c.line) << c.text;
         }
     }
+}
+
+TEST(ValueWriter, TextValuesReadBackAsTheyWereAndLineBreaksAreRefused) {
+    std::ostringstream out;
+    LineWriter lines(out, "t");
+    ValueWriter w(lines);
+    w.string("my \"best\" wood.bmp");
+    std::istringstream in(out.str());
+    ValueReader r(in, "t");
+    EXPECT_EQ(r.readString(), "my \"best\" wood.bmp");
+
+    for (const char* broken : {"two\nlines.bmp", "cr\r.bmp"}) {
+        std::ostringstream refused;
+        LineWriter refusedLines(refused, "t");
+        ValueWriter refusing(refusedLines);
+        EXPECT_THROW(refusing.string(broken), WriteError) << broken;
+        EXPECT_TRUE(refused.str().empty()) << broken;
+    }
+}
+
+TEST(ValueReader, NumbersUpToTheFileLimitRead) {
+    std::istringstream in("1e12\r\n-1E+12\r\n");
+    ValueReader r(in, "t");
+    EXPECT_EQ(r.readDouble(), 1e12);
+    EXPECT_EQ(r.readDouble(), -1e12);
 }
 
 }  // namespace
