@@ -7,7 +7,9 @@ namespace ferlo {
 
 std::optional<DragDisplacement> dragDisplacement(const ViewState& view, double x, double y) {
     if (view.zoom == 0.0 || !std::isfinite(view.zoom)) return std::nullopt;
-    return DragDisplacement{(x - view.xloc) / view.zoom, (y - view.yloc) / view.zoom};
+    const DragDisplacement d{(x - view.xloc) / view.zoom, (y - view.yloc) / view.zoom};
+    if (!std::isfinite(d.across) || !std::isfinite(d.down)) return std::nullopt;
+    return d;
 }
 
 bool assignIfFinite(std::initializer_list<FieldValue> values) {

@@ -9,12 +9,17 @@ namespace ferlo {
 
 // The pointer's displacement from the mouse-down point (`xloc`, `yloc`) in
 // model units, along the screen axes: across = (x - xloc) / zoom, to the
-// right; down = (y - yloc) / zoom, downward. Nothing when the zoom is 0 or not
-// finite, so that a drag step then changes nothing.
+// right; down = (y - yloc) / zoom, downward (aft in the VTop plan).
 struct DragDisplacement {
     double across = 0.0;
     double down = 0.0;
+
+    // Upward, for heights: screen y grows downward.
+    double up() const { return -down; }
 };
+
+// Nothing when the zoom is 0 or not finite, or the displacement overflows,
+// so that a drag step then changes nothing.
 std::optional<DragDisplacement> dragDisplacement(const ViewState& view, double x, double y);
 
 // One field of a part and the value a drag step gives it.

@@ -10,6 +10,14 @@ bool isFinite(const QuadOutline& outline) {
                        [](const Point2D& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
 }
 
+QuadOutline toScreenUp(const QuadOutline& model, const ViewTransform& transform) {
+    return mapOutline(model, [&transform](const Point2D& p) { return transform.screenUp(p); });
+}
+
+QuadOutline toScreenDown(const QuadOutline& model, const ViewTransform& transform) {
+    return mapOutline(model, [&transform](const Point2D& p) { return transform.screenDown(p); });
+}
+
 QuadOutline mirroredAboutColumn(const QuadOutline& outline, double column) {
     return mapOutline(outline, [column](const Point2D& p) { return Point2D{2 * column - p.x, p.y}; });
 }
@@ -33,16 +41,15 @@ void drawQuadOutline(Canvas& canvas, const QuadOutline& outline, PaletteColor co
     }
 }
 
-void redrawMirroredOutline(const ViewContext& ctx, QuadOutline& shown, const QuadOutline& fresh,
-                           double mirrorColumn, const EdgeSelection& lit) {
+void redrawOutline(const ViewContext& ctx, QuadOutline& shown, const QuadOutline& fresh, const OutlineStyle& style) {
     if (!isFinite(fresh)) return;
     if (!ctx.view.firstPictureRefresh) {
         drawQuadOutline(ctx.canvas, shown, kWhite);
-        drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, mirrorColumn), kWhite);
+        if (style.mirrorColumn) drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, *style.mirrorColumn), kWhite);
     }
     shown = fresh;
-    drawQuadOutline(ctx.canvas, shown, kBlack, lit, ctx.colors.colorSelected);
-    drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, mirrorColumn), kBlack);
+    drawQuadOutline(ctx.canvas, shown, style.color, style.lit, ctx.colors.colorSelected);
+    if (style.mirrorColumn) drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, *style.mirrorColumn), style.color);
 }
 
 }  // namespace ferlo

@@ -21,6 +21,7 @@ std::int16_t toPixel(double value) {
 void clearHighlights(Plane& plane) {
     plane.mainWing.unselectWings();
     plane.stab.selected = false;
+    plane.fin.selected = false;
 }
 
 MouseProtocol::MouseProtocol(Plane& plane, ViewState& view, Canvas& canvas)
@@ -30,7 +31,7 @@ void MouseProtocol::mouseDown(double x, double y) {
     view_.xloc = toPixel(x);
     view_.yloc = toPixel(y);
     const ViewContext ctx = context();
-    for (const auto& step : mouseStepsOf(plane_, mode).down) step(ctx, x, y);
+    for (const auto& step : mouseStepsOf(plane_, mode, equipmentTabOpen).down) step(ctx, x, y);
 }
 
 bool MouseProtocol::mouseMove(double x, double y) {
@@ -41,7 +42,7 @@ bool MouseProtocol::mouseMove(double x, double y) {
     }
     lastMove_ = {x, y};
     const ViewContext ctx = context();
-    for (const auto& step : mouseStepsOf(plane_, mode).move) step(ctx, x, y);
+    for (const auto& step : mouseStepsOf(plane_, mode, equipmentTabOpen).move) step(ctx, x, y);
     view_.firstPictureRefresh = false;
     return true;
 }
@@ -49,7 +50,7 @@ bool MouseProtocol::mouseMove(double x, double y) {
 void MouseProtocol::mouseUp() {
     clearHighlights(plane_);
     const ViewContext ctx = context();
-    for (const auto& step : mouseStepsOf(plane_, mode).up) step(ctx);
+    for (const auto& step : mouseStepsOf(plane_, mode, equipmentTabOpen).up) step(ctx);
     view_.shiftkey = false;
     view_.ctrlkey = false;
     view_.altkey = false;

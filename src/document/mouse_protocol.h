@@ -29,7 +29,9 @@ struct ViewMouseSteps {
     std::vector<ReleaseStep> up{};
 };
 
-ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode);
+// The steps of view `mode`. While the parameter panels show the equipment tab
+// (`equipmentTabOpen`) the Side view edits the equipment boxes, not the fin.
+ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen = false);
 
 // Clears the highlight of every part under the pointer (mouse-up).
 void clearHighlights(Plane& plane);
@@ -44,8 +46,10 @@ class MouseProtocol {
 public:
     MouseProtocol(Plane& plane, ViewState& view, Canvas& canvas);
 
-    // The current 2D view.
+    // The current 2D view, and whether the parameter panels show the
+    // equipment tab.
     ViewKind mode = ViewKind::VTop;
+    bool equipmentTabOpen = false;
 
     // Stores the mouse-down point in `xloc`, `yloc` (nearest whole pixel, halves
     // to even), then lets every editable part of the view take its hit code and

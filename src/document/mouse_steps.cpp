@@ -3,6 +3,8 @@
 
 #include "document/mouse_protocol.h"
 
+#include <initializer_list>
+
 namespace ferlo {
 
 namespace {
@@ -71,13 +73,72 @@ ViewMouseSteps referenceSteps(Plane& plane, void (SymWingSections::*draw)(const 
     return steps;
 }
 
+// The operations of the fin in a view where it is edited.
+struct FinViewOperations {
+    std::int32_t (VertWingSection::*testPosition)(double x, double y) const;
+    void (VertWingSection::*initMouseVal)(const ViewState& view);
+    void (VertWingSection::*selects)(const ViewContext& ctx, double x, double y);
+};
+
+constexpr FinViewOperations kFrontFin{&VertWingSection::testPositionFront, &VertWingSection::initMouseValFront,
+                                      &VertWingSection::selectsFront};
+constexpr FinViewOperations kSideFin{&VertWingSection::testPositionSide, &VertWingSection::initMouseValSide,
+                                     &VertWingSection::selectsSide};
+
+// The fin in a view where it is edited (Front: by its root or tip edge; Side:
+// by an edge or a corner). At mouse-up it is idle again and keeps the outline
+// of its last move on the screen.
+ViewMouseSteps finSteps(VertWingSection& fin, const FinViewOperations& op) {
+    ViewMouseSteps steps;
+    steps.down = {[&fin, op](const ViewContext& ctx, double x, double y) {
+        fin.paint = (fin.*op.testPosition)(x, y);
+        (fin.*op.initMouseVal)(ctx.view);
+    }};
+    steps.move = {[&fin, op](const ViewContext& ctx, double x, double y) { (fin.*op.selects)(ctx, x, y); }};
+    steps.up = {[&fin](const ViewContext&) { fin.paint = VertWingSection::kIdlePaint; }};
+    return steps;
+}
+
+// The fin in the Side view while the equipment tab is open: never grabbed,
+// each move draws it again in the inactive colour.
+ViewMouseSteps inactiveFinSideSteps(VertWingSection& fin) {
+    ViewMouseSteps steps;
+    steps.move = {[&fin](const ViewContext& ctx, double, double) {
+        const ViewState& v = ctx.view;
+        fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1, VertWingSection::kDrawInactive);
+    }};
+    steps.up = {[&fin](const ViewContext&) { fin.paint = VertWingSection::kIdlePaint; }};
+    return steps;
+}
+
+// The VTop view shows the fin for reference: each move draws it again where
+// the view's set-up placed it.
+ViewMouseSteps finVTopSteps(const VertWingSection& fin) {
+    ViewMouseSteps steps;
+    steps.move = {[&fin](const ViewContext& ctx, double, double) { fin.drawVTop(ctx); }};
+    return steps;
+}
+
+// The steps of several parts, each event's list in the order the parts are given.
+ViewMouseSteps joined(std::initializer_list<ViewMouseSteps> parts) {
+    ViewMouseSteps steps;
+    for (const ViewMouseSteps& part : parts) {
+        steps.down.insert(steps.down.end(), part.down.begin(), part.down.end());
+        steps.move.insert(steps.move.end(), part.move.begin(), part.move.end());
+        steps.up.insert(steps.up.end(), part.up.begin(), part.up.end());
+    }
+    return steps;
+}
+
 }  // namespace
 
-ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode) {
+ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen) {
     switch (mode) {
-    case ViewKind::VTop: return panelSteps(plane, kVTopPanels);
-    case ViewKind::Front: return panelSteps(plane, kFrontPanels);
-    case ViewKind::Side: return referenceSteps(plane, &SymWingSections::drawSide);
+    case ViewKind::VTop: return joined({panelSteps(plane, kVTopPanels), finVTopSteps(plane.fin)});
+    case ViewKind::Front: return joined({panelSteps(plane, kFrontPanels), finSteps(plane.fin, kFrontFin)});
+    case ViewKind::Side:
+        return joined({equipmentTabOpen ? inactiveFinSideSteps(plane.fin) : finSteps(plane.fin, kSideFin),
+                       referenceSteps(plane, &SymWingSections::drawSide)});
     case ViewKind::HTop: return referenceSteps(plane, &SymWingSections::drawHTop);
     }
     return {};

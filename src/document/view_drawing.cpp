@@ -2,19 +2,25 @@
 
 namespace ferlo {
 
-void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx) {
+void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmentTabOpen) {
     const ViewState& v = ctx.view;
     ctx.canvas.clear();
     switch (mode) {
     case ViewKind::VTop:
         plane.mainWing.drawVTopWings(ctx, v.zoom, v.xoff, v.yoff);
         plane.stab.drawVTop(ctx, v.zoom, v.xoff, v.yoff);
+        plane.fin.computeVTopPoints(v.zoom, v.xoff, v.yoff);
+        plane.fin.drawVTop(ctx);
         break;
     case ViewKind::Front:
         plane.mainWing.drawFrontWings(ctx, v.zoom, v.xoff, v.yoff);
         plane.stab.drawFront(ctx, v.zoom, v.xoff, v.yoff);
+        plane.fin.computeFrontPoints(v.zoom, v.xoff, v.yoff);
+        plane.fin.drawFront(ctx, VertWingSection::kDrawNormal);
         break;
     case ViewKind::Side:
+        plane.fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1,
+                           equipmentTabOpen ? VertWingSection::kDrawInactive : VertWingSection::kDrawEditable);
         for (SymWingSections* panel : {&plane.mainWing.wing(1), &plane.stab}) {
             panel->computeSidePoints(v.zoom, v.xoff, v.yoff);
             panel->drawSide(ctx);

@@ -8,8 +8,11 @@ namespace ferlo {
 
 // Sets up a 2D view: clears the drawing surface and draws every part the view
 // shows, in the view's order, with the transform of `ctx.view`. VTop and
-// Front: every main-wing panel, then the stabiliser; Side and HTop: the first
-// main-wing panel and the stabiliser, for reference.
-void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx);
+// Front: every main-wing panel, the stabiliser, then the fin (in VTop for
+// reference). Side: the fin (in the inactive colour while the parameter
+// panels show the equipment tab), then the first main-wing panel and the
+// stabiliser for reference. HTop: the first main-wing panel and the
+// stabiliser, for reference.
+void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmentTabOpen = false);
 
 }  // namespace ferlo

@@ -15,6 +15,7 @@ void printFrontView(const Plane& plane, Canvas& printer, const ViewState& screen
     const double yoff = screen.yoff * r;
     plane.mainWing.printFrontWings(printer, plane.viewColors(), zoom, xoff, yoff);
     plane.stab.printFront(printer, plane.viewColors(), zoom, xoff, yoff);
+    plane.fin.printFront(printer, zoom, xoff, yoff);
 }
 
 }  // namespace ferlo

@@ -170,17 +170,6 @@ private:
     // One drag step of the grabbed edge; false when nothing changed.
     bool dragFront(const ViewState& view, double x, double y);
     bool dragVTop(const ViewState& view, double x, double y);
-    // The operations of one editable view, for the pointer handling both share.
-    struct EditableView {
-        std::int32_t (SymWingSections::*testPosition)(double x, double y) const;
-        bool (SymWingSections::*drag)(const ViewState& view, double x, double y);
-        void (SymWingSections::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                      const EdgeSelection& lit);
-        EdgeSelection (*highlight)(std::int32_t code);
-    };
-    // Hover highlight while nothing is grabbed (`paint` idle), else one drag
-    // step of `paint`; then the redraw with the edges of the code lit.
-    void followPointer(const ViewContext& ctx, double x, double y, const EditableView& view);
     // Points 1 to `nb` of the root section, (aft, height) in model units.
     std::vector<Point2D> rootSection() const;
 

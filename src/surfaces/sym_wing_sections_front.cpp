@@ -3,13 +3,12 @@
 // on the section's height; the root bar moves the whole panel, the tip bar
 // sets the dihedral (with Shift: the spanwise position and the span).
 
-#include <cmath>
-
 #include "base/drag_step.h"
 #include "base/dxf_polyline.h"
-#include "base/view_transform.h"
+#include "base/hit_test.h"
+#include "surfaces/dxf_layers.h"
+#include "surfaces/follow_pointer.h"
 #include "surfaces/sym_wing_sections.h"
-#include "surfaces/wing_layers.h"
 
 namespace ferlo {
 
@@ -25,15 +24,6 @@ QuadOutline SymWingSections::frontSilhouette() const {
              {shift, elevation1 - d1}}};
 }
 
-namespace {
-
-// Heights grow upward on the screen.
-QuadOutline frontScreenOutline(const QuadOutline& silhouette, const ViewTransform& transform) {
-    return mapOutline(silhouette, [&transform](const Point2D& p) { return transform.screenUp(p); });
-}
-
-}  // namespace
-
 EdgeSelection SymWingSections::frontHighlight(std::int32_t code) {
     switch (code) {
     case kHitTipEdge: return {3, -1, -1, -1};
@@ -45,14 +35,14 @@ EdgeSelection SymWingSections::frontHighlight(std::int32_t code) {
 void SymWingSections::drawFront(const ViewContext& ctx, double zoom, double xoff, double yoff,
                                 const EdgeSelection& lit) {
     if (lit[0] != -1) selected = true;
-    redrawMirroredOutline(ctx, frontPoints, frontScreenOutline(frontSilhouette(), {zoom, xoff, yoff}), xoff, lit);
+    redrawOutline(ctx, frontPoints, toScreenUp(frontSilhouette(), {zoom, xoff, yoff}), {kBlack, lit, xoff});
 }
 
 std::int32_t SymWingSections::testPositionFront(double x, double y) const {
     const QuadOutline& p = frontPoints;
     std::int32_t code = kHitNothing;
-    if (std::abs(x - p[1].x) < 3 && p[4].y < y && y < p[1].y) code = kHitRootEdge;
-    if (std::abs(x - p[2].x) < 3 && p[3].y < y && y < p[2].y) code = kHitTipEdge;
+    if (hitsVerticalEdge(x, y, p[4], p[1])) code = kHitRootEdge;
+    if (hitsVerticalEdge(x, y, p[3], p[2])) code = kHitTipEdge;
     return code;
 }
 
@@ -64,25 +54,26 @@ void SymWingSections::initMouseValFront(const ViewState& view) {
 bool SymWingSections::dragFront(const ViewState& view, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
     if (!d) return false;
-    const double up = -d->down;
     switch (paint) {
     case kHitRootEdge:
         return view.shiftkey ? assignIfFinite({{shift, initval + d->across}})
-                             : assignIfFinite({{elevation1, initval + up}});
+                             : assignIfFinite({{elevation1, initval + d->up()}});
     case kHitTipEdge:
         return view.shiftkey ? assignIfFinite({{span, initval + d->across}})
-                             : assignIfFinite({{elevation2, initval + up}});
+                             : assignIfFinite({{elevation2, initval + d->up()}});
     default: return false;
     }
 }
 
 void SymWingSections::selectsFront(const ViewContext& ctx, double x, double y) {
-    followPointer(ctx, x, y, {&SymWingSections::testPositionFront, &SymWingSections::dragFront, &SymWingSections::drawFront, &frontHighlight});
+    followPointer(*this, ctx, x, y,
+                  EditableView<SymWingSections>{&SymWingSections::testPositionFront, &SymWingSections::dragFront,
+                                                &SymWingSections::drawFront, &frontHighlight});
 }
 
 void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, double zoom, double xoff,
                                  double yoff) const {
-    const QuadOutline screen = frontScreenOutline(frontSilhouette(), {zoom, xoff, yoff});
+    const QuadOutline screen = toScreenUp(frontSilhouette(), {zoom, xoff, yoff});
     if (!isFinite(screen)) return;
     drawQuadOutline(printer, screen, kBlack);
     drawQuadOutline(printer, mirroredAboutColumn(screen, xoff), kBlack);
@@ -94,8 +85,8 @@ void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, doub
 void SymWingSections::saveDXF_front(DxfFile& file) const {
     const QuadOutline silhouette = frontSilhouette();
     const QuadOutline mirror = mirroredAboutColumn(silhouette, 0);
-    dxfPolyline(file, std::span(silhouette).subspan(1), kWingLayer);
-    dxfPolyline(file, std::span(mirror).subspan(1), kWingLayer);
+    dxfPolyline(file, outlinePoints(silhouette), kWingLayer);
+    dxfPolyline(file, outlinePoints(mirror), kWingLayer);
 }
 
 }  // namespace ferlo

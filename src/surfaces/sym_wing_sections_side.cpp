@@ -7,8 +7,8 @@
 
 #include "base/dxf_polyline.h"
 #include "base/view_transform.h"
+#include "surfaces/dxf_layers.h"
 #include "surfaces/sym_wing_sections.h"
-#include "surfaces/wing_layers.h"
 
 namespace ferlo {
 
@@ -72,14 +72,13 @@ void SymWingSections::saveDXF_side(DxfFile& file) const {
 void SymWingSections::computeHTopPoints(double zoom, double xoff, double yoff) {
     // Along the fuselage axis to the right, the spanwise distance upward;
     // root chord first.
-    const ViewTransform transform{zoom, xoff, yoff};
     const QuadOutline plan{{{},
                             {pos1, shift},
                             {pos1 + length1, shift},
                             {pos1 + pos2 + length2, shift + span},
                             {pos1 + pos2, shift + span},
                             {pos1, shift}}};
-    const QuadOutline screen = mapOutline(plan, [&transform](const Point2D& p) { return transform.screenUp(p); });
+    const QuadOutline screen = toScreenUp(plan, {zoom, xoff, yoff});
     const QuadOutline mirror = mirroredAboutRow(screen, yoff);
     if (!isFinite(screen) || !isFinite(mirror)) return;
     htopPoints = screen;

@@ -9,9 +9,10 @@
 
 #include "base/drag_step.h"
 #include "base/dxf_polyline.h"
-#include "base/view_transform.h"
+#include "base/hit_test.h"
+#include "surfaces/dxf_layers.h"
+#include "surfaces/follow_pointer.h"
 #include "surfaces/sym_wing_sections.h"
-#include "surfaces/wing_layers.h"
 
 namespace ferlo {
 
@@ -25,15 +26,6 @@ QuadOutline SymWingSections::planform() const {
 }
 
 namespace {
-
-// The longitudinal axis grows downward on the screen.
-QuadOutline vtopScreenOutline(const QuadOutline& planform, const ViewTransform& transform) {
-    return mapOutline(planform, [&transform](const Point2D& p) { return transform.screenDown(p); });
-}
-
-bool near(double a, double b) { return std::abs(a - b) < 3; }
-
-bool nearPoint(double x, double y, const Point2D& p) { return near(x, p.x) && near(y, p.y); }
 
 // The largest of the values, from 0, as a whole number (halves to even).
 std::int16_t roundedMaximum(double a, double b, double c, double d) {
@@ -58,19 +50,19 @@ EdgeSelection SymWingSections::vtopHighlight(std::int32_t code) {
 void SymWingSections::drawVTop(const ViewContext& ctx, double zoom, double xoff, double yoff,
                                const EdgeSelection& lit) {
     if (lit[0] != -1) selected = true;
-    redrawMirroredOutline(ctx, vtopPoints, vtopScreenOutline(planform(), {zoom, xoff, yoff}), xoff, lit);
+    redrawOutline(ctx, vtopPoints, toScreenDown(planform(), {zoom, xoff, yoff}), {kBlack, lit, xoff});
 }
 
 std::int32_t SymWingSections::testPositionVTop(double x, double y) const {
     const QuadOutline& p = vtopPoints;
     // In this order, a later hit replacing an earlier one: corners win over edges.
     std::int32_t code = kHitNothing;
-    if (near(x, p[1].x) && p[1].y < y && y < p[4].y) code = kHitRootEdge;
-    if (near(x, p[2].x) && p[2].y < y && y < p[3].y) code = kHitTipEdge;
-    if (nearPoint(x, y, p[3])) code = kHitTipTrailingCorner;
-    if (nearPoint(x, y, p[2])) code = kHitTipLeadingCorner;
-    if (nearPoint(x, y, p[4])) code = kHitRootTrailingCorner;
-    if (nearPoint(x, y, p[1])) code = kHitRootLeadingCorner;
+    if (hitsVerticalEdge(x, y, p[1], p[4])) code = kHitRootEdge;
+    if (hitsVerticalEdge(x, y, p[2], p[3])) code = kHitTipEdge;
+    if (hitsCorner(x, y, p[3])) code = kHitTipTrailingCorner;
+    if (hitsCorner(x, y, p[2])) code = kHitTipLeadingCorner;
+    if (hitsCorner(x, y, p[4])) code = kHitRootTrailingCorner;
+    if (hitsCorner(x, y, p[1])) code = kHitRootLeadingCorner;
     return code;
 }
 
@@ -116,7 +108,9 @@ bool SymWingSections::dragVTop(const ViewState& view, double x, double y) {
 }
 
 void SymWingSections::selectsVTop(const ViewContext& ctx, double x, double y) {
-    followPointer(ctx, x, y, {&SymWingSections::testPositionVTop, &SymWingSections::dragVTop, &SymWingSections::drawVTop, &vtopHighlight});
+    followPointer(*this, ctx, x, y,
+                  EditableView<SymWingSections>{&SymWingSections::testPositionVTop, &SymWingSections::dragVTop,
+                                                &SymWingSections::drawVTop, &vtopHighlight});
 }
 
 std::int16_t SymWingSections::xMaxVtopGet() const {
@@ -130,7 +124,7 @@ std::int16_t SymWingSections::yMaxVtopGet() const {
 }
 
 void SymWingSections::printVTop(Canvas& printer, double zoom, double xoff, double yoff) const {
-    const QuadOutline screen = vtopScreenOutline(planform(), {zoom, xoff, yoff});
+    const QuadOutline screen = toScreenDown(planform(), {zoom, xoff, yoff});
     if (!isFinite(screen)) return;
     drawQuadOutline(printer, screen, kBlack);
     drawQuadOutline(printer, mirroredAboutColumn(screen, xoff), kBlack);
@@ -138,10 +132,10 @@ void SymWingSections::printVTop(Canvas& printer, double zoom, double xoff, doubl
 
 void SymWingSections::saveDXF_vtop(DxfFile& file) const {
     // Nose up in the drawing: the longitudinal axis is negated.
-    const QuadOutline plan = mapOutline(planform(), [](const Point2D& p) { return Point2D{p.x, -p.y}; });
+    const QuadOutline plan = mirroredAboutRow(planform(), 0);
     const QuadOutline mirror = mirroredAboutColumn(plan, 0);
-    dxfSegments(file, std::span(plan).subspan(1), kWingLayer);
-    dxfSegments(file, std::span(mirror).subspan(1), kWingLayer);
+    dxfSegments(file, outlinePoints(plan), kWingLayer);
+    dxfSegments(file, outlinePoints(mirror), kWingLayer);
 }
 
 }  // namespace ferlo

@@ -1,7 +1,9 @@
 #include "surfaces/vert_wing_section.h"
 
+#include "base/dxf_polyline.h"
 #include "base/one_based.h"
 #include "base/units.h"
+#include "surfaces/dxf_layers.h"
 #include "surfaces/length_conversion.h"
 
 namespace ferlo {
@@ -58,15 +60,15 @@ Point3D VertWingSection::point2Get(int i, bool twin) const {
     return p;
 }
 
-void VertWingSection::drawWithTwin(Canvas& canvas, const QuadScreenPoints& points, PaletteColor color,
-                                   double axisX) const {
-    drawQuad(canvas, points, uniformEdgeColors(color));
-    if (isTwin()) drawQuad(canvas, mirroredOnScreen(points, axisX), uniformEdgeColors(color));
+void VertWingSection::drawWithTwin(Canvas& canvas, const QuadOutline& outline, PaletteColor color,
+                                   double mirrorColumn) const {
+    drawQuadOutline(canvas, outline, color);
+    if (isTwin()) drawQuadOutline(canvas, mirroredAboutColumn(outline, mirrorColumn), color);
 }
 
-void VertWingSection::writeWithTwin(DxfFile& file, const QuadCorners& corners) const {
-    writeQuadDxf(file, corners, "Fin");
-    if (isTwin()) writeQuadDxf(file, mirroredCorners(corners), "Fin");
+void VertWingSection::writeWithTwin(DxfFile& file, const QuadOutline& outline) const {
+    dxfPolyline(file, outlinePoints(outline), kFinLayer);
+    if (isTwin()) dxfPolyline(file, outlinePoints(mirroredAboutColumn(outline, 0)), kFinLayer);
 }
 
 double VertWingSection::texcoord1Get(int i) const { return entryOrZero(root_texcoords, i); }

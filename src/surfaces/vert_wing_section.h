@@ -7,14 +7,13 @@
 #include <vector>
 
 #include "base/canvas.h"
-#include "base/drag_delta.h"
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
+#include "base/screen_outline.h"
 #include "base/texture_context.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
 #include "base/view_state.h"
-#include "surfaces/view_outline.h"
 
 namespace ferlo {
 
@@ -156,17 +155,24 @@ private:
     template <typename Convert>
     void convertLengths(Convert convert);
 
-    // The outlines of the views in their drawing planes (model units).
-    QuadCorners frontCorners() const;
-    QuadCorners sideCorners() const;
-    QuadCorners vtopCorners() const;
+    // The outlines of the views in model units: Front (lateral, height), Side
+    // (aft, height) and the VTop plan (lateral, aft).
+    QuadOutline frontOutline() const;
+    QuadOutline sideOutline() const;
+    QuadOutline vtopPlan() const;
 
     // The outline and, for a twin fin, its mirror image: on a canvas about
-    // the screen column `axisX`, in DXF about the plane of symmetry.
-    void drawWithTwin(Canvas& canvas, const QuadScreenPoints& points, PaletteColor color, double axisX) const;
-    void writeWithTwin(DxfFile& file, const QuadCorners& corners) const;
+    // the screen column `mirrorColumn`, in DXF about the plane of symmetry.
+    void drawWithTwin(Canvas& canvas, const QuadOutline& outline, PaletteColor color, double mirrorColumn) const;
+    void writeWithTwin(DxfFile& file, const QuadOutline& outline) const;
 
-    void applySideDrag(const DragDelta& delta, bool shiftkey);
+    // The Side view's mouse-move step (see followPointer): the drag of the
+    // element `paint` names, the edges a hit code lights, and the redraw
+    // with lit edges.
+    bool dragSide(const ViewState& view, double x, double y);
+    static EdgeSelection sideHighlight(std::int32_t code);
+    void drawSideLit(const ViewContext& context, double zoom, double xoff, double yoff, const EdgeSelection& lit);
+
     std::vector<Point3D> computeSection(const Point3D& origin, double chord, double thickness) const;
 
     ColorRGB color;
@@ -176,9 +182,9 @@ private:
     std::vector<double> tip_texcoords;
     std::vector<std::uint8_t> texture_bytes;
     // The screen outlines last computed for the drawing area.
-    QuadScreenPoints front_pts{};
-    QuadScreenPoints side_pts{};
-    QuadScreenPoints vtop_pts{};
+    QuadOutline front_pts{};
+    QuadOutline side_pts{};
+    QuadOutline vtop_pts{};
 };
 
 }  // namespace ferlo

@@ -1,3 +1,5 @@
+#include "base/drag_step.h"
+#include "base/hit_test.h"
 #include "surfaces/vert_wing_section.h"
 
 namespace ferlo {
@@ -5,19 +7,19 @@ namespace ferlo {
 // Seen from the front: the trapezoid of the maximum thickness (relative
 // thickness x chord at root and tip), centred on the offsets. Corners: root
 // left, root right, tip right, tip left.
-QuadCorners VertWingSection::frontCorners() const {
+QuadOutline VertWingSection::frontOutline() const {
     const double rootHalf = thickness1 * length1 / 2;
     const double tipHalf = thickness2 * length2 / 2;
     const double tipCentre = offset1 + offset2;
     const double tipHeight = shift + span;
-    return {{{offset1 - rootHalf, shift},
-             {offset1 + rootHalf, shift},
-             {tipCentre + tipHalf, tipHeight},
-             {tipCentre - tipHalf, tipHeight}}};
+    const Point2D rootLeft{offset1 - rootHalf, shift};
+    return {{{}, rootLeft, {offset1 + rootHalf, shift}, {tipCentre + tipHalf, tipHeight}, {tipCentre - tipHalf, tipHeight},
+             rootLeft}};
 }
 
 void VertWingSection::computeFrontPoints(double zoom, double xoff, double yoff) {
-    if (const auto points = quadOnScreen(frontCorners(), zoom, xoff, yoff)) front_pts = *points;
+    const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
+    if (isFinite(screen)) front_pts = screen;
 }
 
 void VertWingSection::drawFront(const ViewContext& context, std::int32_t which) const {
@@ -51,20 +53,21 @@ void VertWingSection::selectsFront(const ViewContext& context, double x, double 
     selected = selected_part != kNothing;
 
     if (paint != kRootEdge && paint != kTipEdge) return;
-    const auto delta = dragDelta(view, x, y);
-    if (!delta) return;
+    const auto d = dragDisplacement(view, x, y);
+    if (!d) return;
     double& field = paint == kRootEdge ? (view.shiftkey ? shift : offset1) : (view.shiftkey ? span : offset2);
-    assignAllFinite({{&field, initval + (view.shiftkey ? delta->up : delta->across)}});
+    assignIfFinite({{field, initval + (view.shiftkey ? d->up() : d->across)}});
     drawFront(context, kDrawErase);
     computeFrontPoints(view.zoom, view.xoff, view.yoff);
     drawFront(context, kDrawNormal);
 }
 
 void VertWingSection::printFront(Canvas& printer, double zoom, double xoff, double yoff) const {
-    if (const auto points = quadOnScreen(frontCorners(), zoom, xoff, yoff)) drawWithTwin(printer, *points, kBlack, xoff);
+    const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
+    if (isFinite(screen)) drawWithTwin(printer, screen, kBlack, xoff);
 }
 
 // DXF x is the lateral y, DXF y the height.
-void VertWingSection::saveDXF_front(DxfFile& file) const { writeWithTwin(file, frontCorners()); }
+void VertWingSection::saveDXF_front(DxfFile& file) const { writeWithTwin(file, frontOutline()); }
 
 }  // namespace ferlo

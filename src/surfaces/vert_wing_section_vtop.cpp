@@ -3,17 +3,21 @@
 namespace ferlo {
 
 // Seen from above: the rectangle under the root section, its maximum
-// thickness wide and the root chord long, aft pointing down the drawing
-// (drawing y is minus the model x). Corners: leading edge right, trailing
-// edge right, trailing edge left, leading edge left. Tip and sweep do not show.
-QuadCorners VertWingSection::vtopCorners() const {
+// thickness wide and the root chord long. Corners: leading edge right,
+// trailing edge right, trailing edge left, leading edge left. Tip and sweep
+// do not show.
+QuadOutline VertWingSection::vtopPlan() const {
     const double half = thickness1 * length1 / 2;
     const double trailing = pos1 + length1;
-    return {{{offset1 + half, -pos1}, {offset1 + half, -trailing}, {offset1 - half, -trailing}, {offset1 - half, -pos1}}};
+    const Point2D leadingRight{offset1 + half, pos1};
+    return {{{}, leadingRight, {offset1 + half, trailing}, {offset1 - half, trailing}, {offset1 - half, pos1},
+             leadingRight}};
 }
 
+// Aft is down the screen.
 void VertWingSection::computeVTopPoints(double zoom, double xoff, double yoff) {
-    if (const auto points = quadOnScreen(vtopCorners(), zoom, xoff, yoff)) vtop_pts = *points;
+    const QuadOutline screen = toScreenDown(vtopPlan(), {zoom, xoff, yoff});
+    if (isFinite(screen)) vtop_pts = screen;
 }
 
 // Shown for reference in the inactive colour; nothing is erased.
@@ -21,7 +25,7 @@ void VertWingSection::drawVTop(const ViewContext& context) const {
     drawWithTwin(context.canvas, vtop_pts, context.colors.colorInactive, context.view.xoff);
 }
 
-// DXF x is the lateral y, DXF y minus the model x.
-void VertWingSection::saveDXF_vtop(DxfFile& file) const { writeWithTwin(file, vtopCorners()); }
+// DXF x is the lateral y, DXF y minus the model x: nose up, as on the screen.
+void VertWingSection::saveDXF_vtop(DxfFile& file) const { writeWithTwin(file, mirroredAboutRow(vtopPlan(), 0)); }
 
 }  // namespace ferlo

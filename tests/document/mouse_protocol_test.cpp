@@ -4,34 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_canvas.h"
-#include "document/view_drawing.h"
-#include "support/default_plane.h"
+#include "support/drawing_area.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
 
 using Segment = RecordingCanvas::Segment;
-
-// The drawing area of the editor, as far as the protocol needs it: the
-// default aircraft with one added panel, its view shown on a recording canvas.
-struct DrawingArea {
-    Plane plane;
-    ViewState view;
-    RecordingCanvas canvas;
-    MouseProtocol mouse{plane, view, canvas};
-
-    DrawingArea(ViewKind mode, double zoom, double xoff, double yoff) {
-        testing::setUpDefaultPlane(plane, 1);
-        view.zoom = zoom;
-        view.xoff = xoff;
-        view.yoff = yoff;
-        mouse.mode = mode;
-        drawView(plane, mode, {canvas, view, plane.viewColors()});
-        canvas.reset();
-    }
-    SymWingSections& wing(int i) { return plane.mainWing.wing(i); }
-};
+using testing::colorsOf;
+using testing::DrawingArea;
 
 // VTop at zoom 1, origin (100, 0): the stabiliser's tip chord at x 350 from
 // y 690 to 770; panel 1's tip chord, which is panel 2's root chord, at x 800
@@ -143,11 +124,94 @@ TEST(MouseProtocol, SideAndHTopRedrawTheReferenceOutlinesAndGrabNothing) {
         area.mouse.mouseDown(410, 250);
         EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
         EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
+        EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint);
         area.mouse.mouseMove(420, 250);
-        const std::vector<Segment>& s = area.canvas.segments();
+        std::vector<Segment> s = area.canvas.segments();
+        if (mode == ViewKind::Side) {
+            // The fin, edited in the Side view, comes first: erased and drawn again.
+            ASSERT_GE(s.size(), 8u);
+            EXPECT_EQ(colorsOf({s.begin(), s.begin() + 8}),
+                      (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, kBlack, kBlack, kBlack, kBlack}));
+            s.erase(s.begin(), s.begin() + 8);
+        }
         // Wing panel 1 and the stabiliser: 16 + 16 airfoil lines, or 8 + 8 planform lines.
         EXPECT_EQ(s.size(), mode == ViewKind::Side ? 32u : 16u);
         for (const Segment& seg : s) EXPECT_EQ(seg.color, kLightBlue);
+    }
+}
+
+// Front at zoom 1, origin (100, 200): the fin's root edge at y 170 from x
+// 92.5 to 107.5, below the root bars of panel 1 and the stabiliser.
+TEST(MouseProtocol, TheFinIsDraggedInFrontAndKeepsItsLastOutlineAtMouseUp) {
+    DrawingArea area(ViewKind::Front, 1, 100, 200);
+    area.mouse.mouseDown(100, 170);
+    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kRootEdge);
+    EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
+    EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
+    area.mouse.mouseMove(105, 170);  // still over the root edge it had before the move
+    EXPECT_EQ(area.plane.fin.offset1, 5);
+    EXPECT_TRUE(area.plane.fin.selected);
+
+    area.canvas.reset();
+    area.mouse.mouseUp();
+    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint);
+    EXPECT_FALSE(area.plane.fin.selected);
+    // Mouse-up redraws both wing panels and the stabiliser, not the fin.
+    EXPECT_EQ(area.canvas.segments().size(), 3u * 16u);
+}
+
+// Side at zoom 1, origin (0, 300): the fin's root leading corner at (650, 270).
+TEST(MouseProtocol, SideEditsTheFinUnlessTheEquipmentTabIsOpen) {
+    DrawingArea area(ViewKind::Side, 1, 0, 300);
+    area.mouse.mouseMove(650, 270);
+    EXPECT_TRUE(area.plane.fin.selected);
+    area.mouse.mouseUp();
+    EXPECT_FALSE(area.plane.fin.selected);  // the mouse-up clears the highlight
+
+    area.mouse.mouseDown(650, 270);
+    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kRootLeadingCorner);
+    area.mouse.mouseUp();
+
+    // With the equipment tab open the fin is shown in the inactive colour and
+    // never grabbed.
+    area.mouse.equipmentTabOpen = true;
+    area.canvas.reset();
+    area.mouse.mouseDown(650, 270);
+    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint);
+    area.mouse.mouseMove(660, 270);
+    EXPECT_EQ(area.plane.fin.pos1, 650);
+    EXPECT_FALSE(area.plane.fin.selected);
+    const std::vector<Segment>& s = area.canvas.segments();
+    ASSERT_EQ(s.size(), 8u + 32u);
+    EXPECT_EQ(colorsOf({s.begin(), s.begin() + 8}),
+              (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, kLightBlue, kLightBlue, kLightBlue,
+                                         kLightBlue}));
+}
+
+// VTop at zoom 1, origin (100, 0): the fin's root rectangle from y 650 to
+// 800 (aft of the stabiliser's root chord, which ends at 780), in the
+// inactive colour.
+TEST(MouseProtocol, VTopShowsTheFinAtEveryMoveAndNeverGrabsIt) {
+    for (double offset1 : {0.0, 20.0}) {
+        DrawingArea area(ViewKind::VTop, 1, 100, 0);
+        area.plane.fin.offset1 = offset1;
+        drawView(area.plane, ViewKind::VTop, {area.canvas, area.view, area.plane.viewColors()});
+        area.mouse.mouseDown(100 + offset1, 790);
+        EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint) << offset1;
+        EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint) << offset1;
+        area.plane.fin.pos1 = 0;  // not seen until the view is set up again
+        area.canvas.reset();
+        area.mouse.mouseMove(100 + offset1, 795);
+        const std::vector<Segment>& s = area.canvas.segments();
+        // Two wing panels and the stabiliser (16 lines each), then the fin and
+        // the twin's mirror image about the centre column.
+        const std::size_t finLines = offset1 == 0 ? 4 : 8;
+        ASSERT_EQ(s.size(), 3u * 16u + finLines) << offset1;
+        for (std::size_t k = 48; k < s.size(); ++k) EXPECT_EQ(s[k].color, kLightBlue) << offset1 << " " << k;
+        testing::expectSegment(s[48], 107.5 + offset1, 650, 107.5 + offset1, 800, kLightBlue, "leading edge right");
+        if (offset1 != 0) {
+            testing::expectSegment(s[52], 92.5 - offset1, 650, 92.5 - offset1, 800, kLightBlue, "the twin");
+        }
     }
 }
 

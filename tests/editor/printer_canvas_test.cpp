@@ -105,13 +105,19 @@ TEST(PrinterCanvas, PrintsTheVTopAndFrontViewsToAPdfFile) {
     EXPECT_NEAR(vtop[0].y1, 180 * 0.3 * r, 1e-4);
     EXPECT_NEAR(vtop[0].x2, (320 + 700 * 0.3) * r, 1e-4);
 
-    // Front: eight lines and the centre line for each of the three panels.
+    // Front: eight lines and the centre line for each of the three panels,
+    // then the fin's four lines: its root edge 15 mm wide, 30 mm up.
     const std::vector<Stroke> front = strokes(contents.contentStreams[1]);
-    ASSERT_EQ(front.size(), 27u);
+    ASSERT_EQ(front.size(), 27u + 4u);
     const Stroke& centre = front[8];
     EXPECT_NEAR(centre.x1, 320 * r, 1e-4);
     EXPECT_NEAR(centre.y1, 0, 1e-4);
     EXPECT_NEAR(centre.y2, 200 * r, 1e-4);
+    const Stroke& finRoot = front[27];
+    EXPECT_NEAR(finRoot.x1, (320 - 7.5 * 0.3) * r, 1e-4);
+    EXPECT_NEAR(finRoot.x2, (320 + 7.5 * 0.3) * r, 1e-4);
+    EXPECT_NEAR(finRoot.y1, (100 - 30 * 0.3) * r, 1e-4);
+    EXPECT_NEAR(finRoot.y2, (100 - 30 * 0.3) * r, 1e-4);
 }
 
 TEST(PrinterCanvas, ScaleUnitIsMillimetresOrInches) {

@@ -6,34 +6,32 @@
 
 namespace ferlo::testing {
 
-// The first wing panel of a new project, in millimetres, initialised.
-inline SymWingSections defaultWingPanel() {
+// The eight lengths of a panel, in the order of its project-file record.
+struct PanelLengths {
+    double span, length1, length2, pos1, pos2, elevation1, elevation2, shift;
+};
+
+// A panel with these lengths, initialised: the built-in airfoil (which sets
+// the relative thicknesses) and the default colour.
+inline SymWingSections initialisedPanel(const PanelLengths& lengths) {
     SymWingSections panel;
-    panel.pos1 = 180;
-    panel.pos2 = 10;
-    panel.span = 700;
-    panel.length1 = 230;
-    panel.length2 = 150;
-    panel.elevation1 = 50;
-    panel.elevation2 = 0;
+    panel.span = lengths.span;
+    panel.length1 = lengths.length1;
+    panel.length2 = lengths.length2;
+    panel.pos1 = lengths.pos1;
+    panel.pos2 = lengths.pos2;
+    panel.elevation1 = lengths.elevation1;
+    panel.elevation2 = lengths.elevation2;
+    panel.shift = lengths.shift;
     panel.init();
     return panel;
 }
 
-// The stabiliser of a new project, in millimetres, initialised.
-inline SymWingSections defaultStabiliser() {
-    SymWingSections stab;
-    stab.pos1 = 650;
-    stab.pos2 = 40;
-    stab.span = 250;
-    stab.length1 = 130;
-    stab.length2 = 80;
-    stab.elevation1 = 50;
-    stab.elevation2 = 0;
-    stab.shift = 0;
-    stab.init();
-    return stab;
-}
+// The first wing panel of a new project, in millimetres.
+inline SymWingSections defaultWingPanel() { return initialisedPanel({700, 230, 150, 180, 10, 50, 0, 0}); }
+
+// The stabiliser of a new project, in millimetres.
+inline SymWingSections defaultStabiliser() { return initialisedPanel({250, 130, 80, 650, 40, 50, 0, 0}); }
 
 // The main wing of a new project: the default first panel only.
 inline MainWing defaultMainWing() {

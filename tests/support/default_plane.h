@@ -6,14 +6,15 @@
 namespace ferlo::testing {
 
 // The aircraft of a new project as far as it is built: the default first
-// wing panel and stabiliser, in millimetres; `extraPanels` outer panels are
-// appended as the wing panel's add command does.
+// wing panel, stabiliser and fin, in millimetres; `extraPanels` outer panels
+// are appended as the wing panel's add command does.
 inline void setUpDefaultPlane(Plane& plane, int extraPanels = 0) {
     plane.mainWing.freeWings();
     plane.mainWing.nbWings = 1;
     plane.mainWing.initWings(plane.defaultColor);
     plane.mainWing.wings[1] = defaultWingPanel();
     plane.stab = defaultStabiliser();
+    plane.fin.init(plane.defaultColor);
     for (int i = 0; i < extraPanels; ++i) {
         ++plane.mainWing.nbWings;
         plane.mainWing.addWing(plane.defaultColor);

@@ -1,15 +1,22 @@
 #pragma once
 
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "base/dxf_writer.h"
 #include "base/line_writer.h"
+#include "base/number_text.h"
 
 namespace ferlo::testing {
 
-// A DXF export into memory, for tests of what a part writes.
+// A DXF export into memory, with the document's pen, for tests of what a
+// part writes.
 struct DxfCapture {
     std::ostringstream out;
     LineWriter lines{out, "capture.dxf"};
@@ -38,6 +45,45 @@ inline std::string dxfLineEntity(std::string_view layer, std::string_view x1, st
         line(value);
     }
     return text;
+}
+
+// A point of a DXF drawing as its number form writes x and y.
+using DxfPointText = std::pair<std::string_view, std::string_view>;
+
+// The LINE entities (z 0) from each of `points` to the next one.
+inline std::string dxfPolylineEntities(std::string_view layer, std::initializer_list<DxfPointText> points) {
+    std::string text;
+    for (auto from = points.begin(), to = from + 1; from != points.end() && to != points.end(); ++from, ++to) {
+        text += dxfLineEntity(layer, from->first, from->second, to->first, to->second);
+    }
+    return text;
+}
+
+// A LINE entity of a DXF text, read back as numbers.
+struct DxfLine {
+    std::string layer;
+    double x1, y1, z1, x2, y2, z2;
+};
+
+inline std::vector<DxfLine> readDxfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) break;
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    std::vector<DxfLine> entities;
+    for (std::size_t i = 0; i + 14 < lines.size(); ++i) {
+        if (lines[i] != "LINE") continue;
+        const auto number = [&](std::size_t k) {
+            const auto value = parseNumber(lines[i + k]);
+            if (!value) ADD_FAILURE() << "not a DXF number: '" << lines[i + k] << "'";
+            return value.value_or(0.0);
+        };
+        entities.push_back({lines[i + 2], number(4), number(6), number(8), number(10), number(12), number(14)});
+    }
+    return entities;
 }
 
 }  // namespace ferlo::testing

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "base/file_errors.h"
+#include "base/recording_canvas.h"
 #include "support/default_aircraft.h"
 #include "support/panel_values.h"
 #include "support/scoped_locale.h"
@@ -91,7 +92,9 @@ void expectPanel(const SymWingSections& panel, const ExpectedPanel& expected) {
 }
 
 // What a damaged file may leave must still be a usable wing: at least one
-// panel, each with an airfoil of `nb` points from which it builds its halves.
+// panel, each with an airfoil of `nb` points from which it builds its halves
+// and its Side outline (the root airfoil in profile, a closed polyline of
+// `nb` finite lines).
 void expectUsableList(MainWing& wing, SymWingSections& stab) {
     ASSERT_GE(wing.nbWings, 1);
     ASSERT_EQ(wing.wings.size(), static_cast<std::size_t>(wing.nbWings) + 1);
@@ -105,6 +108,15 @@ void expectUsableList(MainWing& wing, SymWingSections& stab) {
         for (int k = 1; k <= panel->nb; ++k) {
             EXPECT_TRUE(std::isfinite(panel->Left.point1Get(k).z));
             EXPECT_TRUE(std::isfinite(panel->Right.point2Get(k).x));
+        }
+
+        panel->computeSidePoints(0.7, 40, 140);
+        RecordingCanvas canvas;
+        const ViewState view;
+        panel->drawSide({canvas, view, {}});
+        EXPECT_EQ(canvas.segments().size(), static_cast<std::size_t>(panel->nb >= 2 ? panel->nb : 0));
+        for (const RecordingCanvas::Segment& s : canvas.segments()) {
+            EXPECT_TRUE(std::isfinite(s.x1) && std::isfinite(s.y1) && std::isfinite(s.x2) && std::isfinite(s.y2));
         }
     }
 }

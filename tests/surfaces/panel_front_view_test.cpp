@@ -1,9 +1,9 @@
-#include <functional>
 #include <limits>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/dxf_capture.h"
 #include "support/panel_views.h"
 
 namespace ferlo {
@@ -11,15 +11,13 @@ namespace {
 
 using Segment = RecordingCanvas::Segment;
 using testing::defaultWingPanel;
+using testing::DrawnPanel;
+using testing::kFrontView;
 using testing::lengthsOf;
 
 // The default first wing panel seen from ahead with the origin at (100, 200);
 // at zoom 1: root bar at x 100 from y 135.05 to 164.95 (thickness 0.13 x 230
 // = 29.9), tip bar at x 800 from y 140.25 to 159.75 (0.13 x 150 = 19.5).
-struct DrawnPanel : testing::DrawnPanel {
-    explicit DrawnPanel(double zoom = 1, const SymWingSections& p = defaultWingPanel())
-        : testing::DrawnPanel(testing::kFrontOps, p, zoom, 100, 200) {}
-};
 
 TEST(PanelFrontView, HitCodesAtAndAroundTheTolerance) {
     struct Case {
@@ -47,47 +45,27 @@ TEST(PanelFrontView, HitCodesAtAndAroundTheTolerance) {
     for (const Case& c : cases) {
         SymWingSections panel = defaultWingPanel();
         panel.span = c.span;
-        EXPECT_EQ(DrawnPanel(1, panel).hitAt(c.x, c.y), c.code) << "span " << c.span << " at (" << c.x << ", " << c.y << ")";
+        EXPECT_EQ(DrawnPanel(kFrontView, 1, panel).hitAt(c.x, c.y), c.code) << "span " << c.span << " at (" << c.x << ", " << c.y << ")";
     }
 }
 
 TEST(PanelFrontView, AnUpsideDownBarCannotBeHit) {
     SymWingSections panel = defaultWingPanel();
     panel.thickness1 = -0.13;
-    EXPECT_EQ(DrawnPanel(1, panel).hitAt(100, 150), SymWingSections::kHitNothing);
+    EXPECT_EQ(DrawnPanel(kFrontView, 1, panel).hitAt(100, 150), SymWingSections::kHitNothing);
 }
 
 TEST(PanelFrontView, DragsChangeHeightDihedralPositionAndSpan) {
-    struct Case {
-        const char* what;
-        double zoom;
-        double pressX, pressY;  // at zoom 1; scaled about the origin for other zooms
-        bool shift;
-        double dx, dy;
-        std::int32_t code;
-        std::function<void(SymWingSections&)> expected;
-    };
-    const Case cases[] = {
-        {"root bar up raises the panel", 2, 100, 150, false, 4, -10, 4, [](auto& p) { p.elevation1 += 5; }},
-        {"root bar sideways with Shift", 2, 100, 150, true, -10, 3, 4, [](auto& p) { p.shift -= 5; }},
-        {"tip bar right with Shift", 2, 800, 150, true, 10, 0, 0, [](auto& p) { p.span += 5; }},
-        {"tip bar down lowers the dihedral", 1, 800, 150, false, 3, 8, 0, [](auto& p) { p.elevation2 -= 8; }},
-    };
-    for (const Case& c : cases) {
-        DrawnPanel drawn(c.zoom);
-        const double x = 100 + (c.pressX - 100) * c.zoom;
-        const double y = 200 + (c.pressY - 200) * c.zoom;
-        ASSERT_EQ(drawn.press(x, y, c.shift), c.code) << c.what;
-        SymWingSections expected = drawn.panel;
-        c.expected(expected);
-        drawn.moveTo(x + c.dx, y + c.dy);
-        EXPECT_EQ(lengthsOf(drawn.panel), lengthsOf(expected)) << c.what;
-        EXPECT_TRUE(drawn.panel.selected) << c.what;
-    }
+    testing::expectPanelDrags(
+        kFrontView,
+        {{"root bar up raises the panel", 2, 100, 150, false, 4, -10, 4, [](auto& p) { p.elevation1 += 5; }},
+         {"root bar sideways with Shift", 2, 100, 150, true, -10, 3, 4, [](auto& p) { p.shift -= 5; }},
+         {"tip bar right with Shift", 2, 800, 150, true, 10, 0, 0, [](auto& p) { p.span += 5; }},
+         {"tip bar down lowers the dihedral", 1, 800, 150, false, 3, 8, 0, [](auto& p) { p.elevation2 -= 8; }}});
 }
 
 TEST(PanelFrontView, ARootBarDragMovesTheTipWithIt) {
-    DrawnPanel drawn;
+    DrawnPanel drawn(kFrontView);
     drawn.press(100, 150);
     drawn.moveTo(100, 140);
     EXPECT_DOUBLE_EQ(drawn.panel.elevation1, 60);
@@ -99,7 +77,7 @@ TEST(PanelFrontView, ARootBarDragMovesTheTipWithIt) {
 TEST(PanelFrontView, ADragWithoutAUsableZoomOrAnUnknownGrabChangesNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const auto& [zoom, paint] : {std::pair{0.0, 4}, std::pair{nan, 4}, std::pair{1.0, 2}, std::pair{1.0, 7}}) {
-        DrawnPanel drawn;
+        DrawnPanel drawn(kFrontView);
         drawn.press(100, 150);
         drawn.panel.paint = paint;
         drawn.screen.view.zoom = zoom;
@@ -111,37 +89,16 @@ TEST(PanelFrontView, ADragWithoutAUsableZoomOrAnUnknownGrabChangesNothing) {
 }
 
 TEST(PanelFrontView, HoverErasesThenDrawsTheLitBarsWithABlackMirror) {
-    struct Case {
-        double x, y;
-        std::vector<PaletteColor> colors;  // edges 2 to 5 of the right half
-        bool selected;
-    };
     const PaletteColor B = kBlack, Y = kLightYellow;
-    const Case cases[] = {
-        {800, 150, {B, Y, B, B}, true},   // tip bar
-        {100, 150, {Y, Y, Y, Y}, true},   // root bar: the whole panel
-        {450, 150, {B, B, B, B}, false},  // nothing
-    };
-    for (const Case& c : cases) {
-        DrawnPanel drawn;
-        drawn.panel.selected = true;
-        drawn.moveTo(c.x, c.y);
-        const std::vector<Segment>& s = drawn.screen.canvas.segments();
-        ASSERT_EQ(s.size(), 16u);
-        for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(s[k].color, kWhite) << k;
-        for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(s[8 + k].color, c.colors[k]) << c.x << " edge " << k + 2;
-        for (std::size_t k = 12; k < 16; ++k) EXPECT_EQ(s[k].color, kBlack) << k;
-        EXPECT_EQ(drawn.panel.selected, c.selected) << c.x;
-    }
+    testing::expectPanelHover(kFrontView, {
+                                              {800, 150, {B, Y, B, B}, true},   // tip bar
+                                              {100, 150, {Y, Y, Y, Y}, true},   // root bar: the whole panel
+                                              {450, 150, {B, B, B, B}, false},  // nothing
+                                          });
 }
 
 TEST(PanelFrontView, UnderATracingPictureTheOldSilhouetteStays) {
-    DrawnPanel drawn;
-    drawn.screen.view.firstPictureRefresh = true;
-    drawn.moveTo(450, 150);
-    const std::vector<Segment>& s = drawn.screen.canvas.segments();
-    ASSERT_EQ(s.size(), 8u);
-    for (const Segment& seg : s) EXPECT_NE(seg.color, kWhite);
+    testing::expectHoverErasesNothingOverAPicture(kFrontView, 450, 150);
 }
 
 TEST(PanelFrontView, PrintDrawsBothHalvesAndTheCentreLine) {
@@ -163,27 +120,17 @@ TEST(PanelFrontView, PrintDrawsBothHalvesAndTheCentreLine) {
 }
 
 TEST(PanelFrontView, DxfOfTheSilhouetteAndItsMirror) {
-    SymWingSections panel = defaultWingPanel();
-    panel.shift = 100;
-    panel.span = 700;
-    panel.length1 = 240;
-    panel.length2 = 160;
+    SymWingSections panel = testing::initialisedPanel({700, 240, 160, 180, 10, 50, 10, 100});
     panel.thickness1 = 0.125;
     panel.thickness2 = 0.125;
-    panel.elevation1 = 50;
-    panel.elevation2 = 10;
     testing::DxfCapture dxf;
     panel.saveDXF_front(dxf.file);
-    using testing::dxfLineText;
-    const std::string expected = dxfLineText("Wing", {" 100 ", " 35 ", " 0 ", " 800 ", " 50 ", " 0 "}) +
-                                 dxfLineText("Wing", {" 800 ", " 50 ", " 0 ", " 800 ", " 70 ", " 0 "}) +
-                                 dxfLineText("Wing", {" 800 ", " 70 ", " 0 ", " 100 ", " 65 ", " 0 "}) +
-                                 dxfLineText("Wing", {" 100 ", " 65 ", " 0 ", " 100 ", " 35 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-100 ", " 35 ", " 0 ", "-800 ", " 50 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-800 ", " 50 ", " 0 ", "-800 ", " 70 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-800 ", " 70 ", " 0 ", "-100 ", " 65 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-100 ", " 65 ", " 0 ", "-100 ", " 35 ", " 0 "});
-    EXPECT_EQ(dxf.text(), expected);
+    using testing::dxfPolylineEntities;
+    EXPECT_EQ(dxf.text(),
+              dxfPolylineEntities("Wing", {{" 100 ", " 35 "}, {" 800 ", " 50 "}, {" 800 ", " 70 "}, {" 100 ", " 65 "},
+                                           {" 100 ", " 35 "}}) +
+                  dxfPolylineEntities("Wing", {{"-100 ", " 35 "}, {"-800 ", " 50 "}, {"-800 ", " 70 "},
+                                               {"-100 ", " 65 "}, {"-100 ", " 35 "}}));
     EXPECT_EQ(dxf.pen, (Point3D{-100, 35, 0}));  // left on the mirror's first point
 }
 

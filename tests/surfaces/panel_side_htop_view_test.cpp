@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/default_aircraft.h"
+#include "support/dxf_capture.h"
 #include "support/view_testing.h"
 #include "surfaces/sym_wing_sections.h"
 

@@ -1,10 +1,9 @@
-#include <cmath>
-#include <functional>
 #include <limits>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/dxf_capture.h"
 #include "support/panel_views.h"
 
 namespace ferlo {
@@ -14,16 +13,14 @@ using Call = RecordingCanvas::Call;
 using Op = RecordingCanvas::Op;
 using Segment = RecordingCanvas::Segment;
 using testing::defaultWingPanel;
+using testing::DrawnPanel;
+using testing::kVTopView;
 using testing::lengthsOf;
 using testing::RecordedView;
 
 // The default first wing panel drawn at the given zoom with the origin at
 // (100, 0); at zoom 1: root leading corner (100, 180), tip leading corner
 // (800, 190), tip trailing corner (800, 340), root trailing corner (100, 410).
-struct DrawnPanel : testing::DrawnPanel {
-    explicit DrawnPanel(double zoom = 1, const SymWingSections& p = defaultWingPanel())
-        : testing::DrawnPanel(testing::kVTopOps, p, zoom, 100, 0) {}
-};
 
 TEST(PanelVTopView, HitCodesAtAndAroundTheTolerance) {
     struct Case {
@@ -59,56 +56,35 @@ TEST(PanelVTopView, HitCodesAtAndAroundTheTolerance) {
         SymWingSections panel = defaultWingPanel();
         panel.length1 = c.length1;
         panel.length2 = c.length2;
-        EXPECT_EQ(DrawnPanel(1, panel).hitAt(c.x, c.y), c.code)
+        EXPECT_EQ(DrawnPanel(kVTopView, 1, panel).hitAt(c.x, c.y), c.code)
             << "length1 " << c.length1 << ", length2 " << c.length2 << " at (" << c.x << ", " << c.y << ")";
     }
 }
 
 TEST(PanelVTopView, DragsChangeTheValuesOfTheGrabbedPart) {
-    struct Case {
-        const char* what;
-        double zoom;
-        double pressX, pressY;  // at zoom 1; scaled about the origin for other zooms
-        bool shift;
-        double dx, dy;  // pointer displacement in pixels
-        std::int32_t code;
-        std::function<void(SymWingSections&)> expected;
-    };
-    const Case cases[] = {
-        {"tip chord aft", 2, 800, 265, false, 0, 10, 0, [](auto& p) { p.pos2 += 5; }},
-        {"tip chord outward", 2, 800, 265, true, 10, 0, 0, [](auto& p) { p.span += 5; }},
-        {"root chord aft moves the panel", 1, 100, 300, false, 7, -12, 4, [](auto& p) { p.pos1 -= 12; }},
-        {"root chord outward", 1, 100, 300, true, 30, 4, 4, [](auto& p) { p.shift += 30; }},
-        {"tip trailing corner", 1, 800, 340, false, 5, 20, 2, [](auto& p) { p.length2 += 20; }},
-        {"root trailing corner", 1, 100, 410, true, 5, -30, 3, [](auto& p) { p.length1 -= 30; }},
-        {"tip leading corner", 1, 800, 190, false, 9, 10, 6,
-         [](auto& p) {
-             p.length2 -= 10;
-             p.pos2 += 10;
-         }},
-        {"root leading corner keeps the tip", 1, 100, 180, false, 0, 10, 7,
-         [](auto& p) {
-             p.length1 -= 10;
-             p.pos1 += 10;
-             p.pos2 -= 10;
-         }},
-    };
-    for (const Case& c : cases) {
-        DrawnPanel drawn(c.zoom);
-        const double x = 100 + (c.pressX - 100) * c.zoom;
-        const double y = c.pressY * c.zoom;
-        ASSERT_EQ(drawn.press(x, y, c.shift), c.code) << c.what;
-        SymWingSections expected = drawn.panel;
-        c.expected(expected);
-        drawn.moveTo(x + c.dx, y + c.dy);
-        EXPECT_EQ(lengthsOf(drawn.panel), lengthsOf(expected)) << c.what;
-        EXPECT_TRUE(drawn.panel.selected) << c.what;
-    }
+    testing::expectPanelDrags(
+        kVTopView,
+        {{"tip chord aft", 2, 800, 265, false, 0, 10, 0, [](auto& p) { p.pos2 += 5; }},
+         {"tip chord outward", 2, 800, 265, true, 10, 0, 0, [](auto& p) { p.span += 5; }},
+         {"root chord aft moves the panel", 1, 100, 300, false, 7, -12, 4, [](auto& p) { p.pos1 -= 12; }},
+         {"root chord outward", 1, 100, 300, true, 30, 4, 4, [](auto& p) { p.shift += 30; }},
+         {"tip trailing corner", 1, 800, 340, false, 5, 20, 2, [](auto& p) { p.length2 += 20; }},
+         {"root trailing corner", 1, 100, 410, true, 5, -30, 3, [](auto& p) { p.length1 -= 30; }},
+         {"tip leading corner", 1, 800, 190, false, 9, 10, 6,
+          [](auto& p) {
+              p.length2 -= 10;
+              p.pos2 += 10;
+          }},
+         {"root leading corner keeps the tip", 1, 100, 180, false, 0, 10, 7, [](auto& p) {
+              p.length1 -= 10;
+              p.pos1 += 10;
+              p.pos2 -= 10;
+          }}});
 }
 
 TEST(PanelVTopView, ADragWithoutAUsableZoomChangesAndDrawsNothing) {
     for (double zoom : {0.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
-        DrawnPanel drawn;
+        DrawnPanel drawn(kVTopView);
         drawn.press(800, 265);
         drawn.screen.view.zoom = zoom;
         const std::vector<double> before = lengthsOf(drawn.panel);
@@ -119,7 +95,7 @@ TEST(PanelVTopView, ADragWithoutAUsableZoomChangesAndDrawsNothing) {
 }
 
 TEST(PanelVTopView, ADragThatWouldOverflowChangesNothing) {
-    DrawnPanel drawn;
+    DrawnPanel drawn(kVTopView);
     drawn.panel.pos2 = std::numeric_limits<double>::max();
     drawn.press(800, 265);
     drawn.screen.view.zoom = 1e-300;
@@ -128,7 +104,7 @@ TEST(PanelVTopView, ADragThatWouldOverflowChangesNothing) {
 }
 
 TEST(PanelVTopView, HoverErasesInWhiteThenDrawsWithTheLitEdgesAndABlackMirror) {
-    DrawnPanel drawn;
+    DrawnPanel drawn(kVTopView);
     drawn.moveTo(100, 300);  // root chord: the whole panel
     EXPECT_TRUE(drawn.panel.selected);
     EXPECT_EQ(drawn.panel.selected_part, SymWingSections::kHitRootEdge);
@@ -154,38 +130,19 @@ TEST(PanelVTopView, HoverErasesInWhiteThenDrawsWithTheLitEdgesAndABlackMirror) {
 }
 
 TEST(PanelVTopView, EachHitCodeLightsItsEdges) {
-    struct Case {
-        double x, y;
-        std::vector<PaletteColor> colors;  // edges 2 to 5 of the right half
-        bool selected;
-    };
     const PaletteColor B = kBlack, Y = kLightYellow;
-    const Case cases[] = {
-        {800, 265, {B, Y, B, B}, true},  // tip chord
-        {800, 340, {B, Y, Y, B}, true},  // tip trailing corner
-        {100, 410, {B, B, Y, Y}, true},  // root trailing corner
-        {800, 190, {Y, Y, B, B}, true},  // tip leading corner
-        {100, 180, {Y, B, B, Y}, true},  // root leading corner
-        {450, 300, {B, B, B, B}, false},  // nothing
-    };
-    for (const Case& c : cases) {
-        DrawnPanel drawn;
-        drawn.panel.selected = true;
-        drawn.moveTo(c.x, c.y);
-        const std::vector<Segment>& s = drawn.screen.canvas.segments();
-        ASSERT_EQ(s.size(), 16u);
-        for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(s[8 + k].color, c.colors[k]) << c.x << "," << c.y << " edge " << k + 2;
-        EXPECT_EQ(drawn.panel.selected, c.selected) << c.x << "," << c.y;
-    }
+    testing::expectPanelHover(kVTopView, {
+                                             {800, 265, {B, Y, B, B}, true},   // tip chord
+                                             {800, 340, {B, Y, Y, B}, true},   // tip trailing corner
+                                             {100, 410, {B, B, Y, Y}, true},   // root trailing corner
+                                             {800, 190, {Y, Y, B, B}, true},   // tip leading corner
+                                             {100, 180, {Y, B, B, Y}, true},   // root leading corner
+                                             {450, 300, {B, B, B, B}, false},  // nothing
+                                         });
 }
 
 TEST(PanelVTopView, UnderATracingPictureNothingIsErased) {
-    DrawnPanel drawn;
-    drawn.screen.view.firstPictureRefresh = true;
-    drawn.moveTo(450, 300);
-    const std::vector<Segment>& s = drawn.screen.canvas.segments();
-    ASSERT_EQ(s.size(), 8u);
-    for (const Segment& seg : s) EXPECT_EQ(seg.color, kBlack);
+    testing::expectHoverErasesNothingOverAPicture(kVTopView, 450, 300);
 }
 
 TEST(PanelVTopView, TheFirstDrawErasesAlongTheAllZeroOutline) {
@@ -238,16 +195,12 @@ TEST(PanelVTopView, DxfOfThePlanformAndItsMirror) {
     panel.shift = 100;
     testing::DxfCapture dxf;
     panel.saveDXF_vtop(dxf.file);
-    using testing::dxfLineText;
-    const std::string expected = dxfLineText("Wing", {" 100 ", "-180 ", " 0 ", " 800 ", "-190 ", " 0 "}) +
-                                 dxfLineText("Wing", {" 800 ", "-190 ", " 0 ", " 800 ", "-340 ", " 0 "}) +
-                                 dxfLineText("Wing", {" 800 ", "-340 ", " 0 ", " 100 ", "-410 ", " 0 "}) +
-                                 dxfLineText("Wing", {" 100 ", "-410 ", " 0 ", " 100 ", "-180 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-100 ", "-180 ", " 0 ", "-800 ", "-190 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-800 ", "-190 ", " 0 ", "-800 ", "-340 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-800 ", "-340 ", " 0 ", "-100 ", "-410 ", " 0 "}) +
-                                 dxfLineText("Wing", {"-100 ", "-410 ", " 0 ", "-100 ", "-180 ", " 0 "});
-    EXPECT_EQ(dxf.text(), expected);
+    using testing::dxfPolylineEntities;
+    EXPECT_EQ(dxf.text(),
+              dxfPolylineEntities("Wing", {{" 100 ", "-180 "}, {" 800 ", "-190 "}, {" 800 ", "-340 "},
+                                           {" 100 ", "-410 "}, {" 100 ", "-180 "}}) +
+                  dxfPolylineEntities("Wing", {{"-100 ", "-180 "}, {"-800 ", "-190 "}, {"-800 ", "-340 "},
+                                               {"-100 ", "-410 "}, {"-100 ", "-180 "}}));
     EXPECT_EQ(dxf.pen, Point3D{});  // no pen-up move
 }
 

@@ -5,10 +5,19 @@
 #include <gtest/gtest.h>
 
 #include "support/default_aircraft.h"
+
 namespace ferlo {
 namespace {
 
 using testing::defaultFin;
+
+// Rebuilds the sections as after loading a texture of xtex x ytex pixels.
+void createWithTexture(VertWingSection& fin, std::int32_t xtex, std::int32_t ytex) {
+    fin.texture_loaded = true;
+    fin.xtex = xtex;
+    fin.ytex = ytex;
+    fin.create();
+}
 
 void expectPoint(const Point3D& actual, const Point3D& expected, const std::string& what) {
     EXPECT_NEAR(actual.x, expected.x, 1e-9) << what;
@@ -61,10 +70,7 @@ TEST(VertWingSection3D, TwinPointsAreTheSectionMovedToTheOtherSide) {
 
 TEST(VertWingSection3D, TextureCoordinatesRunAftFromTheRootLeadingEdgeInSpans) {
     VertWingSection fin = defaultFin();
-    fin.texture_loaded = true;
-    fin.xtex = 256;
-    fin.ytex = 128;
-    fin.create();
+    createWithTexture(fin, 256, 128);
     EXPECT_DOUBLE_EQ(fin.texcoord1Get(6), 0.15);
     EXPECT_DOUBLE_EQ(fin.texcoord2Get(6), (774.0 - 650.0) / 150.0 * 0.5);
     EXPECT_DOUBLE_EQ(fin.texcoord1Get(1), 0.0);
@@ -87,10 +93,7 @@ TEST(VertWingSection3D, TextureCoordinatesRunAftFromTheRootLeadingEdgeInSpans) {
 TEST(VertWingSection3D, NoSpanOrNoImageGivesZeroCoordinates) {
     for (const auto& [span, xtex] : {std::pair{0.0, 256}, std::pair{150.0, 0}}) {
         VertWingSection fin = defaultFin();
-        fin.texture_loaded = true;
-        fin.xtex = 256;
-        fin.ytex = 256;
-        fin.create();
+        createWithTexture(fin, 256, 256);
         ASSERT_NE(fin.texcoord1Get(6), 0.0);
         fin.span = span;
         fin.xtex = xtex;
@@ -106,9 +109,7 @@ TEST(VertWingSection3D, OtherPointCountsGiveClosedSymmetricRingsInsideTheProfile
     for (int nb : {5, 6, 17, 31, 400}) {
         VertWingSection fin = defaultFin();
         fin.nb = static_cast<std::int16_t>(nb);
-        fin.texture_loaded = true;
-        fin.xtex = fin.ytex = 256;
-        fin.create();
+        createWithTexture(fin, 256, 256);
         const int side = (nb + 1) / 2;
         expectPoint(fin.point1Get(1), {650, 0, 30}, "leading edge " + std::to_string(nb));
         expectPoint(fin.point1Get(side), {800, 0, 30}, "trailing edge " + std::to_string(nb));
@@ -138,9 +139,7 @@ TEST(VertWingSection3D, SectionsThatWouldOverflowAreLeftZero) {
     VertWingSection fin = defaultFin();
     fin.pos1 = 1e308;
     fin.length1 = 1e308;
-    fin.texture_loaded = true;
-    fin.xtex = fin.ytex = 256;
-    fin.create();
+    createWithTexture(fin, 256, 256);
     for (int i = 1; i <= 16; ++i) {
         EXPECT_EQ(fin.point1Get(i), Point3D{}) << i;
         EXPECT_TRUE(std::isfinite(fin.point2Get(i).x)) << i;

@@ -7,32 +7,23 @@
 #include <gtest/gtest.h>
 
 #include "base/recording_canvas.h"
-#include "fin_mouse_driver.h"
 #include "support/default_aircraft.h"
 #include "support/dxf_capture.h"
+#include "support/fin_values.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
 
 using testing::defaultFin;
-using testing::dxfLineEntity;
 using testing::DxfCapture;
-using testing::FinMouseDriver;
-using Segment = RecordingCanvas::Segment;
+using testing::dxfPolylineEntities;
+using testing::expectSegment;
 
 // At zoom 1 with the origin at (400, 300) the default fin's root edge runs
 // from (392.5, 270) to (407.5, 270) and its tip edge from (396, 120) to (404, 120).
 constexpr double kXoff = 400;
 constexpr double kYoff = 300;
-
-void expectSegment(const Segment& s, double x1, double y1, double x2, double y2, PaletteColor color,
-                   const char* what) {
-    EXPECT_DOUBLE_EQ(s.x1, x1) << what;
-    EXPECT_DOUBLE_EQ(s.y1, y1) << what;
-    EXPECT_DOUBLE_EQ(s.x2, x2) << what;
-    EXPECT_DOUBLE_EQ(s.y2, y2) << what;
-    EXPECT_EQ(s.color, color) << what;
-}
 
 TEST(FinFront, HitCodes) {
     const testing::FinHitCase cases[] = {
@@ -66,60 +57,6 @@ TEST(FinFront, TheMirroredFinOfATwinIsDrawnButNeverHit) {
     EXPECT_EQ(fin.testPositionFront(440, 270), 4);
     EXPECT_EQ(fin.testPositionFront(360, 270), 5);
     EXPECT_EQ(fin.testPositionFront(360, 120), 5);
-}
-
-// Every drag moves the pointer 10 pixels right and 6 up at zoom 2: 5 model
-// units across and 3 up. Without Shift the fin's edges move sideways, with
-// Shift up or down (the opposite of a wing panel's Front view).
-TEST(FinFront, DragTable) {
-    struct Case {
-        std::int16_t x, y;
-        bool shift;
-        std::vector<testing::FinLengthChange> changes;
-        const char* what;
-    };
-    using F = VertWingSection;
-    const Case cases[] = {
-        {400, 240, false, {{&F::offset1, 5}}, "root edge: the fin moves sideways"},
-        {400, 240, true, {{&F::shift, 3}}, "root edge with Shift: the fin moves up"},
-        {400, -60, false, {{&F::offset2, 5}}, "tip edge: the tip moves sideways"},
-        {400, -60, true, {{&F::span, 3}}, "tip edge with Shift: the span grows"},
-        {300, 100, false, {}, "nothing"},
-    };
-    for (const auto& c : cases) {
-        VertWingSection fin = defaultFin();
-        const VertWingSection before = fin;
-        FinMouseDriver mouse(fin, FinMouseDriver::View::Front, 2, kXoff, kYoff);
-        mouse.state.shiftkey = c.shift;
-        mouse.down(c.x, c.y);
-        EXPECT_EQ(fin.paint != 5, !c.changes.empty()) << c.what;
-        mouse.move(c.x + 4, c.y - 2);
-        mouse.move(c.x + 10, c.y - 6);  // each move counts from the mouse-down point
-        mouse.up();
-        EXPECT_EQ(fin.paint, 5) << c.what;
-        EXPECT_FALSE(fin.selected) << c.what;
-        testing::expectFinLengthsChanged(before, fin, c.changes, c.what);
-    }
-}
-
-TEST(FinFront, DragOffTheCentreMakesATwinThatFollowsTheFin) {
-    VertWingSection fin = defaultFin();
-    FinMouseDriver mouse(fin, FinMouseDriver::View::Front, 1, kXoff, kYoff);
-    mouse.down(400, 270);
-    mouse.canvas.reset();
-    mouse.move(430, 270);
-    EXPECT_EQ(fin.offset1, 30);
-    EXPECT_TRUE(fin.isTwin());
-    // Hover redraw (4 lines), erase (fin and mirror, 8), new fin and mirror (8).
-    const auto& drawn = mouse.canvas.segments();
-    ASSERT_EQ(drawn.size(), 20u);
-    expectSegment(drawn[12], 422.5, 270, 437.5, 270, kBlack, "new root edge");
-    expectSegment(drawn[16], 377.5, 270, 362.5, 270, kBlack, "mirrored root edge");
-
-    // Dragging back to exactly 0 makes it a single fin again.
-    mouse.move(400, 270);
-    mouse.up();
-    EXPECT_FALSE(fin.isTwin());
 }
 
 TEST(FinFront, DragsWithoutAUsableZoomChangeNothing) {
@@ -196,10 +133,8 @@ TEST(FinFront, PrintingATwinDrawsBothFinsAndLeavesTheScreenOutline) {
 TEST(FinFront, DxfOfTheDefaultFin) {
     DxfCapture dxf;
     defaultFin().saveDXF_front(dxf.file);
-    EXPECT_EQ(dxf.text(), dxfLineEntity("Fin", "-7.5 ", " 30 ", " 7.5 ", " 30 ") +
-                              dxfLineEntity("Fin", " 7.5 ", " 30 ", " 4 ", " 180 ") +
-                              dxfLineEntity("Fin", " 4 ", " 180 ", "-4 ", " 180 ") +
-                              dxfLineEntity("Fin", "-4 ", " 180 ", "-7.5 ", " 30 "));
+    EXPECT_EQ(dxf.text(), dxfPolylineEntities("Fin", {{"-7.5 ", " 30 "}, {" 7.5 ", " 30 "}, {" 4 ", " 180 "},
+                                                      {"-4 ", " 180 "}, {"-7.5 ", " 30 "}}));
 }
 
 TEST(FinFront, DxfOfATwinFinHasTheMirroredFinToo) {
@@ -207,14 +142,10 @@ TEST(FinFront, DxfOfATwinFinHasTheMirroredFinToo) {
     fin.offset1 = 20;
     DxfCapture dxf;
     fin.saveDXF_front(dxf.file);
-    EXPECT_EQ(dxf.text(), dxfLineEntity("Fin", " 12.5 ", " 30 ", " 27.5 ", " 30 ") +
-                              dxfLineEntity("Fin", " 27.5 ", " 30 ", " 24 ", " 180 ") +
-                              dxfLineEntity("Fin", " 24 ", " 180 ", " 16 ", " 180 ") +
-                              dxfLineEntity("Fin", " 16 ", " 180 ", " 12.5 ", " 30 ") +
-                              dxfLineEntity("Fin", "-12.5 ", " 30 ", "-27.5 ", " 30 ") +
-                              dxfLineEntity("Fin", "-27.5 ", " 30 ", "-24 ", " 180 ") +
-                              dxfLineEntity("Fin", "-24 ", " 180 ", "-16 ", " 180 ") +
-                              dxfLineEntity("Fin", "-16 ", " 180 ", "-12.5 ", " 30 "));
+    EXPECT_EQ(dxf.text(), dxfPolylineEntities("Fin", {{" 12.5 ", " 30 "}, {" 27.5 ", " 30 "}, {" 24 ", " 180 "},
+                                                      {" 16 ", " 180 "}, {" 12.5 ", " 30 "}}) +
+                              dxfPolylineEntities("Fin", {{"-12.5 ", " 30 "}, {"-27.5 ", " 30 "}, {"-24 ", " 180 "},
+                                                          {"-16 ", " 180 "}, {"-12.5 ", " 30 "}}));
     EXPECT_EQ(dxf.pen, (Point3D{-12.5, 30, 0}));
 }
 

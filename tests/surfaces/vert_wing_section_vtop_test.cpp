@@ -12,15 +12,13 @@ namespace ferlo {
 namespace {
 
 using testing::defaultFin;
-using testing::dxfLineEntity;
 using testing::DxfCapture;
+using testing::dxfPolylineEntities;
 
 // The default fin's root rectangle in DXF: lateral y across, aft down.
 std::string defaultRectangleDxf() {
-    return dxfLineEntity("Fin", " 7.5 ", "-650 ", " 7.5 ", "-800 ") +
-           dxfLineEntity("Fin", " 7.5 ", "-800 ", "-7.5 ", "-800 ") +
-           dxfLineEntity("Fin", "-7.5 ", "-800 ", "-7.5 ", "-650 ") +
-           dxfLineEntity("Fin", "-7.5 ", "-650 ", " 7.5 ", "-650 ");
+    return dxfPolylineEntities("Fin", {{" 7.5 ", "-650 "}, {" 7.5 ", "-800 "}, {"-7.5 ", "-800 "}, {"-7.5 ", "-650 "},
+                                       {" 7.5 ", "-650 "}});
 }
 
 TEST(FinVTop, DxfOfTheDefaultFinIsTheRootRectangleWhateverItsHeight) {
@@ -38,24 +36,18 @@ TEST(FinVTop, DxfOfATwinFinHasEightLines) {
     fin.offset1 = 20;
     DxfCapture dxf;
     fin.saveDXF_vtop(dxf.file);
-    EXPECT_EQ(dxf.text(), dxfLineEntity("Fin", " 27.5 ", "-650 ", " 27.5 ", "-800 ") +
-                              dxfLineEntity("Fin", " 27.5 ", "-800 ", " 12.5 ", "-800 ") +
-                              dxfLineEntity("Fin", " 12.5 ", "-800 ", " 12.5 ", "-650 ") +
-                              dxfLineEntity("Fin", " 12.5 ", "-650 ", " 27.5 ", "-650 ") +
-                              dxfLineEntity("Fin", "-27.5 ", "-650 ", "-27.5 ", "-800 ") +
-                              dxfLineEntity("Fin", "-27.5 ", "-800 ", "-12.5 ", "-800 ") +
-                              dxfLineEntity("Fin", "-12.5 ", "-800 ", "-12.5 ", "-650 ") +
-                              dxfLineEntity("Fin", "-12.5 ", "-650 ", "-27.5 ", "-650 "));
+    EXPECT_EQ(dxf.text(), dxfPolylineEntities("Fin", {{" 27.5 ", "-650 "}, {" 27.5 ", "-800 "}, {" 12.5 ", "-800 "},
+                                                      {" 12.5 ", "-650 "}, {" 27.5 ", "-650 "}}) +
+                              dxfPolylineEntities("Fin", {{"-27.5 ", "-650 "}, {"-27.5 ", "-800 "}, {"-12.5 ", "-800 "},
+                                                          {"-12.5 ", "-650 "}, {"-27.5 ", "-650 "}}));
 
     // A tip offset alone makes a twin too; its rectangle lies on the first one.
     fin.offset1 = 0;
     fin.offset2 = 15;
     DxfCapture centred;
     fin.saveDXF_vtop(centred.file);
-    const std::string mirrored = dxfLineEntity("Fin", "-7.5 ", "-650 ", "-7.5 ", "-800 ") +
-                                 dxfLineEntity("Fin", "-7.5 ", "-800 ", " 7.5 ", "-800 ") +
-                                 dxfLineEntity("Fin", " 7.5 ", "-800 ", " 7.5 ", "-650 ") +
-                                 dxfLineEntity("Fin", " 7.5 ", "-650 ", "-7.5 ", "-650 ");
+    const std::string mirrored = dxfPolylineEntities(
+        "Fin", {{"-7.5 ", "-650 "}, {"-7.5 ", "-800 "}, {" 7.5 ", "-800 "}, {" 7.5 ", "-650 "}, {"-7.5 ", "-650 "}});
     EXPECT_EQ(centred.text(), defaultRectangleDxf() + mirrored);
 }
 

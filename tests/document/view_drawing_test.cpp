@@ -1,0 +1,64 @@
+#include "document/view_drawing.h"
+
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "base/recording_canvas.h"
+#include "support/default_plane.h"
+#include "support/view_testing.h"
+
+namespace ferlo {
+namespace {
+
+using Segment = RecordingCanvas::Segment;
+
+// Each view's set-up on the default aircraft at zoom 1: the surface cleared,
+// then the parts the view shows, in its order, told apart by their colours:
+// the edited panels erase their last outline in white and draw it and its
+// mirror in black; the reference outlines are light blue. The fin comes last
+// in VTop (for reference) and Front, first in Side (edited, or for reference
+// while the equipment tab is open), and not at all in HTop.
+TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
+    struct Case {
+        ViewKind mode;
+        bool equipmentTabOpen;
+        double xoff, yoff;
+        std::vector<std::pair<PaletteColor, int>> colorRuns;
+        std::size_t finFirst;  // the fin's first drawn edge
+        Segment finEdge;
+    };
+    const PaletteColor W = kWhite, B = kBlack, L = kLightBlue;
+    const Case cases[] = {
+        {ViewKind::VTop, false, 100, 0, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {L, 4}}, 32, {107.5, 650, 107.5, 800, L}},
+        {ViewKind::Front, false, 100, 200, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {B, 4}}, 32, {92.5, 170, 107.5, 170, B}},
+        {ViewKind::Side, false, 0, 300, {{W, 4}, {B, 4}, {L, 32}}, 4, {650, 270, 800, 270, B}},
+        {ViewKind::Side, true, 0, 300, {{W, 4}, {L, 4}, {L, 32}}, 4, {650, 270, 800, 270, L}},
+        {ViewKind::HTop, false, 0, 300, {{L, 16}}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        Plane plane;
+        testing::setUpDefaultPlane(plane);
+        ViewState view;
+        view.xoff = c.xoff;
+        view.yoff = c.yoff;
+        RecordingCanvas canvas;
+        drawView(plane, c.mode, {canvas, view, plane.viewColors()}, c.equipmentTabOpen);
+
+        ASSERT_FALSE(canvas.calls().empty());
+        EXPECT_EQ(canvas.calls().front().op, RecordingCanvas::Op::Clear);
+        std::vector<PaletteColor> expected;
+        for (const auto& [color, count] : c.colorRuns) expected.insert(expected.end(), count, color);
+        const std::vector<Segment>& s = canvas.segments();
+        EXPECT_EQ(testing::colorsOf(s), expected);
+        if (c.mode != ViewKind::HTop && c.finFirst < s.size()) {
+            const Segment& e = c.finEdge;
+            testing::expectSegment(s[c.finFirst], e.x1, e.y1, e.x2, e.y2, e.color, "the fin");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ferlo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "base/recording_canvas.h"
+#include "document/mouse_protocol.h"
+#include "document/view_drawing.h"
+#include "support/default_plane.h"
+
+namespace ferlo::testing {
+
+// The drawing area of the editor, as far as the mouse protocol needs it: the
+// default aircraft with `extraPanels` added wing panels, its view set up on a
+// recording canvas whose recording then starts empty.
+struct DrawingArea {
+    Plane plane;
+    ViewState view;
+    RecordingCanvas canvas;
+    MouseProtocol mouse{plane, view, canvas};
+
+    DrawingArea(ViewKind mode, double zoom, double xoff, double yoff, int extraPanels = 1) {
+        setUpDefaultPlane(plane, extraPanels);
+        view.zoom = zoom;
+        view.xoff = xoff;
+        view.yoff = yoff;
+        mouse.mode = mode;
+        drawView(plane, mode, {canvas, view, plane.viewColors()});
+        canvas.reset();
+    }
+    SymWingSections& wing(int i) { return plane.mainWing.wing(i); }
+
+    // A whole gesture: mouse-down at `from`, one move to `to`, mouse-up.
+    void drag(double fromX, double fromY, double toX, double toY) {
+        mouse.mouseDown(fromX, fromY);
+        mouse.mouseMove(toX, toY);
+        mouse.mouseUp();
+    }
+};
+
+}  // namespace ferlo::testing
