@@ -60,10 +60,10 @@ Point3D VertWingSection::point2Get(int i, bool twin) const {
     return p;
 }
 
-void VertWingSection::drawWithTwin(Canvas& canvas, const QuadOutline& outline, PaletteColor color,
-                                   double mirrorColumn) const {
+void VertWingSection::drawWithTwin(Canvas& canvas, const QuadOutline& outline, bool twin, PaletteColor color,
+                                   double mirrorColumn) {
     drawQuadOutline(canvas, outline, color);
-    if (isTwin()) drawQuadOutline(canvas, mirroredAboutColumn(outline, mirrorColumn), color);
+    if (twin) drawQuadOutline(canvas, mirroredAboutColumn(outline, mirrorColumn), color);
 }
 
 void VertWingSection::writeWithTwin(DxfFile& file, const QuadOutline& outline) const {

@@ -102,7 +102,10 @@ public:
     // z up; the root edge (4) and the tip edge (0) can be dragged.
     std::int32_t testPositionFront(double x, double y) const;
     void initMouseValFront(const ViewState& view);
+    // Draws the stored outline, with its mirror when it was computed for a
+    // twin fin, so that the erase (which 9) removes exactly what was drawn.
     void drawFront(const ViewContext& context, std::int32_t which = kDrawNormal) const;
+    // Stores the screen outline and whether the fin is a twin fin now.
     void computeFrontPoints(double zoom, double xoff, double yoff);
     void printFront(Canvas& printer, double zoom, double xoff, double yoff) const;
     void selectsFront(const ViewContext& context, double x, double y);
@@ -161,9 +164,12 @@ private:
     QuadOutline sideOutline() const;
     QuadOutline vtopPlan() const;
 
-    // The outline and, for a twin fin, its mirror image: on a canvas about
-    // the screen column `mirrorColumn`, in DXF about the plane of symmetry.
-    void drawWithTwin(Canvas& canvas, const QuadOutline& outline, PaletteColor color, double mirrorColumn) const;
+    // The outline and, when `twin`, its mirror image about the screen column
+    // `mirrorColumn`.
+    static void drawWithTwin(Canvas& canvas, const QuadOutline& outline, bool twin, PaletteColor color,
+                             double mirrorColumn);
+    // The outline and, for a twin fin, its mirror image about the plane of
+    // symmetry.
     void writeWithTwin(DxfFile& file, const QuadOutline& outline) const;
 
     // The Side view's mouse-move step (see followPointer): the drag of the
@@ -183,6 +189,9 @@ private:
     std::vector<std::uint8_t> texture_bytes;
     // The screen outlines last computed for the drawing area.
     QuadOutline front_pts{};
+    // Whether the stored Front outline is a twin fin's: it is drawn, and so
+    // erased, with its mirror image, whatever the offsets have become since.
+    bool front_twin = false;
     QuadOutline side_pts{};
     QuadOutline vtop_pts{};
 };

@@ -19,7 +19,9 @@ QuadOutline VertWingSection::frontOutline() const {
 
 void VertWingSection::computeFrontPoints(double zoom, double xoff, double yoff) {
     const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
-    if (isFinite(screen)) front_pts = screen;
+    if (!isFinite(screen)) return;
+    front_pts = screen;
+    front_twin = isTwin();
 }
 
 void VertWingSection::drawFront(const ViewContext& context, std::int32_t which) const {
@@ -27,7 +29,7 @@ void VertWingSection::drawFront(const ViewContext& context, std::int32_t which) 
     PaletteColor color = kBlack;
     if (which == kDrawInactive) color = context.colors.colorInactive;
     if (which == kDrawErase) color = kWhite;
-    drawWithTwin(context.canvas, front_pts, color, context.view.xoff);
+    drawWithTwin(context.canvas, front_pts, front_twin, color, context.view.xoff);
 }
 
 // Only the fin itself answers, never the mirrored one of a twin fin.
@@ -64,7 +66,7 @@ void VertWingSection::selectsFront(const ViewContext& context, double x, double 
 
 void VertWingSection::printFront(Canvas& printer, double zoom, double xoff, double yoff) const {
     const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
-    if (isFinite(screen)) drawWithTwin(printer, screen, kBlack, xoff);
+    if (isFinite(screen)) drawWithTwin(printer, screen, isTwin(), kBlack, xoff);
 }
 
 // DXF x is the lateral y, DXF y the height.

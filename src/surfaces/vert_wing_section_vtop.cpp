@@ -22,7 +22,7 @@ void VertWingSection::computeVTopPoints(double zoom, double xoff, double yoff) {
 
 // Shown for reference in the inactive colour; nothing is erased.
 void VertWingSection::drawVTop(const ViewContext& context) const {
-    drawWithTwin(context.canvas, vtop_pts, context.colors.colorInactive, context.view.xoff);
+    drawWithTwin(context.canvas, vtop_pts, isTwin(), context.colors.colorInactive, context.view.xoff);
 }
 
 // DXF x is the lateral y, DXF y minus the model x: nose up, as on the screen.

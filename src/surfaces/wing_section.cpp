@@ -7,44 +7,32 @@
 
 namespace ferlo {
 
-void WingSection::init(const SymWingSections& wg) {
-    span = wg.span;
-    shift = wg.shift;
-    length1 = wg.length1;
-    thickness1 = wg.thickness1;
-    elevation1 = wg.elevation1;
-    pos1 = wg.pos1;
-    length2 = wg.length2;
-    thickness2 = wg.thickness2;
-    elevation2 = wg.elevation2;
-    pos2 = wg.pos2;
-    nb = wg.nb;
-    airfoil_filename = wg.airfoil_filename;
+// The values a half takes over from its panel or from the other half: the
+// geometry, `nb`, the airfoil's name and its points.
+template <typename Source>
+void WingSection::copyValues(const Source& source) {
+    span = source.span;
+    shift = source.shift;
+    length1 = source.length1;
+    thickness1 = source.thickness1;
+    elevation1 = source.elevation1;
+    pos1 = source.pos1;
+    length2 = source.length2;
+    thickness2 = source.thickness2;
+    elevation2 = source.elevation2;
+    pos2 = source.pos2;
+    nb = source.nb;
+    airfoil_filename = source.airfoil_filename;
     airfoil.assign(oneBasedSlots(nb), Point3D{});
-    for (int i = 1; i <= nb; ++i) airfoil[static_cast<std::size_t>(i)] = wg.airfoilPointGet(i);
+    for (int i = 1; i <= nb; ++i) airfoil[static_cast<std::size_t>(i)] = source.airfoilPointGet(i);
 }
 
-void WingSection::copyGeometry(const WingSection& other) {
-    span = other.span;
-    shift = other.shift;
-    length1 = other.length1;
-    thickness1 = other.thickness1;
-    elevation1 = other.elevation1;
-    pos1 = other.pos1;
-    length2 = other.length2;
-    thickness2 = other.thickness2;
-    elevation2 = other.elevation2;
-    pos2 = other.pos2;
-    nb = other.nb;
-    airfoil_filename = other.airfoil_filename;
-}
+void WingSection::init(const SymWingSections& wg) { copyValues(wg); }
 
 void WingSection::createSymmetrical(const WingSection& lwg) {
-    copyGeometry(lwg);
+    copyValues(lwg);
     span = -lwg.span;
     shift = -lwg.shift;
-    airfoil.assign(oneBasedSlots(nb), Point3D{});
-    for (int i = 1; i <= nb; ++i) airfoil[static_cast<std::size_t>(i)] = lwg.airfoilPointGet(i);
     create();
 }
 

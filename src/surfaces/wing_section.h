@@ -66,7 +66,9 @@ public:
     void setTextureBytes(std::vector<std::uint8_t> bytes) { texture_bytes = std::move(bytes); }
 
 private:
-    void copyGeometry(const WingSection& other);
+    // From a panel (`init`) or from the other half (`createSymmetrical`).
+    template <typename Source>
+    void copyValues(const Source& source);
     void computeSectionPoints(std::vector<Point3D>& points, const Point3D& origin, double chord,
                               double thickness) const;
 

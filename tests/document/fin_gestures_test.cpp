@@ -1,6 +1,7 @@
 // The fin's mouse gestures in the Front and Side views, made through the
 // drawing area's mouse protocol on the default aircraft.
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -81,25 +82,41 @@ TEST(FinGestures, FrontDragTable) {
                 });
 }
 
-TEST(FinGestures, FrontDragOffTheCentreMakesATwinThatFollowsTheFin) {
+// Each drag step erases the outline drawn last, where it was drawn and with
+// its mirror only when that outline had one, before drawing the new one.
+TEST(FinGestures, FrontDragOffTheCentreAndBackErasesExactlyWhatWasDrawn) {
+    using testing::expectOutline;
     DrawingArea area(ViewKind::Front, 1, kFrontXoff, kFrontYoff, 0);
     VertWingSection& fin = area.plane.fin;
+    const std::array<Point2D, 4> centred{{{392.5, 270}, {407.5, 270}, {404, 120}, {396, 120}}};
+    const std::array<Point2D, 4> moved{{{422.5, 270}, {437.5, 270}, {434, 120}, {426, 120}}};
+    const std::array<Point2D, 4> mirror{{{377.5, 270}, {362.5, 270}, {366, 120}, {374, 120}}};
+
     area.mouse.mouseDown(400, 270);
     area.mouse.mouseMove(430, 270);
     EXPECT_EQ(fin.offset1, 30);
     EXPECT_TRUE(fin.isTwin());
     // The wing panel and the stabiliser hover first (16 lines each); then the
-    // fin: hover redraw (4 lines), erase (fin and mirror, 8), new fin and
-    // mirror (8).
+    // fin: the hover redraw, the single fin erased, the new fin and its twin.
     const auto& drawn = area.canvas.segments();
-    ASSERT_EQ(drawn.size(), 32u + 20u);
-    testing::expectSegment(drawn[32 + 12], 422.5, 270, 437.5, 270, kBlack, "new root edge");
-    testing::expectSegment(drawn[32 + 16], 377.5, 270, 362.5, 270, kBlack, "mirrored root edge");
+    ASSERT_EQ(drawn.size(), 32u + 16u);
+    expectOutline(drawn, 32, centred, kBlack, "hover redraw");
+    expectOutline(drawn, 36, centred, kWhite, "erased single fin");
+    expectOutline(drawn, 40, moved, kBlack, "new fin");
+    expectOutline(drawn, 44, mirror, kBlack, "its twin");
 
-    // Dragging back to exactly 0 makes it a single fin again.
+    // Back to exactly 0: the twin drawn last is erased too, and the fin is a
+    // single fin again.
+    area.canvas.reset();
     area.mouse.mouseMove(400, 270);
-    area.mouse.mouseUp();
     EXPECT_FALSE(fin.isTwin());
+    ASSERT_EQ(drawn.size(), 32u + 20u);
+    expectOutline(drawn, 32, moved, kBlack, "hover redraw");
+    expectOutline(drawn, 36, mirror, kBlack, "hover redraw of the twin");
+    expectOutline(drawn, 40, moved, kWhite, "erased fin");
+    expectOutline(drawn, 44, mirror, kWhite, "erased twin");
+    expectOutline(drawn, 48, centred, kBlack, "single fin");
+    area.mouse.mouseUp();
 }
 
 // At zoom 2 with the origin at (-1100, 300) the corners lie at P1 (200, 240),
@@ -180,6 +197,26 @@ TEST(FinGestures, SideHoverLightsTheEdgesOfWhatIsUnderThePointer) {
             << c.x << "," << c.y;
         EXPECT_EQ(area.plane.fin.selected, c.colors != std::vector<PaletteColor>(4, kBlack));
     }
+}
+
+TEST(FinGestures, SideDragErasesTheOutlineDrawnLast) {
+    DrawingArea area(ViewKind::Side, 1, kSideXoff, kSideYoff, 0);
+    const PaletteColor lit = ViewColors{}.colorSelected;
+    const auto outlineAt = [](double aft) {
+        return std::array<Point2D, 4>{{{200 + aft, 270}, {350 + aft, 270}, {380 + aft, 120}, {300 + aft, 120}}};
+    };
+    area.mouse.mouseDown(275, 270);  // the root edge: the whole fin moves aft
+    for (double aft : {10.0, 20.0}) {
+        area.canvas.reset();
+        area.mouse.mouseMove(275 + aft, 270);
+        // The fin first (erase, then the new outline, every edge lit), then the
+        // wing panel's and the stabiliser's airfoils.
+        const auto& drawn = area.canvas.segments();
+        ASSERT_EQ(drawn.size(), 8u + 32u) << aft;
+        testing::expectOutline(drawn, 0, outlineAt(aft - 10), kWhite, "erased");
+        testing::expectOutline(drawn, 4, outlineAt(aft), lit, "drawn");
+    }
+    area.mouse.mouseUp();
 }
 
 TEST(FinGestures, SideMouseUpEndsTheDrag) {

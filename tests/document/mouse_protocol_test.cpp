@@ -14,16 +14,16 @@ using Segment = RecordingCanvas::Segment;
 using testing::colorsOf;
 using testing::DrawingArea;
 
-// VTop at zoom 1, origin (100, 0): the stabiliser's tip chord at x 350 from
-// y 690 to 770; panel 1's tip chord, which is panel 2's root chord, at x 800
-// from y 190 to 340.
+// VTop at zoom 1, origin (100, 30): the stabiliser's tip chord at x 350 from
+// y 720 to 800; panel 1's tip chord, which is panel 2's root chord, at x 800
+// from y 220 to 370.
 TEST(MouseProtocol, DraggingTheStabiliserTipInVTop) {
-    DrawingArea area(ViewKind::VTop, 1, 100, 0);
-    area.mouse.mouseDown(350, 730);
+    DrawingArea area(ViewKind::VTop, 1, 100, 30);
+    area.mouse.mouseDown(350, 760);
     EXPECT_EQ(area.plane.stab.paint, SymWingSections::kHitTipEdge);
     EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
 
-    EXPECT_TRUE(area.mouse.mouseMove(352, 745));
+    EXPECT_TRUE(area.mouse.mouseMove(352, 775));
     EXPECT_EQ(area.plane.stab.pos2, 55);
     EXPECT_EQ(area.wing(1).pos2, 10);
     EXPECT_TRUE(area.plane.stab.selected);
@@ -39,13 +39,13 @@ TEST(MouseProtocol, DraggingTheStabiliserTipInVTop) {
 }
 
 TEST(MouseProtocol, AGrabbedSharedEdgeDragsBothPanelsInVTop) {
-    DrawingArea area(ViewKind::VTop, 2, 100, 0);  // the shared edge at x 1500, y 380 to 680
+    DrawingArea area(ViewKind::VTop, 2, 100, 30);  // the shared edge at x 1500, y 410 to 710
     area.view.shiftkey = true;
-    area.mouse.mouseDown(1500.4, 500);
+    area.mouse.mouseDown(1500.4, 530);
     EXPECT_EQ(area.wing(1).paint, SymWingSections::kHitTipEdge);
     EXPECT_EQ(area.wing(2).paint, SymWingSections::kHitRootEdge);
     EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
-    area.mouse.mouseMove(1520, 500);  // 20 pixels, 10 millimetres outward
+    area.mouse.mouseMove(1520, 530);  // 20 pixels, 10 millimetres outward
     EXPECT_EQ(area.wing(1).span, 710);
     EXPECT_EQ(area.wing(2).shift, 710);
     area.mouse.mouseUp();
@@ -105,17 +105,19 @@ TEST(MouseProtocol, AMoveOverATracingPictureDrawsWithoutErasingOnce) {
     EXPECT_EQ(area.canvas.segments().front().color, kWhite);
 }
 
-TEST(MouseProtocol, HoverHighlightsAndMouseUpClearsItAndTheModifiers) {
-    DrawingArea area(ViewKind::VTop, 1, 100, 0);
-    area.mouse.mouseMove(100, 300);  // panel 1's root chord
+TEST(MouseProtocol, HoverHighlightsAndMouseUpClearsItTheModifiersAndThePictureFlag) {
+    DrawingArea area(ViewKind::VTop, 1, 100, 30);
+    area.mouse.mouseMove(100, 330);  // panel 1's root chord
     EXPECT_TRUE(area.plane.mainWing.wingSelected());
     EXPECT_EQ(area.plane.mainWing.wingSelectedPartGet(), SymWingSections::kHitRootEdge);
     area.view.shiftkey = area.view.ctrlkey = area.view.altkey = true;
+    area.view.firstPictureRefresh = true;  // a mouse-down over a tracing picture, no move since
     area.mouse.mouseUp();
     EXPECT_FALSE(area.plane.mainWing.wingSelected());
     EXPECT_FALSE(area.view.shiftkey);
     EXPECT_FALSE(area.view.ctrlkey);
     EXPECT_FALSE(area.view.altkey);
+    EXPECT_FALSE(area.view.firstPictureRefresh);
 }
 
 TEST(MouseProtocol, SideAndHTopRedrawTheReferenceOutlinesAndGrabNothing) {
@@ -188,29 +190,29 @@ TEST(MouseProtocol, SideEditsTheFinUnlessTheEquipmentTabIsOpen) {
                                          kLightBlue}));
 }
 
-// VTop at zoom 1, origin (100, 0): the fin's root rectangle from y 650 to
-// 800 (aft of the stabiliser's root chord, which ends at 780), in the
+// VTop at zoom 1, origin (100, 30): the fin's root rectangle from y 680 to
+// 830 (aft of the stabiliser's root chord, which ends at 810), in the
 // inactive colour.
 TEST(MouseProtocol, VTopShowsTheFinAtEveryMoveAndNeverGrabsIt) {
     for (double offset1 : {0.0, 20.0}) {
-        DrawingArea area(ViewKind::VTop, 1, 100, 0);
+        DrawingArea area(ViewKind::VTop, 1, 100, 30);
         area.plane.fin.offset1 = offset1;
         drawView(area.plane, ViewKind::VTop, {area.canvas, area.view, area.plane.viewColors()});
-        area.mouse.mouseDown(100 + offset1, 790);
+        area.mouse.mouseDown(100 + offset1, 820);
         EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint) << offset1;
         EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint) << offset1;
         area.plane.fin.pos1 = 0;  // not seen until the view is set up again
         area.canvas.reset();
-        area.mouse.mouseMove(100 + offset1, 795);
+        area.mouse.mouseMove(100 + offset1, 825);
         const std::vector<Segment>& s = area.canvas.segments();
         // Two wing panels and the stabiliser (16 lines each), then the fin and
         // the twin's mirror image about the centre column.
         const std::size_t finLines = offset1 == 0 ? 4 : 8;
         ASSERT_EQ(s.size(), 3u * 16u + finLines) << offset1;
         for (std::size_t k = 48; k < s.size(); ++k) EXPECT_EQ(s[k].color, kLightBlue) << offset1 << " " << k;
-        testing::expectSegment(s[48], 107.5 + offset1, 650, 107.5 + offset1, 800, kLightBlue, "leading edge right");
+        testing::expectSegment(s[48], 107.5 + offset1, 680, 107.5 + offset1, 830, kLightBlue, "leading edge right");
         if (offset1 != 0) {
-            testing::expectSegment(s[52], 92.5 - offset1, 650, 92.5 - offset1, 800, kLightBlue, "the twin");
+            testing::expectSegment(s[52], 92.5 - offset1, 680, 92.5 - offset1, 830, kLightBlue, "the twin");
         }
     }
 }

@@ -24,7 +24,7 @@ struct PanelView {
 };
 
 inline constexpr PanelView kVTopView{&SymWingSections::drawVTop, &SymWingSections::testPositionVTop,
-                                     &SymWingSections::initMouseValVTop, &SymWingSections::selectsVTop, 100, 0};
+                                     &SymWingSections::initMouseValVTop, &SymWingSections::selectsVTop, 100, 40};
 inline constexpr PanelView kFrontView{&SymWingSections::drawFront, &SymWingSections::testPositionFront,
                                       &SymWingSections::initMouseValFront, &SymWingSections::selectsFront, 100, 200};
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "base/geometry.h"
 #include "base/recording_canvas.h"
 #include "base/view_state.h"
 
@@ -44,6 +46,19 @@ inline void expectSegment(const RecordingCanvas::Segment& s, double x1, double y
     EXPECT_DOUBLE_EQ(s.x2, x2) << what;
     EXPECT_DOUBLE_EQ(s.y2, y2) << what;
     EXPECT_EQ(s.color, color) << what;
+}
+
+// The four segments from `first` on are the closed outline through `corners`
+// (the first corner again at the end), all in `color`.
+inline void expectOutline(const std::vector<RecordingCanvas::Segment>& segments, std::size_t first,
+                          const std::array<Point2D, 4>& corners, PaletteColor color, const char* what) {
+    ASSERT_GE(segments.size(), first + 4) << what;
+    for (std::size_t k = 0; k < 4; ++k) {
+        const Point2D& from = corners[k];
+        const Point2D& to = corners[(k + 1) % 4];
+        SCOPED_TRACE(::testing::Message() << what << ", edge " << k + 2);
+        expectSegment(segments[first + k], from.x, from.y, to.x, to.y, color, what);
+    }
 }
 
 }  // namespace ferlo::testing

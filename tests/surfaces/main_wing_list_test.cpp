@@ -13,6 +13,7 @@ using testing::defaultMainWing;
 
 TEST(MainWingList, AddedPanelsContinueThePreviousTip) {
     MainWing wing = defaultMainWing();
+    wing.wing(1).thickness1 = 0.16;  // the new panel takes the tip's 0.13
     wing.nbWings = 2;
     wing.addWing();
     const SymWingSections& second = wing.wing(2);

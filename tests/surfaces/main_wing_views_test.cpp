@@ -14,11 +14,11 @@ using Segment = RecordingCanvas::Segment;
 using testing::RecordedView;
 
 // The default first panel and two added ones, drawn in the VTop view at zoom 1
-// with the origin at (100, 0): panel 1's tip chord and panel 2's root chord
-// share x 800, y 190 to 340; panel 2's tip and panel 3's root lie at x 1010.
+// with the origin at (100, 40): panel 1's tip chord and panel 2's root chord
+// share x 800, y 230 to 380; panel 2's tip and panel 3's root lie at x 1010.
 struct ThreePanelWing {
     MainWing wing;
-    RecordedView screen{1, 100, 0};
+    RecordedView screen{1, 100, 40};
 
     ThreePanelWing() {
         wing.nbWings = 1;
@@ -28,8 +28,8 @@ struct ThreePanelWing {
             wing.nbWings = n;
             wing.addWing();
         }
-        wing.drawVTopWings(screen.context(), 1, 100, 0);
-        wing.drawFrontWings(screen.context(), 1, 100, 0);  // elevation 50 is at y -50
+        wing.drawVTopWings(screen.context(), 1, 100, 40);
+        wing.drawFrontWings(screen.context(), 1, 100, 40);  // elevation 50 is at y -10
         screen.canvas.reset();
     }
 
@@ -45,12 +45,12 @@ TEST(MainWingViews, MouseDownGrabsTheRootOfEveryPanelOutboardOfAGrabbedRoot) {
         std::array<std::int32_t, 3> paints;
     };
     const Case cases[] = {
-        {"edge shared by panels 1 and 2", 800, 265, {0, 4, 4}},
-        {"root edge of panel 1", 100, 300, {4, 4, 4}},
+        {"edge shared by panels 1 and 2", 800, 305, {0, 4, 4}},
+        {"root edge of panel 1", 100, 340, {4, 4, 4}},
         // Panel 2's tip leading corner is panel 3's root leading corner: each
         // answers for its own, and with no root edge grabbed nothing follows.
-        {"corner shared by panels 2 and 3", 1010, 190, {5, 6, 7}},
-        {"tip edge of panel 3", 1073, 210, {5, 5, 0}},
+        {"corner shared by panels 2 and 3", 1010, 230, {5, 6, 7}},
+        {"tip edge of panel 3", 1073, 250, {5, 5, 0}},
         {"nothing", 50, 50, {5, 5, 5}},
     };
     for (const Case& c : cases) {
@@ -69,9 +69,9 @@ TEST(MainWingViews, PanelsSharingAGrabbedEdgeMoveTogether) {
     for (bool shift : {false, true}) {
         ThreePanelWing w;
         w.screen.view.shiftkey = shift;
-        w.screen.pressAt(800, 265);
-        w.wing.initMouseValVTopWings(w.screen.view, 800, 265);
-        w.wing.selectsVTopWings(w.screen.context(), 820, 285);  // 20 aft, 20 outward
+        w.screen.pressAt(800, 305);
+        w.wing.initMouseValVTopWings(w.screen.view, 800, 305);
+        w.wing.selectsVTopWings(w.screen.context(), 820, 340);  // 20 outward, 35 aft
         const SymWingSections& p1 = w.wing.wing(1);
         const SymWingSections& p2 = w.wing.wing(2);
         const SymWingSections& p3 = w.wing.wing(3);
@@ -81,9 +81,9 @@ TEST(MainWingViews, PanelsSharingAGrabbedEdgeMoveTogether) {
             EXPECT_EQ(p3.shift, 930);
             EXPECT_EQ(p2.pos1, 190);
         } else {
-            EXPECT_EQ(p1.pos2, 30);
-            EXPECT_EQ(p2.pos1, 210);
-            EXPECT_EQ(p3.pos1, 210);
+            EXPECT_EQ(p1.pos2, 45);
+            EXPECT_EQ(p2.pos1, 225);
+            EXPECT_EQ(p3.pos1, 225);
             EXPECT_EQ(p2.shift, 700);
         }
         // The shared edge is still one: panel 1's tip is panel 2's root.
@@ -96,11 +96,11 @@ TEST(MainWingViews, PanelsSharingAGrabbedEdgeMoveTogether) {
 
 TEST(MainWingViews, FrontRootBarOfTheFirstPanelRaisesTheWholeWing) {
     ThreePanelWing w;
-    // Panel 1's root bar at x 100 around y -50.
-    w.screen.pressAt(100, -50);
-    w.wing.initMouseValFrontWings(w.screen.view, 100, -50);
+    // Panel 1's root bar at x 100 around y -10.
+    w.screen.pressAt(100, -10);
+    w.wing.initMouseValFrontWings(w.screen.view, 100, -10);
     EXPECT_EQ(w.paints(), (std::array<std::int32_t, 3>{4, 4, 4}));
-    w.wing.selectsFrontWings(w.screen.context(), 100, -60);
+    w.wing.selectsFrontWings(w.screen.context(), 100, -20);
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wing.wing(i).elevation1, 60) << i;
     w.wing.resetWingsPaint();
     EXPECT_FALSE(w.wing.wingGrabbed());
@@ -108,7 +108,7 @@ TEST(MainWingViews, FrontRootBarOfTheFirstPanelRaisesTheWholeWing) {
 
 TEST(MainWingViews, HoverOverASharedEdgeLightsBothPanels) {
     ThreePanelWing w;
-    w.wing.selectsVTopWings(w.screen.context(), 800, 265);
+    w.wing.selectsVTopWings(w.screen.context(), 800, 305);
     // Per panel: 8 erasing, 4 drawn, 4 mirror segments.
     const std::vector<Segment>& s = w.screen.canvas.segments();
     ASSERT_EQ(s.size(), 48u);
@@ -135,7 +135,7 @@ TEST(MainWingViews, PrintsEveryPanelWithoutTouchingTheScreenOutlines) {
     w.wing.printFrontWings(printer, ViewColors{}, 2, 1000, 400);
     EXPECT_EQ(printer.segments().size(), 27u);  // eight lines and the centre line a panel
     // The hit test still answers on the screen outline.
-    EXPECT_EQ(w.wing.wing(1).testPositionVTop(800, 265), SymWingSections::kHitTipEdge);
+    EXPECT_EQ(w.wing.wing(1).testPositionVTop(800, 305), SymWingSections::kHitTipEdge);
 }
 
 }  // namespace

@@ -120,18 +120,27 @@ TEST(PanelFrontView, PrintDrawsBothHalvesAndTheCentreLine) {
 }
 
 TEST(PanelFrontView, DxfOfTheSilhouetteAndItsMirror) {
-    SymWingSections panel = testing::initialisedPanel({700, 240, 160, 180, 10, 50, 10, 100});
-    panel.thickness1 = 0.125;
-    panel.thickness2 = 0.125;
-    testing::DxfCapture dxf;
-    panel.saveDXF_front(dxf.file);
     using testing::dxfPolylineEntities;
-    EXPECT_EQ(dxf.text(),
-              dxfPolylineEntities("Wing", {{" 100 ", " 35 "}, {" 800 ", " 50 "}, {" 800 ", " 70 "}, {" 100 ", " 65 "},
-                                           {" 100 ", " 35 "}}) +
-                  dxfPolylineEntities("Wing", {{"-100 ", " 35 "}, {"-800 ", " 50 "}, {"-800 ", " 70 "},
-                                               {"-100 ", " 65 "}, {"-100 ", " 35 "}}));
-    EXPECT_EQ(dxf.pen, (Point3D{-100, 35, 0}));  // left on the mirror's first point
+    // Each bar as tall as its own section: with the root and tip thicknesses
+    // 0.125 (half heights 15 and 10), then with a tip of 0.25 (half height 20).
+    struct Case {
+        double thickness2;
+        const char *tipBottom, *tipTop;
+    };
+    for (const Case& c : {Case{0.125, " 50 ", " 70 "}, Case{0.25, " 40 ", " 80 "}}) {
+        SymWingSections panel = testing::initialisedPanel({700, 240, 160, 180, 10, 50, 10, 100});
+        panel.thickness1 = 0.125;
+        panel.thickness2 = c.thickness2;
+        testing::DxfCapture dxf;
+        panel.saveDXF_front(dxf.file);
+        EXPECT_EQ(dxf.text(), dxfPolylineEntities("Wing", {{" 100 ", " 35 "}, {" 800 ", c.tipBottom},
+                                                           {" 800 ", c.tipTop}, {" 100 ", " 65 "}, {" 100 ", " 35 "}}) +
+                                  dxfPolylineEntities("Wing", {{"-100 ", " 35 "}, {"-800 ", c.tipBottom},
+                                                               {"-800 ", c.tipTop}, {"-100 ", " 65 "},
+                                                               {"-100 ", " 35 "}}))
+            << c.thickness2;
+        EXPECT_EQ(dxf.pen, (Point3D{-100, 35, 0}));  // left on the mirror's first point
+    }
 }
 
 }  // namespace

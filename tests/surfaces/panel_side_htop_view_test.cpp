@@ -15,8 +15,16 @@ using testing::defaultStabiliser;
 using testing::defaultWingPanel;
 using testing::RecordedView;
 
+// The default first wing panel with a tip thinner than its root: the Side
+// view shows the root section, scaled by the root's relative thickness.
+SymWingSections panelWithAThinTip() {
+    SymWingSections panel = defaultWingPanel();  // pos1 180, length1 230, elevation1 50, thickness1 0.13
+    panel.thickness2 = 0.08;
+    return panel;
+}
+
 TEST(PanelSideView, TheRootAirfoilInProfileAsAClosedPolyline) {
-    SymWingSections panel = defaultWingPanel();  // pos1 180, length1 230, elevation1 50
+    SymWingSections panel = panelWithAThinTip();
     RecordedView screen(1, 0, 0);
     panel.computeSidePoints(1, 0, 0);
     panel.drawSide(screen.context());
@@ -53,30 +61,21 @@ TEST(PanelSideView, PrintDrawsTheSectionInBlack) {
 }
 
 TEST(PanelSideView, DxfOfTheBuiltInAirfoilHasSixteenLinesTheLastOfLengthZero) {
-    SymWingSections panel = defaultWingPanel();
+    SymWingSections panel = panelWithAThinTip();
     panel.computeSidePoints(3, 7, 11);
     testing::DxfCapture dxf;
     panel.saveDXF_side(dxf.file);
-    const auto lines = testing::readDxfLines(dxf.text());
-    ASSERT_EQ(lines.size(), 16u);
-    // From the trailing edge (410, 50) to point 2 at x 0.6 of the chord.
-    EXPECT_EQ(lines[0].x1, 410);
-    EXPECT_EQ(lines[0].y1, 50);
-    EXPECT_EQ(lines[0].x2, 318);
-    EXPECT_NEAR(lines[0].y2, 50 - 0.06 * 230, 1e-12);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].x1, lines[i - 1].x2) << i;
-        EXPECT_EQ(lines[i].y1, lines[i - 1].y2) << i;
-    }
-    const auto& last = lines.back();
-    EXPECT_EQ(last.x1, 410);
-    EXPECT_EQ(last.y1, 50);
-    EXPECT_EQ(last.x2, 410);
-    EXPECT_EQ(last.y2, 50);
-    for (const auto& line : lines) {
-        EXPECT_EQ(line.layer, "Wing");
-        EXPECT_EQ(line.z1, 0);
-    }
+    // From the trailing edge (410, 50) along the lower surface to the leading
+    // edge at x 180, back along the upper surface, and a last line of length
+    // 0 from the trailing edge, the airfoil's last point, to its first.
+    EXPECT_EQ(dxf.text(), testing::dxfPolylineEntities(
+                              "Wing", {{" 410 ", " 50 "},    {" 318 ", " 36.2 "},   {" 249 ", " 35.05 "},
+                                       {" 231.75 ", " 35.625 "}, {" 214.5 ", " 36.2 "}, {" 203 ", " 38.5 "},
+                                       {" 191.5 ", " 40.8 "}, {" 180 ", " 48.85 "},  {" 180 ", " 51.15 "},
+                                       {" 191.5 ", " 59.2 "}, {" 203 ", " 61.5 "},   {" 214.5 ", " 63.8 "},
+                                       {" 226 ", " 64.375 "}, {" 249 ", " 64.95 "},  {" 318 ", " 63.8 "},
+                                       {" 410 ", " 50 "},    {" 410 ", " 50 "}}));
+    EXPECT_EQ(testing::readDxfLines(dxf.text()).size(), 16u);
     // Model units whatever the screen transform; the stored points stay.
     RecordedView screen(1, 0, 0);
     panel.drawSide(screen.context());
@@ -102,25 +101,26 @@ TEST(PanelSideView, APanelWithFewerThanTwoPointsShowsNothing) {
 }
 
 TEST(PanelHTopView, PlanformRootChordFirstAndItsMirrorBelowTheAxis) {
-    SymWingSections stab = defaultStabiliser();  // pos1 650, pos2 40, span 250, length1 130, length2 80, shift 0
-    stab.computeHTopPoints(1, 10, 300);
-    RecordedView screen(1, 0, 0);
-    stab.drawHTop(screen.context());
-    const std::vector<Segment>& s = screen.canvas.segments();
-    ASSERT_EQ(s.size(), 8u);
-    const double corners[5][2] = {{660, 300}, {790, 300}, {780, 50}, {700, 50}, {660, 300}};
-    for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(s[k].x1, corners[k][0]) << k;
-        EXPECT_EQ(s[k].y1, corners[k][1]) << k;
-        EXPECT_EQ(s[k].x2, corners[k + 1][0]) << k;
-        EXPECT_EQ(s[k].y2, corners[k + 1][1]) << k;
-        EXPECT_EQ(s[4 + k].x1, corners[k][0]) << k;
-        EXPECT_EQ(s[4 + k].y1, 600 - corners[k][1]) << k;
+    // The stabiliser (pos1 650, pos2 40, span 250, length1 130, length2 80)
+    // on the axis (shift 0, both root chords on the axis row) and 60 off it.
+    for (double shift : {0.0, 60.0}) {
+        SymWingSections stab = defaultStabiliser();
+        stab.shift = shift;
+        stab.computeHTopPoints(1, 10, 300);
+        RecordedView screen(1, 0, 0);
+        stab.drawHTop(screen.context());
+        const std::vector<Segment>& s = screen.canvas.segments();
+        ASSERT_EQ(s.size(), 8u);
+        const double root = 300 - shift;
+        const double tip = 50 - shift;
+        const double corners[5][2] = {{660, root}, {790, root}, {780, tip}, {700, tip}, {660, root}};
+        for (std::size_t k = 0; k < 4; ++k) {
+            testing::expectSegment(s[k], corners[k][0], corners[k][1], corners[k + 1][0], corners[k + 1][1],
+                                   kLightBlue, "planform");
+            testing::expectSegment(s[4 + k], corners[k][0], 600 - corners[k][1], corners[k + 1][0],
+                                   600 - corners[k + 1][1], kLightBlue, "mirror");
+        }
     }
-    // With shift 0 both root chords lie on the axis row.
-    EXPECT_EQ(s[4].y1, 300);
-    EXPECT_EQ(s[4].y2, 300);
-    for (const Segment& seg : s) EXPECT_EQ(seg.color, kLightBlue);
 }
 
 }  // namespace

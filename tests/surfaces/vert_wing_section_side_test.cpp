@@ -30,6 +30,8 @@ TEST(FinSide, HitCodes) {
         {275, 267, 5, "exactly 3 pixels above the root edge"},
         {340, 120, 0, "on the tip edge"},
         {340, 122, 0, "2 pixels below the tip edge"},
+        {370, 120, 0, "on the tip edge, aft of the root edge's end"},
+        {250, 120, 5, "level with the tip, ahead of it, within the root edge's ends"},
         {380, 120, 2, "tip trailing corner"},
         {382, 122, 2, "near the tip trailing corner"},
         {350, 270, 3, "root trailing corner"},

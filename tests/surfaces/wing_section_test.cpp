@@ -30,6 +30,22 @@ TEST(WingSection, RingsOfTheDefaultPanel) {
     EXPECT_EQ(panel.Right.span, -700);
 }
 
+TEST(WingSection, TipRingsOfBothHalvesFollowTheTipValues) {
+    SymWingSections panel = testing::defaultWingPanel();  // pos1 180, span 700, elevation1 50
+    panel.pos2 = 30;
+    panel.length2 = 100;
+    panel.elevation2 = 20;
+    panel.thickness2 = 0.08;  // the root keeps 0.13
+    panel.create();
+    // Point 3 lies at x 0.3 of the chord, half the relative thickness below the chord line.
+    for (const WingSection* half : {&panel.Left, &panel.Right}) {
+        const double y = half == &panel.Left ? 700 : -700;
+        expectPoint(half->point2Get(1), {310, y, 70}, "tip trailing edge");
+        expectPoint(half->point2Get(3), {240, y, 70 - 0.5 * 100 * 0.08}, "tip lower surface");
+        expectPoint(half->point1Get(3), {249, 0, 50 - 0.5 * 230 * 0.13}, "root lower surface, at the root's thickness");
+    }
+}
+
 TEST(WingSection, ShiftedPanelRingsLieOnBothSides) {
     SymWingSections panel = testing::defaultWingPanel();
     panel.shift = 120;
