@@ -131,9 +131,9 @@ struct OlderLayout {
 
 TEST(VertWingSection, OlderLayoutsReadFromFixturesKeepTheDefaultColour) {
     const OlderLayout layouts[] = {
-        {"rudder_v101.txt", &VertWingSection::readV101, 20, 5},
-        {"rudder_v030.txt", &VertWingSection::readV030, 20, 5},
-        {"rudder_v0212.txt", &VertWingSection::readV0212, 0, 0},  // the two values there are not offsets
+        {"rudder_v101.flx", &VertWingSection::readV101, 20, 5},
+        {"rudder_v030.flx", &VertWingSection::readV030, 20, 5},
+        {"rudder_v0212.flx", &VertWingSection::readV0212, 0, 0},  // the two values there are not offsets
     };
     for (const auto& layout : layouts) {
         std::istringstream in(fixture(layout.fixture));
