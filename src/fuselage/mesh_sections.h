@@ -1,0 +1,260 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/geometry.h"
+#include "base/units.h"
+#include "base/value_reader.h"
+#include "base/value_writer.h"
+#include "base/view_state.h"
+#include "fuselage/point_grid.h"
+
+namespace ferlo {
+
+// One fuselage: a row of cross-sections along the fuselage axis (model x, aft
+// positive). Each section has a height H, a width W, a position POS along the
+// axis, the elevation E of its bottom and three shape values: the exponents of
+// its upper and lower half outlines and its bias B, the share of the height
+// above the widest line. Lengths are in the current unit; the shape values
+// have none.
+//
+// A section stands at x = POS + pos_offset; its bottom lies at E +
+// elevation_offset, its top H higher, its widest line at E + elevation_offset
+// + (1 - B) H, and it spans W / 2 on each side of the lateral position
+// `shift`. A fuselage whose `shift` is not 0 stands for a pair placed
+// symmetrically about the centre plane.
+//
+// Sections are kept in storage slots 1..nb_sections of seven arrays and are
+// shown, saved, drawn and meshed in display order: `sec_index(d)` is the
+// storage slot of display section d. Every section number that goes in or
+// out (`sel_sec` included) is a display index. No accessor reads outside the
+// arrays, whatever the public counts hold: outside, a value reads as zero and
+// a write is ignored. No operation stores NaN or infinity.
+class MeshSections {
+public:
+    double initval = 0.0;   // value of the dragged quantity at mouse-down
+    double initval2 = 0.0;  // second remembered value of a Side-view drag
+    double szoom = 0.0;     // scale of the cross-section box, drawing units per length unit
+    std::int16_t nb_sections = 0;
+    std::int16_t nb_cross = 0;  // outline points of every cross-section
+    bool cut = false;           // read from the two oldest file generations; nothing uses it
+    bool transparent = false;   // the 3D view draws the fuselage blended
+    double shift = 0.0;         // lateral position (model y) of the centre line
+    double pos_offset = 0.0;    // added to every section position
+    double elevation_offset = 0.0;  // added to every section elevation
+    bool uniqueCurvature = true;    // the shape setters write every section
+    bool linkedCurvatures = true;   // the editor moves both exponent sliders together
+    std::int32_t paint = kIdlePaint;  // hit code grabbed at mouse-down
+    std::int16_t sel_sec = 1;         // selected section, a display index
+    bool selected = false;            // highlighted under the pointer in a 2D view
+    std::int32_t selected_part = 0;   // hit code of the highlighted part
+    std::string texture_filename;     // full path; empty for none
+    std::string qualified_texture_filename;  // the name as the project file stores it
+    bool texture_loaded = false;
+    std::int32_t xtex = 0;  // power-of-two texture size, set when the image is loaded
+    std::int32_t ytex = 0;
+
+    static constexpr std::int32_t kIdlePaint = 4;
+
+    // The counts a fuselage may have. The editor offers up to 100 outline
+    // points; the bounds leave room for any file while keeping the mesh of one
+    // fuselage at a few million points at most.
+    static constexpr int kMaxSections = 1000;
+    static constexpr int kMaxCrossPoints = 1000;
+
+    // A new default fuselage: three sections (H, W, POS, E) = (20, 20, 0, 10),
+    // (100, 100, 200, 10), (10, 10, 800, 30) millimetres, exponents 1, bias
+    // 0.5, 8 outline points, converted to inches when `units` is inches.
+    explicit MeshSections(LengthUnit units = LengthUnit::Millimeters, const ColorRGB& defaultColor = kDefaultPartColor);
+
+    // A copy of `source` as the Ctrl-click of the add command makes it: its
+    // sections in its display order (identity storage order), its outline
+    // point count, colour, transparency and curvature options; no offsets, no
+    // texture, `szoom` 0 until the section box sets it. The source is left
+    // with its last section selected, as reading each section through its
+    // selected-section accessors leaves it.
+    static MeshSections copyOf(MeshSections& source);
+
+    // The fuselage the add command appends: a copy of the current one when
+    // the command was given with Ctrl (`ctrlkey_tab`), else a default one.
+    static MeshSections newFuselage(bool ctrlkey_tab, MeshSections& current, LengthUnit units,
+                                    const ColorRGB& defaultColor);
+
+    // Extents over every section, for the views' zoom-to-fit and the 3D
+    // camera. Without sections they give their start values (plus the
+    // offset where one is added): lengthPoint -10000000, startpoint
+    // 10000000, maxElevationPoint -10000000, minElevationPoint 100000,
+    // maxWidthPoint -1.
+    double lengthPoint() const;        // rear end: largest POS + pos_offset
+    double startpoint() const;         // front end: smallest POS + pos_offset
+    double maxElevationPoint() const;  // largest E + H + elevation_offset
+    double minElevationPoint() const;  // smallest E + elevation_offset
+    double maxWidthPoint() const;      // largest W
+
+    // The selected section's values. With `sel_sec` outside 1..nb_sections a
+    // getter returns 0 and a setter changes nothing. The three shape setters
+    // write every section while `uniqueCurvature` is set. A value that is not
+    // finite is not stored.
+    double widthGet() const;
+    void widthSet(double w);
+    double heightGet() const;
+    void heightSet(double h);
+    double elevationGet() const;
+    void elevationSet(double e);
+    double posGet() const;
+    void posSet(double e);
+    double curvatureGet() const;  // upper exponent
+    void curvatureSet(double e);
+    double curvature2Get() const;  // lower exponent
+    void curvature2Set(double e);
+    double bias_curveGet() const;
+    void bias_curveSet(double e);
+
+    // Sizes the section arrays to `nb_sections`, keeping what they hold and
+    // giving new slots zeros; new display indices name the new slots. The
+    // counts are first brought within 0..kMaxSections and
+    // 0..kMaxCrossPoints, so the arrays always fit them.
+    void initArrays();
+    // Every section: lower exponent := upper exponent, bias := 0.5.
+    void fillCurvatureArrays();
+
+    // Converts shift, both offsets and H, W, POS, E of every section, all or
+    // none: a result that is not finite throws std::overflow_error and
+    // changes nothing. Shape values, colour, texture and `szoom` stay.
+    void switchToInches();
+    void switchToMillimeters();
+    void rescale(double k);
+
+    ColorRGB colorGet() const { return color; }
+    void colorSet(const ColorRGB& value) { color = value; }
+
+    // ---- Cross-section outline and 3D mesh (mesh_sections_outline.cpp) ----
+
+    // Outline point j (1..nb_cross) of display section d as (lateral y,
+    // height z): two half superellipses joined at the widest line, at the
+    // angle t = 2 pi (j - 1) / nb_cross from the positive-y end of the widest
+    // line over the top (upper exponent) and under the bottom (lower
+    // exponent). Zero outside the sections and points; extreme exponents can
+    // give values that are not finite.
+    Point2D outlinePoint(int d, int j) const;
+
+    // Rebuilds the mesh from the outlines: row i (display section) and column
+    // j (outline point) hold (POS + pos_offset, y, z), with texture
+    // coordinates u = x / lengthPoint() (0 when lengthPoint() is 0) and v =
+    // (j - 1) / (nb_cross - 1). With fewer than 2 outline points the previous
+    // mesh stays. A section whose points would not be finite is left zero.
+    void create();
+    // Point j of display section i of the last mesh (zero outside it); with
+    // `mirror` the point of the pair's other fuselage, at lateral position
+    // -shift.
+    Point3D pointGet(int j, int i, bool mirror = false) const;
+    Point2D texcoordGet(int j, int i) const;  // (u, v)
+
+    // ---- The "Fuselage" record of the project file (mesh_sections_records.cpp) ----
+    // Each reader reads its whole record before the fuselage changes: a value
+    // that cannot be read, or a count outside 0..kMaxSections (sections) or
+    // 0..kMaxCrossPoints (outline points), throws ReadError and leaves the
+    // fuselage as it was. After reading, display order is storage order.
+    // What an older record does not carry keeps the fuselage's value; the
+    // older readers give every section its upper exponent as lower exponent
+    // and bias 0.5.
+    void save(ValueWriter& out) const;
+    void read(ValueReader& in);       // files 1.3 and later
+    void readV120(ValueReader& in);   // 1.2.x: one exponent a section, no linked flag
+    void readV101(ValueReader& in);   // 1.0.1 to 1.1.x: no colour either
+    void readV030(ValueReader& in);   // 0.3.0 to 1.0.0: no elevation offset, flags
+    void readV0212(ValueReader& in);  // 0.2.12: `cut` in place of the position offset
+    void readV026(ValueReader& in);   // "V 0.2": one exponent for every section
+
+    // ---- Section insert, remove and smoothing (mesh_sections_editing.cpp) ----
+
+    // Inserts a section at the mouse-down point (`xloc` with the view's
+    // `xoff` and `zoom`, Side or HTop view) between display sections
+    // sel_sec - 1 and sel_sec, with every value on the straight line through
+    // those two; it becomes display section `sel_sec` and stays selected.
+    // Nothing happens without outline points, at kMaxSections, when
+    // `sel_sec` does not name such a pair of sections at different
+    // positions, for a zoom of 0 or a result that is not finite.
+    void insertSection(const ViewState& view);
+    // Removes display section `sel_sec`, which then names the section after
+    // it (or none, after the last). Nothing happens without outline points,
+    // with fewer than 3 sections or `sel_sec` outside the sections.
+    void removeSection();
+    // One pass of a weighted average over sections 2..nb_sections - 1, each
+    // moved a quarter of the way towards the straight line through its two
+    // neighbours: the top line (the bottom kept), the bottom line (the top
+    // kept) or the width. A section whose neighbours stand at one position
+    // keeps its values.
+    void smoothTop();
+    void smoothDown();
+    void SmoothWidth();
+
+    // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
+    const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }
+    void setTextureBytes(std::vector<std::uint8_t> bytes) { texture_bytes = std::move(bytes); }
+
+private:
+    using SectionArray = std::vector<double> MeshSections::*;
+
+    // The seven per-section arrays, in the order of a section's lines in the
+    // project file: height, width, position, elevation, upper exponent,
+    // lower exponent, bias. The first four are lengths.
+    static const std::array<SectionArray, 7> kSectionArrays;
+    static constexpr std::size_t kLengthArrays = 4;
+
+    // For a fuselage made field by field (copyOf).
+    struct Blank {};
+    explicit MeshSections(Blank) {}
+
+    // Storage slot of display section d; nothing outside the sections.
+    std::optional<std::size_t> slotOf(int d) const;
+    // Value of display section d in `array`; zero outside.
+    double sectionValue(SectionArray array, int d) const;
+    double selectedValue(SectionArray array) const;
+    void setSelected(SectionArray array, double value);
+    void setShapeValue(SectionArray array, double value);
+
+    // Storage slots 1 to this hold sections: nb_sections, or fewer when the
+    // arrays have not been sized to it.
+    std::size_t storedSections() const;
+    // The largest (or smallest) of `start` and `valueOf(slot)` over the stored sections.
+    template <typename ValueOf>
+    double extent(double start, bool largest, ValueOf valueOf) const;
+
+    template <typename Convert>
+    void convertLengths(Convert convert);
+
+    // Which lines a generation of the record holds (mesh_sections_records.cpp).
+    struct RecordLayout;
+    void readRecord(ValueReader& in, const RecordLayout& layout);
+
+    // One smoothing pass over the line `lineOf(slot)`; `apply(slot, value)`
+    // stores a section's smoothed value, all of them computed before the
+    // first is stored.
+    template <typename LineOf, typename Apply>
+    void smoothLine(LineOf lineOf, Apply apply);
+
+    static double superCos(double t, double p);  // sgn(cos t) |cos t|^p
+    static double superSin(double t, double p);  // sgn(sin t) |sin t|^p
+
+    PointGrid<Point3D> mesh_vertices;
+    std::vector<double> sec_height;
+    std::vector<double> sec_width;
+    std::vector<double> sec_pos;
+    std::vector<double> sec_elevation;
+    std::vector<double> sec_curvature;
+    std::vector<double> sec_curvature2;
+    std::vector<double> sec_bias;
+    std::vector<std::int16_t> sec_index;  // display index to storage slot; slot 0 unused
+    PointGrid<Point2D> mesh_texcoords;
+    ColorRGB color;
+    std::vector<std::uint8_t> texture_bytes;
+};
+
+}  // namespace ferlo
