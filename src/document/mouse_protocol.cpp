@@ -22,6 +22,7 @@ void clearHighlights(Plane& plane) {
     plane.mainWing.unselectWings();
     plane.stab.selected = false;
     plane.fin.selected = false;
+    plane.equipment.equipmentSelected(false);
 }
 
 MouseProtocol::MouseProtocol(Plane& plane, ViewState& view, Canvas& canvas)

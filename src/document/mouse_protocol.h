@@ -30,7 +30,8 @@ struct ViewMouseSteps {
 };
 
 // The steps of view `mode`. While the parameter panels show the equipment tab
-// (`equipmentTabOpen`) the Side view edits the equipment boxes, not the fin.
+// (`equipmentTabOpen`) the Side view edits the equipment boxes, not the fin,
+// and the HTop view edits the boxes too.
 ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen = false);
 
 // Clears the highlight of every part under the pointer (mouse-up).

@@ -119,6 +119,39 @@ ViewMouseSteps finVTopSteps(const VertWingSection& fin) {
     return steps;
 }
 
+// The operations of the equipment list in a view where the boxes are edited.
+struct EquipmentViewOperations {
+    void (Equipment::*testPosition)(double x, double y);
+    void (Equipment::*initMouseVal)(const ViewState& view);
+    void (Equipment::*selects)(const ViewContext& ctx, double x, double y);
+    void (Equipment::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff);
+};
+
+constexpr EquipmentViewOperations kSideEquipment{
+    &Equipment::testPositionSideEquipment, &Equipment::initMouseValSideEquipment, &Equipment::selectsSideEquipment,
+    &Equipment::drawSideEquipment};
+constexpr EquipmentViewOperations kHTopEquipment{
+    &Equipment::testPositionHTopEquipment, &Equipment::initMouseValHTopEquipment, &Equipment::selectsHTopEquipment,
+    &Equipment::drawHTopEquipment};
+
+// The equipment boxes while the parameter panels show the equipment tab: the
+// current box is tried first at mouse-down; at mouse-up every box is idle
+// again and redrawn in black.
+ViewMouseSteps equipmentSteps(Equipment& equipment, const EquipmentViewOperations& op) {
+    ViewMouseSteps steps;
+    steps.down = {[&equipment, op](const ViewContext& ctx, double x, double y) {
+        (equipment.*op.testPosition)(x, y);
+        (equipment.*op.initMouseVal)(ctx.view);
+    }};
+    steps.move = {
+        [&equipment, op](const ViewContext& ctx, double x, double y) { (equipment.*op.selects)(ctx, x, y); }};
+    steps.up = {[&equipment, op](const ViewContext& ctx) {
+        equipment.resetEquipmentPaint();
+        (equipment.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
+    }};
+    return steps;
+}
+
 // The steps of several parts, each event's list in the order the parts are given.
 ViewMouseSteps joined(std::initializer_list<ViewMouseSteps> parts) {
     ViewMouseSteps steps;
@@ -137,9 +170,17 @@ ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen) 
     case ViewKind::VTop: return joined({panelSteps(plane, kVTopPanels), finVTopSteps(plane.fin)});
     case ViewKind::Front: return joined({panelSteps(plane, kFrontPanels), finSteps(plane.fin, kFrontFin)});
     case ViewKind::Side:
-        return joined({equipmentTabOpen ? inactiveFinSideSteps(plane.fin) : finSteps(plane.fin, kSideFin),
-                       referenceSteps(plane, &SymWingSections::drawSide)});
-    case ViewKind::HTop: return referenceSteps(plane, &SymWingSections::drawHTop);
+        if (equipmentTabOpen) {
+            return joined({equipmentSteps(plane.equipment, kSideEquipment), inactiveFinSideSteps(plane.fin),
+                           referenceSteps(plane, &SymWingSections::drawSide)});
+        }
+        return joined({finSteps(plane.fin, kSideFin), referenceSteps(plane, &SymWingSections::drawSide)});
+    case ViewKind::HTop:
+        if (equipmentTabOpen) {
+            return joined({equipmentSteps(plane.equipment, kHTopEquipment),
+                           referenceSteps(plane, &SymWingSections::drawHTop)});
+        }
+        return referenceSteps(plane, &SymWingSections::drawHTop);
     }
     return {};
 }

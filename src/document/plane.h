@@ -4,6 +4,7 @@
 #include "base/palette.h"
 #include "base/units.h"
 #include "base/view_state.h"
+#include "fuselage/equipment.h"
 #include "surfaces/main_wing.h"
 #include "surfaces/sym_wing_sections.h"
 #include "surfaces/vert_wing_section.h"
@@ -23,6 +24,8 @@ public:
     MainWing mainWing;
     SymWingSections stab;
     VertWingSection fin;
+    // The equipment boxes and the catalogues that size them.
+    Equipment equipment;
 
     // The unit every stored length is in.
     LengthUnit units = LengthUnit::Millimeters;

@@ -19,6 +19,7 @@ void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmen
         plane.fin.drawFront(ctx, VertWingSection::kDrawNormal);
         break;
     case ViewKind::Side:
+        if (equipmentTabOpen) plane.equipment.drawSideEquipment(ctx, v.zoom, v.xoff, v.yoff);
         plane.fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1,
                            equipmentTabOpen ? VertWingSection::kDrawInactive : VertWingSection::kDrawEditable);
         for (SymWingSections* panel : {&plane.mainWing.wing(1), &plane.stab}) {
@@ -27,6 +28,7 @@ void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmen
         }
         break;
     case ViewKind::HTop:
+        plane.equipment.drawHTopEquipment(ctx, v.zoom, v.xoff, v.yoff);
         for (SymWingSections* panel : {&plane.mainWing.wing(1), &plane.stab}) {
             panel->computeHTopPoints(v.zoom, v.xoff, v.yoff);
             panel->drawHTop(ctx);

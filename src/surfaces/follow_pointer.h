@@ -22,16 +22,18 @@ struct EditableView {
 
 // The mouse-move step of a part in a view where it is edited. While nothing
 // is grabbed (`paint` idle, which is also the code of nothing under the
-// pointer): the hover test into `selected_part`, the redraw with the edges
-// under the pointer lit, and `selected`. Otherwise one drag step of `paint`
-// and, when it changed the part, the redraw with the grabbed element lit.
+// pointer): the hover test (kept in `selected_part` by a part that has one),
+// the redraw with the edges under the pointer lit, and `selected`. Otherwise
+// one drag step of `paint` and, when it changed the part, the redraw with the
+// grabbed element lit.
 template <typename Part>
 void followPointer(Part& part, const ViewContext& ctx, double x, double y, const EditableView<Part>& view) {
     const ViewState& state = ctx.view;
     if (part.paint == Part::kIdlePaint) {
-        part.selected_part = (part.*view.testPosition)(x, y);
-        (part.*view.draw)(ctx, state.zoom, state.xoff, state.yoff, view.highlight(part.selected_part));
-        part.selected = part.selected_part != Part::kIdlePaint;
+        const std::int32_t code = (part.*view.testPosition)(x, y);
+        if constexpr (requires { part.selected_part; }) part.selected_part = code;
+        (part.*view.draw)(ctx, state.zoom, state.xoff, state.yoff, view.highlight(code));
+        part.selected = code != Part::kIdlePaint;
     } else if ((part.*view.drag)(state, x, y)) {
         (part.*view.draw)(ctx, state.zoom, state.xoff, state.yoff, view.highlight(part.paint));
     }

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/list_reading.h"
+
 namespace ferlo {
 
 namespace {
@@ -14,27 +16,15 @@ std::int16_t readPanelCount(ValueReader& in) {
     return in.readCount(1, MainWing::kMaxWingPanels, "wing panel count");
 }
 
-// Runs `readPanels`, which appends every panel whose record it reads
-// completely (slot 0 stays unused), and makes those panels the list, also
-// when a read error stops it halfway; the error then goes on to the caller.
-// With no panel read the list stays as it was, so it never loses its last
-// panel and never holds a slot that was not filled.
+// Makes the panels whose records `readPanels` reads completely the list (see
+// adoptItemsRead).
 template <typename ReadPanels>
 void replaceByPanelsRead(MainWing& list, ReadPanels readPanels) {
-    std::vector<SymWingSections> panels(1);
-    const auto adopt = [&] {
-        if (panels.size() < 2) return;
+    adoptItemsRead<SymWingSections>(readPanels, [&list](std::vector<SymWingSections> panels) {
         list.nbWings = static_cast<std::int16_t>(panels.size() - 1);
         list.wings = std::move(panels);
         list.currentWing = 1;
-    };
-    try {
-        readPanels(panels);
-    } catch (...) {
-        adopt();
-        throw;
-    }
-    adopt();
+    });
 }
 
 SymWingSections readPanel(ValueReader& in, RecordReader readRecord, const ColorRGB& defaultColor) {

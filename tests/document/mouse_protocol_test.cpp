@@ -175,17 +175,17 @@ TEST(MouseProtocol, SideEditsTheFinUnlessTheEquipmentTabIsOpen) {
     area.mouse.mouseUp();
 
     // With the equipment tab open the fin is shown in the inactive colour and
-    // never grabbed.
+    // never grabbed; the equipment box is redrawn before it.
     area.mouse.equipmentTabOpen = true;
-    area.canvas.reset();
+    area.redraw();
     area.mouse.mouseDown(650, 270);
     EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint);
     area.mouse.mouseMove(660, 270);
     EXPECT_EQ(area.plane.fin.pos1, 650);
     EXPECT_FALSE(area.plane.fin.selected);
     const std::vector<Segment>& s = area.canvas.segments();
-    ASSERT_EQ(s.size(), 8u + 32u);
-    EXPECT_EQ(colorsOf({s.begin(), s.begin() + 8}),
+    ASSERT_EQ(s.size(), 8u + 8u + 32u);
+    EXPECT_EQ(colorsOf({s.begin() + 8, s.begin() + 16}),
               (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, kLightBlue, kLightBlue, kLightBlue,
                                          kLightBlue}));
 }

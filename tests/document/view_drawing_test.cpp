@@ -18,27 +18,38 @@ using Segment = RecordingCanvas::Segment;
 // then the parts the view shows, in its order, told apart by their colours:
 // the edited panels erase their last outline in white and draw it and its
 // mirror in black; the reference outlines are light blue. The fin comes last
-// in VTop (for reference) and Front, first in Side (edited, or for reference
-// while the equipment tab is open), and not at all in HTop.
+// in VTop (for reference) and Front, in Side first (edited) or after the
+// equipment boxes while the equipment tab is open (for reference), and not
+// at all in HTop. The equipment box erases its last rectangle and draws it
+// in black, in Side only while the equipment tab is open, in HTop always.
 TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
     struct Case {
         ViewKind mode;
         bool equipmentTabOpen;
         double xoff, yoff;
         std::vector<std::pair<PaletteColor, int>> colorRuns;
-        std::size_t finFirst;  // the fin's first drawn edge
-        Segment finEdge;
+        std::vector<std::pair<std::size_t, Segment>> edges;  // a drawn edge of a part and where it stands
     };
     const PaletteColor W = kWhite, B = kBlack, L = kLightBlue;
+    // The default box: x 200 to 230, 50 to 75 high, 5 across from its centre.
+    const Segment boxSideBottom{200, 250, 230, 250, B};
+    const Segment boxHTopFirst{200, 287.5, 230, 287.5, B};
     const Case cases[] = {
-        {ViewKind::VTop, false, 100, 0, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {L, 4}}, 32, {107.5, 650, 107.5, 800, L}},
-        {ViewKind::Front, false, 100, 200, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {B, 4}}, 32, {92.5, 170, 107.5, 170, B}},
-        {ViewKind::Side, false, 0, 300, {{W, 4}, {B, 4}, {L, 32}}, 4, {650, 270, 800, 270, B}},
-        {ViewKind::Side, true, 0, 300, {{W, 4}, {L, 4}, {L, 32}}, 4, {650, 270, 800, 270, L}},
-        {ViewKind::HTop, false, 0, 300, {{L, 16}}, 0, {}},
+        {ViewKind::VTop, false, 100, 0, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {L, 4}}, {{32, {107.5, 650, 107.5, 800, L}}}},
+        {ViewKind::Front, false, 100, 200, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {B, 4}}, {{32, {92.5, 170, 107.5, 170, B}}}},
+        {ViewKind::Side, false, 0, 300, {{W, 4}, {B, 4}, {L, 32}}, {{4, {650, 270, 800, 270, B}}}},
+        {ViewKind::Side,
+         true,
+         0,
+         300,
+         {{W, 4}, {B, 4}, {W, 4}, {L, 4}, {L, 32}},
+         {{4, boxSideBottom}, {12, {650, 270, 800, 270, L}}}},
+        {ViewKind::HTop, false, 0, 300, {{W, 4}, {B, 4}, {L, 16}}, {{4, boxHTopFirst}}},
+        {ViewKind::HTop, true, 0, 300, {{W, 4}, {B, 4}, {L, 16}}, {{4, boxHTopFirst}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.mode));
+        SCOPED_TRACE(c.equipmentTabOpen);
         Plane plane;
         testing::setUpDefaultPlane(plane);
         ViewState view;
@@ -52,11 +63,8 @@ TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
         std::vector<PaletteColor> expected;
         for (const auto& [color, count] : c.colorRuns) expected.insert(expected.end(), count, color);
         const std::vector<Segment>& s = canvas.segments();
-        EXPECT_EQ(testing::colorsOf(s), expected);
-        if (c.mode != ViewKind::HTop && c.finFirst < s.size()) {
-            const Segment& e = c.finEdge;
-            testing::expectSegment(s[c.finFirst], e.x1, e.y1, e.x2, e.y2, e.color, "the fin");
-        }
+        ASSERT_EQ(testing::colorsOf(s), expected);
+        for (const auto& [index, e] : c.edges) testing::expectSegment(s[index], e.x1, e.y1, e.x2, e.y2, e.color, "edge");
     }
 }
 

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,38 @@ TEST(ViewSnapshots, DefaultAircraftInTheFourViews) {
             drawView(plane, c.mode, {canvas, view, plane.viewColors()});
             testing::expectMatchesSnapshot(canvas.image(), std::string(c.name) + (offset1 == 0 ? "" : "_twin"));
         }
+    }
+}
+
+// The Side and HTop views while the parameter panels show the equipment tab,
+// with a servo, a receiver turned on its side and an accumulator: the boxes
+// in black, the fin in the inactive colour in the Side view.
+TEST(ViewSnapshots, EquipmentBoxesInTheSideAndHTopViews) {
+    Plane plane;
+    testing::setUpDefaultPlane(plane);
+    Equipment& equipment = plane.equipment;
+    equipment.addBox(plane.units);
+    equipment.addBox(plane.units);
+    ElectroBox& receiver = equipment.box(2);
+    receiver.box = ElectroBox::kReceiver;
+    receiver.orientation = 1;
+    receiver.pos = 260;
+    receiver.shift = -20;
+    ElectroBox& accu = equipment.box(3);
+    accu.box = ElectroBox::kAccumulator;
+    accu.pos = 80;
+    accu.elevation = 20;
+    equipment.currentBox = 3;
+    equipment.applyModel(0);  // 100 long, 20 wide and high
+    for (const auto& [name, mode] : {std::pair{"view_side_equipment", ViewKind::Side},
+                                     std::pair{"view_htop_equipment", ViewKind::HTop}}) {
+        ViewState view;
+        view.zoom = 0.7;
+        view.xoff = 40;
+        view.yoff = mode == ViewKind::Side ? 140 : 100;
+        QImageCanvas canvas(640, 200);
+        drawView(plane, mode, {canvas, view, plane.viewColors()}, true);
+        testing::expectMatchesSnapshot(canvas.image(), name);
     }
 }
 

@@ -6,7 +6,7 @@
 namespace ferlo::testing {
 
 // The aircraft of a new project as far as it is built: the default first
-// wing panel, stabiliser and fin, in millimetres; `extraPanels` outer panels
+// wing panel, stabiliser, fin and equipment list, in millimetres; `extraPanels` outer panels
 // are appended as the wing panel's add command does.
 inline void setUpDefaultPlane(Plane& plane, int extraPanels = 0) {
     plane.mainWing.freeWings();
@@ -15,6 +15,7 @@ inline void setUpDefaultPlane(Plane& plane, int extraPanels = 0) {
     plane.mainWing.wings[1] = defaultWingPanel();
     plane.stab = defaultStabiliser();
     plane.fin.init(plane.defaultColor);
+    plane.equipment.initEquipment(plane.units);
     for (int i = 0; i < extraPanels; ++i) {
         ++plane.mainWing.nbWings;
         plane.mainWing.addWing(plane.defaultColor);

@@ -8,21 +8,28 @@
 namespace ferlo::testing {
 
 // The drawing area of the editor, as far as the mouse protocol needs it: the
-// default aircraft with `extraPanels` added wing panels, its view set up on a
-// recording canvas whose recording then starts empty.
+// default aircraft with `extraPanels` added wing panels, its view set up (as
+// with the equipment tab open or not) on a recording canvas whose recording
+// then starts empty.
 struct DrawingArea {
     Plane plane;
     ViewState view;
     RecordingCanvas canvas;
     MouseProtocol mouse{plane, view, canvas};
 
-    DrawingArea(ViewKind mode, double zoom, double xoff, double yoff, int extraPanels = 1) {
+    DrawingArea(ViewKind mode, double zoom, double xoff, double yoff, int extraPanels = 1,
+                bool equipmentTabOpen = false) {
         setUpDefaultPlane(plane, extraPanels);
         view.zoom = zoom;
         view.xoff = xoff;
         view.yoff = yoff;
         mouse.mode = mode;
-        drawView(plane, mode, {canvas, view, plane.viewColors()});
+        mouse.equipmentTabOpen = equipmentTabOpen;
+        redraw();
+    }
+    // The view set up again; the recording starts empty.
+    void redraw() {
+        drawView(plane, mouse.mode, {canvas, view, plane.viewColors()}, mouse.equipmentTabOpen);
         canvas.reset();
     }
     SymWingSections& wing(int i) { return plane.mainWing.wing(i); }

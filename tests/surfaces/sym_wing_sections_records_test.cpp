@@ -9,6 +9,7 @@
 #include "base/file_errors.h"
 #include "support/default_aircraft.h"
 #include "support/panel_values.h"
+#include "support/record_io.h"
 #include "support/text_lines.h"
 
 namespace ferlo {
@@ -18,17 +19,11 @@ using testing::crlfLines;
 using RecordReader = void (SymWingSections::*)(ValueReader&);
 
 std::string savedRecord(const SymWingSections& panel, void (SymWingSections::*save)(ValueWriter&) const) {
-    std::ostringstream out;
-    LineWriter lines(out, "test.flx");
-    ValueWriter writer(lines);
-    (panel.*save)(writer);
-    return out.str();
+    return testing::writtenLines([&](ValueWriter& writer) { (panel.*save)(writer); });
 }
 
 void readRecord(SymWingSections& panel, RecordReader read, const std::string& text) {
-    std::istringstream in(text);
-    ValueReader reader(in, "test.flx");
-    (panel.*read)(reader);
+    testing::readLines(text, [&](ValueReader& reader) { (panel.*read)(reader); });
 }
 
 std::vector<std::string> splitCrLf(const std::string& text) {

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "base/file_errors.h"
-#include "base/line_writer.h"
 #include "support/default_aircraft.h"
+#include "support/record_io.h"
 
 namespace ferlo {
 namespace {
@@ -17,11 +17,7 @@ namespace {
 using testing::defaultFin;
 
 std::string savedRecord(const VertWingSection& fin) {
-    std::ostringstream out;
-    LineWriter lines(out, "fin.flx");
-    ValueWriter writer(lines);
-    fin.save(writer);
-    return out.str();
+    return testing::writtenLines([&fin](ValueWriter& writer) { fin.save(writer); });
 }
 
 std::string fixture(const std::string& name) {

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "base/dxf_writer.h"
+#include "base/units.h"
+#include "base/value_reader.h"
+#include "base/value_writer.h"
+#include "base/view_state.h"
+#include "fuselage/electro_box.h"
+#include "fuselage/equipment_catalogues.h"
+
+namespace ferlo {
+
+// The equipment list: every equipment box of the aircraft, numbered from 1 as
+// the user sees them, the box the equipment panel shows (`currentBox`), and
+// the catalogues of commercial models that size it. Every fan-out runs over
+// boxes 1 to `nbBoxes` in order.
+class Equipment {
+public:
+    // A limit well above any model, which keeps a damaged file from making
+    // the program allocate without end.
+    static constexpr int kMaxBoxes = 1000;
+
+    // Slot 0 is never used; there is always a box 1.
+    std::vector<ElectroBox> boxes{2};
+    std::int16_t nbBoxes = 1;
+    std::int16_t currentBox = 1;
+
+    // The catalogues of servos, receivers and accumulators, in the unit of
+    // their last rebuild.
+    EquipmentCatalogue servoModels;
+    EquipmentCatalogue receiverModels;
+    EquipmentCatalogue accuModels;
+
+    // A new project's list in `unit` (see initEquipment).
+    explicit Equipment(LengthUnit unit = LengthUnit::Millimeters) { initEquipment(unit); }
+
+    // Box i, 1 to `nbBoxes`; throws std::out_of_range otherwise.
+    ElectroBox& box(int i);
+    const ElectroBox& box(int i) const;
+    ElectroBox& current() { return box(currentBox); }
+    const ElectroBox& current() const { return box(currentBox); }
+
+    // New project: one default box in `unit`, made current; the three
+    // catalogues rebuilt in `unit`.
+    void initEquipment(LengthUnit unit);
+    // The list gets `n` boxes (1 to kMaxBoxes): boxes 1 to the smaller of `n`
+    // and the old count stay as they are, every slot gained gets a default
+    // box in `unit`; `currentBox` is kept within the list. Any other `n`
+    // throws std::out_of_range and changes nothing.
+    void resizeEquipment(int n, LengthUnit unit);
+    // The equipment panel's Plus button: a default box at the end, made
+    // current; false (nothing changes) when the list is full.
+    bool addBox(LengthUnit unit);
+    // Its Minus button: with more than one box the last one is removed and
+    // the new last box made current; false (nothing changes) otherwise.
+    bool removeLastBox();
+
+    // The equipment section of the project file (equipment_records.cpp): the
+    // count, then one "ElectroBox" record per box. The reader checks the count
+    // (1 to kMaxBoxes) before it builds anything; when a record cannot be
+    // read it throws ReadError, and the list then holds the boxes whose
+    // records were read completely, or stays as it was when there is none.
+    // `currentBox` stays, kept within the list.
+    void saveEquipment(ValueWriter& out) const;
+    void readEquipment(ValueReader& in);
+
+    // Every box, all or none: an overflow throws std::overflow_error and no
+    // box changes.
+    void rescaleEquipment(double k);
+    void switchEquipmentToInches();
+    void switchEquipmentToMillimeters();
+    // The 3D block of every box.
+    void createEquipment();
+
+    // ---- The Side and HTop views (equipment_views.cpp) ----
+    // Every box redrawn in black; `selected` stays.
+    void drawSideEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void drawHTopEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    // Mouse-down: the current box takes its hit code as `paint` first; only
+    // when it is missed does every other box take its own, so that a hit on
+    // the current box grabs it alone.
+    void testPositionSideEquipment(double x, double y);
+    void testPositionHTopEquipment(double x, double y);
+    // The start values of the grabbed boxes.
+    void initMouseValSideEquipment(const ViewState& view);
+    void initMouseValHTopEquipment(const ViewState& view);
+    // Mouse move: hover highlight or drag, box by box.
+    void selectsSideEquipment(const ViewContext& ctx, double x, double y);
+    void selectsHTopEquipment(const ViewContext& ctx, double x, double y);
+    // Box i's rectangle on its layer numbered i.
+    void saveDXF_sideEquipment(DxfFile& file) const;
+    void saveDXF_htopEquipment(DxfFile& file) const;
+
+    // Mouse-up: every box idle.
+    void resetEquipmentPaint();
+    // With `query` true: whether some box is highlighted. With `query` false:
+    // clears every box's highlight and returns false.
+    bool equipmentSelected(bool query);
+    // A box drag is under way: some box's `paint` is not idle.
+    bool equipmentGrabbed() const;
+
+    // The catalogues rebuilt from the built-in tables in `unit`.
+    void initServoModels(LengthUnit unit);
+    void initReceiverModels(LengthUnit unit);
+    void initAccuModels(LengthUnit unit);
+    // Copies the size and weight of item `listIndex` (from 0) of the current
+    // box's kind's catalogue into the current box; its orientation, place and
+    // kind stay. False (nothing changes) for a kind without a catalogue or an
+    // item the catalogue lacks.
+    bool applyModel(int listIndex);
+    // The catalogue of a kind of box; nullptr for another kind.
+    const EquipmentCatalogue* catalogueOf(std::int32_t kind) const;
+
+private:
+    void keepCurrentInList();
+    // Runs `convert` on a copy of every box and keeps the copies only when
+    // none of them threw.
+    template <typename Convert>
+    void convertEveryBox(Convert convert);
+    void pressBoxes(std::int32_t (ElectroBox::*testPosition)(double, double) const, double x, double y);
+    void saveDXFBoxes(void (ElectroBox::*saveDXF)(DxfFile&, std::int16_t) const, DxfFile& file) const;
+
+    template <typename Action>
+    void forEachBox(Action action) {
+        for (int i = 1; i <= nbBoxes; ++i) action(box(i));
+    }
+    template <typename Action>
+    void forEachBox(Action action) const {
+        for (int i = 1; i <= nbBoxes; ++i) action(box(i));
+    }
+};
+
+}  // namespace ferlo
