@@ -5,6 +5,7 @@
 #include "base/units.h"
 #include "base/view_state.h"
 #include "fuselage/equipment.h"
+#include "fuselage/fuselage_list.h"
 #include "surfaces/main_wing.h"
 #include "surfaces/sym_wing_sections.h"
 #include "surfaces/vert_wing_section.h"
@@ -24,6 +25,8 @@ public:
     MainWing mainWing;
     SymWingSections stab;
     VertWingSection fin;
+    // The fuselages, the current one and the fuselage manager's shown flags.
+    FuselageList fuselages;
     // The equipment boxes and the catalogues that size them.
     Equipment equipment;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/texture_context.h"
 #include "base/units.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
@@ -194,6 +195,17 @@ public:
     void smoothTop();
     void smoothDown();
     void SmoothWidth();
+
+    // ---- Texture (mesh_sections_texture.cpp) ----
+
+    // Makes the fuselage's image the current OpenGL texture. Without an image
+    // nothing happens. The first call after an image was assigned loads it
+    // as it stands (not turned) with each side brought to the nearest power
+    // of two; every call uploads it, repeating it where the texture
+    // coordinates of the last `create` leave 0..1 (sections ahead of
+    // position 0). A failing image throws ImageError to the caller and
+    // leaves `texture_loaded` false, so the next call tries again.
+    void textureMap(TextureContext& context);
 
     // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
     const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }

@@ -6,12 +6,13 @@
 namespace ferlo::testing {
 
 // The aircraft of a new project as far as it is built: the default first
-// wing panel, stabiliser, fin and equipment list, in millimetres; `extraPanels` outer panels
-// are appended as the wing panel's add command does.
+// wing panel, fuselage, stabiliser, fin and equipment list, in millimetres;
+// `extraPanels` outer panels are appended as the wing panel's add command does.
 inline void setUpDefaultPlane(Plane& plane, int extraPanels = 0) {
     plane.mainWing.freeWings();
     plane.mainWing.nbWings = 1;
     plane.mainWing.initWings(plane.defaultColor);
+    plane.fuselages.initFuselages(plane.units, plane.defaultColor);
     plane.mainWing.wings[1] = defaultWingPanel();
     plane.stab = defaultStabiliser();
     plane.fin.init(plane.defaultColor);

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "base/geometry.h"
+#include "base/units.h"
+#include "base/value_reader.h"
+#include "base/value_writer.h"
+#include "fuselage/mesh_sections.h"
+
+namespace ferlo {
+
+// The fuselage list: every fuselage of the aircraft, numbered from 1 in the
+// order of creation or of the project file (the number names the fuselage in
+// the fuselage manager, in its DXF layer and in the file), the fuselage the
+// editor works on, and the fuselage manager's shown flag of each fuselage.
+//
+// A hidden fuselage is skipped by the 3D rebuild, the 3D scene and the 2D
+// drawing loops; files, rescale, unit switches, printing and DXF include it.
+// The flags follow the list: a fuselage added to the list is shown, and one
+// removed from it takes its flag along, so there is always one flag per
+// fuselage. There is always a fuselage 1; every loop runs over fuselages 1
+// to nbFuselages() in order.
+class FuselageList {
+public:
+    // A limit far above any model. It keeps a damaged file or a held-down
+    // Plus button from making the program build meshes without end.
+    static constexpr int kMaxFuselages = 100;
+
+    // The fuselage the editor works on, 1 to nbFuselages(). The editor moves
+    // it (fuselage panel, fuselage manager, printing, VRML export); an
+    // operation on the current fuselage while it names no fuselage throws
+    // std::out_of_range.
+    std::int16_t currentFuselage = 1;
+
+    // A new project's list (see initFuselages).
+    explicit FuselageList(LengthUnit units = LengthUnit::Millimeters,
+                          const ColorRGB& defaultColor = kDefaultPartColor);
+
+    std::int16_t nbFuselages() const { return static_cast<std::int16_t>(entries.size()); }
+
+    // Fuselage i, 1 to nbFuselages(); throws std::out_of_range otherwise.
+    MeshSections& fuselage(int i);
+    const MeshSections& fuselage(int i) const;
+    MeshSections& current() { return fuselage(currentFuselage); }
+    const MeshSections& current() const { return fuselage(currentFuselage); }
+
+    // The fuselage manager's flag of fuselage i; throws std::out_of_range for
+    // a fuselage the list does not hold.
+    bool shown(int i) const;
+    void setShown(int i, bool isShown);
+    // Every fuselage shown (the manager's show-all, before a VRML export).
+    void showAll();
+
+    // New project: one default fuselage in `units` with `defaultColor`,
+    // shown and current, whatever the list held.
+    void initFuselages(LengthUnit units, const ColorRGB& defaultColor);
+    // The fuselage panel's Plus button: a new fuselage at the end, shown and
+    // made current. With Ctrl (`ctrlkey_tab`) it is a copy of the fuselage
+    // current until then (which is left with its last section selected),
+    // otherwise a default fuselage in `units`. False, and nothing changes,
+    // when the list is full.
+    bool addFuselage(bool ctrlkey_tab, LengthUnit units, const ColorRGB& defaultColor);
+    // Its Minus button, once the user has agreed: with more than one
+    // fuselage the last one is removed and the new last one made current;
+    // false, and nothing changes, otherwise.
+    bool removeLastFuselage();
+
+    // The 3D mesh of every shown fuselage; a hidden one keeps the mesh it had.
+    void createFuselages();
+
+    // Every fuselage, shown or hidden, all or none: an overflow throws
+    // std::overflow_error and no fuselage changes.
+    void rescaleFuselages(double k);
+    void switchFuselagesToInches();
+    void switchFuselagesToMillimeters();
+
+    // ---- The fuselage section of the project file (fuselage_list_records.cpp) ----
+    // The count, then one "Fuselage" record per fuselage, hidden ones too.
+    void saveFuselages(ValueWriter& out) const;
+    // A counted section: the count (1 to kMaxFuselages) is checked before
+    // anything is built, then every record is read into a new default
+    // fuselage with `defaultColor`, so what an older record does not carry
+    // has the default. Every fuselage read is shown. When a value cannot be
+    // read they throw ReadError; the list then holds the fuselages whose
+    // records were read completely, or stays as it was when there is none.
+    // `currentFuselage` stays, kept within the list.
+    void readFuselages(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);      // 1.3 and later
+    void readFuselagesV120(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);  // 1.2.x
+    void readFuselagesV101(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);  // 1.0.1 to 1.1.x
+    void readFuselagesV030(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);  // 0.3.0 to 1.0.0
+    // The two oldest files hold one record and no count: it is read into
+    // fuselage 1, which keeps what the record does not carry, and becomes
+    // the only fuselage. A record that cannot be read throws ReadError and
+    // leaves the list as it was.
+    void readFuselageV0212(ValueReader& in);
+    void readFuselageV026(ValueReader& in);
+    // `elevation_offset` := 0 on every fuselage: a file older than the
+    // current format does not keep the offsets it stores.
+    void resetFuselagesElevationOffset();
+
+private:
+    struct Entry {
+        MeshSections fuselage;
+        bool shown = true;
+    };
+    using RecordReader = void (MeshSections::*)(ValueReader&);
+
+    const Entry& entry(int i) const;
+    Entry& entry(int i);
+    void keepCurrentInList();
+    void readCountedSection(ValueReader& in, RecordReader readRecord, const ColorRGB& defaultColor);
+    void readSingleRecord(ValueReader& in, RecordReader readRecord);
+
+    // Fuselage i and its flag at index i - 1.
+    std::vector<Entry> entries;
+};
+
+}  // namespace ferlo

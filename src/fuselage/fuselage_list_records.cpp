@@ -1,0 +1,65 @@
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "base/list_reading.h"
+#include "fuselage/fuselage_list.h"
+
+namespace ferlo {
+
+void FuselageList::saveFuselages(ValueWriter& out) const {
+    out.integer(nbFuselages());
+    for (const Entry& e : entries) e.fuselage.save(out);
+}
+
+void FuselageList::readCountedSection(ValueReader& in, RecordReader readRecord, const ColorRGB& defaultColor) {
+    const std::int16_t count = in.readCount(1, kMaxFuselages, "fuselage count");
+    adoptItemsRead<MeshSections>(
+        [&in, readRecord, &defaultColor, count](std::vector<MeshSections>& read) {
+            for (int i = 1; i <= count; ++i) {
+                // Every length of a new fuselage is zero or overwritten by
+                // the record, so its unit does not matter.
+                MeshSections fuselage(LengthUnit::Millimeters, defaultColor);
+                (fuselage.*readRecord)(in);
+                read.push_back(std::move(fuselage));
+            }
+        },
+        [this](std::vector<MeshSections> read) {
+            entries.clear();
+            for (std::size_t i = 1; i < read.size(); ++i) entries.push_back(Entry{std::move(read[i])});
+            keepCurrentInList();
+        });
+}
+
+void FuselageList::readFuselages(ValueReader& in, const ColorRGB& defaultColor) {
+    readCountedSection(in, &MeshSections::read, defaultColor);
+}
+
+void FuselageList::readFuselagesV120(ValueReader& in, const ColorRGB& defaultColor) {
+    readCountedSection(in, &MeshSections::readV120, defaultColor);
+}
+
+void FuselageList::readFuselagesV101(ValueReader& in, const ColorRGB& defaultColor) {
+    readCountedSection(in, &MeshSections::readV101, defaultColor);
+}
+
+void FuselageList::readFuselagesV030(ValueReader& in, const ColorRGB& defaultColor) {
+    readCountedSection(in, &MeshSections::readV030, defaultColor);
+}
+
+void FuselageList::readSingleRecord(ValueReader& in, RecordReader readRecord) {
+    Entry first = entry(1);
+    (first.fuselage.*readRecord)(in);
+    entries.assign(1, std::move(first));
+    keepCurrentInList();
+}
+
+void FuselageList::readFuselageV0212(ValueReader& in) { readSingleRecord(in, &MeshSections::readV0212); }
+
+void FuselageList::readFuselageV026(ValueReader& in) { readSingleRecord(in, &MeshSections::readV026); }
+
+void FuselageList::resetFuselagesElevationOffset() {
+    for (Entry& e : entries) e.fuselage.elevation_offset = 0.0;
+}
+
+}  // namespace ferlo
