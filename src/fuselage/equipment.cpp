@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "base/change_all_or_none.h"
 #include "base/one_based.h"
 
 namespace ferlo {
@@ -55,23 +56,16 @@ bool Equipment::removeLastBox() {
 
 void Equipment::keepCurrentInList() { currentBox = std::clamp<std::int16_t>(currentBox, 1, nbBoxes); }
 
-template <typename Convert>
-void Equipment::convertEveryBox(Convert convert) {
-    std::vector<ElectroBox> converted = boxes;
-    for (int i = 1; i <= nbBoxes; ++i) convert(converted.at(static_cast<std::size_t>(i)));
-    boxes = std::move(converted);
-}
-
 void Equipment::rescaleEquipment(double k) {
-    convertEveryBox([k](ElectroBox& b) { b.rescale(k); });
+    changeAllOrNone(boxes, [k](ElectroBox& b) { b.rescale(k); });
 }
 
 void Equipment::switchEquipmentToInches() {
-    convertEveryBox([](ElectroBox& b) { b.switchToInches(); });
+    changeAllOrNone(boxes, [](ElectroBox& b) { b.switchToInches(); });
 }
 
 void Equipment::switchEquipmentToMillimeters() {
-    convertEveryBox([](ElectroBox& b) { b.switchToMillimeters(); });
+    changeAllOrNone(boxes, [](ElectroBox& b) { b.switchToMillimeters(); });
 }
 
 void Equipment::createEquipment() {

@@ -116,10 +116,6 @@ public:
 
 private:
     void keepCurrentInList();
-    // Runs `convert` on a copy of every box and keeps the copies only when
-    // none of them threw.
-    template <typename Convert>
-    void convertEveryBox(Convert convert);
     void pressBoxes(std::int32_t (ElectroBox::*testPosition)(double, double) const, double x, double y);
     void saveDXFBoxes(void (ElectroBox::*saveDXF)(DxfFile&, std::int16_t) const, DxfFile& file) const;
 

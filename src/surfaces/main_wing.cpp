@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/change_all_or_none.h"
+
 namespace ferlo {
 
 SymWingSections& MainWing::wing(int i) {
@@ -50,16 +52,17 @@ void MainWing::addWing(const ColorRGB& defaultColor) {
     wings[static_cast<std::size_t>(nbWings)] = std::move(panel);
 }
 
+// A conversion that fails at one panel leaves every panel as it was.
 void MainWing::rescaleWings(double k) {
-    forEachWing([k](SymWingSections& w) { w.rescale(k); });
+    changeAllOrNone(wings, [k](SymWingSections& w) { w.rescale(k); });
 }
 
 void MainWing::switchWingsToInches() {
-    forEachWing([](SymWingSections& w) { w.switchToInches(); });
+    changeAllOrNone(wings, [](SymWingSections& w) { w.switchToInches(); });
 }
 
 void MainWing::switchWingsToMillimeters() {
-    forEachWing([](SymWingSections& w) { w.switchToMillimeters(); });
+    changeAllOrNone(wings, [](SymWingSections& w) { w.switchToMillimeters(); });
 }
 
 bool MainWing::wingGrabbed() const {

@@ -115,5 +115,15 @@ TEST(MainWingList, CurrentPanelAccessorsAndWholeWingConversions) {
     EXPECT_DOUBLE_EQ(wing.wing(1).span, 1400 / 25.4);
 }
 
+TEST(MainWingList, AConversionThatOverflowsAtOnePanelChangesNoPanel) {
+    MainWing wing = testing::defaultMainWing();
+    wing.nbWings = 2;
+    wing.addWing();
+    wing.wing(2).span = 1e300;
+    EXPECT_THROW(wing.rescaleWings(1e10), std::overflow_error);
+    EXPECT_EQ(wing.wing(1).span, 700);
+    EXPECT_EQ(wing.wing(2).span, 1e300);
+}
+
 }  // namespace
 }  // namespace ferlo
