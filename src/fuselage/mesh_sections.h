@@ -8,11 +8,14 @@
 #include <utility>
 #include <vector>
 
+#include "base/canvas.h"
+#include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/units.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
 #include "base/view_state.h"
+#include "base/view_transform.h"
 #include "fuselage/point_grid.h"
 
 namespace ferlo {
@@ -195,6 +198,54 @@ public:
     void smoothDown();
     void SmoothWidth();
 
+    // ---- Side view (mesh_sections_side.cpp) ----
+    // The profile: a top line through the upper ends of the sections, a
+    // bottom line through their lower ends and one vertical line a section;
+    // the axis to the right (x = (POS + pos_offset) zoom + xoff), heights up
+    // (y = yoff - height zoom). Without outline points (`nb_cross` 0) the
+    // fuselage is neither drawn, hit nor dragged in this view.
+
+    // Hit codes of the Side view, kept in `paint` and `selected_part`;
+    // kIdlePaint is nothing. The first three are also the `which` of
+    // drawSide that lights them.
+    static constexpr std::int32_t kSideSectionLine = 0;
+    static constexpr std::int32_t kSideTopPoint = 1;
+    static constexpr std::int32_t kSideBottomPoint = 2;
+    static constexpr std::int32_t kSideGap = 3;  // between two sections, only with Ctrl
+    // `which` of drawSide: a fuselage shown but not edited, drawn
+    // in the inactive colour without erasing.
+    static constexpr std::int32_t kDrawInactive = 7;
+
+    // Erases the profile drawn last in white (unless a tracing picture lies
+    // under the view or `which` is kDrawInactive), stores the new one for the
+    // hit test and draws it in black: section line `selected1` lit, and with
+    // `which` kSideTopPoint (kSideBottomPoint) the top (bottom) segments that
+    // meet at its point; everything in the inactive colour with
+    // kDrawInactive. `selected1` other than -1 sets `selected`. A profile
+    // that would not be finite is neither stored nor drawn.
+    void drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
+                  std::int32_t which = kSideSectionLine);
+    // The profile in black with this transform; the stored one stays.
+    void printSide(Canvas& printer, double zoom, double xoff, double yoff) const;
+    // The start values of the drag `paint` names: a section line its
+    // elevation (with Shift its position), a top point its height, a bottom
+    // point its elevation and its top, a gap the position.
+    void initMouseValSide(const ViewState& view);
+    // The hit code at (x, y) on the profile drawn last; a hit selects its
+    // section (a gap the later one of the pair). Section line, then top
+    // point, then bottom point, then with `ctrlkey` the gaps; a later hit
+    // replaces an earlier one, and the higher section of one kind wins.
+    std::int32_t testPositionSide(double x, double y, bool ctrlkey);
+    // Mouse move: while nothing is grabbed, the hover test and the redraw
+    // with what lies under the pointer lit; else one drag step of the
+    // selected section (section line: elevation, with Shift position; top
+    // point: height; bottom point: elevation with the top kept) and the
+    // redraw with it lit.
+    void selectsSide(const ViewContext& ctx, double x, double y);
+    // The profile in model units on the layer of fuselage `fuselageId`: the
+    // top line, the bottom line, then the section lines.
+    void saveDXF_side(DxfFile& file, std::int16_t fuselageId) const;
+
     // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
     const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }
     void setTextureBytes(std::vector<std::uint8_t> bytes) { texture_bytes = std::move(bytes); }
@@ -243,6 +294,20 @@ private:
     static double superCos(double t, double p);  // sgn(cos t) |cos t|^p
     static double superSin(double t, double p);  // sgn(sin t) |sin t|^p
 
+    // ---- Side view (mesh_sections_side.cpp) ----
+    // The upper and lower ends of display sections 1..nb_sections, in that
+    // order from element 0.
+    struct SideProfile {
+        std::vector<Point2D> top, bottom;
+    };
+    // In model units (axis, height).
+    SideProfile sideProfile() const;
+    // On the screen; nothing when a point would not be finite.
+    std::optional<SideProfile> sideProfileOnScreen(const ViewTransform& transform) const;
+    // How many sections of the stored profile were drawn and can be erased or hit.
+    std::size_t shownSideSections() const;
+    bool dragSide(const ViewState& view, double x, double y);
+
     PointGrid<Point3D> mesh_vertices;
     std::vector<double> sec_height;
     std::vector<double> sec_width;
@@ -255,6 +320,14 @@ private:
     PointGrid<Point2D> mesh_texcoords;
     ColorRGB color;
     std::vector<std::uint8_t> texture_bytes;
+
+    // ---- Side view: the profile drawn last, in screen pixels, by display
+    // index (element 0 unused); sized with the sections by initArrays. Only
+    // its first `side_shown` sections were drawn and are erased.
+    std::vector<Point2D> side_bottom_pts;
+    std::vector<Point2D> side_top_pts;
+    std::size_t side_shown = 0;
+
 };
 
 }  // namespace ferlo
