@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -212,7 +213,7 @@ public:
     static constexpr std::int32_t kSideTopPoint = 1;
     static constexpr std::int32_t kSideBottomPoint = 2;
     static constexpr std::int32_t kSideGap = 3;  // between two sections, only with Ctrl
-    // `which` of drawSide: a fuselage shown but not edited, drawn
+    // `which` of drawSide and drawVTop: a fuselage shown but not edited, drawn
     // in the inactive colour without erasing.
     static constexpr std::int32_t kDrawInactive = 7;
 
@@ -245,6 +246,42 @@ public:
     // The profile in model units on the layer of fuselage `fuselageId`: the
     // top line, the bottom line, then the section lines.
     void saveDXF_side(DxfFile& file, std::int16_t fuselageId) const;
+
+    // ---- VTop view (mesh_sections_vtop.cpp) ----
+    // The plan: a closed outline through both ends of every section, lateral
+    // to the right (x = lateral zoom + xoff), the axis down (y = (POS +
+    // pos_offset) zoom + yoff), and with `shift` not 0 its mirror, the pair's
+    // other fuselage. The front section line moves the whole fuselage. Without
+    // outline points the fuselage is neither computed, drawn, hit nor dragged
+    // in this view.
+
+    static constexpr std::int32_t kVTopFrontLine = 0;  // hit code; kIdlePaint is nothing
+    // `which` of drawVTop (kDrawInactive as well; any other value draws black).
+    static constexpr std::int32_t kVTopHighlighted = 0;
+    static constexpr std::int32_t kVTopPlain = 4;
+    static constexpr std::int32_t kVTopErase = 8;  // nothing while a tracing picture lies under the view
+
+    // Stores the outline's screen points for drawVTop and the hit test; an
+    // outline that would not be finite is not stored.
+    void computeVTopPoints(double zoom, double xoff, double yoff);
+    // The stored outline, and its mirror about the column `xoff` of the view,
+    // in the colour `which` names. Nothing is computed or erased.
+    void drawVTop(const ViewContext& ctx, std::int32_t which = kVTopPlain) const;
+    // kVTopFrontLine on the stored front section line, between its ends; else
+    // kIdlePaint. The mirror never answers.
+    std::int32_t testPositionVTop(double x, double y) const;
+    // A grabbed front line remembers `shift` (with Shift `pos_offset`).
+    void initMouseValVTop(const ViewState& view);
+    // Mouse move: while nothing is grabbed, the outline redrawn lit when the
+    // front line is under the pointer, else black; with the front line
+    // grabbed, `shift` follows the pointer across (with Shift `pos_offset`
+    // follows it down) and the outline is erased, recomputed and redrawn.
+    void selectsVTop(const ViewContext& ctx, double x, double y);
+    // The outline, and its mirror, in black with this transform.
+    void printVTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    // The outline and its mirror in model units on the layer of fuselage
+    // `fuselageId`, nose up: DXF y is minus the position.
+    void saveDXF_vtop(DxfFile& file, std::int16_t fuselageId) const;
 
     // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
     const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }
@@ -308,6 +345,16 @@ private:
     std::size_t shownSideSections() const;
     bool dragSide(const ViewState& view, double x, double y);
 
+    // ---- VTop view (mesh_sections_vtop.cpp) ----
+    // The plan's ring in model units (lateral, axis) about the lateral
+    // position `centre`: the right ends of sections 1..n, then the left ends
+    // of sections n..1.
+    std::vector<Point2D> planRing(double centre) const;
+    // `shift`, and for a pair also -shift.
+    std::vector<double> pairCentres() const;
+    // Elements 1..2 nb_sections of `vtop_pts`; nothing when it holds fewer.
+    std::span<const Point2D> storedVTopRing() const;
+
     PointGrid<Point3D> mesh_vertices;
     std::vector<double> sec_height;
     std::vector<double> sec_width;
@@ -328,6 +375,11 @@ private:
     std::vector<Point2D> side_top_pts;
     std::size_t side_shown = 0;
 
+    // ---- VTop view: the outline of the last computeVTopPoints, in screen
+    // pixels: elements 1..n the right ends of sections 1..n, elements n + 1..2n
+    // the left ends of sections n..1 (element 0 unused); sized with the
+    // sections by initArrays.
+    std::vector<Point2D> vtop_pts;
 };
 
 }  // namespace ferlo
