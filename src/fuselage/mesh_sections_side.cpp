@@ -77,8 +77,8 @@ void MeshSections::drawSide(const ViewContext& ctx, double zoom, double xoff, do
     if (!screen) return;  // the profile on the screen stays
 
     const bool inactive = which == kDrawInactive;
-    if (!inactive && !ctx.view.firstPictureRefresh) {
-        const std::size_t shown = shownSideSections();
+    const std::size_t shown = shownSideSections();
+    if (!inactive && !ctx.view.firstPictureRefresh && shown > 0) {
         drawProfile(ctx.canvas, std::span(side_top_pts).subspan(1, shown), std::span(side_bottom_pts).subspan(1, shown),
                     [](ProfileLine, std::size_t) { return kWhite; });
     }
