@@ -5,10 +5,7 @@
 
 namespace ferlo {
 
-bool isFinite(const QuadOutline& outline) {
-    return std::all_of(outline.begin() + 1, outline.end(),
-                       [](const Point2D& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
-}
+bool isFinite(const QuadOutline& outline) { return isFinite(outlinePoints(outline)); }
 
 QuadOutline toScreenUp(const QuadOutline& model, const ViewTransform& transform) {
     return mapOutline(model, [&transform](const Point2D& p) { return transform.screenUp(p); });
@@ -24,6 +21,40 @@ QuadOutline mirroredAboutColumn(const QuadOutline& outline, double column) {
 
 QuadOutline mirroredAboutRow(const QuadOutline& outline, double row) {
     return mapOutline(outline, [row](const Point2D& p) { return Point2D{p.x, 2 * row - p.y}; });
+}
+
+namespace {
+
+// Every point passed through `map`.
+template <typename Map>
+std::vector<Point2D> mapPoints(std::span<const Point2D> points, Map map) {
+    std::vector<Point2D> result;
+    result.reserve(points.size());
+    for (const Point2D& p : points) result.push_back(map(p));
+    return result;
+}
+
+}  // namespace
+
+bool isFinite(std::span<const Point2D> points) {
+    return std::all_of(points.begin(), points.end(),
+                       [](const Point2D& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+}
+
+std::vector<Point2D> toScreenUp(std::span<const Point2D> model, const ViewTransform& transform) {
+    return mapPoints(model, [&transform](const Point2D& p) { return transform.screenUp(p); });
+}
+
+std::vector<Point2D> toScreenDown(std::span<const Point2D> model, const ViewTransform& transform) {
+    return mapPoints(model, [&transform](const Point2D& p) { return transform.screenDown(p); });
+}
+
+std::vector<Point2D> mirroredAboutColumn(std::span<const Point2D> points, double column) {
+    return mapPoints(points, [column](const Point2D& p) { return Point2D{2 * column - p.x, p.y}; });
+}
+
+std::vector<Point2D> mirroredAboutRow(std::span<const Point2D> points, double row) {
+    return mapPoints(points, [row](const Point2D& p) { return Point2D{p.x, 2 * row - p.y}; });
 }
 
 void drawPolyline(Canvas& canvas, std::span<const Point2D> points, PaletteColor color) {

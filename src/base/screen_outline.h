@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "base/canvas.h"
 #include "base/geometry.h"
@@ -49,6 +50,13 @@ QuadOutline mirroredAboutColumn(const QuadOutline& outline, double column);
 // The outline reflected about the row y = row: the HTop view's axis on the
 // screen; about row 0, a VTop plan turned nose up for a DXF drawing.
 QuadOutline mirroredAboutRow(const QuadOutline& outline, double row);
+
+// The same for the points of an outline of any length (a fuselage's).
+bool isFinite(std::span<const Point2D> points);
+std::vector<Point2D> toScreenUp(std::span<const Point2D> model, const ViewTransform& transform);
+std::vector<Point2D> toScreenDown(std::span<const Point2D> model, const ViewTransform& transform);
+std::vector<Point2D> mirroredAboutColumn(std::span<const Point2D> points, double column);
+std::vector<Point2D> mirroredAboutRow(std::span<const Point2D> points, double row);
 
 // A polyline through `points`: the current point moves to the first one, then
 // a line goes to each next one, in `color`.

@@ -157,6 +157,10 @@ void MeshSections::initArrays() {
     const std::size_t slots = oneBasedSlots(nb_sections);
     sec_index.resize(slots, 0);
     for (SectionArray array : kSectionArrays) (this->*array).resize(slots, 0.0);
+    // The views' screen points keep what they hold; new ones are zero.
+    side_bottom_pts.resize(slots, Point2D{});
+    side_top_pts.resize(slots, Point2D{});
+    vtop_pts.resize(oneBasedSlots(2 * nb_sections), Point2D{});
     // sec_index(1..nb_sections) stays a permutation of 1..nb_sections: an
     // entry that names no slot of the new count, or one an earlier entry
     // names, takes the lowest slot no entry names. After growth the new

@@ -4,16 +4,20 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "base/canvas.h"
+#include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/texture_context.h"
 #include "base/units.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
 #include "base/view_state.h"
+#include "base/view_transform.h"
 #include "fuselage/point_grid.h"
 
 namespace ferlo {
@@ -207,6 +211,90 @@ public:
     // leaves `texture_loaded` false, so the next call tries again.
     void textureMap(TextureContext& context);
 
+    // ---- Side view (mesh_sections_side.cpp) ----
+    // The profile: a top line through the upper ends of the sections, a
+    // bottom line through their lower ends and one vertical line a section;
+    // the axis to the right (x = (POS + pos_offset) zoom + xoff), heights up
+    // (y = yoff - height zoom). Without outline points (`nb_cross` 0) the
+    // fuselage is neither drawn, hit nor dragged in this view.
+
+    // Hit codes of the Side view, kept in `paint` and `selected_part`;
+    // kIdlePaint is nothing. The first three are also the `which` of
+    // drawSide that lights them.
+    static constexpr std::int32_t kSideSectionLine = 0;
+    static constexpr std::int32_t kSideTopPoint = 1;
+    static constexpr std::int32_t kSideBottomPoint = 2;
+    static constexpr std::int32_t kSideGap = 3;  // between two sections, only with Ctrl
+    // `which` of drawSide and drawVTop: a fuselage shown but not edited, drawn
+    // in the inactive colour without erasing.
+    static constexpr std::int32_t kDrawInactive = 7;
+
+    // Erases the profile drawn last in white (unless a tracing picture lies
+    // under the view or `which` is kDrawInactive), stores the new one for the
+    // hit test and draws it in black: section line `selected1` lit, and with
+    // `which` kSideTopPoint (kSideBottomPoint) the top (bottom) segments that
+    // meet at its point; everything in the inactive colour with
+    // kDrawInactive. `selected1` other than -1 sets `selected`. A profile
+    // that would not be finite is neither stored nor drawn.
+    void drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
+                  std::int32_t which = kSideSectionLine);
+    // The profile in black with this transform; the stored one stays.
+    void printSide(Canvas& printer, double zoom, double xoff, double yoff) const;
+    // The start values of the drag `paint` names: a section line its
+    // elevation (with Shift its position), a top point its height, a bottom
+    // point its elevation and its top, a gap the position.
+    void initMouseValSide(const ViewState& view);
+    // The hit code at (x, y) on the profile drawn last; a hit selects its
+    // section (a gap the later one of the pair). Section line, then top
+    // point, then bottom point, then with `ctrlkey` the gaps; a later hit
+    // replaces an earlier one, and the higher section of one kind wins.
+    std::int32_t testPositionSide(double x, double y, bool ctrlkey);
+    // Mouse move: while nothing is grabbed, the hover test and the redraw
+    // with what lies under the pointer lit; else one drag step of the
+    // selected section (section line: elevation, with Shift position; top
+    // point: height; bottom point: elevation with the top kept) and the
+    // redraw with it lit.
+    void selectsSide(const ViewContext& ctx, double x, double y);
+    // The profile in model units on the layer of fuselage `fuselageId`: the
+    // top line, the bottom line, then the section lines.
+    void saveDXF_side(DxfFile& file, std::int16_t fuselageId) const;
+
+    // ---- VTop view (mesh_sections_vtop.cpp) ----
+    // The plan: a closed outline through both ends of every section, lateral
+    // to the right (x = lateral zoom + xoff), the axis down (y = (POS +
+    // pos_offset) zoom + yoff), and with `shift` not 0 its mirror, the pair's
+    // other fuselage. The front section line moves the whole fuselage. Without
+    // outline points the fuselage is neither computed, drawn, hit nor dragged
+    // in this view.
+
+    static constexpr std::int32_t kVTopFrontLine = 0;  // hit code; kIdlePaint is nothing
+    // `which` of drawVTop (kDrawInactive as well; any other value draws black).
+    static constexpr std::int32_t kVTopHighlighted = 0;
+    static constexpr std::int32_t kVTopPlain = 4;
+    static constexpr std::int32_t kVTopErase = 8;  // nothing while a tracing picture lies under the view
+
+    // Stores the outline's screen points for drawVTop and the hit test; an
+    // outline that would not be finite is not stored.
+    void computeVTopPoints(double zoom, double xoff, double yoff);
+    // The stored outline, and its mirror about the column `xoff` of the view,
+    // in the colour `which` names. Nothing is computed or erased.
+    void drawVTop(const ViewContext& ctx, std::int32_t which = kVTopPlain) const;
+    // kVTopFrontLine on the stored front section line, between its ends; else
+    // kIdlePaint. The mirror never answers.
+    std::int32_t testPositionVTop(double x, double y) const;
+    // A grabbed front line remembers `shift` (with Shift `pos_offset`).
+    void initMouseValVTop(const ViewState& view);
+    // Mouse move: while nothing is grabbed, the outline redrawn lit when the
+    // front line is under the pointer, else black; with the front line
+    // grabbed, `shift` follows the pointer across (with Shift `pos_offset`
+    // follows it down) and the outline is erased, recomputed and redrawn.
+    void selectsVTop(const ViewContext& ctx, double x, double y);
+    // The outline, and its mirror, in black with this transform.
+    void printVTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    // The outline and its mirror in model units on the layer of fuselage
+    // `fuselageId`, nose up: DXF y is minus the position.
+    void saveDXF_vtop(DxfFile& file, std::int16_t fuselageId) const;
+
     // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
     const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }
     void setTextureBytes(std::vector<std::uint8_t> bytes) { texture_bytes = std::move(bytes); }
@@ -255,6 +343,30 @@ private:
     static double superCos(double t, double p);  // sgn(cos t) |cos t|^p
     static double superSin(double t, double p);  // sgn(sin t) |sin t|^p
 
+    // ---- Side view (mesh_sections_side.cpp) ----
+    // The upper and lower ends of display sections 1..nb_sections, in that
+    // order from element 0.
+    struct SideProfile {
+        std::vector<Point2D> top, bottom;
+    };
+    // In model units (axis, height).
+    SideProfile sideProfile() const;
+    // On the screen; nothing when a point would not be finite.
+    std::optional<SideProfile> sideProfileOnScreen(const ViewTransform& transform) const;
+    // How many sections of the stored profile were drawn and can be erased or hit.
+    std::size_t shownSideSections() const;
+    bool dragSide(const ViewState& view, double x, double y);
+
+    // ---- VTop view (mesh_sections_vtop.cpp) ----
+    // The plan's ring in model units (lateral, axis) about the lateral
+    // position `centre`: the right ends of sections 1..n, then the left ends
+    // of sections n..1.
+    std::vector<Point2D> planRing(double centre) const;
+    // `shift`, and for a pair also -shift.
+    std::vector<double> pairCentres() const;
+    // Elements 1..2 nb_sections of `vtop_pts`; nothing when it holds fewer.
+    std::span<const Point2D> storedVTopRing() const;
+
     PointGrid<Point3D> mesh_vertices;
     std::vector<double> sec_height;
     std::vector<double> sec_width;
@@ -267,6 +379,19 @@ private:
     PointGrid<Point2D> mesh_texcoords;
     ColorRGB color;
     std::vector<std::uint8_t> texture_bytes;
+
+    // ---- Side view: the profile drawn last, in screen pixels, by display
+    // index (element 0 unused); sized with the sections by initArrays. Only
+    // its first `side_shown` sections were drawn and are erased.
+    std::vector<Point2D> side_bottom_pts;
+    std::vector<Point2D> side_top_pts;
+    std::size_t side_shown = 0;
+
+    // ---- VTop view: the outline of the last computeVTopPoints, in screen
+    // pixels: elements 1..n the right ends of sections 1..n, elements n + 1..2n
+    // the left ends of sections n..1 (element 0 unused); sized with the
+    // sections by initArrays.
+    std::vector<Point2D> vtop_pts;
 };
 
 }  // namespace ferlo

@@ -48,6 +48,17 @@ inline void expectSegment(const RecordingCanvas::Segment& s, double x1, double y
     EXPECT_EQ(s.color, color) << what;
 }
 
+// The recorded segments are `expected`, one by one: ends and colour.
+inline void expectSegments(const std::vector<RecordingCanvas::Segment>& actual,
+                           const std::vector<RecordingCanvas::Segment>& expected, const char* what) {
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const RecordingCanvas::Segment& e = expected[k];
+        SCOPED_TRACE(::testing::Message() << what << ", segment " << k);
+        expectSegment(actual[k], e.x1, e.y1, e.x2, e.y2, e.color, what);
+    }
+}
+
 // The four segments from `first` on are the closed outline through `corners`
 // (the first corner again at the end), all in `color`.
 inline void expectOutline(const std::vector<RecordingCanvas::Segment>& segments, std::size_t first,
