@@ -5,9 +5,18 @@
 
 namespace ferlo {
 
-bool isFinite(const QuadOutline& outline) {
-    return std::all_of(outline.begin() + 1, outline.end(),
+bool allFinite(std::span<const Point2D> points) {
+    return std::all_of(points.begin(), points.end(),
                        [](const Point2D& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+}
+
+bool isFinite(const QuadOutline& outline) { return allFinite(outlinePoints(outline)); }
+
+std::vector<Point2D> closedPolyline(std::span<const Point2D> points) {
+    if (points.size() < 2) return {};
+    std::vector<Point2D> closed(points.begin(), points.end());
+    closed.push_back(points.front());
+    return closed;
 }
 
 QuadOutline toScreenUp(const QuadOutline& model, const ViewTransform& transform) {
@@ -18,8 +27,32 @@ QuadOutline toScreenDown(const QuadOutline& model, const ViewTransform& transfor
     return mapOutline(model, [&transform](const Point2D& p) { return transform.screenDown(p); });
 }
 
+namespace {
+
+template <typename Map>
+std::vector<Point2D> mapPoints(std::span<const Point2D> points, Map map) {
+    std::vector<Point2D> result;
+    result.reserve(points.size());
+    for (const Point2D& p : points) result.push_back(map(p));
+    return result;
+}
+
+}  // namespace
+
+std::vector<Point2D> toScreenUp(std::span<const Point2D> model, const ViewTransform& transform) {
+    return mapPoints(model, [&transform](const Point2D& p) { return transform.screenUp(p); });
+}
+
+std::vector<Point2D> toScreenDown(std::span<const Point2D> model, const ViewTransform& transform) {
+    return mapPoints(model, [&transform](const Point2D& p) { return transform.screenDown(p); });
+}
+
 QuadOutline mirroredAboutColumn(const QuadOutline& outline, double column) {
     return mapOutline(outline, [column](const Point2D& p) { return Point2D{2 * column - p.x, p.y}; });
+}
+
+std::vector<Point2D> mirroredAboutColumn(std::span<const Point2D> points, double column) {
+    return mapPoints(points, [column](const Point2D& p) { return Point2D{2 * column - p.x, p.y}; });
 }
 
 QuadOutline mirroredAboutRow(const QuadOutline& outline, double row) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "base/canvas.h"
 #include "base/geometry.h"
@@ -33,8 +34,14 @@ QuadOutline mapOutline(const QuadOutline& outline, Map map) {
     return result;
 }
 
+// True when every point has finite coordinates.
+bool allFinite(std::span<const Point2D> points);
 // True when points 1 to 5 have finite coordinates.
 bool isFinite(const QuadOutline& outline);
+
+// The points with the first one again at the end, a closed polyline; nothing
+// for fewer than two points, which enclose nothing.
+std::vector<Point2D> closedPolyline(std::span<const Point2D> points);
 
 // A model outline on the screen: its second coordinate grows upward (heights,
 // the spanwise distance of the HTop plan) or downward (the longitudinal axis
@@ -42,10 +49,15 @@ bool isFinite(const QuadOutline& outline);
 QuadOutline toScreenUp(const QuadOutline& model, const ViewTransform& transform);
 QuadOutline toScreenDown(const QuadOutline& model, const ViewTransform& transform);
 
+// The same for a polyline of any number of points.
+std::vector<Point2D> toScreenUp(std::span<const Point2D> model, const ViewTransform& transform);
+std::vector<Point2D> toScreenDown(std::span<const Point2D> model, const ViewTransform& transform);
+
 // The outline reflected about the column x = column: the symmetry plane of
 // the VTop and Front views on the screen (the column of `xoff`) or in model
 // units (column 0).
 QuadOutline mirroredAboutColumn(const QuadOutline& outline, double column);
+std::vector<Point2D> mirroredAboutColumn(std::span<const Point2D> points, double column);
 // The outline reflected about the row y = row: the HTop view's axis on the
 // screen; about row 0, a VTop plan turned nose up for a DXF drawing.
 QuadOutline mirroredAboutRow(const QuadOutline& outline, double row);
