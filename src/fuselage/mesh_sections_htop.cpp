@@ -114,7 +114,8 @@ void MeshSections::drawHTop(const ViewContext& ctx, double zoom, double xoff, do
 std::int32_t MeshSections::testPositionHTop(const ViewState& view, double x, double y) {
     if (nb_cross <= 0) return kHTopNothing;
     // The points of the plan drawn last, of sections that still exist.
-    const std::size_t count = std::min<std::size_t>(htop_drawn, static_cast<std::size_t>(std::max<int>(nb_sections, 0)));
+    const auto sections = static_cast<std::size_t>(std::max<int>(nb_sections, 0));
+    const std::size_t count = std::min(htop_drawn, sections);
     const auto first = oneBasedEntries(htop_pts1, count);
     const auto second = oneBasedEntries(htop_pts2, count);
     const std::size_t n = std::min(first.size(), second.size());
