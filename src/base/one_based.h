@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <limits>
+#include <span>
 #include <vector>
 
 namespace ferlo {
@@ -16,6 +19,14 @@ template <typename T>
 T entryOrZero(const std::vector<T>& values, int i) {
     if (i < 1 || static_cast<std::size_t>(i) >= values.size()) return T{};
     return values[static_cast<std::size_t>(i)];
+}
+
+// Entries 1 to `count` of a 1-based list, or as many of them as it holds.
+template <typename T>
+std::span<const T> oneBasedEntries(const std::vector<T>& values,
+                                   std::size_t count = std::numeric_limits<std::size_t>::max()) {
+    if (values.empty()) return {};
+    return std::span(values).subspan(1, std::min(count, values.size() - 1));
 }
 
 }  // namespace ferlo

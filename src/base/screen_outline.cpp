@@ -7,6 +7,13 @@ namespace ferlo {
 
 bool isFinite(const QuadOutline& outline) { return isFinite(outlinePoints(outline)); }
 
+std::vector<Point2D> closedPolyline(std::span<const Point2D> points) {
+    if (points.size() < 2) return {};
+    std::vector<Point2D> closed(points.begin(), points.end());
+    closed.push_back(points.front());
+    return closed;
+}
+
 QuadOutline toScreenUp(const QuadOutline& model, const ViewTransform& transform) {
     return mapOutline(model, [&transform](const Point2D& p) { return transform.screenUp(p); });
 }

@@ -37,6 +37,10 @@ QuadOutline mapOutline(const QuadOutline& outline, Map map) {
 // True when points 1 to 5 have finite coordinates.
 bool isFinite(const QuadOutline& outline);
 
+// The points with the first one again at the end, a closed polyline; nothing
+// for fewer than two points, which enclose nothing.
+std::vector<Point2D> closedPolyline(std::span<const Point2D> points);
+
 // A model outline on the screen: its second coordinate grows upward (heights,
 // the spanwise distance of the HTop plan) or downward (the longitudinal axis
 // of the VTop plan, aft down).
@@ -51,7 +55,8 @@ QuadOutline mirroredAboutColumn(const QuadOutline& outline, double column);
 // screen; about row 0, a VTop plan turned nose up for a DXF drawing.
 QuadOutline mirroredAboutRow(const QuadOutline& outline, double row);
 
-// The same for the points of an outline of any length (a fuselage's).
+// The same for the points of an outline of any length (a fuselage's): true
+// when every point has finite coordinates.
 bool isFinite(std::span<const Point2D> points);
 std::vector<Point2D> toScreenUp(std::span<const Point2D> model, const ViewTransform& transform);
 std::vector<Point2D> toScreenDown(std::span<const Point2D> model, const ViewTransform& transform);

@@ -181,6 +181,12 @@ void MeshSections::initArrays() {
         named[freeSlot] = true;
         sec_index[d] = static_cast<std::int16_t>(freeSlot);
     }
+
+    // The screen points of the Front and HTop views: the HTop rows keep their
+    // points, the Front outlines start cleared (for a count of outline points).
+    htop_pts1.resize(slots);
+    htop_pts2.resize(slots);
+    if (nb_cross > 0) front_pts.reset(nb_sections, nb_cross);
 }
 
 void MeshSections::fillCurvatureArrays() {

@@ -225,8 +225,8 @@ public:
     static constexpr std::int32_t kSideTopPoint = 1;
     static constexpr std::int32_t kSideBottomPoint = 2;
     static constexpr std::int32_t kSideGap = 3;  // between two sections, only with Ctrl
-    // `which` of drawSide and drawVTop: a fuselage shown but not edited, drawn
-    // in the inactive colour without erasing.
+    // `which` of drawSide, drawVTop and drawHTop: a fuselage shown but not
+    // edited, drawn in the inactive colour without erasing.
     static constexpr std::int32_t kDrawInactive = 7;
 
     // Erases the profile drawn last in white (unless a tracing picture lies
@@ -295,6 +295,94 @@ public:
     // `fuselageId`, nose up: DXF y is minus the position.
     void saveDXF_vtop(DxfFile& file, std::int16_t fuselageId) const;
 
+    // ---- Front view (mesh_sections_front.cpp) ----
+    // Seen along the axis, lateral position to the right and height up: the
+    // fuselage is only shown there, as the outline of its selected section in
+    // the inactive colour, with its mirror image about the centre plane when
+    // `shift` is not 0. The outline points are those of outlinePoint.
+
+    // Stores the screen outline of every section for the transform; nothing
+    // without outline points. A result that is not finite is not stored.
+    void computeFrontPoints(double zoom, double xoff, double yoff);
+    // Draws the stored outline of section `sel_sec` (nothing when it names no
+    // section or there are no outline points), and its mirror about the
+    // column `xoff` of the view; nothing is erased.
+    void drawFront(const ViewContext& ctx) const;
+    // Prints the outline of display section `i_sections` (and its mirror
+    // about the column `xoff`) with the printer's transform, in the inactive
+    // colour; the screen outlines stay.
+    void printFront(Canvas& printer, const ViewColors& colors, int i_sections, double zoom, double xoff,
+                    double yoff) const;
+    // Every section as a closed polyline in model units (DXF x lateral, y
+    // height) on the layer of fuselage `fuselageId`, then, for a pair, every
+    // mirror image (x negated).
+    void saveDXF_front(DxfFile& file, std::int16_t fuselageId) const;
+
+    // ---- HTop view (mesh_sections_htop.cpp) ----
+    // The plan along the axis: position to the right, the lateral coordinate
+    // downward (screen y = yoff + lateral x zoom). Two side lines through the
+    // sections' ends at shift + W / 2 (the first side, below the axis for a
+    // positive shift) and shift - W / 2 (the second side), and a section line
+    // across each section. The widths and positions of the sections are
+    // edited here.
+
+    // Hit codes of the view, kept in `paint` and `selected_part`.
+    static constexpr std::int32_t kHTopSectionLine = 0;  // strictly between its two side points
+    static constexpr std::int32_t kHTopGap = 3;          // between two sections, only with Ctrl
+    static constexpr std::int32_t kHTopNothing = kIdlePaint;
+    static constexpr std::int32_t kHTopFirstSide = 5;   // a point of the first side line
+    static constexpr std::int32_t kHTopSecondSide = 6;  // a point of the second side line
+    // `which` of drawHTop: the section line `selected1` lit (any value not
+    // named here draws so too); that line and the two first-side segments
+    // meeting at its point lit; kDrawInactive as in the Side and VTop views.
+    static constexpr std::int32_t kHTopPlain = 0;
+    static constexpr std::int32_t kHTopPointLit = 5;
+
+    // Erases the plan drawn last in white (unless a tracing picture lies
+    // under the view), then stores and draws the plan for the transform with
+    // the highlights of `selected1` (a display index, -1 for none) and
+    // `which`; `selected1` other than -1 sets `selected`. Nothing without
+    // outline points; a plan that is not finite is neither stored nor drawn.
+    void drawHTop(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
+                  std::int32_t which = kHTopPlain);
+    // The hit code at (x, y) against the plan drawn last; a hit selects its
+    // section (for a gap, the later one, where an inserted section goes).
+    // Later passes win over earlier ones, higher sections over lower ones:
+    // gap (with Ctrl), second side, first side, section line.
+    std::int32_t testPositionHTop(const ViewState& view, double x, double y);
+    // The start value of the drag that `paint` names: the selected section's
+    // width for a side point, its position for a section line.
+    void initMouseValHTop();
+    // Mouse move: while idle the hover highlight (a hit moves `sel_sec`;
+    // over a gap nothing is redrawn); else one drag step of the selected
+    // section and the redraw. A side point sets the width, keeping the
+    // section centred on `shift` (the grabbed point follows the pointer);
+    // a section line moves the section along the axis, only with Shift.
+    void selectsHTop(const ViewContext& ctx, double x, double y);
+    // The plan centred on the row `yoff` (without `shift`), with the axis
+    // across the printable width, all in black.
+    void printHTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    // The plan in model units (without `shift`; the first side at negative
+    // DXF y), then every cross-section (with `shift`) side by side below it,
+    // 10 units apart, the highest point of the fuselage at DXF y -100; all on
+    // the layer "Fuselage".
+    void saveDXF_htop(DxfFile& file) const;
+
+    // ---- Cross-section editor view (mesh_sections_section_view.cpp) ----
+
+    // The scale of the section box from its size: the selected section fills
+    // 90 % of the box in its longer direction (a square one, the height).
+    // Returns the height the bias slider takes, that of the drawn section
+    // over 0.9, or nothing when the section has no width and height (or
+    // none is selected): `szoom` then stays.
+    std::optional<float> zoomSectionSet(int w, int h);
+    // Clears `box` and draws the selected section in it at `szoom`, centred
+    // across the box, its top at the box's top edge: the outline points of
+    // each half and both ends of the widest line, closed. Nothing at all
+    // (not even the clearing) for `sel_sec` below 1; an empty box after the
+    // last section.
+    void drawSection(Canvas& box) const;
+
     // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
     const std::vector<std::uint8_t>& textureBytes() const { return texture_bytes; }
     void setTextureBytes(std::vector<std::uint8_t> bytes) { texture_bytes = std::move(bytes); }
@@ -342,6 +430,27 @@ private:
 
     static double superCos(double t, double p);  // sgn(cos t) |cos t|^p
     static double superSin(double t, double p);  // sgn(sin t) |sin t|^p
+    // Outline point j of display section d from the centre of its widest
+    // line (lateral, height); zero outside the sections and points.
+    Point2D outlineOffset(int d, int j) const;
+    // Outline points 1..nb_cross of display section d (none outside the
+    // sections), at most kMaxCrossPoints.
+    std::vector<Point2D> sectionOutline(int d) const;
+
+    // Front view: the column of a pair's mirror image (nothing for a single
+    // fuselage).
+    std::optional<double> pairMirror(double column) const {
+        return shift != 0 ? std::optional<double>(column) : std::nullopt;
+    }
+    // HTop view: the points of the two sides, (position, lateral + W / 2) and
+    // (position, lateral - W / 2), of display sections 1.. in order (element
+    // 0 the first section).
+    struct HTopPlan {
+        std::vector<Point2D> first, second;
+    };
+    HTopPlan htopPlan(double lateral) const;
+    // One drag step of the element `paint` names; false when nothing changed.
+    bool dragHTop(const ViewState& view, double x, double y);
 
     // ---- Side view (mesh_sections_side.cpp) ----
     // The upper and lower ends of display sections 1..nb_sections, in that
@@ -392,6 +501,17 @@ private:
     // the left ends of sections n..1 (element 0 unused); sized with the
     // sections by initArrays.
     std::vector<Point2D> vtop_pts;
+
+    // ---- Front and HTop views: the screen points last computed or drawn ----
+    // front_pts(i, j): outline point j of display section i in the Front view.
+    PointGrid<Point2D> front_pts;
+    // Element i: the first-side (shift + W / 2) and second-side (shift - W /
+    // 2) point of display section i in the HTop view; element 0 unused.
+    std::vector<Point2D> htop_pts1;
+    std::vector<Point2D> htop_pts2;
+    // The number of sections of the plan drawn last: the next erase covers
+    // exactly those, whatever the rows were resized to since.
+    std::size_t htop_drawn = 0;
 };
 
 }  // namespace ferlo

@@ -5,13 +5,9 @@
 #include <numbers>
 #include <vector>
 
+#include "base/screen_outline.h"
+
 namespace ferlo {
-
-namespace {
-
-bool isFinite(const Point3D& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
-
-}  // namespace
 
 // sgn(0) is 0, so an axis point stays on the axis whatever the exponent.
 double MeshSections::superCos(double t, double p) {
@@ -24,24 +20,41 @@ double MeshSections::superSin(double t, double p) {
     return s == 0.0 ? 0.0 : std::copysign(std::pow(std::fabs(s), p), s);
 }
 
-Point2D MeshSections::outlinePoint(int d, int j) const {
+Point2D MeshSections::outlineOffset(int d, int j) const {
     const int n = nb_cross;
     if (!slotOf(d) || j < 1 || j > n) return {};
     const double height = sectionValue(&MeshSections::sec_height, d);
     const double halfWidth = sectionValue(&MeshSections::sec_width, d) / 2;
     const double bias = sectionValue(&MeshSections::sec_bias, d);
-    const double widest = sectionValue(&MeshSections::sec_elevation, d) + elevation_offset + (1 - bias) * height;
     // The angle's half follows from whole numbers: t = 2 pi (j - 1) / n lies
     // below pi when 2 (j - 1) < n, and is pi exactly when they are equal.
     const int twice = 2 * (j - 1);
-    if (twice == n) return {shift - halfWidth, widest};
+    if (twice == n) return {-halfWidth, 0.0};
     const double t = 2 * std::numbers::pi * (j - 1) / n;
     if (twice < n) {
         const double p1 = sectionValue(&MeshSections::sec_curvature, d);
-        return {shift + halfWidth * superCos(t, p1), widest + bias * height * superSin(t, p1)};
+        return {halfWidth * superCos(t, p1), bias * height * superSin(t, p1)};
     }
     const double p2 = sectionValue(&MeshSections::sec_curvature2, d);
-    return {shift + halfWidth * superCos(t, p2), widest + (1 - bias) * height * superSin(t, p2)};
+    return {halfWidth * superCos(t, p2), (1 - bias) * height * superSin(t, p2)};
+}
+
+Point2D MeshSections::outlinePoint(int d, int j) const {
+    if (!slotOf(d) || j < 1 || j > nb_cross) return {};
+    const double height = sectionValue(&MeshSections::sec_height, d);
+    const double bias = sectionValue(&MeshSections::sec_bias, d);
+    const double widest = sectionValue(&MeshSections::sec_elevation, d) + elevation_offset + (1 - bias) * height;
+    const Point2D offset = outlineOffset(d, j);
+    return {shift + offset.x, widest + offset.y};
+}
+
+std::vector<Point2D> MeshSections::sectionOutline(int d) const {
+    if (!slotOf(d)) return {};
+    const int points = std::min<int>(nb_cross, kMaxCrossPoints);
+    std::vector<Point2D> outline;
+    outline.reserve(static_cast<std::size_t>(std::max(points, 0)));
+    for (int j = 1; j <= points; ++j) outline.push_back(outlinePoint(d, j));
+    return outline;
 }
 
 void MeshSections::create() {
@@ -53,16 +66,14 @@ void MeshSections::create() {
     mesh_vertices.reset(sections, points);
     mesh_texcoords.reset(sections, points);
     for (int i = 1; i <= sections; ++i) {
-        if (!slotOf(i)) continue;
+        const std::vector<Point2D> outline = sectionOutline(i);
+        if (outline.empty() || !isFinite(outline)) continue;
         const double x = sectionValue(&MeshSections::sec_pos, i) + pos_offset;
-        std::vector<Point3D> ring;
-        ring.reserve(static_cast<std::size_t>(points));
+        if (!std::isfinite(x)) continue;
         for (int j = 1; j <= points; ++j) {
-            const Point2D p = outlinePoint(i, j);
-            ring.push_back({x, p.x, p.y});
+            const Point2D& p = outline[static_cast<std::size_t>(j - 1)];
+            mesh_vertices.set(i, j, {x, p.x, p.y});
         }
-        if (!std::all_of(ring.begin(), ring.end(), isFinite)) continue;
-        for (int j = 1; j <= points; ++j) mesh_vertices.set(i, j, ring[static_cast<std::size_t>(j - 1)]);
     }
     // u: the point's position as a share of the rear end's; v: 0 at point 1
     // to 1 at the last point.

@@ -6,32 +6,12 @@
 #include <cmath>
 
 #include "base/dxf_polyline.h"
+#include "base/one_based.h"
 #include "base/view_transform.h"
 #include "surfaces/dxf_layers.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
-
-namespace {
-
-// The Side view shows a section only from two points on.
-constexpr std::size_t kMinSidePoints = 2;
-
-// The section as a closed polyline (its first point again at the end), or
-// nothing when it has too few points to show.
-std::vector<Point2D> closedSection(std::span<const Point2D> points) {
-    if (points.size() < kMinSidePoints) return {};
-    std::vector<Point2D> result(points.begin(), points.end());
-    result.push_back(result.front());
-    return result;
-}
-
-// Points 1 to nb of the stored screen section.
-std::span<const Point2D> storedSection(const std::vector<Point2D>& sidePoints) {
-    return std::span(sidePoints).subspan(sidePoints.empty() ? 0 : 1);
-}
-
-}  // namespace
 
 std::vector<Point2D> SymWingSections::rootSection() const {
     // The airfoil scaled by the root chord along the axis and by the root
@@ -58,15 +38,15 @@ void SymWingSections::computeSidePoints(double zoom, double xoff, double yoff) {
 }
 
 void SymWingSections::drawSide(const ViewContext& ctx) const {
-    drawPolyline(ctx.canvas, closedSection(storedSection(sidePoints)), ctx.colors.colorInactive);
+    drawPolyline(ctx.canvas, closedPolyline(oneBasedEntries(sidePoints)), ctx.colors.colorInactive);
 }
 
 void SymWingSections::printSide(Canvas& printer) const {
-    drawPolyline(printer, closedSection(storedSection(sidePoints)), kBlack);
+    drawPolyline(printer, closedPolyline(oneBasedEntries(sidePoints)), kBlack);
 }
 
 void SymWingSections::saveDXF_side(DxfFile& file) const {
-    dxfPolyline(file, closedSection(rootSection()), kWingLayer);
+    dxfPolyline(file, closedPolyline(rootSection()), kWingLayer);
 }
 
 void SymWingSections::computeHTopPoints(double zoom, double xoff, double yoff) {

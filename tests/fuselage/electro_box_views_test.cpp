@@ -17,6 +17,7 @@ namespace {
 
 using testing::colorsOf;
 using testing::DxfCapture;
+using testing::polylinePoints;
 using testing::RecordedView;
 
 // The operations of a box in one view.
@@ -66,14 +67,6 @@ struct DrawnBox {
     void moveTo(double x, double y) { (box.*ops.selects)(screen.context(), x, y); }
 };
 
-// The five points of a closed rectangle as drawn: the start of each segment.
-std::vector<Point2D> cornersOf(const std::vector<RecordingCanvas::Segment>& rectangle) {
-    std::vector<Point2D> corners;
-    for (const auto& s : rectangle) corners.push_back({s.x1, s.y1});
-    if (!rectangle.empty()) corners.push_back({rectangle.back().x2, rectangle.back().y2});
-    return corners;
-}
-
 TEST(ElectroBoxViews, RectangleCornersInEachViewAndOrientation) {
     struct Case {
         const BoxView& view;
@@ -98,8 +91,8 @@ TEST(ElectroBoxViews, RectangleCornersInEachViewAndOrientation) {
         EXPECT_EQ(colorsOf(s), (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, kBlack, kBlack, kBlack,
                                                           kBlack}))
             << c.view.name;
-        EXPECT_EQ(cornersOf({s.begin() + 4, s.end()}), c.corners) << c.view.name << " " << c.orientation;
-        EXPECT_EQ(cornersOf({s.begin(), s.begin() + 4}), std::vector<Point2D>(5)) << c.view.name;
+        EXPECT_EQ(polylinePoints({s.begin() + 4, s.end()}), c.corners) << c.view.name << " " << c.orientation;
+        EXPECT_EQ(polylinePoints({s.begin(), s.begin() + 4}), std::vector<Point2D>(5)) << c.view.name;
     }
 }
 
@@ -178,8 +171,8 @@ TEST(ElectroBoxViews, ADragStepErasesTheOldRectangleAndDrawsTheNewOneHighlighted
     ASSERT_EQ(s.size(), 8u);
     const PaletteColor lit = drawn.screen.colors.colorSelected;
     EXPECT_EQ(colorsOf(s), (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, lit, lit, lit, lit}));
-    EXPECT_EQ(cornersOf({s.begin(), s.begin() + 4}).front(), (Point2D{410, 200}));
-    EXPECT_EQ(cornersOf({s.begin() + 4, s.end()}).front(), (Point2D{430, 200}));
+    EXPECT_EQ(polylinePoints({s.begin(), s.begin() + 4}).front(), (Point2D{410, 200}));
+    EXPECT_EQ(polylinePoints({s.begin() + 4, s.end()}).front(), (Point2D{430, 200}));
     // The hit test follows the rectangle drawn last.
     EXPECT_EQ(drawn.hitAt(485, 200), ElectroBox::kHitHandle);
     EXPECT_EQ(drawn.hitAt(420, 200), ElectroBox::kMissed);
@@ -314,7 +307,7 @@ TEST(ElectroBoxViews, TheDxfOutputLeavesTheScreenRectangle) {
     drawn.draw(ElectroBox::kDrawPlain);  // erases what was on the screen
     const auto& s = drawn.screen.canvas.segments();
     ASSERT_EQ(s.size(), 8u);
-    EXPECT_EQ(cornersOf({s.begin(), s.begin() + 4}).front(), (Point2D{410, 200}));
+    EXPECT_EQ(polylinePoints({s.begin(), s.begin() + 4}).front(), (Point2D{410, 200}));
 }
 
 }  // namespace

@@ -62,6 +62,21 @@ inline MeshSections fuselageWith(const std::vector<SectionValues>& sections) {
     return fuselage;
 }
 
+// A small fuselage pair whose outline points are whole numbers: four outline
+// points a section, exponents 2 (so the points at the top and the bottom lie
+// on the centre line exactly), `shift` 5, `elevation_offset` 2, `pos_offset`
+// 3. Outline points (lateral, height): section 1 (20, 22), (5, 32), (-10,
+// 22), (5, 12); section 2 (35, 32), (5, 42), (-25, 32), (5, 2).
+inline MeshSections smallFuselagePair() {
+    MeshSections fuselage = fuselageWith({{20, 30, 0, 10, 2, 2, 0.5}, {40, 60, 100, 0, 2, 2, 0.25}});
+    fuselage.nb_cross = 4;
+    fuselage.initArrays();
+    fuselage.shift = 5;
+    fuselage.elevation_offset = 2;
+    fuselage.pos_offset = 3;
+    return fuselage;
+}
+
 // The fuselage's "Fuselage" record as the program writes it.
 inline std::string savedRecord(const MeshSections& fuselage) {
     std::ostringstream out;

@@ -39,6 +39,15 @@ inline std::vector<PaletteColor> colorsOf(const std::vector<RecordingCanvas::Seg
     return colors;
 }
 
+// The points a run of segments passes: the start of each, then the end of
+// the last (a closed outline's first point comes again at the end).
+inline std::vector<Point2D> polylinePoints(const std::vector<RecordingCanvas::Segment>& segments) {
+    std::vector<Point2D> points;
+    for (const auto& s : segments) points.push_back({s.x1, s.y1});
+    if (!segments.empty()) points.push_back({segments.back().x2, segments.back().y2});
+    return points;
+}
+
 inline void expectSegment(const RecordingCanvas::Segment& s, double x1, double y1, double x2, double y2,
                           PaletteColor color, const char* what) {
     EXPECT_DOUBLE_EQ(s.x1, x1) << what;
