@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fuselage_list_values.h"
 #include "support/fuselage_sections.h"
 
 namespace ferlo {
@@ -13,14 +14,9 @@ namespace {
 using testing::fuselageWith;
 using testing::sectionsOf;
 using testing::SectionValues;
+using testing::shiftsOf;
 
-// The `shift` of every fuselage, which the tests use to tell them apart.
-std::vector<double> shiftsOf(const FuselageList& list) {
-    std::vector<double> shifts;
-    for (int i = 1; i <= list.nbFuselages(); ++i) shifts.push_back(list.fuselage(i).shift);
-    return shifts;
-}
-
+// Whether each fuselage is shown.
 std::vector<bool> shownFlagsOf(const FuselageList& list) {
     std::vector<bool> flags;
     for (int i = 1; i <= list.nbFuselages(); ++i) flags.push_back(list.shown(i));
