@@ -9,6 +9,7 @@
 #include "base/file_errors.h"
 #include "fuselage/equipment.h"
 #include "support/fixture_text.h"
+#include "support/list_values.h"
 #include "support/record_io.h"
 #include "support/scoped_locale.h"
 #include "support/text_lines.h"
@@ -18,6 +19,7 @@ namespace {
 
 using testing::crlfLines;
 using testing::fixtureText;
+using testing::positionsOf;
 
 std::string savedSection(const Equipment& list) {
     return testing::writtenLines([&list](ValueWriter& writer) { list.saveEquipment(writer); });
@@ -101,9 +103,7 @@ TEST(EquipmentRecords, DamagedInputGivesAReadErrorAndKeepsTheBoxesReadCompletely
         Equipment list;
         list.addBox(LengthUnit::Millimeters);
         EXPECT_THROW(readSection(list, c.text), ReadError);
-        std::vector<double> positions;
-        for (int i = 1; i <= list.nbBoxes; ++i) positions.push_back(list.box(i).pos);
-        EXPECT_EQ(positions, c.positions);
+        EXPECT_EQ(positionsOf(list), c.positions);
         EXPECT_GE(list.currentBox, 1);
         EXPECT_LE(list.currentBox, list.nbBoxes);
     }

@@ -9,8 +9,8 @@
 #include "base/file_errors.h"
 #include "fuselage/fuselage_list.h"
 #include "support/fixture_text.h"
-#include "support/fuselage_list_values.h"
 #include "support/fuselage_sections.h"
+#include "support/list_values.h"
 #include "support/record_io.h"
 #include "support/text_lines.h"
 
@@ -21,6 +21,7 @@ using testing::crlfLines;
 using testing::fixtureText;
 using testing::savedRecord;
 using testing::shiftsOf;
+using testing::shownFlagsOf;
 
 // The record of a fuselage fixture, without the line that follows it there.
 std::string recordOf(const std::string& name) {
@@ -176,9 +177,7 @@ TEST(FuselageListRecords, DamagedInputGivesAReadErrorAndKeepsTheFuselagesReadCom
         FuselageList list = threeFuselages();
         EXPECT_THROW(testing::readLines(c.text, [&list](ValueReader& in) { list.readFuselages(in); }), ReadError);
         EXPECT_EQ(shiftsOf(list), c.shifts);
-        std::vector<bool> flags;
-        for (int i = 1; i <= list.nbFuselages(); ++i) flags.push_back(list.shown(i));
-        EXPECT_EQ(flags, c.shown);
+        EXPECT_EQ(shownFlagsOf(list), c.shown);
         // The current fuselage stays, within the list.
         EXPECT_EQ(list.currentFuselage, std::min<int>(3, list.nbFuselages()));
     }

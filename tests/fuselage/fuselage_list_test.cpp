@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fuselage_list_values.h"
 #include "support/fuselage_sections.h"
+#include "support/list_values.h"
 
 namespace ferlo {
 namespace {
@@ -15,13 +15,7 @@ using testing::fuselageWith;
 using testing::sectionsOf;
 using testing::SectionValues;
 using testing::shiftsOf;
-
-// Whether each fuselage is shown.
-std::vector<bool> shownFlagsOf(const FuselageList& list) {
-    std::vector<bool> flags;
-    for (int i = 1; i <= list.nbFuselages(); ++i) flags.push_back(list.shown(i));
-    return flags;
-}
+using testing::shownFlagsOf;
 
 // A list of default millimetre fuselages with these shifts, the last one current.
 FuselageList listWithShifts(const std::vector<double>& shifts) {
