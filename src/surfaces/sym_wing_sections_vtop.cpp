@@ -12,6 +12,7 @@
 #include "base/hit_test.h"
 #include "surfaces/dxf_layers.h"
 #include "surfaces/follow_pointer.h"
+#include "surfaces/planform_drag.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
@@ -66,45 +67,20 @@ std::int32_t SymWingSections::testPositionVTop(double x, double y) const {
     return code;
 }
 
-void SymWingSections::initMouseValVTop(const ViewState& view) {
-    switch (paint) {
-    case kHitTipEdge: initval = view.shiftkey ? span : pos2; break;
-    case kHitRootEdge: initval = view.shiftkey ? shift : pos1; break;
-    case kHitTipTrailingCorner: initval = length2; break;
-    case kHitRootTrailingCorner: initval = length1; break;
-    case kHitTipLeadingCorner:
-        initval = length2;
-        initval2 = pos2;
-        break;
-    case kHitRootLeadingCorner:
-        initval = length1;
-        initval2 = pos1;
-        initval3 = pos2;
-        break;
-    default: break;
-    }
-}
+namespace {
 
+constexpr PlanformCodes kVTopPlanform{SymWingSections::kHitTipEdge,           SymWingSections::kHitRootEdge,
+                                      SymWingSections::kHitTipTrailingCorner, SymWingSections::kHitRootTrailingCorner,
+                                      SymWingSections::kHitTipLeadingCorner,  SymWingSections::kHitRootLeadingCorner};
+
+}  // namespace
+
+void SymWingSections::initMouseValVTop(const ViewState& view) { startPlanformDrag<kVTopPlanform>(*this, view.shiftkey); }
+
+// The chord runs down the screen (aft), the span across it.
 bool SymWingSections::dragVTop(const ViewState& view, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
-    if (!d) return false;
-    const double aft = d->down;
-    switch (paint) {
-    case kHitTipEdge:
-        return view.shiftkey ? assignIfFinite({{span, initval + d->across}})
-                             : assignIfFinite({{pos2, initval + aft}});
-    case kHitRootEdge:
-        return view.shiftkey ? assignIfFinite({{shift, initval + d->across}})
-                             : assignIfFinite({{pos1, initval + aft}});
-    case kHitTipTrailingCorner: return assignIfFinite({{length2, initval + aft}});
-    case kHitRootTrailingCorner: return assignIfFinite({{length1, initval + aft}});
-    // A leading corner moves the leading edge along the chord while the
-    // trailing edge stays; the root's keeps the tip where it was.
-    case kHitTipLeadingCorner: return assignIfFinite({{length2, initval - aft}, {pos2, initval2 + aft}});
-    case kHitRootLeadingCorner:
-        return assignIfFinite({{length1, initval - aft}, {pos1, initval2 + aft}, {pos2, initval3 - aft}});
-    default: return false;
-    }
+    return d && dragPlanform<kVTopPlanform>(*this, view.shiftkey, d->down, d->across);
 }
 
 void SymWingSections::selectsVTop(const ViewContext& ctx, double x, double y) {

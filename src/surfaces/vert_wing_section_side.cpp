@@ -3,6 +3,7 @@
 #include "base/hit_test.h"
 #include "surfaces/dxf_layers.h"
 #include "surfaces/follow_pointer.h"
+#include "surfaces/planform_drag.h"
 #include "surfaces/vert_wing_section.h"
 
 namespace ferlo {
@@ -60,45 +61,22 @@ std::int32_t VertWingSection::testPositionSide(double x, double y) const {
     return code;
 }
 
-void VertWingSection::initMouseValSide(const ViewState& view) {
-    switch (paint) {
-        case kTipEdge: initval = view.shiftkey ? span : pos2; break;
-        case kRootEdge: initval = view.shiftkey ? shift : pos1; break;
-        case kTipTrailingCorner: initval = length2; break;
-        case kRootTrailingCorner: initval = length1; break;
-        case kTipLeadingCorner:
-            initval = length2;
-            initval2 = pos2;
-            break;
-        case kRootLeadingCorner:
-            initval = length1;
-            initval2 = pos1;
-            initval3 = pos2;
-            break;
-        default: break;
-    }
-}
+namespace {
 
-// The edges move along the axis, with Shift up or down; a corner follows the
-// pointer's x only, the opposite corner staying where it is.
+constexpr PlanformCodes kSidePlanform{VertWingSection::kTipEdge,           VertWingSection::kRootEdge,
+                                      VertWingSection::kTipTrailingCorner, VertWingSection::kRootTrailingCorner,
+                                      VertWingSection::kTipLeadingCorner,  VertWingSection::kRootLeadingCorner};
+
+}  // namespace
+
+void VertWingSection::initMouseValSide(const ViewState& view) { startPlanformDrag<kSidePlanform>(*this, view.shiftkey); }
+
+// The chord runs across the screen (aft to the right), the span up: the edges
+// move along the axis, with Shift up or down, and a corner follows the
+// pointer's x only.
 bool VertWingSection::dragSide(const ViewState& view, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
-    if (!d) return false;
-    switch (paint) {
-        case kTipEdge:
-            return assignIfFinite(
-                {view.shiftkey ? FieldValue{span, initval + d->up()} : FieldValue{pos2, initval + d->across}});
-        case kRootEdge:
-            return assignIfFinite(
-                {view.shiftkey ? FieldValue{shift, initval + d->up()} : FieldValue{pos1, initval + d->across}});
-        case kTipTrailingCorner: return assignIfFinite({{length2, initval + d->across}});
-        case kRootTrailingCorner: return assignIfFinite({{length1, initval + d->across}});
-        case kTipLeadingCorner: return assignIfFinite({{length2, initval - d->across}, {pos2, initval2 + d->across}});
-        case kRootLeadingCorner:
-            return assignIfFinite(
-                {{length1, initval - d->across}, {pos1, initval2 + d->across}, {pos2, initval3 - d->across}});
-        default: return false;
-    }
+    return d && dragPlanform<kSidePlanform>(*this, view.shiftkey, d->across, d->up());
 }
 
 void VertWingSection::selectsSide(const ViewContext& context, double x, double y) {

@@ -1,7 +1,6 @@
 // The equipment section of the project file.
 
 #include <clocale>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,8 @@
 
 #include "base/file_errors.h"
 #include "fuselage/equipment.h"
+#include "support/fixture_text.h"
+#include "support/list_values.h"
 #include "support/record_io.h"
 #include "support/scoped_locale.h"
 #include "support/text_lines.h"
@@ -17,11 +18,8 @@ namespace ferlo {
 namespace {
 
 using testing::crlfLines;
-
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(FERLO_FIXTURES_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::fixtureText;
+using testing::positionsOf;
 
 std::string savedSection(const Equipment& list) {
     return testing::writtenLines([&list](ValueWriter& writer) { list.saveEquipment(writer); });
@@ -59,7 +57,7 @@ TEST(EquipmentRecords, TheDefaultListIsTheCountAndOneRecordAndReadsBack) {
 }
 
 TEST(EquipmentRecords, AFileOfThreeBoxesReadsAndIsWrittenAgainAsItWas) {
-    const std::string text = fixture("equipment_three_boxes.flx");
+    const std::string text = fixtureText("equipment_three_boxes.flx");
     Equipment list;
     readSection(list, text);
     EXPECT_EQ(valuesOf(list), kThreeBoxes);
@@ -71,7 +69,7 @@ TEST(EquipmentRecords, ReadingKeepsTheCurrentBoxWithinTheList) {
     Equipment list;
     list.resizeEquipment(5, LengthUnit::Millimeters);
     list.currentBox = 2;
-    readSection(list, fixture("equipment_three_boxes.flx"));
+    readSection(list, fixtureText("equipment_three_boxes.flx"));
     EXPECT_EQ(list.currentBox, 2);
     list.currentBox = 3;
     readSection(list, savedSection(Equipment()));
@@ -94,7 +92,7 @@ TEST(EquipmentRecords, DamagedInputGivesAReadErrorAndKeepsTheBoxesReadCompletely
         {"count beyond 16 bits", "40000\r\n" + record, {200, 200}},
         {"count not a number", "three\r\n" + record, {200, 200}},
         {"cut in the first record", crlfLines({"2", "ElectroBox", "26"}), {200, 200}},
-        {"cut in the second record", fixture("equipment_cut.flx"), {180}},
+        {"cut in the second record", fixtureText("equipment_cut.flx"), {180}},
         {"a record fewer than counted", "3\r\n" + record + record, {180, 180}},
         {"orientation beyond 32 bits", "2\r\n" + record + crlfLines({"ElectroBox", "1", "1", "1", "1", "1", "1", "1",
                                                                      "1e10", "0"}),
@@ -105,9 +103,7 @@ TEST(EquipmentRecords, DamagedInputGivesAReadErrorAndKeepsTheBoxesReadCompletely
         Equipment list;
         list.addBox(LengthUnit::Millimeters);
         EXPECT_THROW(readSection(list, c.text), ReadError);
-        std::vector<double> positions;
-        for (int i = 1; i <= list.nbBoxes; ++i) positions.push_back(list.box(i).pos);
-        EXPECT_EQ(positions, c.positions);
+        EXPECT_EQ(positionsOf(list), c.positions);
         EXPECT_GE(list.currentBox, 1);
         EXPECT_LE(list.currentBox, list.nbBoxes);
     }
@@ -119,7 +115,7 @@ TEST(EquipmentRecords, RoundTripUnderACommaDecimalLocale) {
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
 
     Equipment saved;
-    readSection(saved, fixture("equipment_three_boxes.flx"));
+    readSection(saved, fixtureText("equipment_three_boxes.flx"));
     saved.box(1).rescale(1.0 / 3.0);
     saved.box(2).weight = 0.1;
     const std::string text = savedSection(saved);

@@ -10,17 +10,13 @@
 #include <gtest/gtest.h>
 
 #include "support/dxf_capture.h"
+#include "support/list_values.h"
 #include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
 
-// The positions of boxes 1 to nbBoxes, which tell the boxes apart here.
-std::vector<double> positionsOf(const Equipment& list) {
-    std::vector<double> positions;
-    for (int i = 1; i <= list.nbBoxes; ++i) positions.push_back(list.box(i).pos);
-    return positions;
-}
+using testing::positionsOf;
 
 // A list of `n` boxes at x 100, 200, 300, ... (box i at 100 i).
 Equipment listOf(int n) {

@@ -1,7 +1,6 @@
 // The fuselage section of the project file.
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -9,7 +8,9 @@
 
 #include "base/file_errors.h"
 #include "fuselage/fuselage_list.h"
+#include "support/fixture_text.h"
 #include "support/fuselage_sections.h"
+#include "support/list_values.h"
 #include "support/record_io.h"
 #include "support/text_lines.h"
 
@@ -17,27 +18,19 @@ namespace ferlo {
 namespace {
 
 using testing::crlfLines;
+using testing::fixtureText;
 using testing::savedRecord;
-
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(FERLO_FIXTURES_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::shiftsOf;
+using testing::shownFlagsOf;
 
 // The record of a fuselage fixture, without the line that follows it there.
 std::string recordOf(const std::string& name) {
-    const std::string text = fixture(name);
+    const std::string text = fixtureText(name);
     return text.substr(0, text.rfind("Next record"));
 }
 
 std::string savedSection(const FuselageList& list) {
     return testing::writtenLines([&list](ValueWriter& writer) { list.saveFuselages(writer); });
-}
-
-std::vector<double> shiftsOf(const FuselageList& list) {
-    std::vector<double> shifts;
-    for (int i = 1; i <= list.nbFuselages(); ++i) shifts.push_back(list.fuselage(i).shift);
-    return shifts;
 }
 
 // Three fuselages told apart by shift, section count and elevation offset,
@@ -133,7 +126,7 @@ TEST(FuselageListRecords, TheOldestFilesReadTheirOneRecordIntoTheFirstFuselage) 
         list.fuselage(1).pos_offset = 7;  // neither record carries a position offset
         list.fuselage(1).colorSet({4, 5, 6});
         list.currentFuselage = 1;
-        testing::readLines(fixture(c.fixture), [&](ValueReader& in) {
+        testing::readLines(fixtureText(c.fixture), [&](ValueReader& in) {
             (list.*c.reader)(in);
             EXPECT_EQ(in.readLine(), "Next record");
         });
@@ -184,15 +177,13 @@ TEST(FuselageListRecords, DamagedInputGivesAReadErrorAndKeepsTheFuselagesReadCom
         FuselageList list = threeFuselages();
         EXPECT_THROW(testing::readLines(c.text, [&list](ValueReader& in) { list.readFuselages(in); }), ReadError);
         EXPECT_EQ(shiftsOf(list), c.shifts);
-        std::vector<bool> flags;
-        for (int i = 1; i <= list.nbFuselages(); ++i) flags.push_back(list.shown(i));
-        EXPECT_EQ(flags, c.shown);
+        EXPECT_EQ(shownFlagsOf(list), c.shown);
         // The current fuselage stays, within the list.
         EXPECT_EQ(list.currentFuselage, std::min<int>(3, list.nbFuselages()));
     }
 
     // A single record of the oldest files that breaks off leaves the list as it was.
-    const std::string oldRecord = fixture("fuselage_v026.flx");
+    const std::string oldRecord = fixtureText("fuselage_v026.flx");
     FuselageList list = threeFuselages();
     EXPECT_THROW(testing::readLines(oldRecord.substr(0, oldRecord.find("90")),
                              [&list](ValueReader& in) { list.readFuselageV026(in); }),

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fuselage_sections.h"
+#include "support/list_values.h"
 
 namespace ferlo {
 namespace {
@@ -13,19 +14,8 @@ namespace {
 using testing::fuselageWith;
 using testing::sectionsOf;
 using testing::SectionValues;
-
-// The `shift` of every fuselage, which the tests use to tell them apart.
-std::vector<double> shiftsOf(const FuselageList& list) {
-    std::vector<double> shifts;
-    for (int i = 1; i <= list.nbFuselages(); ++i) shifts.push_back(list.fuselage(i).shift);
-    return shifts;
-}
-
-std::vector<bool> shownFlagsOf(const FuselageList& list) {
-    std::vector<bool> flags;
-    for (int i = 1; i <= list.nbFuselages(); ++i) flags.push_back(list.shown(i));
-    return flags;
-}
+using testing::shiftsOf;
+using testing::shownFlagsOf;
 
 // A list of default millimetre fuselages with these shifts, the last one current.
 FuselageList listWithShifts(const std::vector<double>& shifts) {

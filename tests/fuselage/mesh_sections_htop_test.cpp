@@ -21,6 +21,7 @@ namespace {
 using Segment = RecordingCanvas::Segment;
 using testing::colorsOf;
 using testing::DxfCapture;
+using testing::expectSegments;
 using testing::polylinePoints;
 using testing::RecordedView;
 
@@ -78,15 +79,6 @@ struct DrawnFuselage {
     void moveTo(double x, double y) { fuselage.selectsHTop(screen.context(), x, y); }
     const std::vector<Segment>& segments() const { return screen.canvas.segments(); }
 };
-
-void expectSegments(const std::vector<Segment>& actual, const std::vector<Segment>& expected, const char* what) {
-    ASSERT_EQ(actual.size(), expected.size()) << what;
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        const Segment& e = expected[k];
-        SCOPED_TRACE(::testing::Message() << what << ", segment " << k);
-        testing::expectSegment(actual[k], e.x1, e.y1, e.x2, e.y2, e.color, what);
-    }
-}
 
 // `plan` with every segment in `color`.
 std::vector<Segment> inColor(std::vector<Segment> plan, PaletteColor color) {

@@ -7,20 +7,16 @@
 
 #include "fuselage/mesh_sections.h"
 #include "support/fuselage_sections.h"
+#include "support/point_checks.h"
 
 namespace ferlo {
 namespace {
 
+using testing::expectNear;
 using testing::fuselageWith;
 using testing::SectionValues;
 
 constexpr double kTolerance = 1e-9;
-
-void expectNear(const Point3D& actual, const Point3D& expected, const char* what) {
-    EXPECT_NEAR(actual.x, expected.x, kTolerance) << what;
-    EXPECT_NEAR(actual.y, expected.y, kTolerance) << what;
-    EXPECT_NEAR(actual.z, expected.z, kTolerance) << what;
-}
 
 TEST(MeshSectionsOutline, DefaultFuselageMeshRunsOverTheTopAndUnderTheBottom) {
     MeshSections fuselage;

@@ -1,4 +1,3 @@
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -7,6 +6,7 @@
 
 #include "base/file_errors.h"
 #include "fuselage/mesh_sections.h"
+#include "support/fixture_text.h"
 #include "support/fuselage_sections.h"
 #include "support/text_lines.h"
 
@@ -14,16 +14,12 @@ namespace ferlo {
 namespace {
 
 using testing::crlfLines;
+using testing::fixtureText;
 using testing::savedRecord;
 using testing::sectionsOf;
 using testing::SectionValues;
 
 using Reader = void (MeshSections::*)(ValueReader&);
-
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(FERLO_FIXTURES_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Reads one record from `text` into `fuselage`; returns the reader's next line
 // ("" at the end), to show where the record ended.
@@ -68,7 +64,7 @@ TEST(MeshSectionsRecords, SectionsAreWrittenInDisplayOrderAndReadBackInIt) {
 }
 
 TEST(MeshSectionsRecords, CurrentRecordReadsEveryFieldWhateverTheKeywordLineHolds) {
-    std::string text = fixture("fuselage_current.flx");
+    std::string text = fixtureText("fuselage_current.flx");
     text.replace(0, 8, "anything at all");
     MeshSections fuselage;
     fuselage.sel_sec = 2;
@@ -93,7 +89,7 @@ TEST(MeshSectionsRecords, CurrentRecordReadsEveryFieldWhateverTheKeywordLineHold
     EXPECT_EQ(fuselage.szoom, 3);
     EXPECT_EQ(fuselage.qualified_texture_filename, "skin.bmp");
     // Written again, it gives the fixture's lines in the program's number form.
-    EXPECT_EQ(savedRecord(fuselage), fixture("fuselage_current.flx").substr(0, savedRecord(fuselage).size()));
+    EXPECT_EQ(savedRecord(fuselage), fixtureText("fuselage_current.flx").substr(0, savedRecord(fuselage).size()));
 }
 
 TEST(MeshSectionsRecords, OlderRecordsLeaveWhatTheyDoNotCarryToTheFuselageReadInto) {
@@ -116,7 +112,7 @@ TEST(MeshSectionsRecords, OlderRecordsLeaveWhatTheyDoNotCarryToTheFuselageReadIn
     const double lengths[3][4] = {{30, 25, 0, 5}, {90, 80, 200, 0}, {12, 8, 700, 35}};
     for (const auto& c : cases) {
         MeshSections fuselage;  // as the fuselage list reads every record: into a new default fuselage
-        EXPECT_EQ(readInto(fuselage, c.reader, fixture(c.fixture)), "Next record") << c.fixture;
+        EXPECT_EQ(readInto(fuselage, c.reader, fixtureText(c.fixture)), "Next record") << c.fixture;
         EXPECT_EQ(fuselage.nb_sections, 3) << c.fixture;
         EXPECT_EQ(fuselage.nb_cross, 10) << c.fixture;
         std::vector<SectionValues> expected;

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "base/line_writer.h"
 #include "base/value_writer.h"
 #include "fuselage/mesh_sections.h"
+#include "support/record_io.h"
 
 namespace ferlo::testing {
 
@@ -79,11 +78,7 @@ inline MeshSections smallFuselagePair() {
 
 // The fuselage's "Fuselage" record as the program writes it.
 inline std::string savedRecord(const MeshSections& fuselage) {
-    std::ostringstream out;
-    LineWriter lines(out, "fuselage.flx");
-    ValueWriter writer(lines);
-    fuselage.save(writer);
-    return out.str();
+    return writtenLines([&fuselage](ValueWriter& writer) { fuselage.save(writer); });
 }
 
 }  // namespace ferlo::testing

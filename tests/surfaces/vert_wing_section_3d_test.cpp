@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "support/default_aircraft.h"
+#include "support/point_checks.h"
 
 namespace ferlo {
 namespace {
 
 using testing::defaultFin;
+using testing::expectNear;
 
 // Rebuilds the sections as after loading a texture of xtex x ytex pixels.
 void createWithTexture(VertWingSection& fin, std::int32_t xtex, std::int32_t ytex) {
@@ -19,23 +21,17 @@ void createWithTexture(VertWingSection& fin, std::int32_t xtex, std::int32_t yte
     fin.create();
 }
 
-void expectPoint(const Point3D& actual, const Point3D& expected, const std::string& what) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-9) << what;
-    EXPECT_NEAR(actual.y, expected.y, 1e-9) << what;
-    EXPECT_NEAR(actual.z, expected.z, 1e-9) << what;
-}
-
 TEST(VertWingSection3D, SectionsOfTheDefaultFin) {
     VertWingSection fin = defaultFin();
     fin.create();
-    expectPoint(fin.point1Get(1), {650, 0, 30}, "root 1");
-    expectPoint(fin.point1Get(6), {695, 7.5, 30}, "root 6");
-    expectPoint(fin.point1Get(8), {800, 0, 30}, "root 8");
-    expectPoint(fin.point1Get(9), {800, 0, 30}, "root 9");
-    expectPoint(fin.point1Get(11), {695, -7.5, 30}, "root 11");
-    expectPoint(fin.point1Get(16), {650, 0, 30}, "root 16");
-    expectPoint(fin.point2Get(6), {774, 4, 180}, "tip 6");
-    expectPoint(fin.point2Get(2), {754, 80 * 0.1 * 0.8 / 2.6, 180}, "tip 2");
+    expectNear(fin.point1Get(1), {650, 0, 30}, "root 1");
+    expectNear(fin.point1Get(6), {695, 7.5, 30}, "root 6");
+    expectNear(fin.point1Get(8), {800, 0, 30}, "root 8");
+    expectNear(fin.point1Get(9), {800, 0, 30}, "root 9");
+    expectNear(fin.point1Get(11), {695, -7.5, 30}, "root 11");
+    expectNear(fin.point1Get(16), {650, 0, 30}, "root 16");
+    expectNear(fin.point2Get(6), {774, 4, 180}, "tip 6");
+    expectNear(fin.point2Get(2), {754, 80 * 0.1 * 0.8 / 2.6, 180}, "tip 2");
 
     // Point i mirrors point 17 - i; the thickest point lies half the relative
     // thickness off the centre line.
@@ -56,12 +52,12 @@ TEST(VertWingSection3D, TwinPointsAreTheSectionMovedToTheOtherSide) {
     fin.offset1 = 20;
     fin.offset2 = 5;
     fin.create();
-    expectPoint(fin.point1Get(6), {695, 27.5, 30}, "root 6");
-    expectPoint(fin.point2Get(6), {774, 29, 180}, "tip 6");
-    expectPoint(fin.point1Get(6, true), {695, -12.5, 30}, "twin root 6");
-    expectPoint(fin.point2Get(6, true), {774, -21, 180}, "twin tip 6");
+    expectNear(fin.point1Get(6), {695, 27.5, 30}, "root 6");
+    expectNear(fin.point2Get(6), {774, 29, 180}, "tip 6");
+    expectNear(fin.point1Get(6, true), {695, -12.5, 30}, "twin root 6");
+    expectNear(fin.point2Get(6, true), {774, -21, 180}, "twin tip 6");
     // The point order stays: the twin's point 6 lies on its outer (-y) side.
-    expectPoint(fin.point1Get(11, true), {695, -27.5, 30}, "twin root 11");
+    expectNear(fin.point1Get(11, true), {695, -27.5, 30}, "twin root 11");
 
     VertWingSection single = defaultFin();
     single.create();
@@ -111,8 +107,8 @@ TEST(VertWingSection3D, OtherPointCountsGiveClosedSymmetricRingsInsideTheProfile
         fin.nb = static_cast<std::int16_t>(nb);
         createWithTexture(fin, 256, 256);
         const int side = (nb + 1) / 2;
-        expectPoint(fin.point1Get(1), {650, 0, 30}, "leading edge " + std::to_string(nb));
-        expectPoint(fin.point1Get(side), {800, 0, 30}, "trailing edge " + std::to_string(nb));
+        expectNear(fin.point1Get(1), {650, 0, 30}, "leading edge " + std::to_string(nb));
+        expectNear(fin.point1Get(side), {800, 0, 30}, "trailing edge " + std::to_string(nb));
         double widest = 0;
         for (int i = 1; i <= nb; ++i) {
             const Point3D p = fin.point1Get(i);

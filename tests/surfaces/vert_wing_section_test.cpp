@@ -1,6 +1,5 @@
 #include "surfaces/vert_wing_section.h"
 
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -9,20 +8,17 @@
 
 #include "base/file_errors.h"
 #include "support/default_aircraft.h"
+#include "support/fixture_text.h"
 #include "support/record_io.h"
 
 namespace ferlo {
 namespace {
 
 using testing::defaultFin;
+using testing::fixtureText;
 
 std::string savedRecord(const VertWingSection& fin) {
     return testing::writtenLines([&fin](ValueWriter& writer) { fin.save(writer); });
-}
-
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(FERLO_FIXTURES_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void expectDefaultGeometry(const VertWingSection& fin) {
@@ -132,7 +128,7 @@ TEST(VertWingSection, OlderLayoutsReadFromFixturesKeepTheDefaultColour) {
         {"rudder_v0212.flx", &VertWingSection::readV0212, 0, 0},  // the two values there are not offsets
     };
     for (const auto& layout : layouts) {
-        std::istringstream in(fixture(layout.fixture));
+        std::istringstream in(fixtureText(layout.fixture));
         ValueReader reader(in, layout.fixture);
         VertWingSection fin = defaultFin();
         (fin.*layout.reader)(reader);

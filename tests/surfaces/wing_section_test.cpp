@@ -4,24 +4,21 @@
 
 #include "surfaces/sym_wing_sections.h"
 #include "support/default_aircraft.h"
+#include "support/point_checks.h"
 #include "support/temp_dir.h"
 
 namespace ferlo {
 namespace {
 
-void expectPoint(const Point3D& actual, const Point3D& expected, const char* what) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-9) << what;
-    EXPECT_NEAR(actual.y, expected.y, 1e-9) << what;
-    EXPECT_NEAR(actual.z, expected.z, 1e-9) << what;
-}
+using testing::expectNear;
 
 TEST(WingSection, RingsOfTheDefaultPanel) {
     SymWingSections panel = testing::defaultWingPanel();
     panel.create();
-    expectPoint(panel.Left.point1Get(3), {249, 0, 35.05}, "left root 3");
-    expectPoint(panel.Right.point1Get(3), {249, 0, 35.05}, "right root 3");
-    expectPoint(panel.Left.point2Get(1), {340, 700, 50}, "left tip 1");
-    expectPoint(panel.Right.point2Get(1), {340, -700, 50}, "right tip 1");
+    expectNear(panel.Left.point1Get(3), {249, 0, 35.05}, "left root 3");
+    expectNear(panel.Right.point1Get(3), {249, 0, 35.05}, "right root 3");
+    expectNear(panel.Left.point2Get(1), {340, 700, 50}, "left tip 1");
+    expectNear(panel.Right.point2Get(1), {340, -700, 50}, "right tip 1");
     // The order of the points is not reversed by the mirroring.
     for (int i = 1; i <= 16; ++i) {
         EXPECT_EQ(panel.Right.point2Get(i).x, panel.Left.point2Get(i).x) << i;
@@ -40,9 +37,9 @@ TEST(WingSection, TipRingsOfBothHalvesFollowTheTipValues) {
     // Point 3 lies at x 0.3 of the chord, half the relative thickness below the chord line.
     for (const WingSection* half : {&panel.Left, &panel.Right}) {
         const double y = half == &panel.Left ? 700 : -700;
-        expectPoint(half->point2Get(1), {310, y, 70}, "tip trailing edge");
-        expectPoint(half->point2Get(3), {240, y, 70 - 0.5 * 100 * 0.08}, "tip lower surface");
-        expectPoint(half->point1Get(3), {249, 0, 50 - 0.5 * 230 * 0.13}, "root lower surface, at the root's thickness");
+        expectNear(half->point2Get(1), {310, y, 70}, "tip trailing edge");
+        expectNear(half->point2Get(3), {240, y, 70 - 0.5 * 100 * 0.08}, "tip lower surface");
+        expectNear(half->point1Get(3), {249, 0, 50 - 0.5 * 230 * 0.13}, "root lower surface, at the root's thickness");
     }
 }
 
