@@ -23,6 +23,7 @@ void clearHighlights(Plane& plane) {
     plane.stab.selected = false;
     plane.fin.selected = false;
     plane.equipment.equipmentSelected(false);
+    plane.fuselages.current().selected = false;
 }
 
 MouseProtocol::MouseProtocol(Plane& plane, ViewState& view, Canvas& canvas)

@@ -5,6 +5,8 @@
 
 #include <initializer_list>
 
+#include "document/view_drawing.h"
+
 namespace ferlo {
 
 namespace {
@@ -152,6 +154,131 @@ ViewMouseSteps equipmentSteps(Equipment& equipment, const EquipmentViewOperation
     return steps;
 }
 
+// The current fuselage in the VTop view: grabbed by its front section line
+// (shown or not), moved with the other shown fuselages redrawn inactive; at
+// mouse-up it is idle and keeps the outline of its last move.
+ViewMouseSteps fuselageVTopSteps(FuselageList& fuselages) {
+    ViewMouseSteps steps;
+    steps.down = {[&fuselages](const ViewContext& ctx, double x, double y) {
+        MeshSections& f = fuselages.current();
+        f.paint = f.testPositionVTop(x, y);
+        f.initMouseValVTop(ctx.view);
+    }};
+    steps.move = {[&fuselages](const ViewContext& ctx, double x, double y) {
+        fuselages.selectsVTopFuselages(ctx, x, y);
+    }};
+    steps.up = {[&fuselages](const ViewContext&) { fuselages.current().paint = MeshSections::kIdlePaint; }};
+    return steps;
+}
+
+// The Front view shows the selected section of the current fuselage: each
+// move draws it again where the view's set-up placed it.
+ViewMouseSteps fuselageFrontSteps(const FuselageList& fuselages) {
+    ViewMouseSteps steps;
+    steps.move = {[&fuselages](const ViewContext& ctx, double, double) { fuselages.current().drawFront(ctx); }};
+    return steps;
+}
+
+// The operations of the fuselages in the Side or HTop view.
+struct FuselageViewOperations {
+    ViewKind mode;
+    std::int32_t (*testPosition)(MeshSections& f, const ViewState& view, double x, double y);
+    void (*initMouseVal)(MeshSections& f, const ViewState& view);
+    void (FuselageList::*selects)(const ViewContext& ctx, double x, double y);
+    void (FuselageList::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
+                               std::int32_t which);
+    std::int32_t drawPlain;  // the current fuselage in black, no point lit
+    std::int32_t gap;          // the hit code of a gap between sections (with Ctrl)
+    std::int32_t sectionLine;  // the hit code of a section line
+};
+
+constexpr FuselageViewOperations kSideFuselages{
+    ViewKind::Side,
+    [](MeshSections& f, const ViewState& view, double x, double y) { return f.testPositionSide(x, y, view.ctrlkey); },
+    [](MeshSections& f, const ViewState& view) { f.initMouseValSide(view); },
+    &FuselageList::selectsSideFuselages,
+    &FuselageList::drawSideFuselages,
+    MeshSections::kSideSectionLine,
+    MeshSections::kSideGap,
+    MeshSections::kSideSectionLine};
+constexpr FuselageViewOperations kHTopFuselages{
+    ViewKind::HTop,
+    [](MeshSections& f, const ViewState& view, double x, double y) { return f.testPositionHTop(view, x, y); },
+    [](MeshSections& f, const ViewState&) { f.initMouseValHTop(); },
+    &FuselageList::selectsHTopFuselages,
+    &FuselageList::drawHTopFuselages,
+    MeshSections::kHTopPlain,
+    MeshSections::kHTopGap,
+    MeshSections::kHTopSectionLine};
+
+// The fuselages redrawn with no section lit, the current one in black.
+void drawFuselages(FuselageList& fuselages, const FuselageViewOperations& op, const ViewContext& ctx) {
+    (fuselages.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, -1, op.drawPlain);
+}
+
+// With Ctrl a click into the gap between two sections of the current
+// fuselage inserts a section there, and a click on a section line removes
+// that section; only in a fuselage the view shows. A removal redraws the
+// whole view, since what the removed section covered is gone, and leaves
+// nothing grabbed: the section that takes the removed one's number is not
+// dragged by the moves that follow.
+void editSectionsWithCtrl(Plane& plane, const FuselageViewOperations& op, const ViewContext& ctx) {
+    FuselageList& fuselages = plane.fuselages;
+    MeshSections& f = fuselages.current();
+    if (!ctx.view.ctrlkey || !fuselages.shown(fuselages.currentFuselage)) return;
+    if (f.paint == op.gap) {
+        f.insertSection(ctx.view);
+        drawFuselages(fuselages, op, ctx);
+    } else if (f.paint == op.sectionLine) {
+        f.removeSection();
+        f.paint = MeshSections::kIdlePaint;
+        drawView(plane, op.mode, ctx);
+    }
+}
+
+// The fuselages in the Side or HTop view while the current one is edited:
+// its hit code and start values at mouse-down, then Ctrl's section insert or
+// removal; at each move the others redrawn inactive and the current one
+// hovering or dragged; at mouse-up idle (in HTop redrawn in black).
+ViewMouseSteps editedFuselageSteps(Plane& plane, const FuselageViewOperations& op) {
+    FuselageList& fuselages = plane.fuselages;
+    ViewMouseSteps steps;
+    steps.down = {[&plane, op](const ViewContext& ctx, double x, double y) {
+        MeshSections& f = plane.fuselages.current();
+        f.paint = op.testPosition(f, ctx.view, x, y);
+        op.initMouseVal(f, ctx.view);
+        editSectionsWithCtrl(plane, op, ctx);
+    }};
+    steps.move = {[&fuselages, op](const ViewContext& ctx, double x, double y) { (fuselages.*op.selects)(ctx, x, y); }};
+    steps.up = {[&fuselages, op](const ViewContext& ctx) {
+        fuselages.current().paint = MeshSections::kIdlePaint;
+        if (op.mode == ViewKind::HTop) drawFuselages(fuselages, op, ctx);
+    }};
+    return steps;
+}
+
+// The fuselages in the Side or HTop view while the equipment tab is open:
+// never grabbed, each move draws every shown one again in the inactive
+// colour.
+ViewMouseSteps inactiveFuselageSteps(FuselageList& fuselages, const FuselageViewOperations& op) {
+    ViewMouseSteps steps;
+    steps.move = {[&fuselages, op](const ViewContext& ctx, double, double) {
+        (fuselages.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, -1, MeshSections::kDrawInactive);
+    }};
+    steps.up = {[&fuselages](const ViewContext&) { fuselages.current().paint = MeshSections::kIdlePaint; }};
+    return steps;
+}
+
+// The HTop view shows the equipment boxes while the fuselage is edited: each
+// move draws them again over what the fuselages erased.
+ViewMouseSteps shownEquipmentHTopSteps(Equipment& equipment) {
+    ViewMouseSteps steps;
+    steps.move = {[&equipment](const ViewContext& ctx, double, double) {
+        equipment.drawHTopEquipment(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
+    }};
+    return steps;
+}
+
 // The steps of several parts, each event's list in the order the parts are given.
 ViewMouseSteps joined(std::initializer_list<ViewMouseSteps> parts) {
     ViewMouseSteps steps;
@@ -167,20 +294,28 @@ ViewMouseSteps joined(std::initializer_list<ViewMouseSteps> parts) {
 
 ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen) {
     switch (mode) {
-    case ViewKind::VTop: return joined({panelSteps(plane, kVTopPanels), finVTopSteps(plane.fin)});
-    case ViewKind::Front: return joined({panelSteps(plane, kFrontPanels), finSteps(plane.fin, kFrontFin)});
+    case ViewKind::VTop:
+        return joined(
+            {panelSteps(plane, kVTopPanels), fuselageVTopSteps(plane.fuselages), finVTopSteps(plane.fin)});
+    case ViewKind::Front:
+        return joined(
+            {panelSteps(plane, kFrontPanels), fuselageFrontSteps(plane.fuselages), finSteps(plane.fin, kFrontFin)});
     case ViewKind::Side:
         if (equipmentTabOpen) {
-            return joined({equipmentSteps(plane.equipment, kSideEquipment), inactiveFinSideSteps(plane.fin),
+            return joined({equipmentSteps(plane.equipment, kSideEquipment),
+                           inactiveFuselageSteps(plane.fuselages, kSideFuselages), inactiveFinSideSteps(plane.fin),
                            referenceSteps(plane, &SymWingSections::drawSide)});
         }
-        return joined({finSteps(plane.fin, kSideFin), referenceSteps(plane, &SymWingSections::drawSide)});
+        return joined({editedFuselageSteps(plane, kSideFuselages), finSteps(plane.fin, kSideFin),
+                       referenceSteps(plane, &SymWingSections::drawSide)});
     case ViewKind::HTop:
         if (equipmentTabOpen) {
             return joined({equipmentSteps(plane.equipment, kHTopEquipment),
+                           inactiveFuselageSteps(plane.fuselages, kHTopFuselages),
                            referenceSteps(plane, &SymWingSections::drawHTop)});
         }
-        return referenceSteps(plane, &SymWingSections::drawHTop);
+        return joined({editedFuselageSteps(plane, kHTopFuselages), shownEquipmentHTopSteps(plane.equipment),
+                       referenceSteps(plane, &SymWingSections::drawHTop)});
     }
     return {};
 }

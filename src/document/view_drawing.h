@@ -7,13 +7,17 @@
 namespace ferlo {
 
 // Sets up a 2D view: clears the drawing surface and draws every part the view
-// shows, in the view's order, with the transform of `ctx.view`. VTop and
-// Front: every main-wing panel, the stabiliser, then the fin (in VTop for
-// reference). Side: while the parameter panels show the equipment tab the
-// equipment boxes and the fin in the inactive colour, otherwise the fin
-// alone; then the first main-wing panel and the stabiliser for reference.
-// HTop: the equipment boxes, then the first main-wing panel and the
-// stabiliser, for reference.
+// shows, in the view's order, with the transform of `ctx.view`. VTop: every
+// main-wing panel, the stabiliser, the shown fuselages (the current one
+// last, in black), then the fin for reference. Front: every main-wing panel,
+// the stabiliser, the selected section of the current fuselage (shown or
+// not) for reference, then the fin. Side: while the parameter panels show the
+// equipment tab the equipment boxes, then the shown fuselages and the fin in
+// the inactive colour; otherwise the shown fuselages (the current one last,
+// in black) and the fin; then the first main-wing panel and the stabiliser
+// for reference. HTop: the shown fuselages (the current one last, in black,
+// or all inactive while the equipment tab is open), the equipment boxes,
+// then the first main-wing panel and the stabiliser for reference.
 void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmentTabOpen = false);
 
 }  // namespace ferlo

@@ -7,12 +7,14 @@ void printVTopView(const Plane& plane, Canvas& printer, const ViewState& screen,
     const double xoff = screen.xoff * r;
     plane.mainWing.printVTopWings(printer, zoom, xoff, 0);
     plane.stab.printVTop(printer, zoom, xoff, 0);
+    plane.fuselages.printVTopFuselages(printer, zoom, xoff, 0);
 }
 
 void printFrontView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
     const double zoom = screen.zoom * r;
     const double xoff = screen.xoff * r;
     const double yoff = screen.yoff * r;
+    plane.fuselages.printFrontFuselages(printer, plane.viewColors(), zoom, xoff, yoff);
     plane.mainWing.printFrontWings(printer, plane.viewColors(), zoom, xoff, yoff);
     plane.stab.printFront(printer, plane.viewColors(), zoom, xoff, yoff);
     plane.fin.printFront(printer, zoom, xoff, yoff);

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/canvas.h"
+#include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/units.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
+#include "base/view_state.h"
 #include "fuselage/mesh_sections.h"
 
 namespace ferlo {
@@ -100,6 +103,56 @@ public:
     // current format does not keep the offsets it stores.
     void resetFuselagesElevationOffset();
 
+    // ---- The fuselages in the 2D views (fuselage_list_views.cpp) ----
+    // The editor reaches the current fuselage's fields and its hit tests,
+    // drag starts, section editing, cross-section box and single-fuselage
+    // printouts through current(), looked up afresh at every call. What runs
+    // over several fuselages is here. In the Side, VTop and HTop views only
+    // the current fuselage is edited: the other shown fuselages are drawn in
+    // the inactive colour (MeshSections::kDrawInactive), and a hidden one is
+    // neither drawn, computed nor moved. The printouts and the DXF writers
+    // take hidden fuselages too. Every operation looks up the current
+    // fuselage first, so an invalid `currentFuselage` throws before anything
+    // is drawn or written.
+
+    // Side view: the other shown fuselages in the inactive colour, then the
+    // current one, if shown, with `selected1` and `which`.
+    void drawSideFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
+                           std::int32_t which);
+    // Side mouse move: the other shown fuselages redrawn inactive, then the
+    // current one, if shown, hovers or drags.
+    void selectsSideFuselages(const ViewContext& ctx, double x, double y);
+    // HTop view: as drawSideFuselages.
+    void drawHTopFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
+                           std::int32_t which);
+    // HTop mouse move, in one pass in list order: the current fuselage hovers
+    // or drags at its own place, so the shown fuselages after it are redrawn
+    // over it.
+    void selectsHTopFuselages(const ViewContext& ctx, double x, double y);
+    // VTop view: the screen points of every shown fuselage, then (apart) the
+    // drawing of the points last computed: every shown fuselage in the
+    // inactive colour, except a current one lit under the pointer, then the
+    // current one, if shown, in the colour `which` names.
+    void computeVTopPointsFuselages(double zoom, double xoff, double yoff);
+    void drawVTopFuselages(const ViewContext& ctx, std::int32_t which) const;
+    // VTop mouse move: the other shown fuselages redrawn inactive, then the
+    // current one, if shown, hovers or drags.
+    void selectsVTopFuselages(const ViewContext& ctx, double x, double y);
+
+    // The VTop printout: every fuselage, shown or hidden.
+    void printVTopFuselages(Canvas& printer, double zoom, double xoff, double yoff) const;
+    // The Front printout: every section of every fuselage, shown or hidden,
+    // in list order; the current fuselage stays.
+    void printFrontFuselages(Canvas& printer, const ViewColors& colors, double zoom, double xoff, double yoff) const;
+
+    // The DXF export of the Side, VTop and Front views: every fuselage with
+    // outline points, shown or hidden, on the layer of its list number (a
+    // fuselage without outline points is skipped and the others keep their
+    // numbers).
+    void saveDXF_sideFuselages(DxfFile& file) const;
+    void saveDXF_vtopFuselages(DxfFile& file) const;
+    void saveDXF_frontFuselages(DxfFile& file) const;
+
 private:
     struct Entry {
         MeshSections fuselage;
@@ -112,6 +165,16 @@ private:
     void keepCurrentInList();
     void readCountedSection(ValueReader& in, RecordReader readRecord, const ColorRGB& defaultColor);
     void readSingleRecord(ValueReader& in, RecordReader readRecord);
+    // Every shown fuselage but the current one, in list order.
+    template <typename Action>
+    void forEachOtherShown(Action action);
+    // The Side or HTop drawing: the other shown fuselages inactive, then
+    // the current one, if shown, with `which`.
+    using DrawOperation = void (MeshSections::*)(const ViewContext&, double, double, double, std::int16_t,
+                                                 std::int32_t);
+    void drawFuselages(DrawOperation draw, const ViewContext& ctx, double zoom, double xoff, double yoff,
+                       std::int16_t selected1, std::int32_t which);
+    void saveDXFFuselages(void (MeshSections::*saveDXF)(DxfFile&, std::int16_t) const, DxfFile& file) const;
 
     // Fuselage i and its flag at index i - 1.
     std::vector<Entry> entries;

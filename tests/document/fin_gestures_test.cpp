@@ -96,26 +96,27 @@ TEST(FinGestures, FrontDragOffTheCentreAndBackErasesExactlyWhatWasDrawn) {
     area.mouse.mouseMove(430, 270);
     EXPECT_EQ(fin.offset1, 30);
     EXPECT_TRUE(fin.isTwin());
-    // The wing panel and the stabiliser hover first (16 lines each); then the
-    // fin: the hover redraw, the single fin erased, the new fin and its twin.
+    // The wing panel and the stabiliser hover first (16 lines each), the
+    // fuselage's section is drawn again (8 lines); then the fin: the hover
+    // redraw, the single fin erased, the new fin and its twin.
     const auto& drawn = area.canvas.segments();
-    ASSERT_EQ(drawn.size(), 32u + 16u);
-    expectOutline(drawn, 32, centred, kBlack, "hover redraw");
-    expectOutline(drawn, 36, centred, kWhite, "erased single fin");
-    expectOutline(drawn, 40, moved, kBlack, "new fin");
-    expectOutline(drawn, 44, mirror, kBlack, "its twin");
+    ASSERT_EQ(drawn.size(), 40u + 16u);
+    expectOutline(drawn, 40, centred, kBlack, "hover redraw");
+    expectOutline(drawn, 44, centred, kWhite, "erased single fin");
+    expectOutline(drawn, 48, moved, kBlack, "new fin");
+    expectOutline(drawn, 52, mirror, kBlack, "its twin");
 
     // Back to exactly 0: the twin drawn last is erased too, and the fin is a
     // single fin again.
     area.canvas.reset();
     area.mouse.mouseMove(400, 270);
     EXPECT_FALSE(fin.isTwin());
-    ASSERT_EQ(drawn.size(), 32u + 20u);
-    expectOutline(drawn, 32, moved, kBlack, "hover redraw");
-    expectOutline(drawn, 36, mirror, kBlack, "hover redraw of the twin");
-    expectOutline(drawn, 40, moved, kWhite, "erased fin");
-    expectOutline(drawn, 44, mirror, kWhite, "erased twin");
-    expectOutline(drawn, 48, centred, kBlack, "single fin");
+    ASSERT_EQ(drawn.size(), 40u + 20u);
+    expectOutline(drawn, 40, moved, kBlack, "hover redraw");
+    expectOutline(drawn, 44, mirror, kBlack, "hover redraw of the twin");
+    expectOutline(drawn, 48, moved, kWhite, "erased fin");
+    expectOutline(drawn, 52, mirror, kWhite, "erased twin");
+    expectOutline(drawn, 56, centred, kBlack, "single fin");
     area.mouse.mouseUp();
 }
 
@@ -187,11 +188,12 @@ TEST(FinGestures, SideHoverLightsTheEdgesOfWhatIsUnderThePointer) {
     for (const auto& c : cases) {
         DrawingArea area(ViewKind::Side, 1, kSideXoff, kSideYoff, 0);
         area.mouse.mouseMove(c.x, c.y);
-        // The fin first: its stored outline erased in white, then drawn again;
-        // then the wing panel's and the stabiliser's airfoils (16 lines each).
+        // The fuselage first (its 7 lines erased and drawn again), then the
+        // fin: its stored outline erased in white, then drawn again; then the
+        // wing panel's and the stabiliser's airfoils (16 lines each).
         const auto& drawn = area.canvas.segments();
-        ASSERT_EQ(drawn.size(), 8u + 32u);
-        const std::vector<PaletteColor> finColors = testing::colorsOf({drawn.begin(), drawn.begin() + 8});
+        ASSERT_EQ(drawn.size(), 14u + 8u + 32u);
+        const std::vector<PaletteColor> finColors = testing::colorsOf({drawn.begin() + 14, drawn.begin() + 22});
         EXPECT_EQ(finColors, (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, c.colors[0], c.colors[1],
                                                         c.colors[2], c.colors[3]}))
             << c.x << "," << c.y;
@@ -209,12 +211,13 @@ TEST(FinGestures, SideDragErasesTheOutlineDrawnLast) {
     for (double aft : {10.0, 20.0}) {
         area.canvas.reset();
         area.mouse.mouseMove(275 + aft, 270);
-        // The fin first (erase, then the new outline, every edge lit), then the
-        // wing panel's and the stabiliser's airfoils.
+        // The fuselage (7 lines erased and drawn again), the fin (erase, then
+        // the new outline, every edge lit), then the wing panel's and the
+        // stabiliser's airfoils.
         const auto& drawn = area.canvas.segments();
-        ASSERT_EQ(drawn.size(), 8u + 32u) << aft;
-        testing::expectOutline(drawn, 0, outlineAt(aft - 10), kWhite, "erased");
-        testing::expectOutline(drawn, 4, outlineAt(aft), lit, "drawn");
+        ASSERT_EQ(drawn.size(), 14u + 8u + 32u) << aft;
+        testing::expectOutline(drawn, 14, outlineAt(aft - 10), kWhite, "erased");
+        testing::expectOutline(drawn, 18, outlineAt(aft), lit, "drawn");
     }
     area.mouse.mouseUp();
 }

@@ -129,13 +129,19 @@ TEST(MouseProtocol, SideAndHTopRedrawTheReferenceOutlinesAndGrabNothing) {
         EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint);
         area.mouse.mouseMove(420, 250);
         std::vector<Segment> s = area.canvas.segments();
-        if (mode == ViewKind::Side) {
-            // The fin, edited in the Side view, comes first: erased and drawn again.
-            ASSERT_GE(s.size(), 8u);
-            EXPECT_EQ(colorsOf({s.begin(), s.begin() + 8}),
-                      (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, kBlack, kBlack, kBlack, kBlack}));
-            s.erase(s.begin(), s.begin() + 8);
-        }
+        // The fuselage, edited in both views, comes first: its 7 lines erased
+        // and drawn again. Then in the Side view the fin, edited there too,
+        // and in the HTop view the equipment box, drawn over what the
+        // fuselage erased: each erased and drawn again.
+        const auto erasedAndRedrawn = [&s](std::size_t lines) {
+            ASSERT_GE(s.size(), 2 * lines);
+            std::vector<PaletteColor> expected(lines, kWhite);
+            expected.insert(expected.end(), lines, kBlack);
+            EXPECT_EQ(colorsOf({s.begin(), s.begin() + static_cast<std::ptrdiff_t>(2 * lines)}), expected);
+            s.erase(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(2 * lines));
+        };
+        erasedAndRedrawn(7);
+        erasedAndRedrawn(4);
         // Wing panel 1 and the stabiliser: 16 + 16 airfoil lines, or 8 + 8 planform lines.
         EXPECT_EQ(s.size(), mode == ViewKind::Side ? 32u : 16u);
         for (const Segment& seg : s) EXPECT_EQ(seg.color, kLightBlue);
@@ -158,7 +164,8 @@ TEST(MouseProtocol, TheFinIsDraggedInFrontAndKeepsItsLastOutlineAtMouseUp) {
     area.mouse.mouseUp();
     EXPECT_EQ(area.plane.fin.paint, VertWingSection::kIdlePaint);
     EXPECT_FALSE(area.plane.fin.selected);
-    // Mouse-up redraws both wing panels and the stabiliser, not the fin.
+    // Mouse-up redraws both wing panels and the stabiliser, not the fin nor
+    // the fuselage.
     EXPECT_EQ(area.canvas.segments().size(), 3u * 16u);
 }
 
@@ -183,9 +190,11 @@ TEST(MouseProtocol, SideEditsTheFinUnlessTheEquipmentTabIsOpen) {
     area.mouse.mouseMove(660, 270);
     EXPECT_EQ(area.plane.fin.pos1, 650);
     EXPECT_FALSE(area.plane.fin.selected);
+    // The box (erased and drawn), the fuselage drawn inactive (7 lines).
     const std::vector<Segment>& s = area.canvas.segments();
-    ASSERT_EQ(s.size(), 8u + 8u + 32u);
-    EXPECT_EQ(colorsOf({s.begin() + 8, s.begin() + 16}),
+    ASSERT_EQ(s.size(), 8u + 7u + 8u + 32u);
+    EXPECT_EQ(colorsOf({s.begin() + 8, s.begin() + 15}), std::vector<PaletteColor>(7, kLightBlue));
+    EXPECT_EQ(colorsOf({s.begin() + 15, s.begin() + 23}),
               (std::vector<PaletteColor>{kWhite, kWhite, kWhite, kWhite, kLightBlue, kLightBlue, kLightBlue,
                                          kLightBlue}));
 }
@@ -205,14 +214,16 @@ TEST(MouseProtocol, VTopShowsTheFinAtEveryMoveAndNeverGrabsIt) {
         area.canvas.reset();
         area.mouse.mouseMove(100 + offset1, 825);
         const std::vector<Segment>& s = area.canvas.segments();
-        // Two wing panels and the stabiliser (16 lines each), then the fin and
-        // the twin's mirror image about the centre column.
+        // Two wing panels and the stabiliser (16 lines each), the fuselage's
+        // plan (6 lines, black), then the fin and the twin's mirror image
+        // about the centre column.
         const std::size_t finLines = offset1 == 0 ? 4 : 8;
-        ASSERT_EQ(s.size(), 3u * 16u + finLines) << offset1;
-        for (std::size_t k = 48; k < s.size(); ++k) EXPECT_EQ(s[k].color, kLightBlue) << offset1 << " " << k;
-        testing::expectSegment(s[48], 107.5 + offset1, 680, 107.5 + offset1, 830, kLightBlue, "leading edge right");
+        ASSERT_EQ(s.size(), 3u * 16u + 6u + finLines) << offset1;
+        for (std::size_t k = 48; k < 54; ++k) EXPECT_EQ(s[k].color, kBlack) << offset1 << " " << k;
+        for (std::size_t k = 54; k < s.size(); ++k) EXPECT_EQ(s[k].color, kLightBlue) << offset1 << " " << k;
+        testing::expectSegment(s[54], 107.5 + offset1, 680, 107.5 + offset1, 830, kLightBlue, "leading edge right");
         if (offset1 != 0) {
-            testing::expectSegment(s[52], 92.5 - offset1, 680, 92.5 - offset1, 830, kLightBlue, "the twin");
+            testing::expectSegment(s[58], 92.5 - offset1, 680, 92.5 - offset1, 830, kLightBlue, "the twin");
         }
     }
 }

@@ -17,11 +17,15 @@ using Segment = RecordingCanvas::Segment;
 // Each view's set-up on the default aircraft at zoom 1: the surface cleared,
 // then the parts the view shows, in its order, told apart by their colours:
 // the edited panels erase their last outline in white and draw it and its
-// mirror in black; the reference outlines are light blue. The fin comes last
-// in VTop (for reference) and Front, in Side first (edited) or after the
-// equipment boxes while the equipment tab is open (for reference), and not
-// at all in HTop. The equipment box erases its last rectangle and draws it
-// in black, in Side only while the equipment tab is open, in HTop always.
+// mirror in black; the reference outlines are light blue. The fuselage comes
+// after the stabiliser in VTop (inactive at its place in the list, then in
+// black as the current one) and Front (its selected section, for
+// reference), first in Side and HTop (in black, or in the inactive colour
+// after the Side view's boxes while the equipment tab is open). The fin
+// comes last in VTop (for reference) and Front, in Side after the fuselage
+// (edited) or in the inactive colour while the equipment tab is open, and
+// not at all in HTop. The equipment box erases its last rectangle and draws
+// it in black, in Side only while the equipment tab is open, in HTop always.
 TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
     struct Case {
         ViewKind mode;
@@ -35,17 +39,27 @@ TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
     const Segment boxSideBottom{200, 250, 230, 250, B};
     const Segment boxHTopFirst{200, 287.5, 230, 287.5, B};
     const Case cases[] = {
-        {ViewKind::VTop, false, 100, 0, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {L, 4}}, {{32, {107.5, 650, 107.5, 800, L}}}},
-        {ViewKind::Front, false, 100, 200, {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {B, 4}}, {{32, {92.5, 170, 107.5, 170, B}}}},
-        {ViewKind::Side, false, 0, 300, {{W, 4}, {B, 4}, {L, 32}}, {{4, {650, 270, 800, 270, B}}}},
+        {ViewKind::VTop,
+         false,
+         100,
+         0,
+         {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {L, 6}, {B, 6}, {L, 4}},
+         {{38, {110, 0, 150, 200, B}}, {44, {107.5, 650, 107.5, 800, L}}}},
+        {ViewKind::Front,
+         false,
+         100,
+         200,
+         {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {L, 8}, {B, 4}},
+         {{40, {92.5, 170, 107.5, 170, B}}}},
+        {ViewKind::Side, false, 0, 300, {{B, 7}, {W, 4}, {B, 4}, {L, 32}}, {{0, {0, 270, 200, 190, B}}, {11, {650, 270, 800, 270, B}}}},
         {ViewKind::Side,
          true,
          0,
          300,
-         {{W, 4}, {B, 4}, {W, 4}, {L, 4}, {L, 32}},
-         {{4, boxSideBottom}, {12, {650, 270, 800, 270, L}}}},
-        {ViewKind::HTop, false, 0, 300, {{W, 4}, {B, 4}, {L, 16}}, {{4, boxHTopFirst}}},
-        {ViewKind::HTop, true, 0, 300, {{W, 4}, {B, 4}, {L, 16}}, {{4, boxHTopFirst}}},
+         {{W, 4}, {B, 4}, {L, 7}, {W, 4}, {L, 4}, {L, 32}},
+         {{4, boxSideBottom}, {19, {650, 270, 800, 270, L}}}},
+        {ViewKind::HTop, false, 0, 300, {{B, 7}, {W, 4}, {B, 4}, {L, 16}}, {{0, {0, 310, 200, 350, B}}, {11, boxHTopFirst}}},
+        {ViewKind::HTop, true, 0, 300, {{L, 7}, {W, 4}, {B, 4}, {L, 16}}, {{11, boxHTopFirst}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.mode));

@@ -99,21 +99,31 @@ TEST(PrinterCanvas, PrintsTheVTopAndFrontViewsToAPdfFile) {
     // VTop: two wing panels and the stabiliser, eight lines each, in
     // millimetres from the printable area's corner: panel 1's root leading
     // corner lies on the scaled centre, 180 mm aft scaled by the zoom and r.
+    // Then the fuselage's plan, six lines from its front section line, 20 mm
+    // wide on the top edge.
     const std::vector<Stroke> vtop = strokes(contents.contentStreams[0]);
-    ASSERT_EQ(vtop.size(), 24u);
+    ASSERT_EQ(vtop.size(), 24u + 6u);
     EXPECT_NEAR(vtop[0].x1, 320 * r, 1e-4);
     EXPECT_NEAR(vtop[0].y1, 180 * 0.3 * r, 1e-4);
     EXPECT_NEAR(vtop[0].x2, (320 + 700 * 0.3) * r, 1e-4);
+    EXPECT_NEAR(vtop[24].x1, (320 - 10 * 0.3) * r, 1e-4);
+    EXPECT_NEAR(vtop[24].x2, (320 + 10 * 0.3) * r, 1e-4);
+    EXPECT_NEAR(vtop[24].y1, 0, 1e-4);
+    EXPECT_NEAR(vtop[24].y2, 0, 1e-4);
 
-    // Front: eight lines and the centre line for each of the three panels,
-    // then the fin's four lines: its root edge 15 mm wide, 30 mm up.
+    // Front: the fuselage's three sections, eight lines each, the first from
+    // the right end of its widest line, 10 mm out and 20 mm up; eight lines
+    // and the centre line for each of the three panels, then the fin's four
+    // lines: its root edge 15 mm wide, 30 mm up.
     const std::vector<Stroke> front = strokes(contents.contentStreams[1]);
-    ASSERT_EQ(front.size(), 27u + 4u);
-    const Stroke& centre = front[8];
+    ASSERT_EQ(front.size(), 24u + 27u + 4u);
+    EXPECT_NEAR(front[0].x1, (320 + 10 * 0.3) * r, 1e-4);
+    EXPECT_NEAR(front[0].y1, (100 - 20 * 0.3) * r, 1e-4);
+    const Stroke& centre = front[24 + 8];
     EXPECT_NEAR(centre.x1, 320 * r, 1e-4);
     EXPECT_NEAR(centre.y1, 0, 1e-4);
     EXPECT_NEAR(centre.y2, 200 * r, 1e-4);
-    const Stroke& finRoot = front[27];
+    const Stroke& finRoot = front[24 + 27];
     EXPECT_NEAR(finRoot.x1, (320 - 7.5 * 0.3) * r, 1e-4);
     EXPECT_NEAR(finRoot.x2, (320 + 7.5 * 0.3) * r, 1e-4);
     EXPECT_NEAR(finRoot.y1, (100 - 30 * 0.3) * r, 1e-4);

@@ -1,0 +1,106 @@
+// The fuselages in the 2D views: which fuselages take part in a view's
+// drawing, mouse moves, printouts and DXF export, in which order and with
+// which draw codes.
+
+#include <cstdint>
+
+#include "fuselage/fuselage_list.h"
+
+namespace ferlo {
+
+template <typename Action>
+void FuselageList::forEachOtherShown(Action action) {
+    for (int i = 1; i <= nbFuselages(); ++i) {
+        if (i != currentFuselage && shown(i)) action(fuselage(i));
+    }
+}
+
+void FuselageList::drawFuselages(DrawOperation draw, const ViewContext& ctx, double zoom, double xoff, double yoff,
+                                 std::int16_t selected1, std::int32_t which) {
+    Entry& edited = entry(currentFuselage);
+    forEachOtherShown(
+        [&](MeshSections& f) { (f.*draw)(ctx, zoom, xoff, yoff, selected1, MeshSections::kDrawInactive); });
+    if (edited.shown) (edited.fuselage.*draw)(ctx, zoom, xoff, yoff, selected1, which);
+}
+
+void FuselageList::drawSideFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff,
+                                     std::int16_t selected1, std::int32_t which) {
+    drawFuselages(&MeshSections::drawSide, ctx, zoom, xoff, yoff, selected1, which);
+}
+
+void FuselageList::selectsSideFuselages(const ViewContext& ctx, double x, double y) {
+    Entry& edited = entry(currentFuselage);
+    const ViewState& v = ctx.view;
+    forEachOtherShown([&](MeshSections& f) { f.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, MeshSections::kDrawInactive); });
+    if (edited.shown) edited.fuselage.selectsSide(ctx, x, y);
+}
+
+void FuselageList::drawHTopFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff,
+                                     std::int16_t selected1, std::int32_t which) {
+    drawFuselages(&MeshSections::drawHTop, ctx, zoom, xoff, yoff, selected1, which);
+}
+
+void FuselageList::selectsHTopFuselages(const ViewContext& ctx, double x, double y) {
+    entry(currentFuselage);  // an invalid current fuselage fails before anything is drawn
+    const ViewState& v = ctx.view;
+    for (int i = 1; i <= nbFuselages(); ++i) {
+        if (!shown(i)) continue;
+        MeshSections& f = fuselage(i);
+        if (i == currentFuselage) {
+            f.selectsHTop(ctx, x, y);
+        } else {
+            f.drawHTop(ctx, v.zoom, v.xoff, v.yoff, -1, MeshSections::kDrawInactive);
+        }
+    }
+}
+
+void FuselageList::computeVTopPointsFuselages(double zoom, double xoff, double yoff) {
+    for (Entry& e : entries) {
+        if (e.shown) e.fuselage.computeVTopPoints(zoom, xoff, yoff);
+    }
+}
+
+void FuselageList::drawVTopFuselages(const ViewContext& ctx, std::int32_t which) const {
+    const Entry& edited = entry(currentFuselage);
+    // A current fuselage that is not lit is drawn at its place in the list
+    // too, before it is drawn again over the others.
+    for (const Entry& e : entries) {
+        if (e.shown && (&e != &edited || !edited.fuselage.selected)) e.fuselage.drawVTop(ctx, MeshSections::kDrawInactive);
+    }
+    if (edited.shown) edited.fuselage.drawVTop(ctx, which);
+}
+
+void FuselageList::selectsVTopFuselages(const ViewContext& ctx, double x, double y) {
+    Entry& edited = entry(currentFuselage);
+    forEachOtherShown([&](MeshSections& f) { f.drawVTop(ctx, MeshSections::kDrawInactive); });
+    if (edited.shown) edited.fuselage.selectsVTop(ctx, x, y);
+}
+
+void FuselageList::printVTopFuselages(Canvas& printer, double zoom, double xoff, double yoff) const {
+    for (const Entry& e : entries) e.fuselage.printVTop(printer, zoom, xoff, yoff);
+}
+
+void FuselageList::printFrontFuselages(Canvas& printer, const ViewColors& colors, double zoom, double xoff,
+                                       double yoff) const {
+    for (const Entry& e : entries) {
+        for (int d = 1; d <= e.fuselage.nb_sections; ++d) e.fuselage.printFront(printer, colors, d, zoom, xoff, yoff);
+    }
+}
+
+void FuselageList::saveDXF_sideFuselages(DxfFile& file) const { saveDXFFuselages(&MeshSections::saveDXF_side, file); }
+
+void FuselageList::saveDXF_vtopFuselages(DxfFile& file) const { saveDXFFuselages(&MeshSections::saveDXF_vtop, file); }
+
+void FuselageList::saveDXF_frontFuselages(DxfFile& file) const {
+    saveDXFFuselages(&MeshSections::saveDXF_front, file);
+}
+
+void FuselageList::saveDXFFuselages(void (MeshSections::*saveDXF)(DxfFile&, std::int16_t) const,
+                                    DxfFile& file) const {
+    for (int i = 1; i <= nbFuselages(); ++i) {
+        const MeshSections& f = fuselage(i);
+        if (f.nb_cross != 0) (f.*saveDXF)(file, static_cast<std::int16_t>(i));
+    }
+}
+
+}  // namespace ferlo
