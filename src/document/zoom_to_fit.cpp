@@ -11,7 +11,7 @@ namespace {
 constexpr double kFitMargin = 0.95;    // share of the drawing area a fitted view fills
 constexpr double kFocusMargin = 0.9;   // share of the height a focused section fills
 constexpr double kPanelStart = 10000000;  // start of the running extremes over the wing panels
-constexpr double kFallbackZoom = 1.0;
+constexpr double kFallbackZoom = 1.0;     // when neither the fit nor the view has a usable zoom
 
 // What a view shows: x1..x2 across the screen, y1..y2 up (or, for the VTop
 // plan, down) the screen, in model units.
@@ -19,6 +19,8 @@ struct Extent {
     double x1, x2, y1, y2;
 };
 
+// How model values run on the screen's vertical axis: down along the VTop
+// plan's axis (aft down), up for heights and the HTop plan's lateral axis.
 enum class VerticalAxis { Down, Up };
 
 // The scale at which `extent` model units fill `size` pixels; none when
