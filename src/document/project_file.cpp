@@ -17,6 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The folder of a project file; its texture names are found there.
+fs::path folderOf(const fs::path& path) { return path.parent_path(); }
+
 // One part's texture as the project stores it: the image it is loaded from
 // and the name of its copy in the project's folder.
 struct TextureEntry {
@@ -24,9 +27,9 @@ struct TextureEntry {
     std::string name;
 };
 
-// The parts with a texture, in the order of the file's name block.
+// Each part's texture path and title, in the order of the file's name block.
 template <typename Action>
-void forEachTexturedPart(const Plane& plane, Action action) {
+void forEachPartTexture(const Plane& plane, Action action) {
     for (int i = 1; i <= plane.mainWing.nbWings; ++i) {
         const SymWingSections& panel = plane.mainWing.wing(i);
         action(panel.texture_filename(), panel.qualified_texture_filename);
@@ -56,15 +59,15 @@ std::string numberedName(const std::string& name, int number) {
 // under it would replace an image some part is loaded from (other than the
 // part's own), the copy of another image, or the project file itself.
 std::vector<TextureEntry> textureEntries(const Plane& plane, const fs::path& projectPath) {
-    const fs::path folder = projectPath.parent_path();
+    const fs::path folder = folderOf(projectPath);
     std::set<fs::path> sources;
-    forEachTexturedPart(plane, [&](const std::string& source, const std::string&) {
+    forEachPartTexture(plane, [&](const std::string& source, const std::string&) {
         if (!source.empty()) sources.insert(sameFileKey(source));
     });
 
     std::vector<TextureEntry> entries;
     std::map<fs::path, fs::path> copyOf;  // copy target -> the image copied there
-    forEachTexturedPart(plane, [&](const std::string& source, const std::string& qualified) {
+    forEachPartTexture(plane, [&](const std::string& source, const std::string& qualified) {
         if (source.empty()) {
             entries.push_back({});
             return;
@@ -101,9 +104,6 @@ void writeBody(const Plane& plane, ValueWriter& out, const std::vector<TextureEn
     plane.mainWing.saveWingsAirfoil(out);
     for (const TextureEntry& texture : textures) out.string(texture.name);
 }
-
-// The folder of a project file; its texture names are found there.
-fs::path folderOf(const fs::path& path) { return path.parent_path(); }
 
 }  // namespace
 
