@@ -1,0 +1,221 @@
+#include "document/project_file.h"
+
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "base/atomic_file.h"
+#include "base/line_writer.h"
+#include "base/texture_copies.h"
+#include "base/value_writer.h"
+#include "document/object_list_records.h"
+#include "document/project_generations.h"
+
+namespace ferlo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The folder of a project file; its texture names are found there.
+fs::path folderOf(const fs::path& path) { return path.parent_path(); }
+
+// One part's texture as the project stores it: the image it is loaded from
+// and the name of its copy in the project's folder.
+struct TextureEntry {
+    std::string source;
+    std::string name;
+};
+
+// Each part's texture path and title, in the order of the file's name block.
+template <typename Action>
+void forEachPartTexture(const Plane& plane, Action action) {
+    for (int i = 1; i <= plane.mainWing.nbWings; ++i) {
+        const SymWingSections& panel = plane.mainWing.wing(i);
+        action(panel.texture_filename(), panel.qualified_texture_filename);
+    }
+    action(plane.stab.texture_filename(), plane.stab.qualified_texture_filename);
+    for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) {
+        const MeshSections& fuselage = plane.fuselages.fuselage(i);
+        action(fuselage.texture_filename, fuselage.qualified_texture_filename);
+    }
+    action(plane.fin.texture_filename, plane.fin.qualified_texture_filename);
+}
+
+// A path in a form two spellings of one file share.
+fs::path sameFileKey(const fs::path& path) {
+    std::error_code ignored;
+    fs::path canonical = fs::weakly_canonical(fs::absolute(path, ignored), ignored);
+    return canonical.empty() ? path.lexically_normal() : canonical;
+}
+
+// "wood.jpg" numbered: "wood_2.jpg".
+std::string numberedName(const std::string& name, int number) {
+    const fs::path title(name);
+    return title.stem().string() + "_" + std::to_string(number) + title.extension().string();
+}
+
+// The name of each part's copy: the part's texture title, unless a copy
+// under it would replace an image some part is loaded from (other than the
+// part's own), the copy of another image, or the project file itself.
+std::vector<TextureEntry> textureEntries(const Plane& plane, const fs::path& projectPath) {
+    const fs::path folder = folderOf(projectPath);
+    std::set<fs::path> sources;
+    forEachPartTexture(plane, [&](const std::string& source, const std::string&) {
+        if (!source.empty()) sources.insert(sameFileKey(source));
+    });
+
+    std::vector<TextureEntry> entries;
+    std::map<fs::path, fs::path> copyOf;  // copy target -> the image copied there
+    forEachPartTexture(plane, [&](const std::string& source, const std::string& qualified) {
+        if (source.empty()) {
+            entries.push_back({});
+            return;
+        }
+        const fs::path sourceKey = sameFileKey(source);
+        const std::string title =
+            fs::path(qualified.empty() ? source : qualified).filename().string();
+        std::string name = title;
+        for (int number = 2;; ++number) {
+            const fs::path target = sameFileKey(folder / name);
+            const auto copied = copyOf.find(target);
+            const bool free = target != sameFileKey(projectPath) &&
+                              (copied == copyOf.end() ? target == sourceKey || !sources.count(target)
+                                                      : copied->second == sourceKey);
+            if (free) {
+                copyOf.emplace(target, sourceKey);
+                break;
+            }
+            name = numberedName(title, number);
+        }
+        entries.push_back({source, name});
+    });
+    return entries;
+}
+
+void writeBody(const Plane& plane, ValueWriter& out, const std::vector<TextureEntry>& textures) {
+    plane.mainWing.saveWings(out);
+    plane.stab.save(out);
+    plane.fuselages.saveFuselages(out);
+    plane.fin.save(out);
+    plane.equipment.saveEquipment(out);
+    out.boolean(plane.units == LengthUnit::Inches);
+    saveObjectList(plane.fuselages, out);
+    plane.mainWing.saveWingsAirfoil(out);
+    for (const TextureEntry& texture : textures) out.string(texture.name);
+}
+
+}  // namespace
+
+ProjectSaveResult saveProject(const Plane& plane, const fs::path& path, ImageConverter& converter) {
+    const std::vector<TextureEntry> textures = textureEntries(plane, path);
+    {
+        AtomicFile file(path);
+        LineWriter lines(file.stream(), path.string());
+        ValueWriter out(lines);
+        lines.writeLine(std::string(kProjectHeaderStart) + kProjectVersion);
+        writeBody(plane, out, textures);
+        file.commit();
+    }
+    // The copies come after the file: a texture image that has gone missing
+    // must not keep the user from saving the aircraft.
+    ProjectSaveResult result;
+    for (const TextureEntry& texture : textures) {
+        try {
+            saveTarget(converter, texture.source, texture.name, folderOf(path));
+        } catch (const std::exception& error) {
+            result.textureCopyErrors.emplace_back(error.what());
+        }
+    }
+    return result;
+}
+
+std::string joinTexturePath(const fs::path& folder, const std::string& name) {
+    const fs::path title = fs::path(name).filename();
+    if (title.empty()) return {};
+    return (folder / title).string();
+}
+
+void readProjectCurrent(Plane& plane, ValueReader& in, const fs::path& projectDir) {
+    plane.mainWing.readWings(in, plane.defaultColor);
+    plane.stab.read(in);
+    plane.fuselages.readFuselages(in, plane.defaultColor);
+    plane.fin.read(in);
+    plane.equipment.readEquipment(in);
+    readUnitsFlag(plane, in);
+    readObjectList(plane.fuselages, in);
+    plane.mainWing.readWingsAirfoil(in);
+
+    // One name per wing panel, the stabiliser, each fuselage and the fin. The
+    // image is loaded at the part's next texture mapping.
+    const auto nextName = [&] {
+        const std::string name = fs::path(in.readString()).filename().string();
+        return std::pair{joinTexturePath(projectDir, name), name};
+    };
+    for (int i = 1; i <= plane.mainWing.nbWings; ++i) {
+        const auto [path, name] = nextName();
+        SymWingSections& panel = plane.mainWing.wing(i);
+        panel.set_texture_loaded(false);
+        panel.set_texture_filename(path);
+        panel.qualified_texture_filename = name;
+    }
+    {
+        const auto [path, name] = nextName();
+        plane.stab.set_texture_loaded(false);
+        plane.stab.set_texture_filename(path);
+        plane.stab.qualified_texture_filename = name;
+    }
+    for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) {
+        const auto [path, name] = nextName();
+        MeshSections& fuselage = plane.fuselages.fuselage(i);
+        fuselage.texture_loaded = false;
+        fuselage.texture_filename = path;
+        fuselage.qualified_texture_filename = name;
+    }
+    const auto [path, name] = nextName();
+    plane.fin.texture_loaded = false;
+    plane.fin.texture_filename = path;
+    plane.fin.qualified_texture_filename = name;
+}
+
+ProjectReadResult readProject(Plane& plane, const fs::path& path) {
+    ProjectReadResult result;
+    result.projectDir = folderOf(path);
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        result.status = ProjectReadStatus::Failed;
+        result.error.emplace(path.string(), 0, "the file cannot be opened");
+        result.message = result.error->what();
+        return result;
+    }
+    ValueReader in(file, path.string());
+    try {
+        const std::string header = in.readLine();
+        const ProjectGeneration generation = projectGenerationOf(header);
+        if (generation == ProjectGeneration::V01) {
+            result.status = ProjectReadStatus::Refused;
+            result.message = kVersion01Refusal;
+            return result;
+        }
+        if (generation != ProjectGeneration::Current) {
+            readOlderProject(plane, in, generation);
+        } else {
+            // Every header that names no older generation is read as the
+            // current format, but only when it is a project file's header.
+            if (header.rfind(kProjectHeaderStart, 0) != 0) in.fail("this is not a project file");
+            readProjectCurrent(plane, in, result.projectDir);
+        }
+    } catch (const ReadError& error) {
+        result.error = error;
+    } catch (const std::exception& error) {
+        // A list or part refusing a value read correctly (a count out of range).
+        result.error.emplace(path.string(), in.lineNumber(), error.what());
+    }
+    if (result.error) {
+        result.status = ProjectReadStatus::Failed;
+        result.message = result.error->what();
+    }
+    return result;
+}
+
+}  // namespace ferlo
