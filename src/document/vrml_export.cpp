@@ -1,6 +1,7 @@
 #include "document/vrml_export.h"
 
 #include <functional>
+#include <stdexcept>
 
 #include "base/atomic_file.h"
 #include "base/line_writer.h"
@@ -87,7 +88,11 @@ VrmlExportResult exportVRML(Plane& plane, const fs::path& path, ImageConverter& 
     {
         AtomicFile file(path);
         LineWriter out(file.stream(), path.string());
-        writeWorld(out, plane, textures, modelOrigin);
+        try {
+            writeWorld(out, plane, textures, modelOrigin);
+        } catch (const std::invalid_argument& error) {  // a number that cannot be written
+            throw WriteError(path.string() + ": " + error.what());
+        }
         file.commit();
     }
 
