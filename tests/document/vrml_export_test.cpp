@@ -23,16 +23,7 @@ namespace fs = std::filesystem;
 using testing::FakeImageConverter;
 using testing::TempDir;
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) break;
-        result.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return result;
-}
+std::vector<std::string> lines(const std::string& text) { return testing::splitCrlfLines(text); }
 
 // The group names of a world, in order ("    # Name" lines).
 std::vector<std::string> groupNames(const std::vector<std::string>& world) {

@@ -17,22 +17,14 @@ namespace {
 
 using testing::crlfLines;
 
-// The lines one writer call produced, each checked for its CR LF ending.
+// The lines one writer call produced; the text must end with CR LF.
 template <typename Write>
 std::vector<std::string> writtenLines(Write write) {
     std::ostringstream text;
     LineWriter out(text, "world");
     write(out);
-    std::vector<std::string> lines;
-    std::string all = text.str();
-    for (std::size_t start = 0; start < all.size();) {
-        const std::size_t end = all.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "line without CR LF";
-        if (end == std::string::npos) break;
-        lines.push_back(all.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
+    EXPECT_TRUE(text.str().ends_with("\r\n"));
+    return testing::splitCrlfLines(text.str());
 }
 
 template <typename Write>
