@@ -1,8 +1,6 @@
 #include "document/project_file.h"
 
 #include <fstream>
-#include <map>
-#include <set>
 
 #include "base/atomic_file.h"
 #include "base/line_writer.h"
@@ -10,6 +8,7 @@
 #include "base/value_writer.h"
 #include "document/object_list_records.h"
 #include "document/project_generations.h"
+#include "document/texture_copy_names.h"
 
 namespace ferlo {
 
@@ -20,77 +19,11 @@ namespace {
 // The folder of a project file; its texture names are found there.
 fs::path folderOf(const fs::path& path) { return path.parent_path(); }
 
-// One part's texture as the project stores it: the image it is loaded from
-// and the name of its copy in the project's folder.
-struct TextureEntry {
-    std::string source;
-    std::string name;
-};
-
-// Each part's texture path and title, in the order of the file's name block.
-template <typename Action>
-void forEachPartTexture(const Plane& plane, Action action) {
-    for (int i = 1; i <= plane.mainWing.nbWings; ++i) {
-        const SymWingSections& panel = plane.mainWing.wing(i);
-        action(panel.texture_filename(), panel.qualified_texture_filename);
-    }
-    action(plane.stab.texture_filename(), plane.stab.qualified_texture_filename);
-    for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) {
-        const MeshSections& fuselage = plane.fuselages.fuselage(i);
-        action(fuselage.texture_filename, fuselage.qualified_texture_filename);
-    }
-    action(plane.fin.texture_filename, plane.fin.qualified_texture_filename);
-}
-
-// A path in a form two spellings of one file share.
-fs::path sameFileKey(const fs::path& path) {
-    std::error_code ignored;
-    fs::path canonical = fs::weakly_canonical(fs::absolute(path, ignored), ignored);
-    return canonical.empty() ? path.lexically_normal() : canonical;
-}
-
-// "wood.jpg" numbered: "wood_2.jpg".
-std::string numberedName(const std::string& name, int number) {
-    const fs::path title(name);
-    return title.stem().string() + "_" + std::to_string(number) + title.extension().string();
-}
-
-// The name of each part's copy: the part's texture title, unless a copy
-// under it would replace an image some part is loaded from (other than the
-// part's own), the copy of another image, or the project file itself.
+// The name of each part's copy: the part's texture title, numbered where it
+// would replace another image or the project file.
 std::vector<TextureEntry> textureEntries(const Plane& plane, const fs::path& projectPath) {
-    const fs::path folder = folderOf(projectPath);
-    std::set<fs::path> sources;
-    forEachPartTexture(plane, [&](const std::string& source, const std::string&) {
-        if (!source.empty()) sources.insert(sameFileKey(source));
-    });
-
-    std::vector<TextureEntry> entries;
-    std::map<fs::path, fs::path> copyOf;  // copy target -> the image copied there
-    forEachPartTexture(plane, [&](const std::string& source, const std::string& qualified) {
-        if (source.empty()) {
-            entries.push_back({});
-            return;
-        }
-        const fs::path sourceKey = sameFileKey(source);
-        const std::string title =
-            fs::path(qualified.empty() ? source : qualified).filename().string();
-        std::string name = title;
-        for (int number = 2;; ++number) {
-            const fs::path target = sameFileKey(folder / name);
-            const auto copied = copyOf.find(target);
-            const bool free = target != sameFileKey(projectPath) &&
-                              (copied == copyOf.end() ? target == sourceKey || !sources.count(target)
-                                                      : copied->second == sourceKey);
-            if (free) {
-                copyOf.emplace(target, sourceKey);
-                break;
-            }
-            name = numberedName(title, number);
-        }
-        entries.push_back({source, name});
-    });
-    return entries;
+    return textureCopyNames(plane, {folderOf(projectPath), projectPath,
+                                    [](const std::string& title) { return title; }, true});
 }
 
 void writeBody(const Plane& plane, ValueWriter& out, const std::vector<TextureEntry>& textures) {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/text_lines.h"
+
 #include "base/dxf_writer.h"
 #include "base/line_writer.h"
 #include "base/number_text.h"
@@ -66,13 +68,7 @@ struct DxfLine {
 };
 
 inline std::vector<DxfLine> readDxfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) break;
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
+    const std::vector<std::string> lines = splitCrlfLines(text);
     std::vector<DxfLine> entities;
     for (std::size_t i = 0; i + 14 < lines.size(); ++i) {
         if (lines[i] != "LINE") continue;
