@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/file_errors.h"
 #include "base/number_text.h"
 #include "support/default_aircraft.h"
+#include "support/refused_xy_files.h"
 #include "support/temp_dir.h"
 
 namespace ferlo {
@@ -72,30 +72,12 @@ TEST(SymWingSections, XyFilesWithCommasBlanksAndBlankLinesRead) {
 }
 
 TEST(SymWingSections, RefusedXyFilesLeaveThePanelAsItWas) {
-    struct Case {
-        const char* name;
-        const char* text;  // nullptr: the file does not exist
-        int line;
-    };
-    const Case cases[] = {
-        {"missing", nullptr, 0},
-        {"two points", "title\n1 0\n0 0\n", 3},
-        {"not a number", "title\n1 0\n0.5 abc\n0 0\n", 3},
-        {"odd count", "title\n1 0\n0.5 0.1\n0 0\n0.5\n", 5},
-        {"title only", "title\n", 1},
-        {"empty", "", 0},
-    };
-    for (const auto& c : cases) {
+    for (const auto& file : testing::refusedXyFiles()) {
+        SCOPED_TRACE(file.name);
         TempDir dir;
-        const std::string path = c.text ? dir.write("bad.xy", c.text) : (dir.path() / "none.xy").string();
+        const std::string path = testing::placeXyFile(dir, file);
         SymWingSections panel = testing::defaultWingPanel();
-        try {
-            panel.loadAirfoilFile(path);
-            ADD_FAILURE() << c.name << ": accepted";
-        } catch (const ReadError& e) {
-            EXPECT_EQ(e.file(), path) << c.name;
-            EXPECT_EQ(e.line(), c.line) << c.name;
-        }
+        testing::expectReadErrorAt([&] { panel.loadAirfoilFile(path); }, path, file.line);
         expectBuiltInAirfoil(panel);
     }
 }

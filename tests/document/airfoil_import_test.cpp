@@ -1,0 +1,157 @@
+#include "document/airfoil_import.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/default_plane.h"
+#include "support/panel_values.h"
+#include "support/point_checks.h"
+#include "support/refused_xy_files.h"
+#include "support/temp_dir.h"
+
+namespace ferlo {
+namespace {
+
+using testing::TempDir;
+
+// A symmetric airfoil of 5 points, 10 % thick, the leading edge point 3.
+constexpr const char* kFivePointAirfoil = "Test section\n1 0\n0.5 -0.05\n0 0\n0.5, 0.05\n1 0";
+const double kFivePointXZ[][2] = {{1, 0}, {0.5, -0.05}, {0, 0}, {0.5, 0.05}, {1, 0}};
+
+// Three panels with distinct geometry, colour and texture; panel 2 current.
+Plane threePanelPlane() {
+    Plane plane;
+    testing::setUpDefaultPlane(plane, 2);
+    SymWingSections& panel = plane.mainWing.wing(2);
+    panel.length1 = 200;
+    panel.length2 = 120;
+    panel.colorSet({10, 20, 30});
+    panel.set_texture_filename("/images/wood.jpg");
+    panel.qualified_texture_filename = "wood.jpg";
+    panel.create();
+    plane.mainWing.currentWing = 2;
+    return plane;
+}
+
+struct PanelSnapshot {
+    SymWingSections panels[3];
+    SymWingSections stab;
+};
+
+PanelSnapshot snapshotOf(const Plane& plane) {
+    return {{plane.mainWing.wing(1), plane.mainWing.wing(2), plane.mainWing.wing(3)}, plane.stab};
+}
+
+void expectSameRings(const WingSection& actual, const WingSection& expected) {
+    ASSERT_EQ(actual.nb, expected.nb);
+    for (int i = 1; i <= expected.nb; ++i) {
+        EXPECT_EQ(actual.point1Get(i), expected.point1Get(i)) << "root point " << i;
+        EXPECT_EQ(actual.point2Get(i), expected.point2Get(i)) << "tip point " << i;
+    }
+}
+
+void expectUnchanged(const Plane& plane, const PanelSnapshot& before) {
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE("panel " + std::to_string(i));
+        testing::expectSamePanelValues(plane.mainWing.wing(i), before.panels[i - 1]);
+        expectSameRings(plane.mainWing.wing(i).Left, before.panels[i - 1].Left);
+        expectSameRings(plane.mainWing.wing(i).Right, before.panels[i - 1].Right);
+    }
+    SCOPED_TRACE("stabiliser");
+    testing::expectSamePanelValues(plane.stab, before.stab);
+}
+
+TEST(LoadAirfoil, OnlyTheCurrentPanelTakesTheAirfoilAndItsHalvesAreRebuilt) {
+    TempDir dir;
+    Plane plane = threePanelPlane();
+    const PanelSnapshot before = snapshotOf(plane);
+
+    loadAirfoil(plane, dir.write("five.xy", kFivePointAirfoil));
+
+    const SymWingSections& panel = plane.mainWing.wing(2);
+    ASSERT_EQ(panel.nb, 5);
+    EXPECT_DOUBLE_EQ(panel.thickness1, 0.1);
+    EXPECT_DOUBLE_EQ(panel.thickness2, 0.1);
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(panel.airfoilPointGet(i).x, kFivePointXZ[i - 1][0]) << i;
+        EXPECT_DOUBLE_EQ(panel.airfoilPointGet(i).z, kFivePointXZ[i - 1][1] / 0.1) << i;
+    }
+    // Geometry, colour and texture stay.
+    EXPECT_EQ(panel.span, before.panels[1].span);
+    EXPECT_EQ(panel.length1, 200);
+    EXPECT_EQ(panel.pos1, before.panels[1].pos1);
+    EXPECT_EQ(panel.colorGet(), (ColorRGB{10, 20, 30}));
+    EXPECT_EQ(panel.texture_filename(), "/images/wood.jpg");
+    EXPECT_EQ(panel.qualified_texture_filename, "wood.jpg");
+
+    // The 3D rings hold the file's shape at the root and tip chords, measured
+    // from the leading edge, and the right half mirrors the left one.
+    ASSERT_EQ(panel.Left.nb, 5);
+    ASSERT_EQ(panel.Right.nb, 5);
+    const Point3D rootNose = panel.Left.point1Get(3);
+    const Point3D tipNose = panel.Left.point2Get(3);
+    for (int i = 1; i <= 5; ++i) {
+        const double x = kFivePointXZ[i - 1][0];
+        const double z = kFivePointXZ[i - 1][1];
+        const Point3D root = panel.Left.point1Get(i);
+        const Point3D tip = panel.Left.point2Get(i);
+        testing::expectNear(root, {rootNose.x + x * 200, rootNose.y, rootNose.z + z * 200}, "root");
+        testing::expectNear(tip, {tipNose.x + x * 120, tipNose.y, tipNose.z + z * 120}, "tip");
+        testing::expectNear(panel.Right.point1Get(i), {root.x, -root.y, root.z}, "mirrored root");
+    }
+    EXPECT_NE(rootNose.y, tipNose.y);
+
+    // Panels 1 and 3 and the stabiliser keep their airfoils and geometry.
+    for (int i : {1, 3}) {
+        SCOPED_TRACE("panel " + std::to_string(i));
+        testing::expectSamePanelValues(plane.mainWing.wing(i), before.panels[i - 1]);
+        expectSameRings(plane.mainWing.wing(i).Left, before.panels[i - 1].Left);
+    }
+    testing::expectSamePanelValues(plane.stab, before.stab);
+    EXPECT_EQ(plane.stab.nb, kBuiltInAirfoilPoints);
+}
+
+TEST(LoadAirfoil, TheBuiltInTableGivesBackTheDefaultPanel) {
+    TempDir dir;
+    Plane plane;
+    testing::setUpDefaultPlane(plane);
+    loadAirfoil(plane, dir.write("five.xy", kFivePointAirfoil));
+    ASSERT_EQ(plane.mainWing.current().nb, 5);
+
+    loadAirfoil(plane, FERLO_FIXTURES_DIR "/builtin.xy");
+
+    SymWingSections expected = testing::defaultWingPanel();
+    expected.create();
+    const SymWingSections& panel = plane.mainWing.current();
+    testing::expectSamePanelValues(panel, expected);
+    expectSameRings(panel.Left, expected.Left);
+    expectSameRings(panel.Right, expected.Right);
+}
+
+TEST(LoadAirfoil, RefusedFilesLeaveEveryPanelAsItWas) {
+    for (const auto& file : testing::refusedXyFiles()) {
+        SCOPED_TRACE(file.name);
+        TempDir dir;
+        const std::string path = testing::placeXyFile(dir, file);
+        Plane plane = threePanelPlane();
+        const PanelSnapshot before = snapshotOf(plane);
+        testing::expectReadErrorAt([&] { loadAirfoil(plane, path); }, path, file.line);
+        expectUnchanged(plane, before);
+    }
+}
+
+TEST(LoadAirfoil, ACurrentPanelOutsideTheListChangesNothing) {
+    TempDir dir;
+    const std::string path = dir.write("five.xy", kFivePointAirfoil);
+    Plane plane = threePanelPlane();
+    plane.mainWing.currentWing = 4;
+    const PanelSnapshot before = snapshotOf(plane);
+    EXPECT_THROW(loadAirfoil(plane, path), std::out_of_range);
+    expectUnchanged(plane, before);
+}
+
+}  // namespace
+}  // namespace ferlo

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "base/file_errors.h"
+#include "support/temp_dir.h"
+
+namespace ferlo::testing {
+
+// An ".xy" airfoil file the reader refuses, and the line its ReadError names.
+struct RefusedXyFile {
+    const char* name;
+    const char* text;  // nullptr: the file does not exist
+    int line;
+};
+
+inline const std::vector<RefusedXyFile>& refusedXyFiles() {
+    static const std::vector<RefusedXyFile> files = {
+        {"missing", nullptr, 0},
+        {"empty", "", 0},
+        {"title only", "title\n", 1},
+        {"two points", "title\n1 0\n0 0\n", 3},
+        {"not a number", "title\n1 0\n0.5 abc\n0 0\n", 3},
+        {"odd count", "title\n1 0\n0.5 0.1\n0 0\n0.5\n", 5},
+        {"height missing after a blank line", "title\n1 0\n\n0.5 0.1\n0 0\n0.5\n", 6},
+    };
+    return files;
+}
+
+// Writes `file` into `dir` (or only names it, for the missing one); returns its path.
+inline std::string placeXyFile(const TempDir& dir, const RefusedXyFile& file) {
+    return file.text ? dir.write("bad.xy", file.text) : (dir.path() / "none.xy").string();
+}
+
+// `load` throws a ReadError naming `path` and `line`, in its fields and its message.
+template <typename Load>
+void expectReadErrorAt(Load load, const std::string& path, int line) {
+    try {
+        load();
+        ADD_FAILURE() << "accepted";
+    } catch (const ReadError& e) {
+        EXPECT_EQ(e.file(), path);
+        EXPECT_EQ(e.line(), line);
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+}
+
+}  // namespace ferlo::testing
