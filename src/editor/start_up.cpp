@@ -74,6 +74,8 @@ std::unique_ptr<MainWindow> startUp(EditorEnvironment& env) {
         smallFontsMode(env.screen.logicalDpi(), QFile::exists(config.filePath(kPreferencesFileName)));
     splash.lblVersion->setText(QStringLiteral("Version ") + programVersion());
     if (splash.smallFontsVariable) enlargeForSmallFonts(splash);
+    const QSize area = env.screen.workArea();
+    splash.move((area.width() - splash.width()) / 2, (area.height() - splash.height()) / 2);
     splash.show();
     splash.repaint();
     QCoreApplication::processEvents();
