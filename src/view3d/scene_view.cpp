@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include <QOpenGLContext>
+
 #include <GL/gl.h>
 
 #include "document/plane_operations.h"
@@ -16,6 +18,12 @@ SceneView::SceneView(Plane& plane, const SceneServices& services, QWidget* paren
     : QOpenGLWidget(parent), plane_(plane), services_(services) {
     setFormat(sceneSurfaceFormat());
     setViewTransform(0, 0, 0, 0, 0);
+}
+
+SceneView::~SceneView() {
+    // The base class destroys the context after this object is gone.
+    if (context() != nullptr) disconnect(context(), nullptr, this, nullptr);
+    releaseScene();
 }
 
 void SceneView::initGL() { initialise(kDefaultFrustumSize); }
@@ -61,7 +69,23 @@ void SceneView::initializeGL() {
     list_ = 0;
     listValid_ = false;
     stateApplied_ = false;
-    if (!usableContext(context())) reportUnusableContext();
+    if (!usableContext(context())) {
+        reportUnusableContext();
+        return;
+    }
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SceneView::releaseScene, Qt::DirectConnection);
+}
+
+void SceneView::releaseScene() {
+    if (list_ == 0) return;
+    makeCurrent();
+    glDeleteLists(list_, 1);
+    // The parts' images went into the context's default texture, which the
+    // contexts it shares with keep: give its storage back.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    doneCurrent();
+    list_ = 0;
+    listValid_ = false;
 }
 
 void SceneView::paintGL() {

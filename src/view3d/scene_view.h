@@ -34,6 +34,7 @@ struct SceneServices {
 class SceneView : public QOpenGLWidget {
 public:
     SceneView(Plane& plane, const SceneServices& services, QWidget* parent = nullptr);
+    ~SceneView() override;
 
     // The fixed state and the projection (half-width 100 at the near
     // plane, or `size`) applied again, the list marked invalid, the committed
@@ -76,6 +77,9 @@ private:
     // it can draw with.
     void checkContextMade();
     void reportUnusableContext();
+    // Gives back the display list and the texture storage of a context that
+    // is about to go.
+    void releaseScene();
 
     Plane& plane_;
     SceneServices services_;
