@@ -207,6 +207,31 @@ TEST_F(WingPanelSceneTest, RightHalfCoordinateNegatedToMinusOneIsNone) {
     }
 }
 
+TEST_F(WingPanelSceneTest, HalvesAndFinOfFewPointsDrawNothingOrWithoutFaces) {
+    // Fewer than 2 points: nothing at all (and nothing read outside the sections).
+    for (const int nb : {-3, 0, 1}) {
+        WingSection half = panel().Left;
+        half.nb = static_cast<std::int16_t>(nb);
+        VertWingSection fin = plane.fin;
+        fin.nb = static_cast<std::int16_t>(nb);
+        RecordingSceneSink sink;
+        drawWingPanelLeft(half, sink);
+        drawWingPanelRight(half, sink);
+        drawFin(fin, sink);
+        EXPECT_TRUE(sink.shapes().empty()) << nb;
+    }
+    // Two points: no face is computed, so every normal of the strip is (1, 0, 0).
+    WingSection half = panel().Left;
+    half.nb = 2;
+    half.create();
+    RecordingSceneSink sink;
+    drawWingPanelLeft(half, sink);
+    ASSERT_EQ(sink.shapes().size(), 2u);
+    expectSamePoints(positions(sink.shapes()[0]), wingStrip(half), "strip");
+    for (const auto& vertex : sink.shapes()[0].vertices) EXPECT_EQ(vertex.normal, (Point3D{1, 0, 0}));
+    expectSamePoints(positions(sink.shapes()[1]), {half.point2Get(2), half.point2Get(1)}, "cap");
+}
+
 struct FinCase {
     int nb;
     std::vector<int> capPoints;
