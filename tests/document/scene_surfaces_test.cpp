@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/number_text.h"
 #include "document/plane_operations.h"
 #include "document/scene_drawing.h"
 #include "support/fake_image_converter.h"
@@ -26,7 +27,7 @@ std::string ellipseAirfoil(int nb) {
     std::string text = "ellipse\n";
     for (int k = 0; k < nb; ++k) {
         const double angle = 2 * std::numbers::pi * k / nb;
-        text += std::to_string((1 + std::cos(angle)) / 2) + " " + std::to_string(0.06 * std::sin(angle)) + "\n";
+        text += formatNumber((1 + std::cos(angle)) / 2) + " " + formatNumber(0.06 * std::sin(angle)) + "\n";
     }
     return text;
 }
