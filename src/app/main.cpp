@@ -10,15 +10,20 @@
 #include "editor/scene_view_host.h"
 #include "editor/screen_measure.h"
 #include "editor/start_up.h"
+#include "view3d/surface_format.h"
 
 int main(int argc, char** argv) {
+    ferlo::setDefaultSurfaceFormat();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ferlo"));
     QCoreApplication::setApplicationVersion(ferlo::programVersion());
 
     ferlo::QtUserDialogs dialogs;
     ferlo::QtScreenMeasure screen;
-    ferlo::EditorEnvironment env{dialogs, screen, ferlo::EditorPaths::standard(), ferlo::createSceneView};
+    ferlo::EditorEnvironment env{dialogs, screen, ferlo::EditorPaths::standard(),
+                                 [&dialogs](ferlo::Plane& plane, QWidget& box) {
+                                     return ferlo::createSceneView(plane, box, dialogs);
+                                 }};
     const std::unique_ptr<ferlo::MainWindow> mainWindow = ferlo::startUp(env);
     return app.exec();
 }

@@ -97,7 +97,6 @@ void MainWindow::shutDown() {
     if (endLongOperation) endLongOperation();
     controls_.Timer1->stop();
     help_->helpQuit();
-    skipOnFailure([&] { renderView_->releaseGL(); });
     skipOnFailure([&] { prefs_->writeAll(); });
     manager_->hide();
 }

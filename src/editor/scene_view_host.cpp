@@ -1,39 +1,57 @@
 #include "editor/scene_view_host.h"
 
-#include <QLabel>
-
+#include "base/texture_error_notifier.h"
 #include "editor/render_view.h"
+#include "editor/user_dialogs.h"
+#include "view3d/conversion_progress_window.h"
+#include "view3d/fatal_error.h"
+#include "view3d/qt_image_converter.h"
+#include "view3d/scene_view.h"
 
 namespace ferlo {
 
 namespace {
 
-// Until the OpenGL scene view is part of the program, the 3D box shows a
-// plain panel and keeps the camera it is given.
-class PlaceholderSceneView : public RenderView {
+class SceneViewHost : public RenderView {
 public:
-    explicit PlaceholderSceneView(QWidget& box) : panel_(new QLabel(QStringLiteral("3D view"), &box)) {
-        panel_->setAlignment(Qt::AlignCenter);
-        panel_->setStyleSheet(QStringLiteral("background: black; color: gray;"));
+    SceneViewHost(Plane& plane, QWidget& box, UserDialogs& dialogs)
+        : dialogs_(dialogs),
+          progress_(new ConversionProgressWindow(ConversionProgressWindow::kShowAfter, &box)),
+          services_{converter_, *progress_, textureErrors_, fatal_},
+          view_(new SceneView(plane, services_, &box)) {
+        view_->setObjectName("SceneView");
     }
+    // The view goes before the services it was given.
+    ~SceneViewHost() override { delete view_; }
 
-    QWidget* widget() override { return panel_; }
-    void initGL() override {}
-    void releaseGL() override {}
-    void renderScene(bool) override { panel_->update(); }
-    void setViewTransform(double, double, double, double, double) override {}
-    double viewZoom() const override { return viewZoom_; }
-    void setViewZoom(double zoom) override { viewZoom_ = zoom; }
+    QWidget* widget() override { return view_; }
+    void initGL() override { view_->initGL(); }
+    void renderScene(bool rebuild) override {
+        view_->renderScene(rebuild);
+        for (const TextureFailure& failure : textureErrors_.takePending()) {
+            dialogs_.warning(QString::fromStdString(failure.message));
+        }
+    }
+    void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) override {
+        view_->setViewTransform(panX, panY, zoom, yaw, pitch);
+    }
+    double viewZoom() const override { return view_->camera().viewZoom; }
+    void setViewZoom(double zoom) override { view_->camera().viewZoom = zoom; }
 
 private:
-    QLabel* panel_;
-    double viewZoom_ = 0;
+    UserDialogs& dialogs_;
+    QtImageConverter converter_;
+    ConversionProgressWindow* progress_;  // a window the box owns
+    TextureErrorLog textureErrors_;
+    MessageBoxFatalNotifier fatal_;
+    SceneServices services_;
+    SceneView* view_;
 };
 
 }  // namespace
 
-std::unique_ptr<RenderView> createSceneView(Plane&, QWidget& box) {
-    return std::make_unique<PlaceholderSceneView>(box);
+std::unique_ptr<RenderView> createSceneView(Plane& plane, QWidget& box, UserDialogs& dialogs) {
+    return std::make_unique<SceneViewHost>(plane, box, dialogs);
 }
 
 }  // namespace ferlo

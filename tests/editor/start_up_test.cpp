@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -14,10 +16,13 @@
 #include <gtest/gtest.h>
 
 #include "editor/drawing_area.h"
+#include "editor/help.h"
+#include "editor/scene_view_host.h"
 #include "editor/small_fonts.h"
 #include "editor/splash.h"
 #include "support/editor_window.h"
 #include "support/snapshot.h"
+#include "view3d/scene_view.h"
 
 namespace ferlo {
 namespace {
@@ -61,6 +66,34 @@ TEST(StartUp, ReachesItsFinalStateWithExactlyOneTimerTick) {
     testing::saveOutputPng(main.grab().toImage(), "main_window");
 }
 
+// With the real 3D view: after the start-up timer's tick the box shows the
+// shaded aircraft (pixels other than the black background) under the
+// start-up camera.
+TEST(StartUp, RendersTheAircraftInThe3DView) {
+    testing::EditorWindow editor;
+    editor.env.makeRenderView = [&](Plane& plane, QWidget& box) {
+        return createSceneView(plane, box, editor.dialogs);
+    };
+    MainWindow& main = editor.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main.controls().Timer1->isActive(); }, 5000));
+    auto* scene = main.controls().Render->findChild<SceneView*>();
+    ASSERT_NE(scene, nullptr);
+    EXPECT_EQ(scene->size(), main.controls().Render->size());
+    EXPECT_EQ(scene->camera().viewZoom, 0);
+    const QImage picture = scene->grabFramebuffer();
+    int lit = 0;
+    for (int y = 0; y < picture.height(); y += 2) {
+        for (int x = 0; x < picture.width(); x += 2) lit += qGray(picture.pixel(x, y)) > 40;
+    }
+    EXPECT_GT(lit, 200);
+    EXPECT_TRUE(editor.dialogs.warnings.empty());
+    // The window's own grab shows the 3D box's background as transparent:
+    // the 3D picture goes in as the screen shows it.
+    QImage window = main.grab().toImage();
+    QPainter(&window).drawImage(main.controls().Render->pos(), picture.convertToFormat(QImage::Format_RGB32));
+    testing::saveOutputPng(window, "main_window_3d");
+}
+
 // The log file goes from the configuration folder only, never from the
 // working folder.
 TEST(StartUp, DeletesTheLogFileOfTheConfigurationFolderOnly) {
@@ -97,25 +130,34 @@ TEST(StartUp, TheFirstUseDemonstrationShowsItsMessagesAndTheSideView) {
 
 // Closing asks the quit question whatever closes the window: No keeps the
 // window and the project as they were; Yes first ends a running operation,
-// then releases the 3D view.
+// then takes down what the window started (the help viewer among them).
 TEST(ShutDown, AsksBeforeQuittingAndNoKeepsTheWindow) {
     testing::EditorWindow editor;
     MainWindow& main = editor.start();
+    main.Bar_ButtonClick("Help");
+    ASSERT_NE(main.help().viewer(), nullptr);
+    int ended = 0;
+    bool helpOpenWhenEnded = false;
+    main.endLongOperation = [&] {
+        ++ended;
+        helpOpenWhenEnded = main.help().viewer()->isVisible();
+    };
     main.state().savedProject = false;
     editor.dialogs.answers = {false};
     EXPECT_FALSE(main.close());
     EXPECT_EQ(editor.dialogs.questions, std::vector<QString>{"Do you really want to quit Ferlo ?"});
     EXPECT_TRUE(main.isVisible());
     EXPECT_FALSE(main.state().savedProject);
-    EXPECT_EQ(editor.render->count("releaseGL"), 0);
+    EXPECT_EQ(ended, 0);
+    EXPECT_TRUE(main.help().viewer()->isVisible());
 
-    int releasedWhenEnded = -1;
-    main.endLongOperation = [&] { releasedWhenEnded = editor.render->count("releaseGL"); };
     editor.dialogs.answers = {true};
     EXPECT_TRUE(main.close());
     EXPECT_FALSE(main.isVisible());
-    EXPECT_EQ(releasedWhenEnded, 0);
-    EXPECT_EQ(editor.render->count("releaseGL"), 1);
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(helpOpenWhenEnded);
+    EXPECT_FALSE(main.help().viewer()->isVisible());
+    EXPECT_FALSE(main.controls().Timer1->isActive());
 }
 
 // The window stays maximised: restoring it maximises it again at once.

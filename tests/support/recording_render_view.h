@@ -19,7 +19,7 @@ public:
 
     explicit RecordingRenderView(QWidget& box) : widget_(new QWidget(&box)) {}
 
-    std::vector<std::string> calls;  // "initGL", "render", "rebuild", "camera", "releaseGL" in order
+    std::vector<std::string> calls;  // "initGL", "render", "rebuild", "camera" in order
     std::vector<Camera> cameras;
 
     int count(const std::string& call) const {
@@ -30,7 +30,6 @@ public:
 
     QWidget* widget() override { return widget_; }
     void initGL() override { calls.push_back("initGL"); }
-    void releaseGL() override { calls.push_back("releaseGL"); }
     void renderScene(bool rebuild) override { calls.push_back(rebuild ? "rebuild" : "render"); }
     void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) override {
         calls.push_back("camera");
