@@ -17,6 +17,24 @@ void setPanelGeometry(SymWingSections& panel, double pos1, double pos2, double s
     panel.elevation2 = elevation2;
 }
 
+// Runs `change` on copies of every part and puts them in place only when it
+// succeeded for all of them: each part's change is all or none for that part,
+// so this makes the whole aircraft all or none.
+template <typename Change>
+void changeEveryPart(Plane& plane, Change change) {
+    MainWing mainWing = plane.mainWing;
+    SymWingSections stab = plane.stab;
+    VertWingSection fin = plane.fin;
+    FuselageList fuselages = plane.fuselages;
+    Equipment equipment = plane.equipment;
+    change(mainWing, stab, fuselages, fin, equipment);
+    plane.mainWing = std::move(mainWing);
+    plane.stab = std::move(stab);
+    plane.fin = std::move(fin);
+    plane.fuselages = std::move(fuselages);
+    plane.equipment = std::move(equipment);
+}
+
 }  // namespace
 
 void newPlane(Plane& plane) {
@@ -45,24 +63,36 @@ void newPlane(Plane& plane) {
 }
 
 void rescaleAll(Plane& plane, double k) {
-    // Each part's rescale is all or none for that part; scaling copies and
-    // putting them in place only when every part succeeded makes the whole
-    // aircraft all or none.
-    MainWing mainWing = plane.mainWing;
-    SymWingSections stab = plane.stab;
-    VertWingSection fin = plane.fin;
-    FuselageList fuselages = plane.fuselages;
-    Equipment equipment = plane.equipment;
-    mainWing.rescaleWings(k);
-    stab.rescale(k);
-    fin.rescale(k);
-    fuselages.rescaleFuselages(k);
-    equipment.rescaleEquipment(k);
-    plane.mainWing = std::move(mainWing);
-    plane.stab = std::move(stab);
-    plane.fin = std::move(fin);
-    plane.fuselages = std::move(fuselages);
-    plane.equipment = std::move(equipment);
+    changeEveryPart(plane, [k](MainWing& wings, SymWingSections& stab, FuselageList& fuselages, VertWingSection& fin,
+                               Equipment& equipment) {
+        wings.rescaleWings(k);
+        stab.rescale(k);
+        fin.rescale(k);
+        fuselages.rescaleFuselages(k);
+        equipment.rescaleEquipment(k);
+    });
+}
+
+void switchUnits(Plane& plane, LengthUnit unit) {
+    if (plane.units == unit) return;
+    const bool inches = unit == LengthUnit::Inches;
+    changeEveryPart(plane, [inches](MainWing& wings, SymWingSections& stab, FuselageList& fuselages,
+                                    VertWingSection& fin, Equipment& equipment) {
+        if (inches) {
+            wings.switchWingsToInches();
+            stab.switchToInches();
+            fuselages.switchFuselagesToInches();
+            fin.switchToInches();
+            equipment.switchEquipmentToInches();
+        } else {
+            wings.switchWingsToMillimeters();
+            stab.switchToMillimeters();
+            fuselages.switchFuselagesToMillimeters();
+            fin.switchToMillimeters();
+            equipment.switchEquipmentToMillimeters();
+        }
+    });
+    plane.units = unit;
 }
 
 void createAll(Plane& plane) {

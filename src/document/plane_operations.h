@@ -20,6 +20,11 @@ void newPlane(Plane& plane);
 // by the caller (createAll).
 void rescaleAll(Plane& plane, double k);
 
+// Converts every length of every part to `unit` (wing panels, stabiliser,
+// fuselages, fin, boxes) and makes it the aircraft's unit; nothing happens
+// when the aircraft is in `unit` already. All or none, like rescaleAll.
+void switchUnits(Plane& plane, LengthUnit unit);
+
 // The 3D geometry of every part: the shown fuselages (a hidden one keeps the
 // geometry it had), the wing panels, the stabiliser, the fin and the boxes.
 void createAll(Plane& plane);

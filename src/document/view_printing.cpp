@@ -5,9 +5,10 @@ namespace ferlo {
 void printVTopView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
     const double zoom = screen.zoom * r;
     const double xoff = screen.xoff * r;
-    plane.mainWing.printVTopWings(printer, zoom, xoff, 0);
-    plane.stab.printVTop(printer, zoom, xoff, 0);
-    plane.fuselages.printVTopFuselages(printer, zoom, xoff, 0);
+    const double yoff = screen.yoff * r;
+    plane.mainWing.printVTopWings(printer, zoom, xoff, yoff);
+    plane.stab.printVTop(printer, zoom, xoff, yoff);
+    plane.fuselages.printVTopFuselages(printer, zoom, xoff, yoff);
 }
 
 void printFrontView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {

@@ -82,7 +82,10 @@ void FuselageManager::HideCommand_Click() { setSelectedShown(false); }
 void FuselageManager::setSelectedShown(bool shown) {
     FuselageList& fuselages = main_.plane().fuselages;
     for (int i = 1; i <= ListView->topLevelItemCount() && i <= fuselages.nbFuselages(); ++i) {
-        if (ListView->topLevelItem(i - 1)->isSelected()) fuselages.setShown(i, shown);
+        if (!ListView->topLevelItem(i - 1)->isSelected() || fuselages.shown(i) == shown) continue;
+        fuselages.setShown(i, shown);
+        // The flags are part of the project.
+        main_.state().savedProject = false;
     }
     update();
     main_.renderScene(true);

@@ -77,6 +77,11 @@ public:
     // Clears the drawing area with the view's tracing picture and fits the
     // view unless the zoom is locked.
     void initDrawArea();
+    // The transform the drawing area gives view `kind` (the current view
+    // state fitted to the area, or as it is while the zoom is locked);
+    // nothing on the screen changes. The Side and HTop fits use up the
+    // focus key's flag.
+    ViewState fittedView(ViewKind kind);
     // Redraws the current view; renders the 3D view while Render is down.
     void refreshDrawingArea();
     // What every change of the aircraft ends with: the project is no longer
@@ -85,6 +90,9 @@ public:
     void afterEdit();
     // What the parts draw through in the drawing area.
     ViewContext viewContext();
+    // The current fuselage's cross-section zoom for the section box as it
+    // now stands (`fuselageZoomSectionSet`), with the bias slider's height.
+    void zoomSectionBox();
 
     // ---- The 3D view ----
     // The toolbar's Render button is down: edits re-render the 3D view.

@@ -1,14 +1,201 @@
 #include "editor/preferences.h"
 
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "base/file_errors.h"
+#include "base/number_text.h"
+#include "document/plane_operations.h"
+#include "editor/failure_rule.h"
+#include "editor/length_text.h"
+#include "editor/main_window.h"
+#include "editor/parameter_panels.h"
+#include "editor/preferences_file.h"
+#include "editor/program_picture.h"
+#include "editor/render_view.h"
+#include "editor/small_fonts.h"
+#include "editor/start_up.h"
+#include "editor/user_dialogs.h"
+
 namespace ferlo {
 
-// No preferences window or file yet: no demonstration, millimetres, and
-// nothing to apply or keep.
-Preferences::Preferences(MainWindow& main) : main_(main) {}
+namespace {
 
-QString Preferences::readAll() { return {}; }
-void Preferences::writeAll() {}
-bool Preferences::inchesOption() const { return false; }
-void Preferences::CloseCommand_Click() {}
+const QString kFullScale = QStringLiteral("100");
+
+// The camera the window leaves the 3D view with: pan, zoom, yaw, pitch.
+constexpr double kCameraZoom = 200;
+constexpr double kCameraYaw = 900;
+constexpr double kCameraPitch = 200;
+
+}  // namespace
+
+Preferences::Preferences(MainWindow& main)
+    : QDialog(&main),
+      InchesOption(nullptr),
+      MillimetersOption(nullptr),
+      ScaleText(new QLineEdit(kFullScale, this)),
+      SpanLabel(new QLabel(this)),
+      Image1(new QLabel(this)),
+      CloseCommand(new QPushButton(QStringLiteral("Close"), this)),
+      CancelCommand(new QPushButton(QStringLiteral("Cancel"), this)),
+      main_(main) {
+    setObjectName("Prefs");
+    setWindowTitle(QStringLiteral("Preferences"));
+    resize(300, 176);
+
+    Image1->setObjectName("Image1");
+    Image1->setPixmap(programPicture(QSize(112, 112)));
+    Image1->setGeometry(10, 10, 112, 112);
+    SpanLabel->setObjectName("SpanLabel");
+    SpanLabel->setGeometry(10, 128, 112, 20);
+    SpanLabel->setAlignment(Qt::AlignCenter);
+    SpanLabel->setToolTip(QStringLiteral("Wing span"));
+
+    auto* units = new QGroupBox(QStringLiteral("Units"), this);
+    units->setObjectName("UnitsFrame");
+    units->setGeometry(132, 6, 158, 72);
+    InchesOption = new QRadioButton(QStringLiteral("Inches"), units);
+    InchesOption->setObjectName("InchesOption");
+    InchesOption->setGeometry(10, 22, 140, 20);
+    MillimetersOption = new QRadioButton(QStringLiteral("Millimeters"), units);
+    MillimetersOption->setObjectName("MillimetersOption");
+    MillimetersOption->setGeometry(10, 44, 140, 20);
+
+    auto* scale = new QGroupBox(QStringLiteral("Scale"), this);
+    scale->setObjectName("ScaleFrame");
+    scale->setGeometry(132, 82, 158, 52);
+    ScaleText->setParent(scale);
+    ScaleText->setObjectName("ScaleText");
+    ScaleText->setGeometry(10, 22, 80, 22);
+    auto* percent = new QLabel(QStringLiteral("%"), scale);
+    percent->setGeometry(96, 22, 20, 22);
+
+    CloseCommand->setObjectName("CloseCommand");
+    CloseCommand->setGeometry(132, 142, 75, 26);
+    CloseCommand->setDefault(true);
+    CancelCommand->setObjectName("CancelCommand");
+    CancelCommand->setGeometry(215, 142, 75, 26);
+
+    connect(ScaleText, &QLineEdit::textChanged, this, [this] { showSpan(); });
+    connect(CloseCommand, &QPushButton::clicked, this, [this] { CloseCommand_Click(); });
+    connect(CancelCommand, &QPushButton::clicked, this, [this] { CancelCommand_Click(); });
+}
+
+void Preferences::load(bool smallFonts) {
+    if (smallFonts) enlargeForSmallFonts(*this);
+    selectUnitOption(main_.plane().units);
+    ScaleText->setText(kFullScale);
+}
+
+QString Preferences::readAll() {
+    const PreferencesValues values =
+        readPreferencesFile(QDir(main_.paths().configFolder).filePath(kPreferencesFileName).toStdString());
+    setOptions(values.inches, values.millimeters);
+    return QString::fromStdString(values.demostate);
+}
+
+void Preferences::writeAll() {
+    const QString path = QDir(main_.paths().configFolder).filePath(kPreferencesFileName);
+    try {
+        writePreferencesFile(path.toStdString(), InchesOption->isChecked(), MillimetersOption->isChecked());
+    } catch (const WriteError& error) {
+        main_.dialogs().warning(QStringLiteral("The preferences could not be saved.\n") +
+                                QString::fromStdString(error.what()));
+    }
+}
+
+bool Preferences::inchesOption() const { return InchesOption->isChecked(); }
+
+void Preferences::selectUnitOption(LengthUnit unit) {
+    setOptions(unit == LengthUnit::Inches, unit == LengthUnit::Millimeters);
+}
+
+// Both options may be clear (a preferences file that selects neither), which
+// exclusive option buttons cannot show; they are exclusive again afterwards.
+void Preferences::setOptions(bool inches, bool millimeters) {
+    InchesOption->setAutoExclusive(false);
+    MillimetersOption->setAutoExclusive(false);
+    MillimetersOption->setChecked(millimeters);
+    InchesOption->setChecked(inches && !millimeters);
+    InchesOption->setAutoExclusive(true);
+    MillimetersOption->setAutoExclusive(true);
+}
+
+std::optional<double> Preferences::typedScale() const {
+    const std::optional<double> percent = parseNumber(ScaleText->text().toStdString());
+    if (!percent || !(*percent > 0)) return std::nullopt;
+    return *percent / 100;
+}
+
+void Preferences::showSpan() {
+    skipOnFailure([&] {
+        const Plane& plane = main_.plane();
+        const SymWingSections& wing = plane.mainWing.current();
+        SpanLabel->setText(Formatter((wing.span + wing.shift) * 2 * typedScale().value_or(1), plane.units));
+    });
+}
+
+void Preferences::showEvent(QShowEvent* event) {
+    showSpan();
+    QDialog::showEvent(event);
+}
+
+bool Preferences::apply() {
+    Plane& plane = main_.plane();
+    bool changed = false;
+    const LengthUnit previous = plane.units;
+    const LengthUnit unit = InchesOption->isChecked()       ? LengthUnit::Inches
+                            : MillimetersOption->isChecked() ? LengthUnit::Millimeters
+                                                             : previous;
+    try {
+        switchUnits(plane, unit);
+        changed = plane.units != previous;
+    } catch (const std::exception&) {
+        main_.dialogs().warning(QStringLiteral("The model could not be converted: a length would be too large."));
+    }
+    const std::optional<double> scale = typedScale();
+    if (scale && *scale != 1) {
+        try {
+            rescaleAll(plane, *scale);
+            changed = true;
+        } catch (const std::exception&) {
+            main_.dialogs().warning(QStringLiteral("The model could not be scaled by ") + ScaleText->text() +
+                                    QStringLiteral(" %: a length would be too large."));
+        }
+    }
+    main_.zoomSectionBox();
+    skipOnFailure([&] {
+        plane.equipment.initServoModels(plane.units);
+        plane.equipment.initReceiverModels(plane.units);
+        plane.equipment.initAccuModels(plane.units);
+    });
+    main_.setTab(ParameterTab::Wing);
+    skipOnFailure([&] { main_.panels().updateWingInterface(); });
+    main_.initVTopView();
+    skipOnFailure([&] { main_.renderView().setViewTransform(0, 0, kCameraZoom, kCameraYaw, kCameraPitch); });
+    main_.renderScene(true);
+    accept();
+    ScaleText->setText(kFullScale);
+    return changed;
+}
+
+void Preferences::applyPreferences() { apply(); }
+
+void Preferences::CloseCommand_Click() {
+    if (apply()) main_.state().savedProject = false;
+}
+
+void Preferences::CancelCommand_Click() { reject(); }
+
+void Preferences::reject() {
+    QDialog::reject();
+    selectUnitOption(main_.plane().units);
+    ScaleText->setText(kFullScale);
+}
 
 }  // namespace ferlo

@@ -1,29 +1,85 @@
 #pragma once
 
+#include <optional>
+
+#include <QDialog>
 #include <QString>
+
+#include "base/units.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace ferlo {
 
 class MainWindow;
 
-// The preferences: the unit options and the first-use demonstration state,
-// kept in the preferences file of the configuration folder, and their window.
-class Preferences {
+// The preferences window (`Prefs`, "Preferences") and the preferences file
+// of the configuration folder. The unit options are the stored preference
+// (the file keeps them, start-up and New read them); the unit every length
+// of the model is in is the aircraft's own (`Plane::units`). The scale box
+// takes a percentage applied once to the whole aircraft.
+class Preferences : public QDialog {
 public:
     explicit Preferences(MainWindow& main);
 
-    // Reads the preferences file; returns the demonstration state it holds
+    // Loading the window at start-up: grown in small-fonts mode, the option
+    // of the unit in use selected, the scale box at "100".
+    void load(bool smallFonts);
+
+    // Reads the preferences file into the unit options (neither is selected
+    // when the file does not say); returns the demonstration state it holds
     // ("" when there is none).
     QString readAll();
-    // Writes the preferences file.
+    // Writes the preferences file; a failure is reported to the user and
+    // leaves the previous file as it was.
     void writeAll();
     // The inches option is selected.
     bool inchesOption() const;
-    // The window's Close command: applies the unit and the scale.
+    // Selects the option of `unit` (a project read names the unit its
+    // numbers are in).
+    void selectUnitOption(LengthUnit unit);
+
+    // Applies the window: the aircraft converted to the selected unit (none
+    // selected: it stays), then rescaled by the scale box when it holds a
+    // positive number other than 100; then the section box's zoom, the wing
+    // tab opened and filled, the VTop view, the 3D camera reset to pan
+    // (0, 0), zoom 200, angles 900 and 200, and the 3D view rebuilt; the
+    // window hidden and the scale box back at "100". Start-up and New call it
+    // on a fresh aircraft, which stays marked as it was.
+    void applyPreferences();
+    // The Close button: applies; a conversion or a rescale marks the project
+    // unsaved.
     void CloseCommand_Click();
+    // The Cancel button (and the window's frame, Escape): nothing is applied;
+    // the unit options show the unit in use again and the scale box "100".
+    void CancelCommand_Click();
+
+    QRadioButton* InchesOption;
+    QRadioButton* MillimetersOption;
+    QLineEdit* ScaleText;
+    QLabel* SpanLabel;
+    QLabel* Image1;
+    QPushButton* CloseCommand;
+    QPushButton* CancelCommand;
+
+protected:
+    // Each activation shows the current wing's span at the typed scale.
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
 
 private:
-    [[maybe_unused]] MainWindow& main_;
+    // The scale factor the box asks for: its number / 100 when that is a
+    // positive number, else none.
+    std::optional<double> typedScale() const;
+    void showSpan();
+    void setOptions(bool inches, bool millimeters);
+    // True when the aircraft changed.
+    bool apply();
+
+    MainWindow& main_;
 };
 
 }  // namespace ferlo

@@ -25,7 +25,9 @@ PrinterCanvas::PrinterCanvas(QPrinter& printer, LengthUnit unit)
     painter_.scale(devicePerUnit_, devicePerUnit_);
 }
 
-PrinterCanvas::~PrinterCanvas() { endDocument(); }
+PrinterCanvas::~PrinterCanvas() {
+    if (painter_.isActive()) painter_.end();
+}
 
 void PrinterCanvas::setCurrentPoint(double x, double y) { current_ = QPointF(x, y); }
 
@@ -49,7 +51,7 @@ void PrinterCanvas::newPage() {
 }
 
 void PrinterCanvas::endDocument() {
-    if (painter_.isActive()) painter_.end();
+    if (painter_.isActive() && !painter_.end()) throw WriteError("the printer could not end the document");
 }
 
 }  // namespace ferlo

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPointF>
 
-#include "base/canvas.h"
+#include "base/page_canvas.h"
 #include "base/units.h"
 
 class QPrinter;
@@ -15,7 +15,7 @@ namespace ferlo {
 // printable area, so a zoom of 1 prints at full size. Painting begins when
 // the canvas is made; every page but the last is ended with `newPage`, and
 // the document ends with `endDocument` or when the canvas goes.
-class PrinterCanvas : public Canvas {
+class PrinterCanvas : public PageCanvas {
 public:
     // Throws WriteError when the printer cannot begin (for a PDF printer:
     // the file cannot be written).
@@ -37,9 +37,9 @@ public:
 
     // Ends the page; the next line goes onto a new one. Throws WriteError when
     // the printer refuses.
-    void newPage();
+    void newPage() override;
     // Ends the document; nothing more can be drawn.
-    void endDocument();
+    void endDocument() override;
 
 private:
     QPrinter& printer_;

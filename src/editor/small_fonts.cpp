@@ -59,12 +59,12 @@ void resizeForSmallFonts(QWidget& window, MainControls& c) {
     c.Line1->setGeometry(line.x(), line.y(), c.Frame8->width() - line.x(), line.height());
 }
 
-void enlargeForSmallFonts(QWidget& splash) {
+void enlargeForSmallFonts(QWidget& window) {
     const Scaling factors{kSplashSmallFontsFactor, kSplashSmallFontsFactor, kSplashSmallFontsFactor,
                           kSplashSmallFontsFactor};
-    const LayoutRect size = scaled({0, 0, splash.width(), splash.height()}, factors);
-    splash.resize(size.width, size.height);
-    for (QWidget* child : splash.findChildren<QWidget*>()) {
+    const LayoutRect size = scaled({0, 0, window.width(), window.height()}, factors);
+    window.resize(size.width, size.height);
+    for (QWidget* child : window.findChildren<QWidget*>()) {
         if (!isPicture(*child)) applyScaling(*child, factors);
     }
 }

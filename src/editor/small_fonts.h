@@ -12,8 +12,8 @@ struct MainControls;
 // frame's line stretched to the frame.
 void resizeForSmallFonts(QWidget& window, MainControls& controls);
 
-// Small-fonts mode on the splash window: the window and every control but
-// its pictures grow by kSplashSmallFontsFactor.
-void enlargeForSmallFonts(QWidget& splash);
+// Small-fonts mode on the splash and preferences windows: the window and
+// every control but its pictures grow by kSplashSmallFontsFactor.
+void enlargeForSmallFonts(QWidget& window);
 
 }  // namespace ferlo

@@ -84,6 +84,7 @@ std::unique_ptr<MainWindow> startUp(EditorEnvironment& env) {
     main->init(splash.smallFontsVariable);
     main->showMaximized();
     main->setTab(ParameterTab::Wing);
+    main->prefs().load(splash.smallFontsVariable);
     skipOnFailure([&] { splash.demostate = main->prefs().readAll(); });
     if (splash.demostate == kRunDemonstration) skipOnFailure([&] { runFirstUseDemonstration(*main); });
     splash.close();
@@ -99,11 +100,7 @@ void MainWindow::init(bool smallFonts) {
     help_->helpSetWindowPos(drawArea.x(), drawArea.y(), drawArea.width(), drawArea.height());
     if (smallFonts) skipOnFailure([&] { resizeForSmallFonts(*this, c); });
     skipOnFailure([&] { newPlane(plane_); });
-    skipOnFailure([&] {
-        const std::optional<float> biasHeight =
-            plane_.fuselages.current().zoomSectionSet(c.DrawSectionArea->width(), c.DrawSectionArea->height());
-        if (biasHeight) c.BiasSlider->resize(c.BiasSlider->width(), static_cast<int>(std::lround(*biasHeight)));
-    });
+    zoomSectionBox();
     state_.view.shiftkey = false;
     state_.view.ctrlkey = false;
     state_.view.altkey = false;
@@ -133,7 +130,7 @@ void MainWindow::Timer1_Timer() {
     renderView_->setViewZoom(zoom);
     if (zoom < kLastZoom) {
         controls_.Timer1->stop();
-        if (prefs_->inchesOption()) skipOnFailure([&] { prefs_->CloseCommand_Click(); });
+        if (prefs_->inchesOption()) skipOnFailure([&] { prefs_->applyPreferences(); });
     }
     skipOnFailure([&] { renderView_->setViewTransform(0, 0, zoom, kStartYaw, kStartPitch); });
     renderScene(true);

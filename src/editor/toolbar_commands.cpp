@@ -1,19 +1,315 @@
 #include "editor/toolbar_commands.h"
 
+#include <filesystem>
+
+#include <QAction>
+#include <QTabWidget>
+
+#include "base/file_errors.h"
+#include "document/airfoil_import.h"
+#include "document/dxf_export.h"
+#include "document/plane_operations.h"
+#include "document/project_file.h"
+#include "document/vrml_export.h"
+#include "editor/drawing_area.h"
+#include "editor/failure_rule.h"
+#include "editor/file_filters.h"
 #include "editor/fuselage_manager.h"
 #include "editor/help.h"
 #include "editor/main_window.h"
+#include "editor/parameter_panels.h"
+#include "editor/part_of_tab.h"
+#include "editor/preferences.h"
+#include "editor/print_command.h"
+#include "editor/tracing_pictures.h"
+#include "editor/user_dialogs.h"
+#include "view3d/qt_image_converter.h"
 
 namespace ferlo {
 
-ToolbarCommands::ToolbarCommands(MainWindow& main) : main_(main) {}
+namespace {
+
+constexpr int kProjectFilter = 1;
+constexpr int kAirfoilFilter = 2;
+constexpr int kTextureFilter = 3;
+constexpr int kWorldFilter = 2;
+constexpr int kDrawingFilter = 3;
+
+std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
+
+QString text(const std::string& message) { return QString::fromStdString(message); }
+
+// One message listing the texture images a save or an export could not copy.
+QString copyFailures(const std::vector<std::string>& errors) {
+    QString message = QStringLiteral("The file was written, but these texture copies failed:");
+    for (const std::string& error : errors) message += '\n' + text(error);
+    return message;
+}
+
+}  // namespace
+
+ToolbarCommands::ToolbarCommands(MainWindow& main)
+    : main_(main), images_(std::make_unique<QtImageConverter>()), print_(std::make_unique<PrintCommand>(main)) {}
+
+ToolbarCommands::~ToolbarCommands() = default;
 
 void ToolbarCommands::buttonClick(const QString& key) {
-    if (key == "Manager") {
+    if (key == "New") {
+        New_Click();
+    } else if (key == "Open") {
+        Open_Click();
+    } else if (key == "Save") {
+        Save_Click();
+    } else if (key == "Print") {
+        print_->run();
+    } else if (key == "VTop") {
+        main_.setTab(ParameterTab::Wing);
+        main_.initVTopView();
+    } else if (key == "Front") {
+        main_.setTab(ParameterTab::Wing);
+        main_.initFrontView();
+    } else if (key == "Side") {
+        main_.setTab(ParameterTab::Fuselage);
+        main_.initSideView();
+    } else if (key == "HTop") {
+        main_.initHTopView();
+    } else if (key == "Palette") {
+        Palette_Click();
+    } else if (key == "Render") {
+        // The 3D rebuild makes every part's geometry anew.
+        main_.renderScene(true);
+    } else if (key == "Prefs") {
+        Prefs_Click();
+    } else if (key == "Manager") {
         main_.fuselageManager().exec();
+    } else if (key == "FlyingPreview") {
+        if (flyingPreview) flyingPreview(main_.controls().button(key)->isChecked());
     } else if (key == "Help") {
         main_.help().helpContents();
     }
+}
+
+void ToolbarCommands::projectChanged() { main_.state().savedProject = false; }
+
+void ToolbarCommands::refillAllPanels() {
+    ParameterPanels& panels = main_.panels();
+    skipOnFailure([&] { panels.updateWingInterface(); });
+    skipOnFailure([&] { panels.updateStabInterface(); });
+    main_.zoomSectionBox();
+    skipOnFailure([&] { panels.updateFuselageInterface(); });
+    skipOnFailure([&] { panels.updateRudderInterface(); });
+    skipOnFailure([&] { panels.updateEquipmentInterface(); });
+}
+
+// The default aircraft after a question, in millimetres and then in inches
+// when the preferences ask for inches. The project's mark stays.
+void ToolbarCommands::New_Click() {
+    if (!main_.dialogs().question(QStringLiteral("Do you really want to reset your project ?"))) return;
+    main_.pictures().clearBitmap();
+    Plane& plane = main_.plane();
+    plane.units = LengthUnit::Millimeters;
+    skipOnFailure([&] { newPlane(plane); });
+    main_.fuselageManager().update();
+    refillAllPanels();
+    if (main_.prefs().inchesOption()) skipOnFailure([&] { main_.prefs().applyPreferences(); });
+    main_.initVTopView();
+    main_.renderScene(true);
+}
+
+// A project, an airfoil for the current wing panel, or a texture for the
+// part of the open tab, by the filter the dialog ends on. Cancelled on the
+// texture filter, the part's texture is taken away. The dialog keeps its
+// filter from one open to the next.
+void ToolbarCommands::Open_Click() {
+    const QStringList filters = qtFilters(QString::fromLatin1(kOpenFilter));
+    const FileChoice choice = main_.dialogs().openFileOfType(filters, openFilterIndex_);
+    if (choice.filterIndex >= 1 && choice.filterIndex <= filters.size()) openFilterIndex_ = choice.filterIndex;
+    if (!choice.file.isEmpty()) {
+        switch (choice.filterIndex) {
+        case kProjectFilter:
+            if (!openProject(choice.file)) return;
+            break;
+        case kAirfoilFilter:
+            importAirfoil(choice.file);
+            break;
+        case kTextureFilter:
+            setTextureOfTab(choice.file);
+            break;
+        default:
+            break;
+        }
+    } else if (choice.filterIndex == kTextureFilter) {
+        setTextureOfTab(QString());
+    }
+    refillAllPanels();
+    main_.initVTopView();
+    main_.renderScene(true);
+    main_.renderScene(true);
+}
+
+// The file is read onto a default aircraft, which then replaces the one in
+// the editor; a file of which nothing could be read (missing, refused, not a
+// project) leaves the editor's aircraft as it was. A file read only in part
+// keeps what was read on top of the default aircraft and is reported with
+// its file and line; the aircraft then differs from every file and counts
+// as unsaved. A file read whole is what the project holds: saved.
+bool ToolbarCommands::openProject(const QString& file) {
+    if (!main_.state().savedProject &&
+        !main_.dialogs().question(QStringLiteral("The current project has not been saved and will be lost\n"
+                                                 "Do you want to proceed ?"))) {
+        return false;
+    }
+    Plane& plane = main_.plane();
+    Plane read;
+    read.units = plane.units;
+    read.dxfLastPoint = plane.dxfLastPoint;
+    newPlane(read);
+    const ProjectReadResult result = readProject(read, pathOf(file));
+    const bool nothingRead =
+        result.status == ProjectReadStatus::Refused || (result.error && result.error->line() <= 1);
+    if (!nothingRead) {
+        main_.pictures().clearBitmap();
+        plane = std::move(read);
+        main_.state().savedProject = result.status == ProjectReadStatus::Read;
+        main_.prefs().selectUnitOption(plane.units);
+    }
+    main_.fuselageManager().update();
+    if (result.status != ProjectReadStatus::Read) main_.dialogs().warning(text(result.message));
+    return true;
+}
+
+void ToolbarCommands::importAirfoil(const QString& file) {
+    try {
+        loadAirfoil(main_.plane(), file.toStdString());
+        projectChanged();
+    } catch (const std::exception& error) {
+        main_.dialogs().warning(text(error.what()));
+    }
+}
+
+// An empty `file` takes the texture away.
+void ToolbarCommands::setTextureOfTab(const QString& file) {
+    const std::string path = file.toStdString();
+    skipOnFailure([&] {
+        withPartOfTab(main_.plane(), main_.tab(), [&](auto& part) {
+            if (path.empty()) {
+                if (texturePathOf(part).empty()) return;
+                removeTexture(part);
+            } else {
+                assignTexture(part, path);
+            }
+            projectChanged();
+        });
+    });
+}
+
+// The project, the VRML world or the DXF drawing of the current view, by the
+// filter the dialog ends on. The dialog keeps its filter from one save to
+// the next.
+void ToolbarCommands::Save_Click() {
+    const QStringList filters = qtFilters(QString::fromLatin1(kSaveFilter));
+    const FileChoice choice = main_.dialogs().saveFileOfType(filters, saveFilterIndex_);
+    if (choice.filterIndex >= 1 && choice.filterIndex <= filters.size()) saveFilterIndex_ = choice.filterIndex;
+    if (choice.file.isEmpty()) return;
+    switch (choice.filterIndex) {
+    case kProjectFilter:
+        saveProjectAs(choice.file);
+        break;
+    case kWorldFilter:
+        exportWorld(choice.file);
+        break;
+    case kDrawingFilter:
+        exportDrawing(choice.file);
+        break;
+    default:
+        break;
+    }
+}
+
+void ToolbarCommands::saveProjectAs(const QString& file) {
+    try {
+        const ProjectSaveResult result = saveProject(main_.plane(), pathOf(file), *images_);
+        main_.state().savedProject = true;
+        if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
+    } catch (const std::exception& error) {
+        main_.dialogs().warning(QStringLiteral("The project was not saved.\n") + text(error.what()));
+    }
+}
+
+// The export shows every fuselage first: the fuselage manager, the views and
+// the 3D view follow, and showing a hidden one changes the project.
+void ToolbarCommands::exportWorld(const QString& file) {
+    Plane& plane = main_.plane();
+    bool allShown = true;
+    for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) allShown = allShown && plane.fuselages.shown(i);
+    try {
+        const VrmlExportResult result = exportVRML(plane, pathOf(file), *images_);
+        if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
+    } catch (const std::exception& error) {
+        main_.dialogs().warning(QStringLiteral("The VRML file was not written.\n") + text(error.what()));
+    }
+    if (!allShown) {
+        projectChanged();
+        main_.fuselageManager().update();
+        main_.refreshDrawingArea();
+        main_.renderScene(true);
+    }
+}
+
+void ToolbarCommands::exportDrawing(const QString& file) {
+    try {
+        exportDXF(main_.plane(), main_.state().mode, pathOf(file));
+    } catch (const std::exception& error) {
+        main_.dialogs().warning(QStringLiteral("The DXF file was not written.\n") + text(error.what()));
+    }
+}
+
+// The colour dialog opens on the colour of the part of the open tab (on the
+// electronics tab on the colour it showed last); a colour chosen becomes the
+// part's, a cancel changes nothing.
+void ToolbarCommands::Palette_Click() {
+    Plane& plane = main_.plane();
+    const ParameterTab tab = main_.tab();
+    skipOnFailure([&] { withPartOfTab(plane, tab, [&](auto& part) { dialogColor_ = packColor(part.colorGet()); }); });
+    const std::optional<PackedColor> chosen = main_.dialogs().chooseColor(dialogColor_);
+    if (!chosen) return;
+    dialogColor_ = *chosen;
+    const ColorRGB color = unpackColor(*chosen);
+    skipOnFailure([&] {
+        withPartOfTab(plane, tab, [&](auto& part) {
+            if (part.colorGet() == color) return;
+            part.colorSet(color);
+            projectChanged();
+        });
+    });
+    main_.renderScene(true);
+}
+
+// The preferences window, modal; however it closes, every tab is filled
+// again and the VTop view shown.
+void ToolbarCommands::Prefs_Click() {
+    main_.prefs().exec();
+    refillAllPanels();
+    main_.initVTopView();
+}
+
+void ToolbarCommands::setFlying(bool flying) {
+    if (!flying) {
+        for (const std::function<void()>& restore : afterFlight_) restore();
+        afterFlight_.clear();
+        return;
+    }
+    if (!afterFlight_.empty()) return;
+    MainControls& c = main_.controls();
+    const auto disable = [this](auto* control) {
+        afterFlight_.push_back([control, enabled = control->isEnabled()] { control->setEnabled(enabled); });
+        control->setEnabled(false);
+    };
+    for (const MainControls::ToolbarButton& b : c.buttons) {
+        if (b.key != "FlyingPreview") disable(b.action);
+    }
+    disable(c.Parameters);
+    disable(c.DrawArea);
 }
 
 }  // namespace ferlo

@@ -1,21 +1,77 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include <QString>
+
+#include "editor/packed_color.h"
 
 namespace ferlo {
 
 class MainWindow;
+class PrintCommand;
+class QtImageConverter;
 
-// The toolbar's commands: every button click arrives here with the button's key.
+// The toolbar's commands: every button click arrives here with the button's
+// key. Every command that changes the aircraft marks the project unsaved;
+// only a project written by Save marks it saved. A failure is shown to the
+// user and leaves the aircraft as it was.
 class ToolbarCommands {
 public:
+    // The filters of the open and save dialogs, in the program's own form;
+    // the open dialog's index 1 is the project, 2 the airfoil, 3 the texture
+    // image, the save dialog's 1 the project, 2 the VRML world, 3 the DXF
+    // drawing of the current view.
+    static constexpr const char* kOpenFilter =
+        "Ferlo Project (*.flx)|*.flx|Airfoil (*.xy)|*.xy|Texture Image (*.bmp;*.jpg)|*.bmp;*.jpg|";
+    static constexpr const char* kSaveFilter =
+        "Ferlo Project (*.flx)|*.flx|VRML2.0 Format (*.wrl)|*.wrl|DXF Format (*.dxf)|*.dxf";
+
     explicit ToolbarCommands(MainWindow& main);
+    ~ToolbarCommands();
 
     // The command of the button `key`; a key that names no command does nothing.
     void buttonClick(const QString& key);
 
+    // Every parameter tab filled from the aircraft (and the section box's zoom).
+    void refillAllPanels();
+
+    // The flying preview's start (true) and end (false), run by the
+    // FlyingPreview button as it goes down and up; none until the flight
+    // is built.
+    std::function<void(bool down)> flyingPreview;
+    // During a flight every command but the FlyingPreview button is
+    // disabled: the other toolbar buttons, the parameter tabs and the
+    // drawing area. False gives each back the state it had.
+    void setFlying(bool flying);
+
 private:
+    void New_Click();
+    void Open_Click();
+    void Save_Click();
+    void Palette_Click();
+    void Prefs_Click();
+    // Asks before unsaved work is discarded; true when the project was read
+    // (or refused with a message), false when the user said No.
+    bool openProject(const QString& file);
+    void importAirfoil(const QString& file);
+    void saveProjectAs(const QString& file);
+    void exportWorld(const QString& file);
+    void exportDrawing(const QString& file);
+    void setTextureOfTab(const QString& file);
+    void projectChanged();
+
     MainWindow& main_;
+    int openFilterIndex_ = 1;
+    int saveFilterIndex_ = 1;
+    // The colour the colour dialog showed last.
+    PackedColor dialogColor_ = 0;
+    std::unique_ptr<QtImageConverter> images_;
+    std::unique_ptr<PrintCommand> print_;
+    // What gives the controls a flight disabled their state back.
+    std::vector<std::function<void()>> afterFlight_;
 };
 
 }  // namespace ferlo

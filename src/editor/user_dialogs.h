@@ -1,8 +1,23 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
+#include <QStringList>
+
+#include "document/print_jobs.h"
+#include "editor/packed_color.h"
+
+class QPrinter;
 
 namespace ferlo {
+
+// A file dialog's answer: the chosen file's full path ("" when cancelled)
+// and the filter (1-based) the dialog ended on, also when cancelled.
+struct FileChoice {
+    QString file;
+    int filterIndex = 1;
+};
 
 // The questions, messages and dialogs the editor puts to the user, behind one
 // interface: QtUserDialogs shows real boxes, tests script the answers.
@@ -22,6 +37,25 @@ public:
     // An input box with a prompt, a title and a default text; the text typed,
     // or "" when cancelled.
     virtual QString inputText(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+
+    // ---- The toolbar's dialogs: one open and one save dialog, the colour
+    // dialog and the printer dialog keep their settings (folder, custom
+    // colours, printer) from one use to the next. ----
+
+    // The open dialog with `filters` in Qt's form, showing filter
+    // `filterIndex` (1-based) first.
+    virtual FileChoice openFileOfType(const QStringList& filters, int filterIndex) = 0;
+    // The save dialog likewise; it asks before an existing file is replaced.
+    virtual FileChoice saveFileOfType(const QStringList& filters, int filterIndex) = 0;
+    // The colour dialog opened on `initial`, its custom colours shown; the
+    // colour chosen, nothing when cancelled.
+    virtual std::optional<PackedColor> chooseColor(PackedColor initial) = 0;
+    // The print selection ("Select Views for Print Out"), every box clear at
+    // first; the views picked, nothing when cancelled (also by its frame).
+    virtual std::optional<PrintSelection> selectPrintViews() = 0;
+    // The printer dialog on `printer`, which keeps the choices; false when
+    // cancelled.
+    virtual bool setUpPrinter(QPrinter& printer) = 0;
 };
 
 }  // namespace ferlo

@@ -2,15 +2,18 @@
 // completely from a cleared drawing area, fitted unless the zoom is locked.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 
 #include "document/view_drawing.h"
 #include "document/zoom_to_fit.h"
+#include "editor/canvas_widget.h"
 #include "editor/drawing_area.h"
 #include "editor/failure_rule.h"
 #include "editor/main_window.h"
@@ -75,13 +78,18 @@ void MainWindow::setUpView(ViewKind kind) {
 void MainWindow::initDrawArea() {
     pictures_->clearDrawingArea();
     if (controls_.LockZoom->isChecked()) return;
-    ViewState& view = state_.view;
+    state_.view = fittedView(state_.mode);
+}
+
+ViewState MainWindow::fittedView(ViewKind kind) {
+    ViewState view = state_.view;
+    if (controls_.LockZoom->isChecked()) return view;
     view.zoom = 0.2;
     view.xoff = controls_.DrawArea->width() / 2.0;
     const std::int16_t w = toInt16(controls_.DrawArea->width());
     const std::int16_t h = toInt16(controls_.DrawArea->height());
     skipOnFailure([&] {
-        switch (state_.mode) {
+        switch (kind) {
         case ViewKind::VTop:
             fitVTop(plane_, w, h, view);
             break;
@@ -96,6 +104,7 @@ void MainWindow::initDrawArea() {
             break;
         }
     });
+    return view;
 }
 
 void MainWindow::refreshDrawingArea() {
@@ -106,6 +115,15 @@ void MainWindow::refreshDrawingArea() {
 void MainWindow::afterEdit() {
     state_.savedProject = false;
     refreshDrawingArea();
+}
+
+void MainWindow::zoomSectionBox() {
+    MainControls& c = controls_;
+    skipOnFailure([&] {
+        const std::optional<float> biasHeight =
+            plane_.fuselages.current().zoomSectionSet(c.DrawSectionArea->width(), c.DrawSectionArea->height());
+        if (biasHeight) c.BiasSlider->resize(c.BiasSlider->width(), static_cast<int>(std::lround(*biasHeight)));
+    });
 }
 
 ViewContext MainWindow::viewContext() { return {controls_.DrawArea->canvas(), state_.view, plane_.viewColors()}; }

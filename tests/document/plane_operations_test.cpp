@@ -117,6 +117,40 @@ TEST(RescaleAll, AnOverflowInAnyPartChangesNoPart) {
     EXPECT_EQ(projectText(plane), before);
 }
 
+// Every part goes to inches and back; the unit in use converts nothing.
+TEST(SwitchUnits, ConvertsEveryPartAndBackAndNothingForTheUnitInUse) {
+    Plane plane = changedPlane();
+    const std::string before = projectText(plane);
+    switchUnits(plane, LengthUnit::Millimeters);
+    EXPECT_EQ(projectText(plane), before);
+
+    const auto sections = testing::sectionsOf(plane.fuselages.fuselage(2));
+    const double boxLength = plane.equipment.box(2).length;
+    switchUnits(plane, LengthUnit::Inches);
+    EXPECT_EQ(plane.units, LengthUnit::Inches);
+    EXPECT_NEAR(plane.mainWing.wing(1).span, 333 / 25.4, 1e-12);
+    EXPECT_NEAR(plane.stab.pos1, 900 / 25.4, 1e-12);
+    EXPECT_NEAR(plane.fin.offset1, 40 / 25.4, 1e-12);
+    EXPECT_NEAR(testing::sectionsOf(plane.fuselages.fuselage(2))[1].height, sections[1].height / 25.4, 1e-12);
+    EXPECT_NEAR(plane.equipment.box(2).length, boxLength / 25.4, 1e-12);
+
+    switchUnits(plane, LengthUnit::Millimeters);
+    EXPECT_EQ(plane.units, LengthUnit::Millimeters);
+    EXPECT_NEAR(plane.mainWing.wing(1).span, 333, 1e-9);
+    EXPECT_NEAR(plane.fin.offset1, 40, 1e-9);
+    EXPECT_NEAR(testing::sectionsOf(plane.fuselages.fuselage(2))[1].height, sections[1].height, 1e-9);
+}
+
+TEST(SwitchUnits, AnOverflowInAnyPartChangesNoPartNorTheUnit) {
+    Plane plane = changedPlane();
+    plane.units = LengthUnit::Inches;
+    plane.equipment.box(2).pos = 1e308;
+    const std::string before = projectText(plane);
+    EXPECT_THROW(switchUnits(plane, LengthUnit::Millimeters), std::overflow_error);
+    EXPECT_EQ(plane.units, LengthUnit::Inches);
+    EXPECT_EQ(projectText(plane), before);
+}
+
 TEST(CreateAll, RebuildsEveryPartButTheHiddenFuselages) {
     Plane plane = changedPlane();  // fuselage 1 hidden
     createAll(plane);

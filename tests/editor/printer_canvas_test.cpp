@@ -97,19 +97,20 @@ TEST(PrinterCanvas, PrintsTheVTopAndFrontViewsToAPdfFile) {
     ASSERT_EQ(contents.contentStreams.size(), 2u);
 
     // VTop: two wing panels and the stabiliser, eight lines each, in
-    // millimetres from the printable area's corner: panel 1's root leading
-    // corner lies on the scaled centre, 180 mm aft scaled by the zoom and r.
-    // Then the fuselage's plan, six lines from its front section line, 20 mm
-    // wide on the top edge.
+    // millimetres from the printable area's corner, the origin where the
+    // screen has it, scaled: panel 1's root leading corner lies on the
+    // scaled centre, 180 mm aft scaled by the zoom and r. Then the
+    // fuselage's plan, six lines from its front section line, 20 mm wide at
+    // the origin.
     const std::vector<Stroke> vtop = strokes(contents.contentStreams[0]);
     ASSERT_EQ(vtop.size(), 24u + 6u);
     EXPECT_NEAR(vtop[0].x1, 320 * r, 1e-4);
-    EXPECT_NEAR(vtop[0].y1, 180 * 0.3 * r, 1e-4);
+    EXPECT_NEAR(vtop[0].y1, (100 + 180 * 0.3) * r, 1e-4);
     EXPECT_NEAR(vtop[0].x2, (320 + 700 * 0.3) * r, 1e-4);
     EXPECT_NEAR(vtop[24].x1, (320 - 10 * 0.3) * r, 1e-4);
     EXPECT_NEAR(vtop[24].x2, (320 + 10 * 0.3) * r, 1e-4);
-    EXPECT_NEAR(vtop[24].y1, 0, 1e-4);
-    EXPECT_NEAR(vtop[24].y2, 0, 1e-4);
+    EXPECT_NEAR(vtop[24].y1, 100 * r, 1e-4);
+    EXPECT_NEAR(vtop[24].y2, 100 * r, 1e-4);
 
     // Front: the fuselage's three sections, eight lines each, the first from
     // the right end of its widest line, 10 mm out and 20 mm up; eight lines

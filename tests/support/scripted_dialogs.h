@@ -1,17 +1,21 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include <QPrinter>
 #include <QString>
+#include <QStringList>
 
 #include "editor/user_dialogs.h"
 
 namespace ferlo::testing {
 
 // Dialogs that answer from scripts and record what was asked. An empty
-// script answers as a cancel: No, no file, no text.
+// script answers as a cancel: No, no file (the filter as it was shown), no
+// text, no colour, no print selection, no printer.
 class ScriptedDialogs : public UserDialogs {
 public:
     std::deque<bool> answers;
@@ -23,6 +27,25 @@ public:
     std::vector<QString> warnings;
     std::vector<QString> fileFilters;
     std::vector<QString> inputDefaults;
+
+    // The toolbar's dialogs. A file dialog is asked with its filters and the
+    // filter it shows first.
+    struct FileRequest {
+        QStringList filters;
+        int filterIndex;
+    };
+    std::deque<FileChoice> openChoices;
+    std::deque<FileChoice> saveChoices;
+    std::deque<std::optional<PackedColor>> colors;
+    std::deque<std::optional<PrintSelection>> printSelections;
+    // The printer dialog's answers: the PDF file the printer is to write.
+    std::deque<QString> printerFiles;
+
+    std::vector<FileRequest> openRequests;
+    std::vector<FileRequest> saveRequests;
+    std::vector<PackedColor> colorRequests;
+    int printSelectionRequests = 0;
+    int printerRequests = 0;
 
     bool question(const QString& text) override {
         questions.push_back(text);
@@ -37,6 +60,31 @@ public:
     QString inputText(const QString&, const QString&, const QString& defaultText) override {
         inputDefaults.push_back(defaultText);
         return next(inputs, QString());
+    }
+
+    FileChoice openFileOfType(const QStringList& filters, int filterIndex) override {
+        openRequests.push_back({filters, filterIndex});
+        return next(openChoices, FileChoice{QString(), filterIndex});
+    }
+    FileChoice saveFileOfType(const QStringList& filters, int filterIndex) override {
+        saveRequests.push_back({filters, filterIndex});
+        return next(saveChoices, FileChoice{QString(), filterIndex});
+    }
+    std::optional<PackedColor> chooseColor(PackedColor initial) override {
+        colorRequests.push_back(initial);
+        return next(colors, std::optional<PackedColor>());
+    }
+    std::optional<PrintSelection> selectPrintViews() override {
+        ++printSelectionRequests;
+        return next(printSelections, std::optional<PrintSelection>());
+    }
+    bool setUpPrinter(QPrinter& printer) override {
+        ++printerRequests;
+        const QString file = next(printerFiles, QString());
+        if (file.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
     }
 
 private:

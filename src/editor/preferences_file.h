@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace ferlo {
+
+// The preferences file ("prefs.txt"): three lines, each one value in the
+// project file's value form, CR LF: the first-use demonstration state (a
+// string), whether the inches option is selected, whether the millimetres
+// option is (Booleans).
+struct PreferencesValues {
+    std::string demostate;  // "DoIt" asks for the demonstration
+    bool inches = false;
+    bool millimeters = false;
+};
+
+// The state the program always writes: the demonstration has been offered.
+inline constexpr const char* kDemonstrationDone = "Done";
+
+// Reads the file value by value: a value that is missing (a missing or short
+// file) or cannot be read is empty, "" or false, and the next one is read all
+// the same. Never throws.
+PreferencesValues readPreferencesFile(const std::filesystem::path& path);
+
+// Writes "Done" and the two options, the file replaced only when complete:
+// a failure throws WriteError and leaves the previous file as it was.
+void writePreferencesFile(const std::filesystem::path& path, bool inches, bool millimeters);
+
+}  // namespace ferlo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+#include <QString>
+
+#include "document/print_jobs.h"
+
+class QPrinter;
+
+namespace ferlo {
+
+class MainWindow;
+
+// The toolbar's Print command: the views picked in the print selection,
+// after the printer dialog, each printed as a document of its own at full
+// size or scaled to the page width (printViews). The printer keeps its
+// settings from one print to the next. Cancelling either dialog prints
+// nothing; a failure stops the printing there and is shown. The screen is
+// left as it was: the plan and front pages are scaled from those views as
+// the drawing area would show them, without showing them.
+class PrintCommand {
+public:
+    explicit PrintCommand(MainWindow& main);
+    ~PrintCommand();
+
+    void run();
+
+    // The file of one job's document when the printer writes PDF: the chosen
+    // file's name with the job's ("plans.pdf" gives "plans-side.pdf",
+    // "plans-sections.pdf", "plans-plan.pdf", "plans-front.pdf",
+    // "plans-htop.pdf").
+    static QString jobFile(const QString& file, PrintJob job);
+
+private:
+    MainWindow& main_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace ferlo
