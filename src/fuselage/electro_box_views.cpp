@@ -5,7 +5,7 @@
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
 #include "fuselage/electro_box.h"
-#include "surfaces/follow_pointer.h"
+#include "base/follow_pointer.h"
 
 namespace ferlo {
 

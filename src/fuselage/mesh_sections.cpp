@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/one_based.h"
-#include "surfaces/length_conversion.h"
+#include "base/length_conversion.h"
 
 namespace ferlo {
 

@@ -11,7 +11,7 @@
 #include "base/screen_outline.h"
 #include "base/view_transform.h"
 #include "fuselage/mesh_sections.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 
 namespace ferlo {
 

@@ -1,5 +1,5 @@
 #include "fuselage/mesh_sections.h"
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 
 namespace ferlo {
 

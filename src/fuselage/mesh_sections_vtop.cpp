@@ -12,7 +12,7 @@
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
 #include "base/screen_outline.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 #include "fuselage/mesh_sections.h"
 
 namespace ferlo {

@@ -8,7 +8,7 @@
 #include "base/dxf_polyline.h"
 #include "base/one_based.h"
 #include "base/view_transform.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {

@@ -3,8 +3,8 @@
 #include "base/dxf_polyline.h"
 #include "base/one_based.h"
 #include "base/units.h"
-#include "surfaces/dxf_layers.h"
-#include "surfaces/length_conversion.h"
+#include "base/dxf_layers.h"
+#include "base/length_conversion.h"
 
 namespace ferlo {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/one_based.h"
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 #include "surfaces/planform_texcoords.h"
 
 namespace ferlo {
@@ -80,7 +80,10 @@ std::vector<Point3D> VertWingSection::computeSection(const Point3D& origin, doub
 }
 
 void VertWingSection::textureMap(TextureContext& context) {
-    mapFinTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes}, [this] { create(); }, context);
+    // The image as loaded (no turn), clamped; `create` gives the sections
+    // their texture coordinates once the size is known. Failures reach the caller.
+    mapPartTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes},
+                   {.quarterTurn = false, .wrap = TextureWrap::Clamp, .afterLoad = [this] { create(); }}, context);
 }
 
 }  // namespace ferlo

@@ -1,9 +1,9 @@
 #include "base/drag_step.h"
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
-#include "surfaces/dxf_layers.h"
-#include "surfaces/follow_pointer.h"
-#include "surfaces/planform_drag.h"
+#include "base/dxf_layers.h"
+#include "base/follow_pointer.h"
+#include "base/planform_drag.h"
 #include "surfaces/vert_wing_section.h"
 
 namespace ferlo {

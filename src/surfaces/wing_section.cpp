@@ -1,7 +1,7 @@
 #include "surfaces/wing_section.h"
 
 #include "base/one_based.h"
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 #include "surfaces/planform_texcoords.h"
 #include "surfaces/sym_wing_sections.h"
 

@@ -1,4 +1,4 @@
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 
 #include <gtest/gtest.h>
 

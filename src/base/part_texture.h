@@ -35,9 +35,4 @@ struct TextureSteps {
 // the progress window is hidden on every way out.
 void mapPartTexture(const TextureFields& part, const TextureSteps& steps, TextureContext& context);
 
-// The fin's texture mapping: the image as loaded (no turn), clamped, and the
-// fin's `create` (sections and texture coordinates) after loading. Failures
-// throw ImageError to the caller.
-void mapFinTexture(const TextureFields& fin, const std::function<void()>& create, TextureContext& context);
-
 }  // namespace ferlo

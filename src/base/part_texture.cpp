@@ -1,4 +1,4 @@
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 
 #include <cstddef>
 #include <new>
@@ -67,10 +67,6 @@ void mapPartTexture(const TextureFields& part, const TextureSteps& steps, Textur
     if (part.texture_filename.empty()) return;
     if (!part.texture_loaded) loadTexture(part, steps, context);
     context.upload.upload(part.xtex, part.ytex, part.texture_bytes, steps.wrap);
-}
-
-void mapFinTexture(const TextureFields& fin, const std::function<void()>& create, TextureContext& context) {
-    mapPartTexture(fin, {false, TextureWrap::Clamp, create}, context);
 }
 
 }  // namespace ferlo
