@@ -18,12 +18,11 @@ using ReleaseStep = ViewMouseSteps::ReleaseStep;
 struct PanelViewOperations {
     void (MainWing::*pressWings)(const ViewState& view, double x, double y);
     void (MainWing::*selectsWings)(const ViewContext& ctx, double x, double y);
-    void (MainWing::*drawWings)(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void (MainWing::*drawWings)(const ViewContext& ctx);
     std::int32_t (SymWingSections::*testPosition)(double x, double y) const;
     void (SymWingSections::*initMouseVal)(const ViewState& view);
     void (SymWingSections::*selects)(const ViewContext& ctx, double x, double y);
-    void (SymWingSections::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                  const EdgeSelection& lit);
+    void (SymWingSections::*draw)(const ViewContext& ctx, const EdgeSelection& lit);
 };
 
 constexpr PanelViewOperations kVTopPanels{
@@ -55,11 +54,11 @@ ViewMouseSteps panelSteps(Plane& plane, const PanelViewOperations& op) {
     steps.up = {
         [&wing, op](const ViewContext& ctx) {
             wing.resetWingsPaint();
-            (wing.*op.drawWings)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
+            (wing.*op.drawWings)(ctx);
         },
         [&stab, op](const ViewContext& ctx) {
             stab.paint = SymWingSections::kIdlePaint;
-            (stab.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, kNoEdgeSelected);
+            (stab.*op.draw)(ctx, kNoEdgeSelected);
         }};
     return steps;
 }
@@ -106,8 +105,7 @@ ViewMouseSteps finSteps(VertWingSection& fin, const FinViewOperations& op) {
 ViewMouseSteps inactiveFinSideSteps(VertWingSection& fin) {
     ViewMouseSteps steps;
     steps.move = {[&fin](const ViewContext& ctx, double, double) {
-        const ViewState& v = ctx.view;
-        fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1, VertWingSection::kDrawInactive);
+        fin.drawSide(ctx, -1, -1, -1, -1, VertWingSection::kDrawInactive);
     }};
     steps.up = {[&fin](const ViewContext&) { fin.paint = VertWingSection::kIdlePaint; }};
     return steps;
@@ -126,7 +124,7 @@ struct EquipmentViewOperations {
     void (Equipment::*testPosition)(double x, double y);
     void (Equipment::*initMouseVal)(const ViewState& view);
     void (Equipment::*selects)(const ViewContext& ctx, double x, double y);
-    void (Equipment::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void (Equipment::*draw)(const ViewContext& ctx);
 };
 
 constexpr EquipmentViewOperations kSideEquipment{
@@ -149,7 +147,7 @@ ViewMouseSteps equipmentSteps(Equipment& equipment, const EquipmentViewOperation
         [&equipment, op](const ViewContext& ctx, double x, double y) { (equipment.*op.selects)(ctx, x, y); }};
     steps.up = {[&equipment, op](const ViewContext& ctx) {
         equipment.resetEquipmentPaint();
-        (equipment.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
+        (equipment.*op.draw)(ctx);
     }};
     return steps;
 }
@@ -185,8 +183,7 @@ struct FuselageViewOperations {
     std::int32_t (*testPosition)(MeshSections& f, const ViewState& view, double x, double y);
     void (*initMouseVal)(MeshSections& f, const ViewState& view);
     void (FuselageList::*selects)(const ViewContext& ctx, double x, double y);
-    void (FuselageList::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                               std::int32_t which);
+    void (FuselageList::*draw)(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     std::int32_t drawPlain;  // the current fuselage in black, no point lit
     std::int32_t gap;          // the hit code of a gap between sections (with Ctrl)
     std::int32_t sectionLine;  // the hit code of a section line
@@ -213,7 +210,7 @@ constexpr FuselageViewOperations kHTopFuselages{
 
 // The fuselages redrawn with no section lit, the current one in black.
 void drawFuselages(FuselageList& fuselages, const FuselageViewOperations& op, const ViewContext& ctx) {
-    (fuselages.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, -1, op.drawPlain);
+    (fuselages.*op.draw)(ctx, -1, op.drawPlain);
 }
 
 // With Ctrl a click into the gap between two sections of the current
@@ -263,7 +260,7 @@ ViewMouseSteps editedFuselageSteps(Plane& plane, const FuselageViewOperations& o
 ViewMouseSteps inactiveFuselageSteps(FuselageList& fuselages, const FuselageViewOperations& op) {
     ViewMouseSteps steps;
     steps.move = {[&fuselages, op](const ViewContext& ctx, double, double) {
-        (fuselages.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, -1, MeshSections::kDrawInactive);
+        (fuselages.*op.draw)(ctx, -1, MeshSections::kDrawInactive);
     }};
     steps.up = {[&fuselages](const ViewContext&) { fuselages.current().paint = MeshSections::kIdlePaint; }};
     return steps;
@@ -273,9 +270,7 @@ ViewMouseSteps inactiveFuselageSteps(FuselageList& fuselages, const FuselageView
 // move draws them again over what the fuselages erased.
 ViewMouseSteps shownEquipmentHTopSteps(Equipment& equipment) {
     ViewMouseSteps steps;
-    steps.move = {[&equipment](const ViewContext& ctx, double, double) {
-        equipment.drawHTopEquipment(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
-    }};
+    steps.move = {[&equipment](const ViewContext& ctx, double, double) { equipment.drawHTopEquipment(ctx); }};
     return steps;
 }
 

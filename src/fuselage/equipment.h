@@ -77,8 +77,8 @@ public:
 
     // ---- The Side and HTop views (equipment_views.cpp) ----
     // Every box redrawn in black; `selected` stays.
-    void drawSideEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff);
-    void drawHTopEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void drawSideEquipment(const ViewContext& ctx);
+    void drawHTopEquipment(const ViewContext& ctx);
     // Mouse-down: the current box takes its hit code as `paint` first; only
     // when it is missed does every other box take its own, so that a hit on
     // the current box grabs it alone.

@@ -117,14 +117,12 @@ public:
 
     // Side view: the other shown fuselages in the inactive colour, then the
     // current one, if shown, with `selected1` and `which`.
-    void drawSideFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                           std::int32_t which);
+    void drawSideFuselages(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     // Side mouse move: the other shown fuselages redrawn inactive, then the
     // current one, if shown, hovers or drags.
     void selectsSideFuselages(const ViewContext& ctx, double x, double y);
     // HTop view: as drawSideFuselages.
-    void drawHTopFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                           std::int32_t which);
+    void drawHTopFuselages(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     // HTop mouse move, in one pass in list order: the current fuselage hovers
     // or drags at its own place, so the shown fuselages after it are redrawn
     // over it.
@@ -133,17 +131,17 @@ public:
     // drawing of the points last computed: every shown fuselage in the
     // inactive colour, except a current one lit under the pointer, then the
     // current one, if shown, in the colour `which` names.
-    void computeVTopPointsFuselages(double zoom, double xoff, double yoff);
+    void computeVTopPointsFuselages(const ViewTransform& transform);
     void drawVTopFuselages(const ViewContext& ctx, std::int32_t which) const;
     // VTop mouse move: the other shown fuselages redrawn inactive, then the
     // current one, if shown, hovers or drags.
     void selectsVTopFuselages(const ViewContext& ctx, double x, double y);
 
     // The VTop printout: every fuselage, shown or hidden.
-    void printVTopFuselages(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printVTopFuselages(Canvas& printer, const ViewTransform& transform) const;
     // The Front printout: every section of every fuselage, shown or hidden,
     // in list order; the current fuselage stays.
-    void printFrontFuselages(Canvas& printer, const ViewColors& colors, double zoom, double xoff, double yoff) const;
+    void printFrontFuselages(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const;
 
     // The DXF export of the Side, VTop and Front views: every fuselage with
     // outline points, shown or hidden, on the layer of its list number (a
@@ -170,10 +168,8 @@ private:
     void forEachOtherShown(Action action);
     // The Side or HTop drawing: the other shown fuselages inactive, then
     // the current one, if shown, with `which`.
-    using DrawOperation = void (MeshSections::*)(const ViewContext&, double, double, double, std::int16_t,
-                                                 std::int32_t);
-    void drawFuselages(DrawOperation draw, const ViewContext& ctx, double zoom, double xoff, double yoff,
-                       std::int16_t selected1, std::int32_t which);
+    using DrawOperation = void (MeshSections::*)(const ViewContext&, std::int16_t, std::int32_t);
+    void drawFuselages(DrawOperation draw, const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     void saveDXFFuselages(void (MeshSections::*saveDXF)(DxfFile&, std::int16_t) const, DxfFile& file) const;
 
     // Fuselage i and its flag at index i - 1.

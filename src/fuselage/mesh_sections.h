@@ -236,10 +236,9 @@ public:
     // meet at its point; everything in the inactive colour with
     // kDrawInactive. `selected1` other than -1 sets `selected`. A profile
     // that would not be finite is neither stored nor drawn.
-    void drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
-                  std::int32_t which = kSideSectionLine);
+    void drawSide(const ViewContext& ctx, std::int16_t selected1 = -1, std::int32_t which = kSideSectionLine);
     // The profile in black with this transform; the stored one stays.
-    void printSide(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printSide(Canvas& printer, const ViewTransform& transform) const;
     // The start values of the drag `paint` names: a section line its
     // elevation (with Shift its position), a top point its height, a bottom
     // point its elevation and its top, a gap the position.
@@ -275,7 +274,7 @@ public:
 
     // Stores the outline's screen points for drawVTop and the hit test; an
     // outline that would not be finite is not stored.
-    void computeVTopPoints(double zoom, double xoff, double yoff);
+    void computeVTopPoints(const ViewTransform& transform);
     // The stored outline, and its mirror about the column `xoff` of the view,
     // in the colour `which` names. Nothing is computed or erased.
     void drawVTop(const ViewContext& ctx, std::int32_t which = kVTopPlain) const;
@@ -290,7 +289,7 @@ public:
     // follows it down) and the outline is erased, recomputed and redrawn.
     void selectsVTop(const ViewContext& ctx, double x, double y);
     // The outline, and its mirror, in black with this transform.
-    void printVTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printVTop(Canvas& printer, const ViewTransform& transform) const;
     // The outline and its mirror in model units on the layer of fuselage
     // `fuselageId`, nose up: DXF y is minus the position.
     void saveDXF_vtop(DxfFile& file, std::int16_t fuselageId) const;
@@ -303,7 +302,7 @@ public:
 
     // Stores the screen outline of every section for the transform; nothing
     // without outline points. A result that is not finite is not stored.
-    void computeFrontPoints(double zoom, double xoff, double yoff);
+    void computeFrontPoints(const ViewTransform& transform);
     // Draws the stored outline of section `sel_sec` (nothing when it names no
     // section or there are no outline points), and its mirror about the
     // column `xoff` of the view; nothing is erased.
@@ -311,8 +310,7 @@ public:
     // Prints the outline of display section `i_sections` (and its mirror
     // about the column `xoff`) with the printer's transform, in the inactive
     // colour; the screen outlines stay.
-    void printFront(Canvas& printer, const ViewColors& colors, int i_sections, double zoom, double xoff,
-                    double yoff) const;
+    void printFront(Canvas& printer, const ViewColors& colors, int i_sections, const ViewTransform& transform) const;
     // Every section as a closed polyline in model units (DXF x lateral, y
     // height) on the layer of fuselage `fuselageId`, then, for a pair, every
     // mirror image (x negated).
@@ -343,8 +341,7 @@ public:
     // the highlights of `selected1` (a display index, -1 for none) and
     // `which`; `selected1` other than -1 sets `selected`. Nothing without
     // outline points; a plan that is not finite is neither stored nor drawn.
-    void drawHTop(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
-                  std::int32_t which = kHTopPlain);
+    void drawHTop(const ViewContext& ctx, std::int16_t selected1 = -1, std::int32_t which = kHTopPlain);
     // The hit code at (x, y) against the plan drawn last; a hit selects its
     // section (for a gap, the later one, where an inserted section goes).
     // Later passes win over earlier ones, higher sections over lower ones:
@@ -361,7 +358,7 @@ public:
     void selectsHTop(const ViewContext& ctx, double x, double y);
     // The plan centred on the row `yoff` (without `shift`), with the axis
     // across the printable width, all in black.
-    void printHTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printHTop(Canvas& printer, const ViewTransform& transform) const;
     // The plan in model units (without `shift`; the first side at negative
     // DXF y), then every cross-section (with `shift`) side by side below it,
     // 10 units apart, the highest point of the fuselage at DXF y -100; all on

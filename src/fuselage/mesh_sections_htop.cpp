@@ -79,14 +79,12 @@ MeshSections::HTopPlan MeshSections::htopPlan(double lateral) const {
     return plan;
 }
 
-void MeshSections::drawHTop(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                            std::int32_t which) {
+void MeshSections::drawHTop(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
     if (nb_cross <= 0) return;
     if (selected1 != -1) selected = true;
     const HTopPlan model = htopPlan(shift);
-    const ViewTransform transform{zoom, xoff, yoff};
-    std::vector<Point2D> first = toScreenDown(model.first, transform);
-    std::vector<Point2D> second = toScreenDown(model.second, transform);
+    std::vector<Point2D> first = toScreenDown(model.first, ctx.view);
+    std::vector<Point2D> second = toScreenDown(model.second, ctx.view);
     if (!isFinite(first) || !isFinite(second)) return;  // the plan drawn last stays
 
     if (!ctx.view.firstPictureRefresh) {
@@ -173,9 +171,7 @@ bool MeshSections::dragHTop(const ViewState& view, double x, double y) {
 void MeshSections::selectsHTop(const ViewContext& ctx, double x, double y) {
     if (nb_cross <= 0) return;
     const ViewState& view = ctx.view;
-    const auto redraw = [&](std::int16_t selected1, std::int32_t which) {
-        drawHTop(ctx, view.zoom, view.xoff, view.yoff, selected1, which);
-    };
+    const auto redraw = [&](std::int16_t selected1, std::int32_t which) { drawHTop(ctx, selected1, which); };
     if (paint != kIdlePaint) {
         if (dragHTop(view, x, y)) redraw(sel_sec, paint == kHTopSectionLine ? kHTopPlain : kHTopPointLit);
         return;
@@ -199,14 +195,13 @@ void MeshSections::selectsHTop(const ViewContext& ctx, double x, double y) {
     }
 }
 
-void MeshSections::printHTop(Canvas& printer, double zoom, double xoff, double yoff) const {
+void MeshSections::printHTop(Canvas& printer, const ViewTransform& transform) const {
     const HTopPlan model = htopPlan(0);
-    const ViewTransform transform{zoom, xoff, yoff};
     const std::vector<Point2D> first = toScreenDown(model.first, transform);
     const std::vector<Point2D> second = toScreenDown(model.second, transform);
     if (!isFinite(first) || !isFinite(second)) return;
     drawPlanLines(printer, first, second, kBlack);
-    printer.line(0, yoff, printer.width(), yoff, kBlack);
+    printer.line(0, transform.yoff, printer.width(), transform.yoff, kBlack);
 }
 
 void MeshSections::saveDXF_htop(DxfFile& file) const {

@@ -69,11 +69,10 @@ std::size_t MeshSections::shownSideSections() const {
     return std::min({side_shown, stored > 0 ? stored - 1 : 0, static_cast<std::size_t>(std::max<int>(nb_sections, 0))});
 }
 
-void MeshSections::drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                            std::int32_t which) {
+void MeshSections::drawSide(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
     if (nb_cross == 0) return;
     if (selected1 != -1) selected = true;
-    const auto screen = sideProfileOnScreen({zoom, xoff, yoff});
+    const auto screen = sideProfileOnScreen(ctx.view);
     if (!screen) return;  // the profile on the screen stays
 
     const bool inactive = which == kDrawInactive;
@@ -103,8 +102,8 @@ void MeshSections::drawSide(const ViewContext& ctx, double zoom, double xoff, do
     });
 }
 
-void MeshSections::printSide(Canvas& printer, double zoom, double xoff, double yoff) const {
-    if (const auto screen = sideProfileOnScreen({zoom, xoff, yoff})) {
+void MeshSections::printSide(Canvas& printer, const ViewTransform& transform) const {
+    if (const auto screen = sideProfileOnScreen(transform)) {
         drawProfile(printer, screen->top, screen->bottom, [](ProfileLine, std::size_t) { return kBlack; });
     }
 }
@@ -193,13 +192,13 @@ void MeshSections::selectsSide(const ViewContext& ctx, double x, double y) {
         const bool lit = selected_part == kSideSectionLine || selected_part == kSideTopPoint ||
                          selected_part == kSideBottomPoint;
         if (lit) {
-            drawSide(ctx, view.zoom, view.xoff, view.yoff, sel_sec, selected_part);
+            drawSide(ctx, sel_sec, selected_part);
         } else {
-            drawSide(ctx, view.zoom, view.xoff, view.yoff, -1, kSideSectionLine);
+            drawSide(ctx, -1, kSideSectionLine);
         }
         selected = lit;
     } else if (dragSide(view, x, y)) {
-        drawSide(ctx, view.zoom, view.xoff, view.yoff, sel_sec, paint);
+        drawSide(ctx, sel_sec, paint);
     }
 }
 

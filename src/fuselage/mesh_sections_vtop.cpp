@@ -63,9 +63,9 @@ std::span<const Point2D> MeshSections::storedVTopRing() const {
     return std::span(vtop_pts).subspan(1, count);
 }
 
-void MeshSections::computeVTopPoints(double zoom, double xoff, double yoff) {
+void MeshSections::computeVTopPoints(const ViewTransform& transform) {
     if (nb_cross == 0) return;
-    const std::vector<Point2D> screen = toScreenDown(planRing(shift), {zoom, xoff, yoff});
+    const std::vector<Point2D> screen = toScreenDown(planRing(shift), transform);
     if (!isFinite(screen)) return;  // the points last computed stay
     vtop_pts.assign(1, Point2D{});
     vtop_pts.insert(vtop_pts.end(), screen.begin(), screen.end());
@@ -107,7 +107,7 @@ void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
     if (paint == kIdlePaint) {
         selected_part = testPositionVTop(x, y);
         selected = selected_part == kVTopFrontLine;
-        if (selected) computeVTopPoints(view.zoom, view.xoff, view.yoff);
+        if (selected) computeVTopPoints(view);
         drawVTop(ctx, selected ? kVTopHighlighted : kVTopPlain);
         return;
     }
@@ -122,13 +122,13 @@ void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
     // Erased as it was drawn, with its mirror only when it had one.
     drawVTop(ctx, kVTopErase);
     moved = value;
-    computeVTopPoints(view.zoom, view.xoff, view.yoff);
+    computeVTopPoints(view);
     drawVTop(ctx, kVTopPlain);
 }
 
-void MeshSections::printVTop(Canvas& printer, double zoom, double xoff, double yoff) const {
+void MeshSections::printVTop(Canvas& printer, const ViewTransform& transform) const {
     for (double centre : pairCentres()) {
-        const std::vector<Point2D> outline = toScreenDown(closedAcrossFront(planRing(centre)), {zoom, xoff, yoff});
+        const std::vector<Point2D> outline = toScreenDown(closedAcrossFront(planRing(centre)), transform);
         if (isFinite(outline)) drawPolyline(printer, outline, kBlack);
     }
 }

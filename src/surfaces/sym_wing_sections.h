@@ -97,29 +97,27 @@ public:
     // Erases the silhouette last drawn (unless a tracing picture lies under
     // the view), draws the new one with the `lit` edges in the selection
     // colour, and its mirror. `lit` other than none marks the panel selected.
-    void drawFront(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                   const EdgeSelection& lit = kNoEdgeSelected);
+    void drawFront(const ViewContext& ctx, const EdgeSelection& lit = kNoEdgeSelected);
     std::int32_t testPositionFront(double x, double y) const;
     // The start value of the drag that `paint` names; reads the Shift key.
     void initMouseValFront(const ViewState& view);
     // Hover highlight while nothing is grabbed, else one drag step; redraws.
     void selectsFront(const ViewContext& ctx, double x, double y);
     // The silhouette, its mirror and the centre line, on a printer.
-    void printFront(Canvas& printer, const ViewColors& colors, double zoom, double xoff, double yoff) const;
+    void printFront(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const;
     // The silhouette and its mirror as two closed polylines on the layer "Wing".
     void saveDXF_front(DxfFile& file) const;
 
     // VTop view (sym_wing_sections_vtop.cpp): the planform in the plan of the
     // whole model, nose up. The operations mirror those of the Front view.
-    void drawVTop(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                  const EdgeSelection& lit = kNoEdgeSelected);
+    void drawVTop(const ViewContext& ctx, const EdgeSelection& lit = kNoEdgeSelected);
     std::int32_t testPositionVTop(double x, double y) const;
     void initMouseValVTop(const ViewState& view);
     void selectsVTop(const ViewContext& ctx, double x, double y);
     // The largest screen x, respectively y, of the outline last drawn, from 0.
     std::int16_t xMaxVtopGet() const;
     std::int16_t yMaxVtopGet() const;
-    void printVTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printVTop(Canvas& printer, const ViewTransform& transform) const;
     // The planform and its mirror as eight LINE entities on "Wing", nose up.
     void saveDXF_vtop(DxfFile& file) const;
 
@@ -128,12 +126,12 @@ public:
     // compute operations store the screen points that the draw operations
     // draw. A panel with fewer than 2 airfoil points shows, prints and writes
     // nothing in the Side view.
-    void computeSidePoints(double zoom, double xoff, double yoff);
+    void computeSidePoints(const ViewTransform& transform);
     void drawSide(const ViewContext& ctx) const;
     void printSide(Canvas& printer) const;
     // The root section in model units as `nb` LINE entities on "Wing".
     void saveDXF_side(DxfFile& file) const;
-    void computeHTopPoints(double zoom, double xoff, double yoff);
+    void computeHTopPoints(const ViewTransform& transform);
     void drawHTop(const ViewContext& ctx) const;
 
     // Project-file records (sym_wing_sections_records.cpp). A reader that

@@ -32,10 +32,9 @@ EdgeSelection SymWingSections::frontHighlight(std::int32_t code) {
     }
 }
 
-void SymWingSections::drawFront(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                const EdgeSelection& lit) {
+void SymWingSections::drawFront(const ViewContext& ctx, const EdgeSelection& lit) {
     if (lit[0] != -1) selected = true;
-    redrawOutline(ctx, frontPoints, toScreenUp(frontSilhouette(), {zoom, xoff, yoff}), {kBlack, lit, xoff});
+    redrawOutline(ctx, frontPoints, toScreenUp(frontSilhouette(), ctx.view), {kBlack, lit, ctx.view.xoff});
 }
 
 std::int32_t SymWingSections::testPositionFront(double x, double y) const {
@@ -71,15 +70,14 @@ void SymWingSections::selectsFront(const ViewContext& ctx, double x, double y) {
                                                 &SymWingSections::drawFront, &frontHighlight});
 }
 
-void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, double zoom, double xoff,
-                                 double yoff) const {
-    const QuadOutline screen = toScreenUp(frontSilhouette(), {zoom, xoff, yoff});
+void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenUp(frontSilhouette(), transform);
     if (!isFinite(screen)) return;
     drawQuadOutline(printer, screen, kBlack);
-    drawQuadOutline(printer, mirroredAboutColumn(screen, xoff), kBlack);
+    drawQuadOutline(printer, mirroredAboutColumn(screen, transform.xoff), kBlack);
     // The symmetry plane, from the top of the printable area down to twice
     // the depth of the model origin.
-    printer.line(xoff, 0, xoff, 2 * yoff, colors.colorInactive);
+    printer.line(transform.xoff, 0, transform.xoff, 2 * transform.yoff, colors.colorInactive);
 }
 
 void SymWingSections::saveDXF_front(DxfFile& file) const {

@@ -26,8 +26,7 @@ std::vector<Point2D> SymWingSections::rootSection() const {
     return section;
 }
 
-void SymWingSections::computeSidePoints(double zoom, double xoff, double yoff) {
-    const ViewTransform transform{zoom, xoff, yoff};
+void SymWingSections::computeSidePoints(const ViewTransform& transform) {
     std::vector<Point2D> screen{Point2D{}};
     for (const Point2D& p : rootSection()) {
         const Point2D s = transform.screenUp(p);
@@ -49,7 +48,7 @@ void SymWingSections::saveDXF_side(DxfFile& file) const {
     dxfPolyline(file, closedPolyline(rootSection()), kWingLayer);
 }
 
-void SymWingSections::computeHTopPoints(double zoom, double xoff, double yoff) {
+void SymWingSections::computeHTopPoints(const ViewTransform& transform) {
     // Along the fuselage axis to the right, the spanwise distance upward;
     // root chord first.
     const QuadOutline plan{{{},
@@ -58,8 +57,8 @@ void SymWingSections::computeHTopPoints(double zoom, double xoff, double yoff) {
                             {pos1 + pos2 + length2, shift + span},
                             {pos1 + pos2, shift + span},
                             {pos1, shift}}};
-    const QuadOutline screen = toScreenUp(plan, {zoom, xoff, yoff});
-    const QuadOutline mirror = mirroredAboutRow(screen, yoff);
+    const QuadOutline screen = toScreenUp(plan, transform);
+    const QuadOutline mirror = mirroredAboutRow(screen, transform.yoff);
     if (!isFinite(screen) || !isFinite(mirror)) return;
     htopPoints = screen;
     htopMirrorPoints = mirror;

@@ -48,10 +48,9 @@ EdgeSelection SymWingSections::vtopHighlight(std::int32_t code) {
     }
 }
 
-void SymWingSections::drawVTop(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                               const EdgeSelection& lit) {
+void SymWingSections::drawVTop(const ViewContext& ctx, const EdgeSelection& lit) {
     if (lit[0] != -1) selected = true;
-    redrawOutline(ctx, vtopPoints, toScreenDown(planform(), {zoom, xoff, yoff}), {kBlack, lit, xoff});
+    redrawOutline(ctx, vtopPoints, toScreenDown(planform(), ctx.view), {kBlack, lit, ctx.view.xoff});
 }
 
 std::int32_t SymWingSections::testPositionVTop(double x, double y) const {
@@ -99,11 +98,11 @@ std::int16_t SymWingSections::yMaxVtopGet() const {
     return roundedMaximum(p[1].y, p[2].y, p[3].y, p[4].y);
 }
 
-void SymWingSections::printVTop(Canvas& printer, double zoom, double xoff, double yoff) const {
-    const QuadOutline screen = toScreenDown(planform(), {zoom, xoff, yoff});
+void SymWingSections::printVTop(Canvas& printer, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenDown(planform(), transform);
     if (!isFinite(screen)) return;
     drawQuadOutline(printer, screen, kBlack);
-    drawQuadOutline(printer, mirroredAboutColumn(screen, xoff), kBlack);
+    drawQuadOutline(printer, mirroredAboutColumn(screen, transform.xoff), kBlack);
 }
 
 void SymWingSections::saveDXF_vtop(DxfFile& file) const {

@@ -106,8 +106,8 @@ public:
     // twin fin, so that the erase (which 9) removes exactly what was drawn.
     void drawFront(const ViewContext& context, std::int32_t which = kDrawNormal) const;
     // Stores the screen outline and whether the fin is a twin fin now.
-    void computeFrontPoints(double zoom, double xoff, double yoff);
-    void printFront(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void computeFrontPoints(const ViewTransform& transform);
+    void printFront(Canvas& printer, const ViewTransform& transform) const;
     void selectsFront(const ViewContext& context, double x, double y);
     void saveDXF_front(DxfFile& file) const;
 
@@ -115,16 +115,15 @@ public:
     // tip edges and the four corners can be dragged.
     void initMouseValSide(const ViewState& view);
     std::int32_t testPositionSide(double x, double y) const;
-    void drawSide(const ViewContext& context, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
-                  std::int16_t selected2 = -1, std::int16_t selected3 = -1, std::int16_t selected4 = -1,
-                  std::int32_t which = kDrawEditable);
+    void drawSide(const ViewContext& context, std::int16_t selected1 = -1, std::int16_t selected2 = -1,
+                  std::int16_t selected3 = -1, std::int16_t selected4 = -1, std::int32_t which = kDrawEditable);
     void selectsSide(const ViewContext& context, double x, double y);
-    void printSide(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printSide(Canvas& printer, const ViewTransform& transform) const;
     void saveDXF_side(DxfFile& file) const;
 
     // VTop view: the rectangle under the root section, for reference only.
     void drawVTop(const ViewContext& context) const;
-    void computeVTopPoints(double zoom, double xoff, double yoff);
+    void computeVTopPoints(const ViewTransform& transform);
     void saveDXF_vtop(DxfFile& file) const;
 
     // The 3D root and tip sections from the built-in symmetric profile, and
@@ -177,7 +176,7 @@ private:
     // with lit edges.
     bool dragSide(const ViewState& view, double x, double y);
     static EdgeSelection sideHighlight(std::int32_t code);
-    void drawSideLit(const ViewContext& context, double zoom, double xoff, double yoff, const EdgeSelection& lit);
+    void drawSideLit(const ViewContext& context, const EdgeSelection& lit);
 
     std::vector<Point3D> computeSection(const Point3D& origin, double chord, double thickness) const;
 

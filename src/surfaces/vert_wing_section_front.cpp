@@ -17,8 +17,8 @@ QuadOutline VertWingSection::frontOutline() const {
              rootLeft}};
 }
 
-void VertWingSection::computeFrontPoints(double zoom, double xoff, double yoff) {
-    const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
+void VertWingSection::computeFrontPoints(const ViewTransform& transform) {
+    const QuadOutline screen = toScreenUp(frontOutline(), transform);
     if (!isFinite(screen)) return;
     front_pts = screen;
     front_twin = isTwin();
@@ -50,7 +50,7 @@ void VertWingSection::selectsFront(const ViewContext& context, double x, double 
     const ViewState& view = context.view;
     // Hover: the Front view highlights nothing, it redraws the fin in black.
     selected_part = testPositionFront(x, y);
-    computeFrontPoints(view.zoom, view.xoff, view.yoff);
+    computeFrontPoints(view);
     drawFront(context, kDrawNormal);
     selected = selected_part != kNothing;
 
@@ -60,13 +60,13 @@ void VertWingSection::selectsFront(const ViewContext& context, double x, double 
     double& field = paint == kRootEdge ? (view.shiftkey ? shift : offset1) : (view.shiftkey ? span : offset2);
     assignIfFinite({{field, initval + (view.shiftkey ? d->up() : d->across)}});
     drawFront(context, kDrawErase);
-    computeFrontPoints(view.zoom, view.xoff, view.yoff);
+    computeFrontPoints(view);
     drawFront(context, kDrawNormal);
 }
 
-void VertWingSection::printFront(Canvas& printer, double zoom, double xoff, double yoff) const {
-    const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
-    if (isFinite(screen)) drawWithTwin(printer, screen, isTwin(), kBlack, xoff);
+void VertWingSection::printFront(Canvas& printer, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenUp(frontOutline(), transform);
+    if (isFinite(screen)) drawWithTwin(printer, screen, isTwin(), kBlack, transform.xoff);
 }
 
 // DXF x is the lateral y, DXF y the height.

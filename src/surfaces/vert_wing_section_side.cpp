@@ -31,20 +31,18 @@ EdgeSelection VertWingSection::sideHighlight(std::int32_t code) {
     }
 }
 
-void VertWingSection::drawSide(const ViewContext& context, double zoom, double xoff, double yoff,
-                               std::int16_t selected1, std::int16_t selected2, std::int16_t selected3,
+void VertWingSection::drawSide(const ViewContext& context, std::int16_t selected1, std::int16_t selected2, std::int16_t selected3,
                                std::int16_t selected4, std::int32_t which) {
     if (selected1 != -1) selected = true;
     // The inactive colour wins over a highlight.
     const OutlineStyle style = which == kDrawInactive
                                    ? OutlineStyle{context.colors.colorInactive}
                                    : OutlineStyle{kBlack, {selected1, selected2, selected3, selected4}};
-    redrawOutline(context, side_pts, toScreenUp(sideOutline(), {zoom, xoff, yoff}), style);
+    redrawOutline(context, side_pts, toScreenUp(sideOutline(), context.view), style);
 }
 
-void VertWingSection::drawSideLit(const ViewContext& context, double zoom, double xoff, double yoff,
-                                  const EdgeSelection& lit) {
-    drawSide(context, zoom, xoff, yoff, lit[0], lit[1], lit[2], lit[3], kDrawEditable);
+void VertWingSection::drawSideLit(const ViewContext& context, const EdgeSelection& lit) {
+    drawSide(context, lit[0], lit[1], lit[2], lit[3], kDrawEditable);
 }
 
 // The tests run in this order and the last match wins: a corner over the
@@ -85,8 +83,8 @@ void VertWingSection::selectsSide(const ViewContext& context, double x, double y
                                                 &VertWingSection::drawSideLit, &sideHighlight});
 }
 
-void VertWingSection::printSide(Canvas& printer, double zoom, double xoff, double yoff) const {
-    const QuadOutline screen = toScreenUp(sideOutline(), {zoom, xoff, yoff});
+void VertWingSection::printSide(Canvas& printer, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenUp(sideOutline(), transform);
     if (isFinite(screen)) drawQuadOutline(printer, screen, kBlack);
 }
 

@@ -15,8 +15,8 @@ QuadOutline VertWingSection::vtopPlan() const {
 }
 
 // Aft is down the screen.
-void VertWingSection::computeVTopPoints(double zoom, double xoff, double yoff) {
-    const QuadOutline screen = toScreenDown(vtopPlan(), {zoom, xoff, yoff});
+void VertWingSection::computeVTopPoints(const ViewTransform& transform) {
+    const QuadOutline screen = toScreenDown(vtopPlan(), transform);
     if (isFinite(screen)) vtop_pts = screen;
 }
 

@@ -74,9 +74,9 @@ TEST(FuselageListViews, SideAndHTopDrawTheOthersInactiveAndTheCurrentOneLast) {
             if (c.hidden != 0) list.setShown(c.hidden, false);
             Area area;
             if (side) {
-                list.drawSideFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kSideSectionLine);
+                list.drawSideFuselages(area.ctx, -1, MeshSections::kSideSectionLine);
             } else {
-                list.drawHTopFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kHTopPlain);
+                list.drawHTopFuselages(area.ctx, -1, MeshSections::kHTopPlain);
             }
             EXPECT_EQ(runsOf(area.canvas.segments(), false), c.runs) << side << " hidden " << c.hidden;
         }
@@ -89,7 +89,7 @@ TEST(FuselageListViews, VTopDrawsAnUnlitCurrentFuselageTwice) {
         FuselageList list = threeFuselages(2);
         list.current().selected = lit;
         Area area;
-        list.computeVTopPointsFuselages(1, 500, 0);
+        list.computeVTopPointsFuselages({1, 500, 0});
         list.drawVTopFuselages(area.ctx, MeshSections::kVTopPlain);
         const std::vector<DrawnRun> expected =
             lit ? std::vector<DrawnRun>{{1, I}, {3, I}, {2, B}} : std::vector<DrawnRun>{{1, I}, {2, I}, {3, I}, {2, B}};
@@ -118,9 +118,9 @@ TEST(FuselageListViews, MouseMovesRedrawTheOthersAroundTheCurrentOne) {
         FuselageList list = threeFuselages(1);
         Area area;
         // The view as set up: every fuselage drawn once.
-        list.drawSideFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kSideSectionLine);
-        list.drawHTopFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kHTopPlain);
-        list.computeVTopPointsFuselages(1, 500, 0);
+        list.drawSideFuselages(area.ctx, -1, MeshSections::kSideSectionLine);
+        list.drawHTopFuselages(area.ctx, -1, MeshSections::kHTopPlain);
+        list.computeVTopPointsFuselages({1, 500, 0});
         area.canvas.reset();
         (list.*c.selects)(area.ctx, 5000, 5000);  // over nothing
         EXPECT_EQ(runsOf(area.canvas.segments(), c.axisDown), c.runs) << c.view;
@@ -132,7 +132,7 @@ TEST(FuselageListViews, MouseMovesRedrawTheOthersAroundTheCurrentOne) {
 TEST(FuselageListViews, AHiddenCurrentFuselageDoesNotFollowThePointer) {
     FuselageList list = threeFuselages(1);
     Area area;
-    list.drawSideFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kSideSectionLine);
+    list.drawSideFuselages(area.ctx, -1, MeshSections::kSideSectionLine);
     list.setShown(1, false);
     MeshSections& f = list.current();
     f.paint = f.testPositionSide(200, 450, false);  // section 2's line, from y 490 up to 390
@@ -148,7 +148,7 @@ TEST(FuselageListViews, AnInvalidCurrentFuselageFailsBeforeAnythingIsDrawn) {
     FuselageList list = threeFuselages(1);
     list.currentFuselage = 4;
     Area area;
-    EXPECT_THROW(list.drawSideFuselages(area.ctx, 1, 0, 500, -1, 0), std::out_of_range);
+    EXPECT_THROW(list.drawSideFuselages(area.ctx, -1, 0), std::out_of_range);
     EXPECT_THROW(list.selectsHTopFuselages(area.ctx, 0, 0), std::out_of_range);
     EXPECT_THROW(list.drawVTopFuselages(area.ctx, MeshSections::kVTopPlain), std::out_of_range);
     EXPECT_TRUE(area.canvas.segments().empty());
@@ -159,12 +159,12 @@ TEST(FuselageListViews, PrintoutsTakeEveryFuselage) {
     FuselageList list = threeFuselages(2);
     list.setShown(3, false);
     RecordingCanvas vtop;
-    list.printVTopFuselages(vtop, 1, 500, 0);
+    list.printVTopFuselages(vtop, {1, 500, 0});
     EXPECT_EQ(vtop.segments().size(), 3u * 6u);
     EXPECT_EQ(runsOf(vtop.segments(), true), (std::vector<DrawnRun>{{1, kBlack}, {2, kBlack}, {3, kBlack}}));
 
     RecordingCanvas front;
-    list.printFrontFuselages(front, ViewColors{}, 1, 500, 500);
+    list.printFrontFuselages(front, ViewColors{}, {1, 500, 500});
     EXPECT_EQ(front.segments().size(), 3u * 3u * 8u);  // every section of every fuselage
     EXPECT_EQ(list.currentFuselage, 2);
 }

@@ -62,7 +62,7 @@ struct DrawnFuselage {
         screen.canvas.reset();
     }
     void draw(std::int16_t selected1 = -1, std::int32_t which = MeshSections::kHTopPlain) {
-        fuselage.drawHTop(screen.context(), kZoom, kXoff, kYoff, selected1, which);
+        fuselage.drawHTop(screen.context(), selected1, which);
     }
     std::int32_t hitAt(double x, double y, bool ctrl = false) {
         screen.view.ctrlkey = ctrl;
@@ -89,7 +89,7 @@ std::vector<Segment> inColor(std::vector<Segment> plan, PaletteColor color) {
 TEST(MeshSectionsHTop, PlanSidesBelowAndAboveTheAxisAndSectionLines) {
     MeshSections fuselage = shiftedFuselage();
     RecordedView screen(kZoom, kXoff, kYoff);
-    fuselage.drawHTop(screen.context(), kZoom, kXoff, kYoff);
+    fuselage.drawHTop(screen.context());
     // A new fuselage has drawn no plan yet: nothing to erase.
     expectSegments(screen.canvas.segments(), kPlan, "first drawing");
     EXPECT_FALSE(fuselage.selected);
@@ -355,7 +355,7 @@ TEST(MeshSectionsHTop, WithoutOutlinePointsTheViewIgnoresTheFuselage) {
 TEST(MeshSectionsHTop, PrintCentredOnTheAxisWithoutShift) {
     const MeshSections fuselage = shiftedFuselage();
     RecordingCanvas printer(800, 600);
-    fuselage.printHTop(printer, 1, 10, 100);
+    fuselage.printHTop(printer, {1, 10, 100});
     expectSegments(printer.segments(),
                    {{15, 110, 215, 150, B},
                     {215, 150, 815, 105, B},
@@ -419,7 +419,7 @@ TEST(MeshSectionsHTop, DxfCrossSectionsFollowDisplayOrderTenUnitsApart) {
     // A section inserted at 500 between the last two (55 wide) is laid out
     // third, though it is stored last.
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{1, 0, 0, 505, 0});
+    fuselage.insertSection(testing::pressedAt(505));
     DxfCapture inserted;
     fuselage.saveDXF_htop(inserted.file);
     lines = testing::readDxfLines(inserted.text());

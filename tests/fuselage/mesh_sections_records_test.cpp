@@ -9,6 +9,7 @@
 #include "support/fixture_text.h"
 #include "support/fuselage_sections.h"
 #include "support/text_lines.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -41,9 +42,9 @@ TEST(MeshSectionsRecords, DefaultFuselageIsWrittenAsThirtyThreeLines) {
 TEST(MeshSectionsRecords, SectionsAreWrittenInDisplayOrderAndReadBackInIt) {
     MeshSections written;
     written.sel_sec = 3;
-    written.insertSection(ViewState{.xloc = 500});  // storage slot 4, display index 3
+    written.insertSection(testing::pressedAt(500));  // storage slot 4, display index 3
     written.sel_sec = 2;
-    written.insertSection(ViewState{.xloc = 100});  // storage slot 5, display index 2
+    written.insertSection(testing::pressedAt(100));  // storage slot 5, display index 2
     const std::vector<double> positions{0, 100, 200, 500, 800};
     std::vector<double> written_positions;
     for (const SectionValues& s : sectionsOf(written)) written_positions.push_back(s.pos);

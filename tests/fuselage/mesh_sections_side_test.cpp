@@ -73,7 +73,7 @@ struct DrawnFuselage {
         screen.canvas.reset();
     }
     void draw(std::int16_t selected1 = -1, std::int32_t which = MeshSections::kSideSectionLine) {
-        fuselage.drawSide(screen.context(), kZoom, kXoff, kYoff, selected1, which);
+        fuselage.drawSide(screen.context(), selected1, which);
     }
     std::int32_t hitAt(double x, double y, bool ctrl = false) { return fuselage.testPositionSide(x, y, ctrl); }
     // Mouse-down: the point, the hit code into `paint`, the start values.
@@ -335,7 +335,7 @@ TEST(FuselageSide, WithoutOutlinePointsOnlyPrintAndDxfWork) {
     EXPECT_TRUE(drawn.segments().empty());
 
     RecordingCanvas printer;
-    drawn.fuselage.printSide(printer, 1, 0, 500);
+    drawn.fuselage.printSide(printer, {1, 0, 500});
     EXPECT_EQ(printer.segments().size(), 7u);
     DxfCapture dxf;
     drawn.fuselage.saveDXF_side(dxf.file, 1);
@@ -345,7 +345,7 @@ TEST(FuselageSide, WithoutOutlinePointsOnlyPrintAndDxfWork) {
 TEST(FuselageSide, PrintoutInBlackLeavesTheScreenProfile) {
     DrawnFuselage drawn;
     RecordingCanvas printer;
-    drawn.fuselage.printSide(printer, 1, -100, 400);
+    drawn.fuselage.printSide(printer, {1, -100, 400});
     const ScreenProfile printed{{{-80, 366}, {120, 286}, {720, 356}}, {{-80, 386}, {120, 386}, {720, 366}}};
     expectSegments(printer.segments(), profileSegments(printed, allIn(kBlack)), "printout");
     EXPECT_EQ(drawn.hitAt(160, 243), MeshSections::kSideTopPoint);

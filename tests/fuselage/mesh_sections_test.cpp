@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fuselage_sections.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -96,7 +97,7 @@ TEST(MeshSections, CopyTakesTheSectionsInDisplayOrderAndLeavesTheRest) {
     MeshSections source(LengthUnit::Millimeters, {10, 20, 30});
     // A section inserted at 500 stands in storage slot 4 but at display index 3.
     source.sel_sec = 3;
-    source.insertSection(ViewState{.xloc = 500});
+    source.insertSection(testing::pressedAt(500));
     source.sel_sec = 2;
     source.nb_cross = 12;
     source.initArrays();
@@ -284,7 +285,7 @@ TEST(MeshSections, InitArraysKeepsTheSectionsAndGivesNewOnesZeros) {
 TEST(MeshSections, InitArraysShrinkingAShuffledStorageKeepsEachSectionInASlotOfItsOwn) {
     MeshSections fuselage;
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{.xloc = 500});  // storage slot 4, display index 3
+    fuselage.insertSection(testing::pressedAt(500));  // storage slot 4, display index 3
     fuselage.nb_sections = 3;
     fuselage.initArrays();
     // Storage slot 4 is gone; the display index that named it takes the free slot 3.
@@ -339,7 +340,7 @@ TEST(MeshSections, CountsSetPastTheArraysNeverLeadOutsideThem) {
     fuselage.smoothTop();
     fuselage.smoothDown();
     fuselage.SmoothWidth();
-    fuselage.insertSection(ViewState{.xloc = 100});
+    fuselage.insertSection(testing::pressedAt(100));
     fuselage.removeSection();
     fuselage.rescale(2);
     fuselage.create();

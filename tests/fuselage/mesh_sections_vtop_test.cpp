@@ -76,7 +76,7 @@ struct DrawnFuselage {
     RecordedView screen{kZoom, kXoff, kYoff};
 
     explicit DrawnFuselage(const MeshSections& f = pairFuselage()) : fuselage(f) {
-        fuselage.computeVTopPoints(kZoom, kXoff, kYoff);
+        fuselage.computeVTopPoints({kZoom, kXoff, kYoff});
         draw(MeshSections::kVTopPlain);
         screen.canvas.reset();
     }
@@ -238,7 +238,7 @@ TEST(FuselageVTop, HoverLightsTheWholeOutlineAndItsMirror) {
 TEST(FuselageVTop, WithoutOutlinePointsOnlyPrintAndDxfWork) {
     DrawnFuselage drawn;
     drawn.fuselage.nb_cross = 0;
-    drawn.fuselage.computeVTopPoints(1, 0, 0);
+    drawn.fuselage.computeVTopPoints({1, 0, 0});
     drawn.fuselage.nb_cross = 8;
     EXPECT_EQ(drawn.fuselage.testPositionVTop(460, 30), 0);  // the points were kept
     drawn.fuselage.nb_cross = 0;
@@ -257,7 +257,7 @@ TEST(FuselageVTop, WithoutOutlinePointsOnlyPrintAndDxfWork) {
     EXPECT_TRUE(drawn.segments().empty());
 
     RecordingCanvas printer;
-    drawn.fuselage.printVTop(printer, 1, 0, 0);
+    drawn.fuselage.printVTop(printer, {1, 0, 0});
     EXPECT_EQ(printer.segments().size(), 12u);
     DxfCapture dxf;
     drawn.fuselage.saveDXF_vtop(dxf.file, 1);
@@ -267,7 +267,7 @@ TEST(FuselageVTop, WithoutOutlinePointsOnlyPrintAndDxfWork) {
 TEST(FuselageVTop, PrintoutFromTheFrontSectionLineLeavesTheScreenOutline) {
     DrawnFuselage drawn;
     RecordingCanvas printer;
-    drawn.fuselage.printVTop(printer, 1, 100, 10);
+    drawn.fuselage.printVTop(printer, {1, 100, 10});
     // From the left end of section 1 across the front, down the right side
     // and back up the left; then the mirror, the same outline at lateral -30.
     const std::vector<Point2D> outline{{120, 10}, {140, 10}, {180, 210}, {135, 810}, {125, 810}, {80, 210}};

@@ -28,8 +28,8 @@ struct ThreePanelWing {
             wing.nbWings = n;
             wing.addWing();
         }
-        wing.drawVTopWings(screen.context(), 1, 100, 40);
-        wing.drawFrontWings(screen.context(), 1, 100, 40);  // elevation 50 is at y -10
+        wing.drawVTopWings(screen.context());
+        wing.drawFrontWings(screen.context());  // elevation 50 is at y -10
         screen.canvas.reset();
     }
 
@@ -129,10 +129,10 @@ TEST(MainWingViews, HoverOverASharedEdgeLightsBothPanels) {
 TEST(MainWingViews, PrintsEveryPanelWithoutTouchingTheScreenOutlines) {
     ThreePanelWing w;
     RecordingCanvas printer;
-    w.wing.printVTopWings(printer, 2, 1000, 0);
+    w.wing.printVTopWings(printer, {2, 1000, 0});
     EXPECT_EQ(printer.segments().size(), 24u);
     printer.reset();
-    w.wing.printFrontWings(printer, ViewColors{}, 2, 1000, 400);
+    w.wing.printFrontWings(printer, ViewColors{}, {2, 1000, 400});
     EXPECT_EQ(printer.segments().size(), 27u);  // eight lines and the centre line a panel
     // The hit test still answers on the screen outline.
     EXPECT_EQ(w.wing.wing(1).testPositionVTop(800, 305), SymWingSections::kHitTipEdge);

@@ -104,7 +104,7 @@ TEST(PanelFrontView, UnderATracingPictureTheOldSilhouetteStays) {
 TEST(PanelFrontView, PrintDrawsBothHalvesAndTheCentreLine) {
     const SymWingSections panel = defaultWingPanel();
     RecordingCanvas printer;
-    panel.printFront(printer, ViewColors{}, 1, 500, 300);
+    panel.printFront(printer, ViewColors{}, {1, 500, 300});
     const std::vector<Segment>& s = printer.segments();
     ASSERT_EQ(s.size(), 9u);
     for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(s[k].color, kBlack) << k;
