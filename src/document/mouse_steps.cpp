@@ -195,9 +195,9 @@ constexpr FuselageViewOperations kSideFuselages{
     [](MeshSections& f, const ViewState& view) { f.initMouseValSide(view); },
     &FuselageList::selectsSideFuselages,
     &FuselageList::drawSideFuselages,
-    MeshSections::kSideSectionLine,
-    MeshSections::kSideGap,
-    MeshSections::kSideSectionLine};
+    MeshSections::kHitSideSectionLine,
+    MeshSections::kHitSideGap,
+    MeshSections::kHitSideSectionLine};
 constexpr FuselageViewOperations kHTopFuselages{
     ViewKind::HTop,
     [](MeshSections& f, const ViewState& view, double x, double y) { return f.testPositionHTop(view, x, y); },
@@ -205,8 +205,8 @@ constexpr FuselageViewOperations kHTopFuselages{
     &FuselageList::selectsHTopFuselages,
     &FuselageList::drawHTopFuselages,
     MeshSections::kHTopPlain,
-    MeshSections::kHTopGap,
-    MeshSections::kHTopSectionLine};
+    MeshSections::kHitHTopGap,
+    MeshSections::kHitHTopSectionLine};
 
 // The fuselages redrawn with no section lit, the current one in black.
 void drawFuselages(FuselageList& fuselages, const FuselageViewOperations& op, const ViewContext& ctx) {

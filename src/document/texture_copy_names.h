@@ -16,22 +16,6 @@ struct TextureEntry {
     std::string name;
 };
 
-// Calls `action(path, title)` with each part's texture path and title, in the
-// order wing panels 1 to nbWings, stabiliser, fuselages 1 to nbFuselages, fin.
-template <typename Action>
-void forEachPartTexture(const Plane& plane, Action action) {
-    for (int i = 1; i <= plane.mainWing.nbWings; ++i) {
-        const SymWingSections& panel = plane.mainWing.wing(i);
-        action(panel.texture_filename(), panel.qualified_texture_filename);
-    }
-    action(plane.stab.texture_filename(), plane.stab.qualified_texture_filename);
-    for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) {
-        const MeshSections& fuselage = plane.fuselages.fuselage(i);
-        action(fuselage.texture_filename, fuselage.qualified_texture_filename);
-    }
-    action(plane.fin.texture_filename, plane.fin.qualified_texture_filename);
-}
-
 // How the copies of one written file are named.
 struct TextureCopyNaming {
     // The folder the copies go to.
@@ -45,7 +29,7 @@ struct TextureCopyNaming {
     bool ownImageIsCopy = true;
 };
 
-// The copy name of every part's texture, in forEachPartTexture's order: the
+// The copy name of every part's texture, in forEachTexturedPart's order: the
 // name `nameFor` gives, unless a copy under it would replace an image some
 // part is loaded from, the copy of another image, or the written file; such
 // a name gets a number ("wood.jpg" gives "wood_2.jpg", then "wood_3.jpg").

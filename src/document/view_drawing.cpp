@@ -24,7 +24,7 @@ void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmen
     case ViewKind::Side:
         if (equipmentTabOpen) plane.equipment.drawSideEquipment(ctx);
         plane.fuselages.drawSideFuselages(
-            ctx, -1, equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kSideSectionLine);
+            ctx, -1, equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kHitSideSectionLine);
         plane.fin.drawSide(ctx, -1, -1, -1, -1,
                            equipmentTabOpen ? VertWingSection::kDrawInactive : VertWingSection::kDrawEditable);
         for (SymWingSections* panel : {&plane.mainWing.wing(1), &plane.stab}) {

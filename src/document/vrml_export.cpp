@@ -29,7 +29,7 @@ void writeGroup(LineWriter& out, const std::string& name, const Point3D& transla
 
 void writeWorld(LineWriter& out, const Plane& plane, const std::vector<TextureEntry>& textures,
                 const Point3D& origin) {
-    std::size_t texture = 0;  // the entries follow forEachPartTexture's order
+    std::size_t texture = 0;  // the entries follow forEachTexturedPart's order
     writeVrmlHeader(out);
     auto writeHalves = [&](const SymWingSections& panel, const char* leftName, const char* rightName) {
         const std::string& url = textures[texture++].name;

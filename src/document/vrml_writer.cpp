@@ -194,13 +194,13 @@ void writeVrmlWingMesh(LineWriter& out, const WingSection& half, const std::stri
 void writeVrmlFinMesh(LineWriter& out, const VertWingSection& fin, bool mirror) {
     const int n = fin.nb;
     std::vector<std::string> texturePoints;
-    if (!fin.texture_filename.empty()) {
+    if (!fin.texture_filename().empty()) {
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(fin.texcoord1Get(i)) + " 0 ");
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(fin.texcoord2Get(i)) + " 1 ");
     }
     writeTwoRingMesh(
         out, n, [&](int i) { return fin.point1Get(i, mirror); }, [&](int i) { return fin.point2Get(i, mirror); },
-        fin.texture_filename.empty() ? nullptr : &texturePoints);
+        fin.texture_filename().empty() ? nullptr : &texturePoints);
 }
 
 void writeVrmlFuselageMesh(LineWriter& out, const MeshSections& fuselage, bool mirror) {
@@ -212,7 +212,7 @@ void writeVrmlFuselageMesh(LineWriter& out, const MeshSections& fuselage, bool m
             out.writeLine(pointLine(fuselage.pointGet(j, i, mirror), i == ns && j == nc));
     const std::vector<FaceLine> faces = fuselageFaces(ns, nc, fuselage.transparent);
     writeCoordIndex(out, faces);
-    if (!fuselage.texture_filename.empty()) {
+    if (!fuselage.texture_filename().empty()) {
         std::vector<std::string> texturePoints;
         for (int i = 1; i <= ns; ++i)
             for (int j = 1; j <= nc; ++j) {

@@ -30,8 +30,8 @@ public:
     // Hit codes of the Side and HTop views and the values of `paint`: the
     // handle edge is under the pointer (grabbed), or not (idle).
     static constexpr std::int32_t kHitHandle = 0;
-    static constexpr std::int32_t kMissed = 1;
-    static constexpr std::int32_t kIdlePaint = kMissed;
+    static constexpr std::int32_t kHitNothing = 1;
+    static constexpr std::int32_t kIdlePaint = kHitNothing;
 
     // `which` of the draw operations.
     static constexpr std::int32_t kDrawHighlighted = 0;
@@ -85,7 +85,7 @@ public:
     // Only a grabbed box (`paint` kHitHandle) remembers its start value.
     void initMouseValSide(const ViewState& view);
     // kHitHandle when the pointer is on the handle edge of the rectangle
-    // drawn last, else kMissed.
+    // drawn last, else kHitNothing.
     std::int32_t testPositionSide(double x, double y) const;
     // Mouse move: an idle box is redrawn, highlighted when its handle is under
     // the pointer; a grabbed box follows the drag and is redrawn highlighted.

@@ -82,7 +82,7 @@ void ElectroBox::initMouseValIn(const View& view, const ViewState& state) {
 
 std::int32_t ElectroBox::testPositionIn(const View& view, double x, double y) const {
     const QuadOutline& shown = this->*view.shown;
-    return hitsHorizontalEdge(x, y, shown[view.handleLeft], shown[view.handleRight]) ? kHitHandle : kMissed;
+    return hitsHorizontalEdge(x, y, shown[view.handleLeft], shown[view.handleRight]) ? kHitHandle : kHitNothing;
 }
 
 bool ElectroBox::dragIn(const View& view, const ViewState& state, double x, double y) {

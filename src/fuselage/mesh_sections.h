@@ -13,6 +13,7 @@
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/texture_context.h"
+#include "base/texture_title.h"
 #include "base/units.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
@@ -59,13 +60,13 @@ public:
     std::int16_t sel_sec = 1;         // selected section, a display index
     bool selected = false;            // highlighted under the pointer in a 2D view
     std::int32_t selected_part = 0;   // hit code of the highlighted part
-    std::string texture_filename;     // full path; empty for none
-    std::string qualified_texture_filename;  // the name as the project file stores it
     bool texture_loaded = false;
     std::int32_t xtex = 0;  // power-of-two texture size, set when the image is loaded
     std::int32_t ytex = 0;
 
+    // `paint` while nothing is grabbed, and the hit code of nothing in every view.
     static constexpr std::int32_t kIdlePaint = 4;
+    static constexpr std::int32_t kHitNothing = kIdlePaint;
 
     // The counts a fuselage may have. The editor offers up to 100 outline
     // points; the bounds leave room for any file while keeping the mesh of one
@@ -138,6 +139,17 @@ public:
 
     ColorRGB colorGet() const { return color; }
     void colorSet(const ColorRGB& value) { color = value; }
+
+    // The texture image: its full path (empty for none) and its title, the
+    // name the project file stores.
+    const std::string& texture_filename() const { return texturePath; }
+    std::string qualified_texture_filename() const { return textureTitle(texturePath); }
+    // Assigns the image at `path` (empty for none), loaded at the next
+    // texture mapping.
+    void setTexture(const std::string& path) {
+        texturePath = path;
+        texture_loaded = false;
+    }
 
     // ---- Cross-section outline and 3D mesh (mesh_sections_outline.cpp) ----
 
@@ -219,12 +231,12 @@ public:
     // fuselage is neither drawn, hit nor dragged in this view.
 
     // Hit codes of the Side view, kept in `paint` and `selected_part`;
-    // kIdlePaint is nothing. The first three are also the `which` of
+    // kHitNothing is nothing. The first three are also the `which` of
     // drawSide that lights them.
-    static constexpr std::int32_t kSideSectionLine = 0;
-    static constexpr std::int32_t kSideTopPoint = 1;
-    static constexpr std::int32_t kSideBottomPoint = 2;
-    static constexpr std::int32_t kSideGap = 3;  // between two sections, only with Ctrl
+    static constexpr std::int32_t kHitSideSectionLine = 0;
+    static constexpr std::int32_t kHitSideTopPoint = 1;
+    static constexpr std::int32_t kHitSideBottomPoint = 2;
+    static constexpr std::int32_t kHitSideGap = 3;  // between two sections, only with Ctrl
     // `which` of drawSide, drawVTop and drawHTop: a fuselage shown but not
     // edited, drawn in the inactive colour without erasing.
     static constexpr std::int32_t kDrawInactive = 7;
@@ -232,11 +244,11 @@ public:
     // Erases the profile drawn last in white (unless a tracing picture lies
     // under the view or `which` is kDrawInactive), stores the new one for the
     // hit test and draws it in black: section line `selected1` lit, and with
-    // `which` kSideTopPoint (kSideBottomPoint) the top (bottom) segments that
+    // `which` kHitSideTopPoint (kHitSideBottomPoint) the top (bottom) segments that
     // meet at its point; everything in the inactive colour with
     // kDrawInactive. `selected1` other than -1 sets `selected`. A profile
     // that would not be finite is neither stored nor drawn.
-    void drawSide(const ViewContext& ctx, std::int16_t selected1 = -1, std::int32_t which = kSideSectionLine);
+    void drawSide(const ViewContext& ctx, std::int16_t selected1 = -1, std::int32_t which = kHitSideSectionLine);
     // The profile in black with this transform; the stored one stays.
     void printSide(Canvas& printer, const ViewTransform& transform) const;
     // The start values of the drag `paint` names: a section line its
@@ -266,7 +278,7 @@ public:
     // outline points the fuselage is neither computed, drawn, hit nor dragged
     // in this view.
 
-    static constexpr std::int32_t kVTopFrontLine = 0;  // hit code; kIdlePaint is nothing
+    static constexpr std::int32_t kHitVTopFrontLine = 0;  // hit code; kHitNothing is nothing
     // `which` of drawVTop (kDrawInactive as well; any other value draws black).
     static constexpr std::int32_t kVTopHighlighted = 0;
     static constexpr std::int32_t kVTopPlain = 4;
@@ -278,8 +290,8 @@ public:
     // The stored outline, and its mirror about the column `xoff` of the view,
     // in the colour `which` names. Nothing is computed or erased.
     void drawVTop(const ViewContext& ctx, std::int32_t which = kVTopPlain) const;
-    // kVTopFrontLine on the stored front section line, between its ends; else
-    // kIdlePaint. The mirror never answers.
+    // kHitVTopFrontLine on the stored front section line, between its ends; else
+    // kHitNothing. The mirror never answers.
     std::int32_t testPositionVTop(double x, double y) const;
     // A grabbed front line remembers `shift` (with Shift `pos_offset`).
     void initMouseValVTop(const ViewState& view);
@@ -325,11 +337,10 @@ public:
     // edited here.
 
     // Hit codes of the view, kept in `paint` and `selected_part`.
-    static constexpr std::int32_t kHTopSectionLine = 0;  // strictly between its two side points
-    static constexpr std::int32_t kHTopGap = 3;          // between two sections, only with Ctrl
-    static constexpr std::int32_t kHTopNothing = kIdlePaint;
-    static constexpr std::int32_t kHTopFirstSide = 5;   // a point of the first side line
-    static constexpr std::int32_t kHTopSecondSide = 6;  // a point of the second side line
+    static constexpr std::int32_t kHitHTopSectionLine = 0;  // strictly between its two side points
+    static constexpr std::int32_t kHitHTopGap = 3;          // between two sections, only with Ctrl
+    static constexpr std::int32_t kHitHTopFirstSide = 5;   // a point of the first side line
+    static constexpr std::int32_t kHitHTopSecondSide = 6;  // a point of the second side line
     // `which` of drawHTop: the section line `selected1` lit (any value not
     // named here draws so too); that line and the two first-side segments
     // meeting at its point lit; kDrawInactive as in the Side and VTop views.
@@ -484,6 +495,7 @@ private:
     std::vector<std::int16_t> sec_index;  // display index to storage slot; slot 0 unused
     PointGrid<Point2D> mesh_texcoords;
     ColorRGB color;
+    std::string texturePath;
     std::vector<std::uint8_t> texture_bytes;
 
     // ---- Side view: the profile drawn last, in screen pixels, by display

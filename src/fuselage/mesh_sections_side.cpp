@@ -96,8 +96,8 @@ void MeshSections::drawSide(const ViewContext& ctx, std::int16_t selected1, std:
         const long index = static_cast<long>(i);
         const bool meetsPoint = index == k || index == k + 1;
         const bool lit = line == ProfileLine::Section  ? index == k
-                         : line == ProfileLine::Top    ? which == kSideTopPoint && meetsPoint
-                                                       : which == kSideBottomPoint && meetsPoint;
+                         : line == ProfileLine::Top    ? which == kHitSideTopPoint && meetsPoint
+                                                       : which == kHitSideBottomPoint && meetsPoint;
         return lit ? ctx.colors.colorSelected : kBlack;
     });
 }
@@ -109,26 +109,26 @@ void MeshSections::printSide(Canvas& printer, const ViewTransform& transform) co
 }
 
 std::int32_t MeshSections::testPositionSide(double x, double y, bool ctrlkey) {
-    if (nb_cross == 0) return kIdlePaint;
+    if (nb_cross == 0) return kHitNothing;
     const std::size_t n = shownSideSections();
     const std::vector<Point2D>& top = side_top_pts;
     const std::vector<Point2D>& bottom = side_bottom_pts;
     // In this order, a later hit replacing an earlier one: gap over bottom
     // point over top point over section line, the higher section of a kind
     // over the lower.
-    std::int32_t code = kIdlePaint;
+    std::int32_t code = kHitNothing;
     const auto hit = [&](std::int32_t hitCode, std::size_t section) {
         code = hitCode;
         sel_sec = static_cast<std::int16_t>(section);
     };
     for (std::size_t i = 1; i <= n; ++i) {
-        if (hitsVerticalEdge(x, y, top[i], bottom[i])) hit(kSideSectionLine, i);
+        if (hitsVerticalEdge(x, y, top[i], bottom[i])) hit(kHitSideSectionLine, i);
     }
     for (std::size_t i = 1; i <= n; ++i) {
-        if (hitsCorner(x, y, top[i])) hit(kSideTopPoint, i);
+        if (hitsCorner(x, y, top[i])) hit(kHitSideTopPoint, i);
     }
     for (std::size_t i = 1; i <= n; ++i) {
-        if (hitsCorner(x, y, bottom[i])) hit(kSideBottomPoint, i);
+        if (hitsCorner(x, y, bottom[i])) hit(kHitSideBottomPoint, i);
     }
     if (ctrlkey) {
         // Between two section lines, more than the tolerance from both, and
@@ -137,7 +137,7 @@ std::int32_t MeshSections::testPositionSide(double x, double y, bool ctrlkey) {
         for (std::size_t i = 1; i < n; ++i) {
             const bool between = bottom[i].x + kHitTolerance < x && x < bottom[i + 1].x - kHitTolerance;
             if (between && (withinSpan(y, top[i], bottom[i]) || withinSpan(y, top[i + 1], bottom[i + 1]))) {
-                hit(kSideGap, i + 1);
+                hit(kHitSideGap, i + 1);
             }
         }
     }
@@ -149,13 +149,13 @@ void MeshSections::initMouseValSide(const ViewState& view) {
     if (!slot) return;
     const std::size_t s = *slot;
     switch (paint) {
-        case kSideSectionLine: initval = view.shiftkey ? sec_pos[s] : sec_elevation[s]; break;
-        case kSideTopPoint: initval = sec_height[s]; break;
-        case kSideBottomPoint:
+        case kHitSideSectionLine: initval = view.shiftkey ? sec_pos[s] : sec_elevation[s]; break;
+        case kHitSideTopPoint: initval = sec_height[s]; break;
+        case kHitSideBottomPoint:
             initval = sec_elevation[s];
             initval2 = sec_elevation[s] + sec_height[s];
             break;
-        case kSideGap: initval = sec_pos[s]; break;
+        case kHitSideGap: initval = sec_pos[s]; break;
         default: break;
     }
 }
@@ -171,11 +171,11 @@ bool MeshSections::dragSide(const ViewState& view, double x, double y) {
     double& elevation = sec_elevation[*slot];
     double& height = sec_height[*slot];
     switch (paint) {
-        case kSideSectionLine:
+        case kHitSideSectionLine:
             return assignIfFinite(
                 {view.shiftkey ? FieldValue{pos, initval + d->across} : FieldValue{elevation, initval + d->up()}});
-        case kSideTopPoint: return assignIfFinite({{height, initval + d->up()}});
-        case kSideBottomPoint: {
+        case kHitSideTopPoint: return assignIfFinite({{height, initval + d->up()}});
+        case kHitSideBottomPoint: {
             // The top, remembered in initval2, stays where it was.
             const double bottom = initval + d->up();
             return assignIfFinite({{elevation, bottom}, {height, initval2 - bottom}});
@@ -189,12 +189,12 @@ void MeshSections::selectsSide(const ViewContext& ctx, double x, double y) {
     const ViewState& view = ctx.view;
     if (paint == kIdlePaint) {
         selected_part = testPositionSide(x, y, view.ctrlkey);
-        const bool lit = selected_part == kSideSectionLine || selected_part == kSideTopPoint ||
-                         selected_part == kSideBottomPoint;
+        const bool lit = selected_part == kHitSideSectionLine || selected_part == kHitSideTopPoint ||
+                         selected_part == kHitSideBottomPoint;
         if (lit) {
             drawSide(ctx, sel_sec, selected_part);
         } else {
-            drawSide(ctx, -1, kSideSectionLine);
+            drawSide(ctx, -1, kHitSideSectionLine);
         }
         selected = lit;
     } else if (dragSide(view, x, y)) {

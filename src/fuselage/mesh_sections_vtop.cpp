@@ -89,16 +89,16 @@ void MeshSections::drawVTop(const ViewContext& ctx, std::int32_t which) const {
 }
 
 std::int32_t MeshSections::testPositionVTop(double x, double y) const {
-    if (nb_cross == 0) return kIdlePaint;
+    if (nb_cross == 0) return kHitNothing;
     const std::span<const Point2D> ring = storedVTopRing();
-    if (ring.empty()) return kIdlePaint;
+    if (ring.empty()) return kHitNothing;
     // The front section line runs from the left end of section 1 (the ring's
     // last point) to its right end (the first).
-    return hitsHorizontalEdge(x, y, ring.back(), ring.front()) ? kVTopFrontLine : kIdlePaint;
+    return hitsHorizontalEdge(x, y, ring.back(), ring.front()) ? kHitVTopFrontLine : kHitNothing;
 }
 
 void MeshSections::initMouseValVTop(const ViewState& view) {
-    if (nb_cross != 0 && paint == kVTopFrontLine) initval = view.shiftkey ? pos_offset : shift;
+    if (nb_cross != 0 && paint == kHitVTopFrontLine) initval = view.shiftkey ? pos_offset : shift;
 }
 
 void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
@@ -106,12 +106,12 @@ void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
     const ViewState& view = ctx.view;
     if (paint == kIdlePaint) {
         selected_part = testPositionVTop(x, y);
-        selected = selected_part == kVTopFrontLine;
+        selected = selected_part == kHitVTopFrontLine;
         if (selected) computeVTopPoints(view);
         drawVTop(ctx, selected ? kVTopHighlighted : kVTopPlain);
         return;
     }
-    if (paint != kVTopFrontLine) return;
+    if (paint != kHitVTopFrontLine) return;
     const auto d = dragDisplacement(view, x, y);
     if (!d) return;
     // Dragging down moves the fuselage aft, to the right moves it (and its

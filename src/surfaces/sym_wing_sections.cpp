@@ -11,9 +11,7 @@ void SymWingSections::init(const ColorRGB& defaultColor) {
     Left = WingSection{};
     Right = WingSection{};
     nb = kBuiltInAirfoilPoints;
-    set_texture_filename("");
-    qualified_texture_filename.clear();
-    set_texture_loaded(false);
+    setTexture("");
     paint = kIdlePaint;
     color = defaultColor;
     allocate();
@@ -25,7 +23,7 @@ void SymWingSections::init(const ColorRGB& defaultColor) {
 void SymWingSections::allocate() {
     const std::size_t slots = nb > 0 ? static_cast<std::size_t>(nb) + 1 : 1;
     airfoil.assign(slots, Point3D{});
-    sidePoints.assign(slots, Point2D{});
+    side_pts.assign(slots, Point2D{});
     Left.init(*this);
     Right.init(*this);
 }
@@ -83,18 +81,12 @@ void SymWingSections::rescale(double k) {
     convertLengths([k](double v) { return v * k; });
 }
 
-void SymWingSections::set_texture_filename(const std::string& value) {
-    Left.texture_filename = value;
-    Right.texture_filename = value;
-    texturePath = value;
-}
-
-void SymWingSections::set_texture_loaded(bool value) {
-    Left.texture_loaded = value;
-    Right.texture_loaded = value;
-    if (!value) {
-        Left.forgetTextureFailure();
-        Right.forgetTextureFailure();
+void SymWingSections::setTexture(const std::string& path) {
+    texturePath = path;
+    for (WingSection* half : {&Left, &Right}) {
+        half->texture_filename = path;
+        half->texture_loaded = false;
+        half->forgetTextureFailure();
     }
 }
 

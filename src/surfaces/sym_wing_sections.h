@@ -8,6 +8,7 @@
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/screen_outline.h"
+#include "base/texture_title.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
 #include "base/view_state.h"
@@ -43,7 +44,6 @@ public:
     bool selected = false;
     std::int32_t selected_part = 0;
     std::string airfoil_filename;
-    std::string qualified_texture_filename;
 
     static constexpr std::int32_t kIdlePaint = 5;
 
@@ -67,11 +67,13 @@ public:
     // std::overflow_error and leaves the panel as it was.
     void rescale(double k);
 
+    // The texture image: its full path (empty for none) and its title, the
+    // name the project file stores.
     const std::string& texture_filename() const { return texturePath; }
-    void set_texture_filename(const std::string& value);
-    // False after a new image is assigned: both halves load it again at their
-    // next texture mapping and report a failure of it again.
-    void set_texture_loaded(bool value);
+    std::string qualified_texture_filename() const { return textureTitle(texturePath); }
+    // Assigns the image at `path` (empty for none) to both halves: each loads
+    // it at its next texture mapping and reports a failure of it again.
+    void setTexture(const std::string& path);
 
     Point3D airfoilPointGet(int i) const;  // zero outside 1..nb
     ColorRGB colorGet() const { return color; }
@@ -160,8 +162,8 @@ private:
     ColorRGB color;
     AirfoilPoints airfoil;
     // Model outlines of the views: (spanwise, height) and (spanwise, aft).
-    QuadOutline frontSilhouette() const;
-    QuadOutline planform() const;
+    QuadOutline frontOutline() const;
+    QuadOutline vtopOutline() const;
     // The edges a hit code lights in the Front and VTop views.
     static EdgeSelection frontHighlight(std::int32_t code);
     static EdgeSelection vtopHighlight(std::int32_t code);
@@ -172,11 +174,11 @@ private:
     std::vector<Point2D> rootSection() const;
 
     // Screen outlines last drawn or computed in each view.
-    QuadOutline vtopPoints{};
-    QuadOutline frontPoints{};
-    std::vector<Point2D> sidePoints;
-    QuadOutline htopPoints{};
-    QuadOutline htopMirrorPoints{};
+    QuadOutline vtop_pts{};
+    QuadOutline front_pts{};
+    std::vector<Point2D> side_pts;
+    QuadOutline htop_pts{};
+    QuadOutline htop_mirror_pts{};
     std::string texturePath;
 };
 

@@ -12,7 +12,7 @@
 
 namespace ferlo {
 
-QuadOutline SymWingSections::frontSilhouette() const {
+QuadOutline SymWingSections::frontOutline() const {
     const double d1 = thickness1 * length1 / 2;
     const double d2 = thickness2 * length2 / 2;
     const double tipHeight = elevation1 + elevation2;
@@ -34,11 +34,11 @@ EdgeSelection SymWingSections::frontHighlight(std::int32_t code) {
 
 void SymWingSections::drawFront(const ViewContext& ctx, const EdgeSelection& lit) {
     if (lit[0] != -1) selected = true;
-    redrawOutline(ctx, frontPoints, toScreenUp(frontSilhouette(), ctx.view), {kBlack, lit, ctx.view.xoff});
+    redrawOutline(ctx, front_pts, toScreenUp(frontOutline(), ctx.view), {kBlack, lit, ctx.view.xoff});
 }
 
 std::int32_t SymWingSections::testPositionFront(double x, double y) const {
-    const QuadOutline& p = frontPoints;
+    const QuadOutline& p = front_pts;
     std::int32_t code = kHitNothing;
     if (hitsVerticalEdge(x, y, p[4], p[1])) code = kHitRootEdge;
     if (hitsVerticalEdge(x, y, p[3], p[2])) code = kHitTipEdge;
@@ -71,7 +71,7 @@ void SymWingSections::selectsFront(const ViewContext& ctx, double x, double y) {
 }
 
 void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const {
-    const QuadOutline screen = toScreenUp(frontSilhouette(), transform);
+    const QuadOutline screen = toScreenUp(frontOutline(), transform);
     if (!isFinite(screen)) return;
     drawQuadOutline(printer, screen, kBlack);
     drawQuadOutline(printer, mirroredAboutColumn(screen, transform.xoff), kBlack);
@@ -81,7 +81,7 @@ void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, cons
 }
 
 void SymWingSections::saveDXF_front(DxfFile& file) const {
-    const QuadOutline silhouette = frontSilhouette();
+    const QuadOutline silhouette = frontOutline();
     const QuadOutline mirror = mirroredAboutColumn(silhouette, 0);
     dxfPolyline(file, outlinePoints(silhouette), kWingLayer);
     dxfPolyline(file, outlinePoints(mirror), kWingLayer);

@@ -33,15 +33,15 @@ void SymWingSections::computeSidePoints(const ViewTransform& transform) {
         if (!std::isfinite(s.x) || !std::isfinite(s.y)) return;  // keep the points last computed
         screen.push_back(s);
     }
-    sidePoints = std::move(screen);
+    side_pts = std::move(screen);
 }
 
 void SymWingSections::drawSide(const ViewContext& ctx) const {
-    drawPolyline(ctx.canvas, closedPolyline(oneBasedEntries(sidePoints)), ctx.colors.colorInactive);
+    drawPolyline(ctx.canvas, closedPolyline(oneBasedEntries(side_pts)), ctx.colors.colorInactive);
 }
 
 void SymWingSections::printSide(Canvas& printer) const {
-    drawPolyline(printer, closedPolyline(oneBasedEntries(sidePoints)), kBlack);
+    drawPolyline(printer, closedPolyline(oneBasedEntries(side_pts)), kBlack);
 }
 
 void SymWingSections::saveDXF_side(DxfFile& file) const {
@@ -60,13 +60,13 @@ void SymWingSections::computeHTopPoints(const ViewTransform& transform) {
     const QuadOutline screen = toScreenUp(plan, transform);
     const QuadOutline mirror = mirroredAboutRow(screen, transform.yoff);
     if (!isFinite(screen) || !isFinite(mirror)) return;
-    htopPoints = screen;
-    htopMirrorPoints = mirror;
+    htop_pts = screen;
+    htop_mirror_pts = mirror;
 }
 
 void SymWingSections::drawHTop(const ViewContext& ctx) const {
-    drawQuadOutline(ctx.canvas, htopPoints, ctx.colors.colorInactive);
-    drawQuadOutline(ctx.canvas, htopMirrorPoints, ctx.colors.colorInactive);
+    drawQuadOutline(ctx.canvas, htop_pts, ctx.colors.colorInactive);
+    drawQuadOutline(ctx.canvas, htop_mirror_pts, ctx.colors.colorInactive);
 }
 
 }  // namespace ferlo

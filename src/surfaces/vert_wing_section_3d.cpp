@@ -82,7 +82,7 @@ std::vector<Point3D> VertWingSection::computeSection(const Point3D& origin, doub
 void VertWingSection::textureMap(TextureContext& context) {
     // The image as loaded (no turn), clamped; `create` gives the sections
     // their texture coordinates once the size is known. Failures reach the caller.
-    mapPartTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes},
+    mapPartTexture({texturePath, texture_loaded, xtex, ytex, texture_bytes},
                    {.quarterTurn = false, .wrap = TextureWrap::Clamp, .afterLoad = [this] { create(); }}, context);
 }
 

@@ -29,8 +29,7 @@ Plane threePanelPlane() {
     panel.length1 = 200;
     panel.length2 = 120;
     panel.colorSet({10, 20, 30});
-    panel.set_texture_filename("/images/wood.jpg");
-    panel.qualified_texture_filename = "wood.jpg";
+    panel.setTexture("/images/wood.jpg");
     panel.create();
     plane.mainWing.currentWing = 2;
     return plane;
@@ -85,7 +84,7 @@ TEST(LoadAirfoil, OnlyTheCurrentPanelTakesTheAirfoilAndItsHalvesAreRebuilt) {
     EXPECT_EQ(panel.pos1, before.panels[1].pos1);
     EXPECT_EQ(panel.colorGet(), (ColorRGB{10, 20, 30}));
     EXPECT_EQ(panel.texture_filename(), "/images/wood.jpg");
-    EXPECT_EQ(panel.qualified_texture_filename, "wood.jpg");
+    EXPECT_EQ(panel.qualified_texture_filename(), "wood.jpg");
 
     // The 3D rings hold the file's shape at the root and tip chords, measured
     // from the leading edge, and the right half mirrors the left one.

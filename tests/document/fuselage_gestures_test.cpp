@@ -52,14 +52,14 @@ TEST(FuselageGestures, SideAndHTopDragsOfTheCurrentFuselage) {
         const char* what;
     };
     const Case cases[] = {
-        {ViewKind::Side, 410, 180, false, MeshSections::kSideSectionLine, {100, 100, 200, 15}, "section line: up"},
-        {ViewKind::Side, 410, 180, true, MeshSections::kSideSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
-        {ViewKind::Side, 410, 80, false, MeshSections::kSideTopPoint, {105, 100, 200, 10}, "top point: taller"},
-        {ViewKind::Side, 410, 280, false, MeshSections::kSideBottomPoint, {95, 100, 200, 15}, "bottom: top kept"},
-        {ViewKind::HTop, 410, 400, false, MeshSections::kHTopFirstSide, {100, 110, 200, 10}, "first side: wider"},
-        {ViewKind::HTop, 410, 200, false, MeshSections::kHTopSecondSide, {100, 90, 200, 10}, "second side"},
-        {ViewKind::HTop, 410, 300, true, MeshSections::kHTopSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
-        {ViewKind::HTop, 410, 300, false, MeshSections::kHTopSectionLine, {100, 100, 200, 10}, "no Shift: stays"},
+        {ViewKind::Side, 410, 180, false, MeshSections::kHitSideSectionLine, {100, 100, 200, 15}, "section line: up"},
+        {ViewKind::Side, 410, 180, true, MeshSections::kHitSideSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
+        {ViewKind::Side, 410, 80, false, MeshSections::kHitSideTopPoint, {105, 100, 200, 10}, "top point: taller"},
+        {ViewKind::Side, 410, 280, false, MeshSections::kHitSideBottomPoint, {95, 100, 200, 15}, "bottom: top kept"},
+        {ViewKind::HTop, 410, 400, false, MeshSections::kHitHTopFirstSide, {100, 110, 200, 10}, "first side: wider"},
+        {ViewKind::HTop, 410, 200, false, MeshSections::kHitHTopSecondSide, {100, 90, 200, 10}, "second side"},
+        {ViewKind::HTop, 410, 300, true, MeshSections::kHitHTopSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
+        {ViewKind::HTop, 410, 300, false, MeshSections::kHitHTopSectionLine, {100, 100, 200, 10}, "no Shift: stays"},
     };
     for (const Case& c : cases) {
         DrawingArea area = fuselageArea(c.mode);
@@ -88,7 +88,7 @@ TEST(FuselageGestures, VTopDragsMoveTheWholeFuselage) {
         MeshSections& f = area.plane.fuselages.current();
         area.view.shiftkey = shift;
         area.mouse.mouseDown(100, 30);
-        EXPECT_EQ(f.paint, MeshSections::kVTopFrontLine);
+        EXPECT_EQ(f.paint, MeshSections::kHitVTopFrontLine);
         area.mouse.mouseMove(107, 42);
         area.mouse.mouseUp();
         EXPECT_EQ(f.shift, shift ? 0 : 7);

@@ -25,11 +25,11 @@ Plane changedPlane() {
     plane.mainWing.currentWing = 3;
     plane.mainWing.wing(1).span = 333;
     plane.stab.pos1 = 900;
-    plane.stab.set_texture_filename("/images/stab.jpg");
+    plane.stab.setTexture("/images/stab.jpg");
     plane.fin.offset1 = 40;
     plane.fin.span = 222;
     plane.fin.colorSet({1, 2, 3});
-    plane.fin.texture_filename = "/images/fin.jpg";
+    plane.fin.setTexture("/images/fin.jpg");
     plane.fuselages.addFuselage(false, plane.units, plane.defaultColor);
     plane.fuselages.setShown(1, false);
     plane.equipment.addBox(plane.units);
@@ -57,7 +57,7 @@ TEST(NewPlane, PutsTheDefaultAircraftInPlaceOfAnyOther) {
     EXPECT_EQ(plane.colorSelected, kLightYellow);
     EXPECT_EQ(plane.colorInactive, kLightBlue);
     EXPECT_TRUE(plane.stab.texture_filename().empty());
-    EXPECT_TRUE(plane.fin.texture_filename.empty());
+    EXPECT_TRUE(plane.fin.texture_filename().empty());
     // A new project's fin is a single fin again.
     EXPECT_EQ(plane.fin.offset1, 0.0);
     EXPECT_EQ(plane.fin.colorGet(), kDefaultPartColor);

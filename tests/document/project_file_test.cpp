@@ -137,8 +137,7 @@ TEST(ProjectFile, TexturesAreCopiedBesideTheProjectAndFoundWhereverTheFolderGoes
     converter.addImage((images / "wood.jpg").string(), 30, 20);
 
     Plane plane = defaultPlane();
-    plane.fin.texture_filename = (images / "wood.jpg").string();
-    plane.fin.qualified_texture_filename = "wood.jpg";
+    plane.fin.setTexture((images / "wood.jpg").string());
     const ProjectSaveResult saved = saveProject(plane, project / "plane.flx", converter);
     EXPECT_TRUE(saved.textureCopyErrors.empty());
     ASSERT_EQ(converter.saves.size(), 1u);
@@ -149,11 +148,11 @@ TEST(ProjectFile, TexturesAreCopiedBesideTheProjectAndFoundWhereverTheFolderGoes
     const fs::path moved = dir.path() / "E";
     fs::copy(project, moved);
     const Plane read = readOntoDefault(moved / "plane.flx");
-    EXPECT_EQ(read.fin.texture_filename, (moved / "wood.jpg").string());
-    EXPECT_EQ(read.fin.qualified_texture_filename, "wood.jpg");
+    EXPECT_EQ(read.fin.texture_filename(), (moved / "wood.jpg").string());
+    EXPECT_EQ(read.fin.qualified_texture_filename(), "wood.jpg");
     EXPECT_FALSE(read.fin.texture_loaded);
     EXPECT_TRUE(read.stab.texture_filename().empty());
-    EXPECT_TRUE(read.stab.qualified_texture_filename.empty());
+    EXPECT_TRUE(read.stab.qualified_texture_filename().empty());
 }
 
 TEST(ProjectFile, ACopyNeverReplacesAnotherPartsImageAndAMissingImageDoesNotStopTheSave) {
@@ -170,12 +169,9 @@ TEST(ProjectFile, ACopyNeverReplacesAnotherPartsImageAndAMissingImageDoesNotStop
     converter.addImage((other / "wood.jpg").string(), 8, 8);
 
     Plane plane = defaultPlane();
-    plane.stab.set_texture_filename(stabImage);
-    plane.stab.qualified_texture_filename = "wood.jpg";
-    plane.fin.texture_filename = (other / "wood.jpg").string();
-    plane.fin.qualified_texture_filename = "wood.jpg";
-    plane.fuselages.fuselage(1).texture_filename = (other / "gone.jpg").string();
-    plane.fuselages.fuselage(1).qualified_texture_filename = "gone.jpg";
+    plane.stab.setTexture(stabImage);
+    plane.fin.setTexture((other / "wood.jpg").string());
+    plane.fuselages.fuselage(1).setTexture((other / "gone.jpg").string());
 
     const ProjectSaveResult saved = saveProject(plane, project / "plane.flx", converter);
     ASSERT_EQ(saved.textureCopyErrors.size(), 1u);
@@ -193,7 +189,7 @@ TEST(ProjectFile, AFailedSaveLeavesThePreviousFileAndIsReported) {
     const std::string path = dir.write("plane.flx", "the previous design");
     Plane plane = defaultPlane();
     // A name the file cannot hold fails the last block.
-    plane.fin.texture_filename = "/images/a\nb.jpg";
+    plane.fin.setTexture("/images/a\nb.jpg");
     EXPECT_THROW(saveProject(plane, path, converter), WriteError);
     EXPECT_EQ(TempDir::read(path), "the previous design");
     EXPECT_FALSE(fs::exists(path + ".part"));

@@ -122,8 +122,8 @@ TEST(ProjectGenerations, EveryGenerationIsReadOntoTheDefaultAircraft) {
         EXPECT_EQ(plane.units, c.units ? LengthUnit::Inches : LengthUnit::Millimeters);
 
         EXPECT_EQ(panel.texture_filename(), c.current ? (folder / "wood.jpg").string() : "");
-        EXPECT_EQ(fuselage.qualified_texture_filename, c.current ? "skin.bmp" : "");
-        EXPECT_TRUE(plane.fin.texture_filename.empty());
+        EXPECT_EQ(fuselage.qualified_texture_filename(), c.current ? "skin.bmp" : "");
+        EXPECT_TRUE(plane.fin.texture_filename().empty());
     }
 }
 

@@ -112,10 +112,9 @@ TEST_F(VrmlExportTest, TexturesAreCopiedOncePerPartUnderDistinctNames) {
     std::ofstream(other) << "image";
     converter.addImage(wood, 40, 20);
     converter.addImage(other, 40, 20);
-    plane.mainWing.wing(1).set_texture_filename(wood);
-    plane.mainWing.wing(1).qualified_texture_filename = "wood.bmp";
-    plane.fuselages.fuselage(1).texture_filename = other;  // same title, another image
-    plane.fin.texture_filename = (images.path() / "missing.png").string();
+    plane.mainWing.wing(1).setTexture(wood);
+    plane.fuselages.fuselage(1).setTexture(other);  // same title, another image
+    plane.fin.setTexture((images.path() / "missing.png").string());
     const std::string planeWorld = dir.write("plane.jpg", "a picture beside the world");
 
     const auto text = exportWorld();
@@ -137,8 +136,8 @@ TEST_F(VrmlExportTest, ACopyNeverReplacesAPartsImage) {
     const std::string bitmap = dir.write("skin.bmp", "the fin's image");
     converter.addImage(jpeg, 16, 16);
     converter.addImage(bitmap, 16, 16);
-    plane.fuselages.fuselage(1).texture_filename = jpeg;
-    plane.fin.texture_filename = bitmap;
+    plane.fuselages.fuselage(1).setTexture(jpeg);
+    plane.fin.setTexture(bitmap);
 
     const auto text = exportWorld();
     const auto names = urls(text);
@@ -151,7 +150,7 @@ TEST_F(VrmlExportTest, ACopyNeverReplacesAPartsImage) {
 TEST_F(VrmlExportTest, AFailedExportLeavesThePreviousWorldAndWritesNoCopies) {
     const std::string image = dir.write("wood.bmp", "image");
     converter.addImage(image, 16, 16);
-    plane.fin.texture_filename = image;
+    plane.fin.setTexture(image);
 
     EXPECT_THROW(exportVRML(plane, dir.path() / "no folder" / "plane.wrl", converter), WriteError);
 

@@ -173,7 +173,7 @@ TEST_F(VrmlMeshTest, TextureUOfARightHalfIsNegatedButNeverTheFins) {
     }
 
     VertWingSection& fin = plane.fin;
-    fin.texture_filename = "fin.bmp";
+    fin.setTexture("fin.bmp");
     fin.offset1 = 20;
     fin.texture_loaded = true;
     fin.xtex = fin.ytex = 64;
@@ -212,7 +212,7 @@ TEST_F(VrmlMeshTest, OpaqueAndTransparentFuselageFaces) {
     EXPECT_EQ(faces.back(), face(v(ns - 1, nc), v(ns - 1, 1), v(ns, 1), ", -1"));
 
     fuselage.transparent = true;
-    fuselage.texture_filename = "skin.bmp";
+    fuselage.setTexture("skin.bmp");
     const auto clear = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
     const auto band = between(clear, "          coordIndex");
     const int first = nc / 4 + 1, last = nc - (nc + 3) / 4;  // floor(nc/4 + 1) and floor(nc - nc/4)

@@ -130,7 +130,7 @@ TEST(ElectroBoxViews, ABoxNotYetDrawnInAViewCannotBeHitThere) {
     for (const BoxView* view : {&kSide, &kHTop}) {
         ElectroBox b;
         for (const Point2D p : {Point2D{0, 0}, Point2D{0, 1}, Point2D{-1, 0}, Point2D{440, 200}}) {
-            EXPECT_EQ((b.*view->testPosition)(p.x, p.y), ElectroBox::kMissed) << view->name;
+            EXPECT_EQ((b.*view->testPosition)(p.x, p.y), ElectroBox::kHitNothing) << view->name;
         }
     }
 }
@@ -175,14 +175,14 @@ TEST(ElectroBoxViews, ADragStepErasesTheOldRectangleAndDrawsTheNewOneHighlighted
     EXPECT_EQ(polylinePoints({s.begin() + 4, s.end()}).front(), (Point2D{430, 200}));
     // The hit test follows the rectangle drawn last.
     EXPECT_EQ(drawn.hitAt(485, 200), ElectroBox::kHitHandle);
-    EXPECT_EQ(drawn.hitAt(420, 200), ElectroBox::kMissed);
+    EXPECT_EQ(drawn.hitAt(420, 200), ElectroBox::kHitNothing);
 }
 
 TEST(ElectroBoxViews, OnlyAGrabbedBoxTakesAStartValueOrFollowsTheMouse) {
     for (const BoxView* view : {&kSide, &kHTop}) {
         DrawnBox drawn(*view);
         drawn.box.initval = 77;
-        EXPECT_EQ(drawn.press(100, 100), ElectroBox::kMissed);
+        EXPECT_EQ(drawn.press(100, 100), ElectroBox::kHitNothing);
         EXPECT_EQ(drawn.box.initval, 77) << view->name;
 
         // A paint value other than grabbed or idle neither moves nor draws.

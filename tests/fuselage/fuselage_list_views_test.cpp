@@ -74,7 +74,7 @@ TEST(FuselageListViews, SideAndHTopDrawTheOthersInactiveAndTheCurrentOneLast) {
             if (c.hidden != 0) list.setShown(c.hidden, false);
             Area area;
             if (side) {
-                list.drawSideFuselages(area.ctx, -1, MeshSections::kSideSectionLine);
+                list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
             } else {
                 list.drawHTopFuselages(area.ctx, -1, MeshSections::kHTopPlain);
             }
@@ -118,7 +118,7 @@ TEST(FuselageListViews, MouseMovesRedrawTheOthersAroundTheCurrentOne) {
         FuselageList list = threeFuselages(1);
         Area area;
         // The view as set up: every fuselage drawn once.
-        list.drawSideFuselages(area.ctx, -1, MeshSections::kSideSectionLine);
+        list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
         list.drawHTopFuselages(area.ctx, -1, MeshSections::kHTopPlain);
         list.computeVTopPointsFuselages({1, 500, 0});
         area.canvas.reset();
@@ -132,11 +132,11 @@ TEST(FuselageListViews, MouseMovesRedrawTheOthersAroundTheCurrentOne) {
 TEST(FuselageListViews, AHiddenCurrentFuselageDoesNotFollowThePointer) {
     FuselageList list = threeFuselages(1);
     Area area;
-    list.drawSideFuselages(area.ctx, -1, MeshSections::kSideSectionLine);
+    list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
     list.setShown(1, false);
     MeshSections& f = list.current();
     f.paint = f.testPositionSide(200, 450, false);  // section 2's line, from y 490 up to 390
-    ASSERT_EQ(f.paint, MeshSections::kSideSectionLine);
+    ASSERT_EQ(f.paint, MeshSections::kHitSideSectionLine);
     f.initMouseValSide(area.view);
     area.canvas.reset();
     list.selectsSideFuselages(area.ctx, 210, 430);

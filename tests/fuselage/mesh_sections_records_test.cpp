@@ -70,7 +70,7 @@ TEST(MeshSectionsRecords, CurrentRecordReadsEveryFieldWhateverTheKeywordLineHold
     MeshSections fuselage;
     fuselage.sel_sec = 2;
     fuselage.szoom = 3;
-    fuselage.qualified_texture_filename = "skin.bmp";
+    fuselage.setTexture("/textures/skin.bmp");
     EXPECT_EQ(readInto(fuselage, &MeshSections::read, text), "Next record");
     EXPECT_EQ(fuselage.nb_sections, 4);
     EXPECT_EQ(fuselage.nb_cross, 12);
@@ -88,7 +88,7 @@ TEST(MeshSectionsRecords, CurrentRecordReadsEveryFieldWhateverTheKeywordLineHold
     // Not part of the record.
     EXPECT_EQ(fuselage.sel_sec, 2);
     EXPECT_EQ(fuselage.szoom, 3);
-    EXPECT_EQ(fuselage.qualified_texture_filename, "skin.bmp");
+    EXPECT_EQ(fuselage.qualified_texture_filename(), "skin.bmp");
     // Written again, it gives the fixture's lines in the program's number form.
     EXPECT_EQ(savedRecord(fuselage), fixtureText("fuselage_current.flx").substr(0, savedRecord(fuselage).size()));
 }

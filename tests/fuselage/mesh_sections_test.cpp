@@ -53,8 +53,8 @@ TEST(MeshSections, NewFuselageHasThreeDefaultSectionsInEitherUnit) {
         EXPECT_EQ(fuselage.sel_sec, 1);
         EXPECT_EQ(fuselage.szoom, 10);  // not a length
         EXPECT_EQ(fuselage.colorGet(), (ColorRGB{1, 2, 3}));
-        EXPECT_EQ(fuselage.texture_filename, "");
-        EXPECT_EQ(fuselage.qualified_texture_filename, "");
+        EXPECT_EQ(fuselage.texture_filename(), "");
+        EXPECT_EQ(fuselage.qualified_texture_filename(), "");
         EXPECT_FALSE(fuselage.texture_loaded);
     }
     EXPECT_EQ(MeshSections().colorGet(), kDefaultPartColor);
@@ -109,8 +109,7 @@ TEST(MeshSections, CopyTakesTheSectionsInDisplayOrderAndLeavesTheRest) {
     source.linkedCurvatures = false;
     source.szoom = 12;
     source.paint = 2;
-    source.texture_filename = "/textures/wood.bmp";
-    source.qualified_texture_filename = "wood.bmp";
+    source.setTexture("/textures/wood.bmp");
     source.texture_loaded = true;
     const std::vector<SectionValues> sections = sectionsOf(source);
 
@@ -130,8 +129,8 @@ TEST(MeshSections, CopyTakesTheSectionsInDisplayOrderAndLeavesTheRest) {
     EXPECT_EQ(copy.szoom, 0);
     EXPECT_EQ(copy.sel_sec, 1);
     EXPECT_EQ(copy.paint, 4);
-    EXPECT_EQ(copy.texture_filename, "");
-    EXPECT_EQ(copy.qualified_texture_filename, "");
+    EXPECT_EQ(copy.texture_filename(), "");
+    EXPECT_EQ(copy.qualified_texture_filename(), "");
     EXPECT_FALSE(copy.texture_loaded);
     // The source's sections are unchanged, its last section now selected.
     EXPECT_EQ(sectionsOf(source), sections);

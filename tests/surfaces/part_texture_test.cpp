@@ -26,7 +26,7 @@ double expectedFinU(const VertWingSection& fin, int i, double xtex, double ytex)
 SymWingSections panelWithTexture(const std::string& file) {
     SymWingSections panel = testing::defaultWingPanel();
     panel.create();
-    panel.set_texture_filename(file);
+    panel.setTexture(file);
     return panel;
 }
 
@@ -78,7 +78,7 @@ TEST(PartTexture, FinUsesItsImageAsLoadedAndCreatesAfterLoading) {
     services.converter.addImage("/img/fin.bmp", 300, 400);
     services.converter.addImage("/img/small.bmp", 256, 128);
     VertWingSection fin = testing::defaultFin();
-    fin.texture_filename = "/img/fin.bmp";
+    fin.setTexture("/img/fin.bmp");
     fin.textureMap(services.context);
     EXPECT_EQ(fin.xtex, 256);
     EXPECT_EQ(fin.ytex, 512);
@@ -87,7 +87,7 @@ TEST(PartTexture, FinUsesItsImageAsLoadedAndCreatesAfterLoading) {
     EXPECT_DOUBLE_EQ(fin.texcoord1Get(2), expectedFinU(fin, 2, 256, 512));
     EXPECT_GT(fin.texcoord1Get(2), 0.0);
 
-    fin.texture_filename = "/img/small.bmp";
+    fin.setTexture("/img/small.bmp");
     fin.texture_loaded = false;
     fin.textureMap(services.context);
     EXPECT_EQ(fin.xtex, 256);
@@ -159,8 +159,7 @@ TEST(PartTexture, AFailingImageGivesOneMessageAndLeavesTheHalfUnloaded) {
     EXPECT_TRUE(services.notifier.takePending().empty());
 
     // Assigning the image again makes a failure worth a message again.
-    panel.set_texture_filename("/img/missing.bmp");
-    panel.set_texture_loaded(false);
+    panel.setTexture("/img/missing.bmp");
     renderPanel(panel, services.context);
     EXPECT_EQ(services.notifier.takePending().size(), 1u);
 }
@@ -191,7 +190,7 @@ TEST(PartTexture, FinFailuresReachTheCaller) {
     services.converter.addImage("/img/huge.bmp", 40000, 40000);
     for (const char* file : {"/img/missing.bmp", "/img/huge.bmp"}) {
         VertWingSection fin = testing::defaultFin();
-        fin.texture_filename = file;
+        fin.setTexture(file);
         EXPECT_THROW(fin.textureMap(services.context), ImageError) << file;
         EXPECT_FALSE(fin.texture_loaded);
         EXPECT_EQ(fin.xtex, 0);
