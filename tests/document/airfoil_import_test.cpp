@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/default_aircraft.h"
 #include "support/default_plane.h"
 #include "support/panel_values.h"
 #include "support/point_checks.h"

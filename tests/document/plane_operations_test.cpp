@@ -1,5 +1,6 @@
 #include "document/plane_operations.h"
 
+#include <array>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,23 @@ namespace ferlo {
 namespace {
 
 using testing::projectText;
+
+// A panel with these lengths (span, length1, length2, pos1, pos2, elevation1,
+// elevation2, shift), initialised: the built-in airfoil and the default colour.
+SymWingSections initialisedPanel(const std::array<double, 8>& lengths) {
+    SymWingSections panel;
+    const auto [span, length1, length2, pos1, pos2, elevation1, elevation2, shift] = lengths;
+    panel.span = span;
+    panel.length1 = length1;
+    panel.length2 = length2;
+    panel.pos1 = pos1;
+    panel.pos2 = pos2;
+    panel.elevation1 = elevation1;
+    panel.elevation2 = elevation2;
+    panel.shift = shift;
+    panel.init();
+    return panel;
+}
 
 // An aircraft far from the default one: three panels, two fuselages, two
 // boxes, a twin fin with a texture, other colours, later current indices.
@@ -62,11 +80,13 @@ TEST(NewPlane, PutsTheDefaultAircraftInPlaceOfAnyOther) {
     EXPECT_EQ(plane.fin.offset1, 0.0);
     EXPECT_EQ(plane.fin.colorGet(), kDefaultPartColor);
 
-    // Every value as the parts of a new project have them.
+    // Every value as the parts of a new project have them: the first panel
+    // and the stabiliser with these lengths, the built-in airfoil and the
+    // default colour; the fin with its own defaults.
     Plane expected;
-    expected.mainWing = testing::defaultMainWing();
-    expected.stab = testing::defaultStabiliser();
-    expected.fin = testing::defaultFin();
+    expected.mainWing.wings[1] = initialisedPanel({700, 230, 150, 180, 10, 50, 0, 0});
+    expected.stab = initialisedPanel({250, 130, 80, 650, 40, 50, 0, 0});
+    expected.fin.init();
     EXPECT_EQ(projectText(plane), projectText(expected));
 }
 

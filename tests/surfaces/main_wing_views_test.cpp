@@ -17,13 +17,10 @@ using testing::RecordedView;
 // with the origin at (100, 40): panel 1's tip chord and panel 2's root chord
 // share x 800, y 230 to 380; panel 2's tip and panel 3's root lie at x 1010.
 struct ThreePanelWing {
-    MainWing wing;
+    MainWing wing = testing::defaultMainWing();
     RecordedView screen{1, 100, 40};
 
     ThreePanelWing() {
-        wing.nbWings = 1;
-        wing.initWings();
-        wing.wings[1] = testing::defaultWingPanel();
         for (std::int16_t n = 2; n <= 3; ++n) {
             wing.nbWings = n;
             wing.addWing();

@@ -128,7 +128,11 @@ TEST(PanelFrontView, DxfOfTheSilhouetteAndItsMirror) {
         const char *tipBottom, *tipTop;
     };
     for (const Case& c : {Case{0.125, " 50 ", " 70 "}, Case{0.25, " 40 ", " 80 "}}) {
-        SymWingSections panel = testing::initialisedPanel({700, 240, 160, 180, 10, 50, 10, 100});
+        SymWingSections panel = testing::defaultWingPanel();
+        panel.length1 = 240;
+        panel.length2 = 160;
+        panel.elevation2 = 10;
+        panel.shift = 100;
         panel.thickness1 = 0.125;
         panel.thickness2 = c.thickness2;
         testing::DxfCapture dxf;
