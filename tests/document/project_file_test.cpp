@@ -183,6 +183,33 @@ TEST(ProjectFile, ACopyNeverReplacesAnotherPartsImageAndAMissingImageDoesNotStop
     EXPECT_TRUE(fs::exists(project / "wood_2.jpg"));
 }
 
+// A project in the other unit than the one the program works in: after it is
+// read, a catalogue model gives the current box its sizes in the project's
+// unit, and the next save writes them so.
+TEST(ProjectFile, CatalogueSizesFollowTheUnitOfTheProjectRead) {
+    for (const LengthUnit fileUnit : {LengthUnit::Inches, LengthUnit::Millimeters}) {
+        const LengthUnit workingUnit =
+            fileUnit == LengthUnit::Inches ? LengthUnit::Millimeters : LengthUnit::Inches;
+        TempDir dir;
+        FakeImageConverter converter;
+        Plane written;
+        written.units = fileUnit;
+        newPlane(written);
+        saveProject(written, dir.path() / "plane.flx", converter);
+
+        Plane plane;
+        plane.units = workingUnit;
+        newPlane(plane);
+        ASSERT_EQ(readProject(plane, dir.path() / "plane.flx").status, ProjectReadStatus::Read);
+        ASSERT_EQ(plane.units, fileUnit);
+        plane.equipment.current().box = ElectroBox::kServo;
+        ASSERT_TRUE(plane.equipment.applyModel(1, plane.units));  // "HS60": 26 mm long, 13 wide, 24 high
+        const double inFileUnit = fileUnit == LengthUnit::Inches ? toInches(26) : 26;
+        EXPECT_EQ(plane.equipment.current().length, inFileUnit);
+        EXPECT_EQ(plane.equipment.current().weight, 14);
+    }
+}
+
 TEST(ProjectFile, AFailedSaveLeavesThePreviousFileAndIsReported) {
     TempDir dir;
     FakeImageConverter converter;

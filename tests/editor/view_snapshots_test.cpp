@@ -63,7 +63,7 @@ TEST(ViewSnapshots, EquipmentBoxesInTheSideAndHTopViews) {
     accu.pos = 80;
     accu.elevation = 20;
     equipment.currentBox = 3;
-    equipment.applyModel(0);  // 100 long, 20 wide and high
+    equipment.applyModel(0, plane.units);  // 100 long, 20 wide and high
     for (const auto& [name, mode] : {std::pair{"view_side_equipment", ViewKind::Side},
                                      std::pair{"view_htop_equipment", ViewKind::HTop}}) {
         ViewState view;

@@ -42,7 +42,6 @@ TEST(Equipment, NewProjectListInEachUnit) {
     list.initEquipment(LengthUnit::Inches);
     EXPECT_EQ(list.box(1).length, 1.1811023622047245);
     EXPECT_EQ(list.box(1).pos, 7.874015748031496);
-    EXPECT_EQ(list.servoModels.model(0)->length, toInches(25));
 }
 
 TEST(Equipment, BoxAccessorsStayInsideTheList) {
