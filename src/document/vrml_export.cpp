@@ -78,9 +78,10 @@ std::vector<bool> turnedImages(const Plane& plane) {
 
 VrmlExportResult exportVRML(Plane& plane, const fs::path& path, ImageConverter& converter,
                             const Point3D& modelOrigin) {
+    // The current fuselage stays: the fuselage panel still shows it, so the
+    // values typed there after the export go into the fuselage it shows.
     plane.fuselages.showAll();
     createAll(plane);
-    if (plane.fuselages.nbFuselages() > 0) plane.fuselages.currentFuselage = plane.fuselages.nbFuselages();
 
     const fs::path folder = path.parent_path();
     const std::vector<TextureEntry> textures = textureCopyNames(

@@ -23,8 +23,8 @@ struct VrmlExportResult {
 // with its colour. Every group but the boxes is placed at `modelOrigin`.
 //
 // First every fuselage is marked shown and the 3D geometry of every part is
-// rebuilt, so hidden fuselages are exported too and stay shown; the last
-// fuselage is left current. The world is put in place only when complete: a
+// rebuilt, so hidden fuselages are exported too and stay shown; the current
+// fuselage stays current. The world is put in place only when complete: a
 // failed write throws WriteError and leaves a previous file untouched (the
 // fuselages stay shown). Then each textured part gets one JPEG copy of its
 // image in the world's folder (through `converter`), named after its texture

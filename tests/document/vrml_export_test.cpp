@@ -100,7 +100,7 @@ TEST_F(VrmlExportTest, PairsTwinsHiddenFuselagesAndTheCurrentOne) {
     EXPECT_EQ(groupNames(text),
               (std::vector<std::string>{"WingLeft", "WingRight", "StabLeft", "StabRight", "Fuselage", "Fuselage",
                                         "Fuselage", "Fuselage", "Rudder", "Rudder", "Equipment", "Equipment"}));
-    EXPECT_EQ(plane.fuselages.currentFuselage, 3);
+    EXPECT_EQ(plane.fuselages.currentFuselage, 1);  // the fuselage panel's one stays current
     EXPECT_TRUE(plane.fuselages.shown(3));
     EXPECT_EQ(std::count(text.begin(), text.end(), "            repeatS TRUE"), 4);
 }
