@@ -153,14 +153,12 @@ ViewMouseSteps equipmentSteps(Equipment& equipment, const EquipmentViewOperation
 }
 
 // The current fuselage in the VTop view: grabbed by its front section line
-// (shown or not), moved with the other shown fuselages redrawn inactive; at
-// mouse-up it is idle and keeps the outline of its last move.
+// (only when shown), moved with the other shown fuselages redrawn inactive;
+// at mouse-up it is idle and keeps the outline of its last move.
 ViewMouseSteps fuselageVTopSteps(FuselageList& fuselages) {
     ViewMouseSteps steps;
     steps.down = {[&fuselages](const ViewContext& ctx, double x, double y) {
-        MeshSections& f = fuselages.current();
-        f.paint = f.testPositionVTop(x, y);
-        f.initMouseValVTop(ctx.view);
+        fuselages.pressVTopFuselages(ctx.view, x, y);
     }};
     steps.move = {[&fuselages](const ViewContext& ctx, double x, double y) {
         fuselages.selectsVTopFuselages(ctx, x, y);
@@ -180,8 +178,7 @@ ViewMouseSteps fuselageFrontSteps(const FuselageList& fuselages) {
 // The operations of the fuselages in the Side or HTop view.
 struct FuselageViewOperations {
     ViewKind mode;
-    std::int32_t (*testPosition)(MeshSections& f, const ViewState& view, double x, double y);
-    void (*initMouseVal)(MeshSections& f, const ViewState& view);
+    void (FuselageList::*press)(const ViewState& view, double x, double y);
     void (FuselageList::*selects)(const ViewContext& ctx, double x, double y);
     void (FuselageList::*draw)(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     std::int32_t drawPlain;  // the current fuselage in black, no point lit
@@ -191,8 +188,7 @@ struct FuselageViewOperations {
 
 constexpr FuselageViewOperations kSideFuselages{
     ViewKind::Side,
-    [](MeshSections& f, const ViewState& view, double x, double y) { return f.testPositionSide(x, y, view.ctrlkey); },
-    [](MeshSections& f, const ViewState& view) { f.initMouseValSide(view); },
+    &FuselageList::pressSideFuselages,
     &FuselageList::selectsSideFuselages,
     &FuselageList::drawSideFuselages,
     MeshSections::kHitSideSectionLine,
@@ -200,8 +196,7 @@ constexpr FuselageViewOperations kSideFuselages{
     MeshSections::kHitSideSectionLine};
 constexpr FuselageViewOperations kHTopFuselages{
     ViewKind::HTop,
-    [](MeshSections& f, const ViewState& view, double x, double y) { return f.testPositionHTop(view, x, y); },
-    [](MeshSections& f, const ViewState&) { f.initMouseValHTop(); },
+    &FuselageList::pressHTopFuselages,
     &FuselageList::selectsHTopFuselages,
     &FuselageList::drawHTopFuselages,
     MeshSections::kHTopPlain,
@@ -222,7 +217,7 @@ void drawFuselages(FuselageList& fuselages, const FuselageViewOperations& op, co
 void editSectionsWithCtrl(Plane& plane, const FuselageViewOperations& op, const ViewContext& ctx) {
     FuselageList& fuselages = plane.fuselages;
     MeshSections& f = fuselages.current();
-    if (!ctx.view.ctrlkey || !fuselages.shown(fuselages.currentFuselage)) return;
+    if (!ctx.view.ctrlkey) return;
     if (f.paint == op.gap) {
         f.insertSection(ctx.view);
         drawFuselages(fuselages, op, ctx);
@@ -241,9 +236,7 @@ ViewMouseSteps editedFuselageSteps(Plane& plane, const FuselageViewOperations& o
     FuselageList& fuselages = plane.fuselages;
     ViewMouseSteps steps;
     steps.down = {[&plane, op](const ViewContext& ctx, double x, double y) {
-        MeshSections& f = plane.fuselages.current();
-        f.paint = op.testPosition(f, ctx.view, x, y);
-        op.initMouseVal(f, ctx.view);
+        (plane.fuselages.*op.press)(ctx.view, x, y);
         editSectionsWithCtrl(plane, op, ctx);
     }};
     steps.move = {[&fuselages, op](const ViewContext& ctx, double x, double y) { (fuselages.*op.selects)(ctx, x, y); }};

@@ -115,6 +115,14 @@ public:
     // fuselage first, so an invalid `currentFuselage` throws before anything
     // is drawn or written.
 
+    // Mouse-down in the Side, VTop or HTop view: the current fuselage, if
+    // shown, takes the hit code at (x, y) as `paint` (a hit selects its
+    // section) and the start values of its drag. A hidden one answers no hit
+    // test: it is left idle and keeps its selected section.
+    void pressSideFuselages(const ViewState& view, double x, double y);
+    void pressVTopFuselages(const ViewState& view, double x, double y);
+    void pressHTopFuselages(const ViewState& view, double x, double y);
+
     // Side view: the other shown fuselages in the inactive colour, then the
     // current one, if shown, with `selected1` and `which`.
     void drawSideFuselages(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
@@ -171,6 +179,10 @@ private:
     using DrawOperation = void (MeshSections::*)(const ViewContext&, std::int16_t, std::int32_t);
     void drawFuselages(DrawOperation draw, const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     void saveDXFFuselages(void (MeshSections::*saveDXF)(DxfFile&, std::int16_t) const, DxfFile& file) const;
+    // The mouse-down of a view: `press(current fuselage)` when it is shown,
+    // else the current fuselage idle.
+    template <typename Press>
+    void pressCurrent(Press press);
 
     // Fuselage i and its flag at index i - 1.
     std::vector<Entry> entries;

@@ -15,6 +15,37 @@ void FuselageList::forEachOtherShown(Action action) {
     }
 }
 
+template <typename Press>
+void FuselageList::pressCurrent(Press press) {
+    Entry& edited = entry(currentFuselage);
+    if (edited.shown) {
+        press(edited.fuselage);
+    } else {
+        edited.fuselage.paint = MeshSections::kIdlePaint;
+    }
+}
+
+void FuselageList::pressSideFuselages(const ViewState& view, double x, double y) {
+    pressCurrent([&](MeshSections& f) {
+        f.paint = f.testPositionSide(x, y, view.ctrlkey);
+        f.initMouseValSide(view);
+    });
+}
+
+void FuselageList::pressVTopFuselages(const ViewState& view, double x, double y) {
+    pressCurrent([&](MeshSections& f) {
+        f.paint = f.testPositionVTop(x, y);
+        f.initMouseValVTop(view);
+    });
+}
+
+void FuselageList::pressHTopFuselages(const ViewState& view, double x, double y) {
+    pressCurrent([&](MeshSections& f) {
+        f.paint = f.testPositionHTop(view, x, y);
+        f.initMouseValHTop();
+    });
+}
+
 void FuselageList::drawFuselages(DrawOperation draw, const ViewContext& ctx, std::int16_t selected1,
                                  std::int32_t which) {
     Entry& edited = entry(currentFuselage);

@@ -2,6 +2,7 @@
 // area's mouse protocol on the default aircraft.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -187,6 +188,32 @@ TEST(FuselageGestures, AHiddenCurrentFuselageIsNotEdited) {
     area.mouse.mouseDown(210, 200);
     area.mouse.mouseUp();
     EXPECT_EQ(hidden.nb_sections, 3);
+}
+
+// A current fuselage hidden after the view was drawn answers no hit test at
+// mouse-down in any view: nothing is grabbed, its selected section stays and
+// the moves that follow change nothing.
+TEST(FuselageGestures, AHiddenCurrentFuselageAnswersNoHitTest) {
+    struct Case {
+        ViewKind mode;
+        double x, y;  // on section 2's line (Side, HTop) or the front line (VTop)
+    };
+    for (const Case& c : {Case{ViewKind::Side, 410, 180}, Case{ViewKind::HTop, 410, 300},
+                          Case{ViewKind::VTop, kXoff, kYoff}}) {
+        DrawingArea area = fuselageArea(c.mode);
+        area.plane.fuselages.setShown(1, false);
+        MeshSections& f = area.plane.fuselages.current();
+        f.sel_sec = 1;
+        const std::string before = testing::savedRecord(f);
+        area.view.shiftkey = true;
+        area.mouse.mouseDown(c.x, c.y);
+        EXPECT_EQ(f.paint, MeshSections::kIdlePaint) << static_cast<int>(c.mode);
+        EXPECT_EQ(f.sel_sec, 1) << static_cast<int>(c.mode);
+        area.mouse.mouseMove(c.x + 6, c.y + 10);
+        area.mouse.mouseUp();
+        EXPECT_EQ(testing::savedRecord(f), before) << static_cast<int>(c.mode);
+        EXPECT_FALSE(f.selected) << static_cast<int>(c.mode);
+    }
 }
 
 // Two fuselages one over the other: only the current one is grabbed and

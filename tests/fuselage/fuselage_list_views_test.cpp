@@ -127,21 +127,30 @@ TEST(FuselageListViews, MouseMovesRedrawTheOthersAroundTheCurrentOne) {
     }
 }
 
-// A hidden current fuselage is still hit at mouse-down, but a move neither
-// draws nor drags it.
-TEST(FuselageListViews, AHiddenCurrentFuselageDoesNotFollowThePointer) {
+// A hidden current fuselage answers no hit test at mouse-down, whatever it
+// drew before it was hidden, and a move neither draws nor drags it; shown
+// again, it is hit.
+TEST(FuselageListViews, AHiddenCurrentFuselageIsNeitherHitNorMoved) {
     FuselageList list = threeFuselages(1);
     Area area;
     list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
     list.setShown(1, false);
     MeshSections& f = list.current();
-    f.paint = f.testPositionSide(200, 450, false);  // section 2's line, from y 490 up to 390
-    ASSERT_EQ(f.paint, MeshSections::kHitSideSectionLine);
-    f.initMouseValSide(area.view);
+    f.sel_sec = 3;
+    area.view.xloc = 200;
+    area.view.yloc = 450;
+    list.pressSideFuselages(area.view, 200, 450);  // section 2's line, from y 490 up to 390
+    EXPECT_EQ(f.paint, MeshSections::kIdlePaint);
+    EXPECT_EQ(f.sel_sec, 3);
     area.canvas.reset();
     list.selectsSideFuselages(area.ctx, 210, 430);
-    EXPECT_EQ(f.elevationGet(), 10);
+    EXPECT_EQ(f.elevationGet(), 30);
     EXPECT_EQ(runsOf(area.canvas.segments(), false), (std::vector<DrawnRun>{{2, kInactive}, {3, kInactive}}));
+
+    list.setShown(1, true);
+    list.pressSideFuselages(area.view, 200, 450);
+    EXPECT_EQ(f.paint, MeshSections::kHitSideSectionLine);
+    EXPECT_EQ(f.sel_sec, 2);
 }
 
 TEST(FuselageListViews, AnInvalidCurrentFuselageFailsBeforeAnythingIsDrawn) {
