@@ -93,10 +93,9 @@ public:
                                     const ColorRGB& defaultColor);
 
     // Extents over every section, for the views' zoom-to-fit and the 3D
-    // camera. Without sections they give their start values (plus the
-    // offset where one is added): lengthPoint -10000000, startpoint
-    // 10000000, maxElevationPoint -10000000, minElevationPoint 100000,
-    // maxWidthPoint -1.
+    // camera: each the value of one of the sections, however far from the
+    // origin. Without sections the fuselage stands at its offsets: the
+    // extents are the offset where one is added, else 0.
     double lengthPoint() const;        // rear end: largest POS + pos_offset
     double startpoint() const;         // front end: smallest POS + pos_offset
     double maxElevationPoint() const;  // largest E + H + elevation_offset
@@ -419,9 +418,10 @@ private:
     // Storage slots 1 to this hold sections: nb_sections, or fewer when the
     // arrays have not been sized to it.
     std::size_t storedSections() const;
-    // The largest (or smallest) of `start` and `valueOf(slot)` over the stored sections.
+    // The largest (or smallest) `valueOf(slot)` over the stored sections; 0
+    // without sections.
     template <typename ValueOf>
-    double extent(double start, bool largest, ValueOf valueOf) const;
+    double extent(bool largest, ValueOf valueOf) const;
 
     template <typename Convert>
     void convertLengths(Convert convert);

@@ -140,7 +140,7 @@ TEST(MeshSectionsRecords, ARecordWithoutSectionsLeavesAFuselageWithoutSections) 
     EXPECT_EQ(readInto(fuselage, &MeshSections::read, text), "Next record");
     EXPECT_EQ(fuselage.nb_sections, 0);
     EXPECT_EQ(fuselage.heightGet(), 0);
-    EXPECT_EQ(fuselage.lengthPoint(), -10000000);
+    EXPECT_EQ(fuselage.lengthPoint(), 0);
     fuselage.create();
     EXPECT_EQ(fuselage.pointGet(1, 1), Point3D{});
     EXPECT_EQ(savedRecord(fuselage), text.substr(0, text.size() - 13));

@@ -75,6 +75,11 @@ TEST(MeshSections, ExtentsCoverEverySectionWithTheOffsets) {
              return f;
          }(), 50, 850, 5, 105, 100},
         {"negative positions", fuselageWith({{5, 5, -40, -3}, {8, 2, -90, 1}}), -90, -40, -3, 9, 5},
+        // Far from the origin every extent is still one of the sections'.
+        {"far above and aft", fuselageWith({{10, 4, 2e7, 200000}, {20, 6, 3e7, 300000}}), 2e7, 3e7, 200000, 300020, 6},
+        {"far below and ahead", fuselageWith({{10, 4, -3e7, -3e7}, {20, 6, -2e7, -2e7}}), -3e7, -2e7, -3e7,
+         -2e7 + 20, 6},
+        // Without sections the fuselage stands at its offsets.
         {"no sections", [] {
              MeshSections f;
              f.pos_offset = 7;
@@ -82,7 +87,7 @@ TEST(MeshSections, ExtentsCoverEverySectionWithTheOffsets) {
              f.nb_sections = 0;
              f.initArrays();
              return f;
-         }(), 10000007, -9999993, 100000, -10000000, -1},
+         }(), 7, 7, 2, 2, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.fuselage.startpoint(), c.start) << c.what;
