@@ -9,6 +9,7 @@
 #include "document/object_list_records.h"
 #include "document/project_generations.h"
 #include "document/texture_copy_names.h"
+#include "document/texture_references.h"
 #include "document/textured_parts.h"
 
 namespace ferlo {
@@ -23,8 +24,8 @@ fs::path folderOf(const fs::path& path) { return path.parent_path(); }
 // The name of each part's copy: the part's texture title, numbered where it
 // would replace another image or the project file.
 std::vector<TextureEntry> textureEntries(const Plane& plane, const fs::path& projectPath) {
-    return textureCopyNames(plane, {folderOf(projectPath), projectPath,
-                                    [](const std::string& title) { return title; }, true});
+    return textureCopyNames(plane, {folderOf(projectPath), projectPath, [](const std::string& title) { return title; },
+                                    true, replaceableCopies(projectPath, projectTextureNames(projectPath))});
 }
 
 void writeBody(const Plane& plane, ValueWriter& out, const std::vector<TextureEntry>& textures) {

@@ -36,6 +36,7 @@ std::vector<TextureEntry> textureCopyNames(const Plane& plane, const TextureCopy
 
     std::vector<TextureEntry> entries;
     std::map<fs::path, fs::path> copyOf;  // copy target -> the image copied there
+    std::error_code ignored;
     forEachTexturedPart(plane, [&](const auto& part) {
         const std::string& source = part.texture_filename();
         if (source.empty()) {
@@ -49,8 +50,9 @@ std::vector<TextureEntry> textureCopyNames(const Plane& plane, const TextureCopy
             const fs::path target = sameFileKey(naming.folder / name);
             const auto copied = copyOf.find(target);
             const bool ownImage = naming.ownImageIsCopy && target == sourceKey;
+            const bool otherFile = !naming.replaceable.count(name) && fs::exists(target, ignored);
             const bool free = target != writtenKey &&
-                              (copied == copyOf.end() ? ownImage || !sources.count(target)
+                              (copied == copyOf.end() ? ownImage || (!sources.count(target) && !otherFile)
                                                       : copied->second == sourceKey);
             if (free) {
                 copyOf.emplace(target, sourceKey);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,16 @@ struct TextureCopyNaming {
     // Whether a part's copy may lie on the part's own image (the copy is then
     // skipped); otherwise such a copy is numbered like any other clash.
     bool ownImageIsCopy = true;
+    // The files in `folder` a copy may replace: the written file's own
+    // earlier copies that no other file there refers to (replaceableCopies).
+    std::set<std::string> replaceable;
 };
 
 // The copy name of every part's texture, in forEachTexturedPart's order: the
 // name `nameFor` gives, unless a copy under it would replace an image some
-// part is loaded from, the copy of another image, or the written file; such
-// a name gets a number ("wood.jpg" gives "wood_2.jpg", then "wood_3.jpg").
+// part is loaded from, the copy of another image, the written file or any
+// other file of the folder that is not `replaceable`; such a name gets a
+// number ("wood.jpg" gives "wood_2.jpg", then "wood_3.jpg").
 std::vector<TextureEntry> textureCopyNames(const Plane& plane, const TextureCopyNaming& naming);
 
 }  // namespace ferlo

@@ -8,6 +8,7 @@
 #include "base/texture_copies.h"
 #include "document/plane_operations.h"
 #include "document/texture_copy_names.h"
+#include "document/texture_references.h"
 #include "document/vrml_writer.h"
 
 namespace ferlo {
@@ -84,8 +85,9 @@ VrmlExportResult exportVRML(Plane& plane, const fs::path& path, ImageConverter& 
     createAll(plane);
 
     const fs::path folder = path.parent_path();
-    const std::vector<TextureEntry> textures = textureCopyNames(
-        plane, {folder, path, [](const std::string& title) { return jpgCopyName(title, title); }, false});
+    const std::vector<TextureEntry> textures =
+        textureCopyNames(plane, {folder, path, [](const std::string& title) { return jpgCopyName(title, title); },
+                                 false, replaceableCopies(path, worldTextureUrls(path))});
     {
         AtomicFile file(path);
         LineWriter out(file.stream(), path.string());

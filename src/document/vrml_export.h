@@ -28,9 +28,10 @@ struct VrmlExportResult {
 // failed write throws WriteError and leaves a previous file untouched (the
 // fuselages stay shown). Then each textured part gets one JPEG copy of its
 // image in the world's folder (through `converter`), named after its texture
-// title with "jpg" in place of its last three characters; a copy never
-// replaces an image a part is loaded from, another part's copy nor the world
-// file: such a name gets a number ("wood_2.jpg").
+// title with "jpg" in place of its last three characters; a copy replaces no
+// file of the folder but the world's own earlier copies that no other project
+// or world there refers to (textureCopyNames): another name gets a number
+// ("wood_2.jpg").
 VrmlExportResult exportVRML(Plane& plane, const std::filesystem::path& path, ImageConverter& converter,
                             const Point3D& modelOrigin = {});
 

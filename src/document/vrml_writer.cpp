@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "document/project_file.h"
@@ -258,6 +259,20 @@ void closeVrmlShape(LineWriter& out) {
 void closeVrmlFile(LineWriter& out) {
     out.writeLine("  ]");
     out.writeLine("}");
+}
+
+std::optional<std::string> vrmlUrlOf(const std::string& line) {
+    constexpr std::string_view kStart = "            url \"";
+    std::string_view rest(line);
+    if (!rest.starts_with(kStart)) return std::nullopt;
+    rest.remove_prefix(kStart.size());
+    std::string url;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == '"') return url;
+        if (rest[i] == '\\' && i + 1 < rest.size()) ++i;
+        url += rest[i];
+    }
+    return std::nullopt;  // no closing quote
 }
 
 }  // namespace ferlo

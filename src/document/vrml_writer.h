@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/geometry.h"
@@ -39,5 +40,9 @@ void writeVrmlBox(LineWriter& out, const Point3D& size);
 void writeVrmlAppearance(LineWriter& out, const ColorRGB& colour, const std::string& url, bool repeat);
 void closeVrmlShape(LineWriter& out);
 void closeVrmlFile(LineWriter& out);
+
+// The url a line written by writeVrmlAppearance holds, its escapes undone;
+// nothing for any other line.
+std::optional<std::string> vrmlUrlOf(const std::string& line);
 
 }  // namespace ferlo

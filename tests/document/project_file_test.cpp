@@ -183,6 +183,28 @@ TEST(ProjectFile, ACopyNeverReplacesAnotherPartsImageAndAMissingImageDoesNotStop
     EXPECT_TRUE(fs::exists(project / "wood_2.jpg"));
 }
 
+// A project saved under the name of a part's image title keeps its own file:
+// the copy is numbered, and the file stores that name.
+TEST(ProjectFile, ACopyNamedLikeTheProjectFileIsRenamed) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "images");
+    const std::string image = dir.write("images/wood.bmp", "image");
+    FakeImageConverter converter;
+    converter.addImage(image, 8, 8);
+    Plane plane = defaultPlane();
+    plane.fin.setTexture(image);
+
+    const fs::path project = dir.path() / "wood.bmp";
+    saveProject(plane, project, converter);
+
+    const auto lines = linesOf(TempDir::read(project));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "# FERLO File Format V 2.2.1");
+    EXPECT_EQ(lines.back(), "\"wood_2.bmp\"");
+    ASSERT_EQ(converter.saves.size(), 1u);
+    EXPECT_EQ(converter.saves[0].path, (dir.path() / "wood_2.bmp").string());
+}
+
 // A project in the other unit than the one the program works in: after it is
 // read, a catalogue model gives the current box its sizes in the project's
 // unit, and the next save writes them so.

@@ -117,6 +117,10 @@ TEST(VrmlNodes, AppearanceRepeatsAndEscapesTheUrl) {
     EXPECT_EQ(lines[8], "            repeatS TRUE");
     EXPECT_EQ(lines[9], "            repeatT TRUE");
     EXPECT_EQ(lines[10], "            url \"a\\\"b\\\\c.jpg\"");
+    // Read back as written, escapes undone; no other line holds a url.
+    EXPECT_EQ(vrmlUrlOf(lines[10]), "a\"b\\c.jpg");
+    EXPECT_EQ(vrmlUrlOf(lines[9]), std::nullopt);
+    EXPECT_EQ(vrmlUrlOf("            url \"no end"), std::nullopt);
 }
 
 class VrmlMeshTest : public ::testing::Test {
