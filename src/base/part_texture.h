@@ -26,13 +26,19 @@ struct TextureSteps {
     std::function<void()> afterLoad;            // the part's texture coordinates, once the size is known
 };
 
-// Turns a part's image into the current OpenGL texture. Without an image it
-// does nothing at all. The first call after an image was assigned loads it,
-// brings each side to the nearest power of two, copies its pixels into the
-// part's texture bytes, marks it loaded and runs `afterLoad`; every call then
-// uploads the bytes. A failure throws ImageError and leaves the part's fields
-// as they were (`texture_loaded` stays false, so the next call tries again);
-// the progress window is hidden on every way out.
+// The steps of a part's texture that need no OpenGL. Without an image, or
+// with the image loaded already, nothing happens. Otherwise it loads the
+// image, brings each side to the nearest power of two, copies its pixels into
+// the part's texture bytes, marks it loaded and runs `afterLoad`. A failure
+// throws ImageError and leaves the part's fields as they were
+// (`texture_loaded` stays false, so the next call tries again); the progress
+// window is hidden on every way out.
+void loadPartTexture(const TextureFields& part, const TextureSteps& steps, ImageConverter& converter,
+                     ConversionProgress& progress);
+
+// Turns a part's image into the current OpenGL texture: without an image
+// nothing at all; otherwise loadPartTexture, then the upload of the bytes at
+// every call. Failures as loadPartTexture's.
 void mapPartTexture(const TextureFields& part, const TextureSteps& steps, TextureContext& context);
 
 }  // namespace ferlo

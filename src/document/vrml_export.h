@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/conversion_progress.h"
 #include "base/file_errors.h"
 #include "base/geometry.h"
 #include "base/image_converter.h"
@@ -11,8 +12,9 @@
 
 namespace ferlo {
 
-// What an export could not copy: one message for each texture image that
-// could not be loaded or written. The world file itself is written all the same.
+// What an export could not do: one message for each texture image that could
+// not be loaded or copied (its part is written without texture coordinates
+// and gets no copy). The world file itself is written all the same.
 struct VrmlExportResult {
     std::vector<std::string> textureCopyErrors;
 };
@@ -24,7 +26,9 @@ struct VrmlExportResult {
 //
 // First every fuselage is marked shown and the 3D geometry of every part is
 // rebuilt, so hidden fuselages are exported too and stay shown; the current
-// fuselage stays current. The world is put in place only when complete: a
+// fuselage stays current. A textured panel, stabiliser or fin whose image is
+// not loaded yet has it loaded (through `converter`, with `progress`), as the
+// 3D view would, for its texture coordinates. The world is put in place only when complete: a
 // failed write throws WriteError and leaves a previous file untouched (the
 // fuselages stay shown). Then each textured part gets one JPEG copy of its
 // image in the world's folder (through `converter`), named after its texture
@@ -33,6 +37,6 @@ struct VrmlExportResult {
 // or world there refers to (textureCopyNames): another name gets a number
 // ("wood_2.jpg").
 VrmlExportResult exportVRML(Plane& plane, const std::filesystem::path& path, ImageConverter& converter,
-                            const Point3D& modelOrigin = {});
+                            ConversionProgress& progress, const Point3D& modelOrigin = {});
 
 }  // namespace ferlo

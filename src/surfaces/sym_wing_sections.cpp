@@ -81,6 +81,11 @@ void SymWingSections::rescale(double k) {
     convertLengths([k](double v) { return v * k; });
 }
 
+void SymWingSections::loadTexture(ImageConverter& converter, ConversionProgress& progress) {
+    Left.loadTexture(converter, progress);
+    Right.loadTexture(converter, progress);
+}
+
 void SymWingSections::setTexture(const std::string& path) {
     texturePath = path;
     for (WingSection* half : {&Left, &Right}) {

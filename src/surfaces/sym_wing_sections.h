@@ -74,6 +74,10 @@ public:
     // Assigns the image at `path` (empty for none) to both halves: each loads
     // it at its next texture mapping and reports a failure of it again.
     void setTexture(const std::string& path);
+    // The steps of both halves' texture mapping that need no OpenGL (see
+    // WingSection::loadTexture): each loads the image once per assignment and
+    // gets its texture coordinates. A failing image throws ImageError.
+    void loadTexture(ImageConverter& converter, ConversionProgress& progress);
 
     Point3D airfoilPointGet(int i) const;  // zero outside 1..nb
     ColorRGB colorGet() const { return color; }

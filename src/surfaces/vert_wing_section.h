@@ -10,6 +10,7 @@
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/screen_outline.h"
+#include "base/part_texture.h"
 #include "base/texture_context.h"
 #include "base/texture_title.h"
 #include "base/value_reader.h"
@@ -143,6 +144,8 @@ public:
     // sections with their texture coordinates, and uploads the texture at
     // every call. A failing image throws ImageError and changes nothing.
     void textureMap(TextureContext& context);
+    // The same without OpenGL: the load and the texture coordinates.
+    void loadTexture(ImageConverter& converter, ConversionProgress& progress);
 
     // Section point i, 1 to `nb` (zero outside); with `twin` the point of the
     // mirrored fin: the section moved to the other side of the plane of
@@ -189,6 +192,9 @@ private:
     void drawSideLit(const ViewContext& ctx, const EdgeSelection& lit);
 
     std::vector<Point3D> computeSection(const Point3D& origin, double chord, double thickness) const;
+    // The fin's texture fields and what its texture procedure does.
+    TextureFields textureFields();
+    TextureSteps textureSteps();
 
     ColorRGB color;
     std::string texturePath;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/part_texture.h"
 #include "base/texture_context.h"
 
 namespace ferlo {
@@ -41,11 +42,16 @@ public:
     void init(const SymWingSections& wg);
     // Becomes the mirror image of `lwg` in the plane y = 0, then `create`.
     void createSymmetrical(const WingSection& lwg);
-    // Builds the root and tip rings.
+    // Builds the root and tip rings, and their texture coordinates while the
+    // image is loaded.
     void create();
     // Lays the image over the planform: u of every ring point. Does nothing
     // before an image is loaded (`xtex` 0) or for a panel of span 0.
     void create_texcoords();
+    // The steps of textureMap that need no OpenGL: loads the image (turned a
+    // quarter turn) the first time after it was assigned and lays it over the
+    // planform. A failing image throws ImageError; the half is left as it was.
+    void loadTexture(ImageConverter& converter, ConversionProgress& progress);
     // Makes the half's image the current OpenGL texture: loads it (turned a
     // quarter turn) the first time after it was assigned, then uploads it at
     // every call. A failing image is reported to the context's notifier once,
@@ -71,6 +77,9 @@ private:
     void copyValues(const Source& source);
     void computeSectionPoints(std::vector<Point3D>& points, const Point3D& origin, double chord,
                               double thickness) const;
+    // The half's texture fields and what its texture procedure does.
+    TextureFields textureFields();
+    TextureSteps textureSteps();
 
     std::vector<Point3D> rootPoints;
     std::vector<Point3D> tipPoints;

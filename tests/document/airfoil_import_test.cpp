@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/recording_texture_upload.h"
+#include "base/texture_error_notifier.h"
 #include "support/default_aircraft.h"
 #include "support/default_plane.h"
+#include "support/fake_image_converter.h"
 #include "support/panel_values.h"
 #include "support/point_checks.h"
 #include "support/refused_xy_files.h"
@@ -129,6 +132,39 @@ TEST(LoadAirfoil, TheBuiltInTableGivesBackTheDefaultPanel) {
     testing::expectSamePanelValues(panel, expected);
     expectSameRings(panel.Left, expected.Left);
     expectSameRings(panel.Right, expected.Right);
+}
+
+// On a panel whose image is loaded, the new rings get their texture
+// coordinates at once: u of a first-surface point is its distance aft of the
+// root's leading edge over the span, times the image's aspect (a 16 x 8 image
+// turned: 8 x 16).
+TEST(LoadAirfoil, ATexturedPanelGetsTheTextureCoordinatesOfItsNewRings) {
+    TempDir dir;
+    Plane plane;
+    testing::setUpDefaultPlane(plane);
+    SymWingSections& panel = plane.mainWing.current();
+    testing::FakeImageConverter converter;
+    converter.addImage("/images/wood.bmp", 16, 8);
+    testing::RecordingProgress progress;
+    RecordingTextureUpload upload;
+    TextureErrorLog notifier;
+    TextureContext context{converter, progress, upload, notifier};
+    panel.setTexture("/images/wood.bmp");
+    panel.create();
+    panel.Left.textureMap(context);
+    panel.Right.textureMap(context);
+    ASSERT_TRUE(panel.Left.texture_loaded);
+
+    loadAirfoil(plane, dir.write("five.xy", kFivePointAirfoil));
+
+    for (const WingSection* half : {&panel.Left, &panel.Right}) {
+        ASSERT_EQ(half->nb, 5);
+        for (int i = 1; i <= 3; ++i) {
+            EXPECT_DOUBLE_EQ(half->texcoord1Get(i), (half->point1Get(i).x - panel.pos1) / half->span * 2) << i;
+            EXPECT_DOUBLE_EQ(half->texcoord2Get(i), (half->point2Get(i).x - panel.pos1) / half->span * 2) << i;
+        }
+        EXPECT_NE(half->texcoord1Get(1), 0);
+    }
 }
 
 TEST(LoadAirfoil, RefusedFilesLeaveEveryPanelAsItWas) {

@@ -44,6 +44,7 @@ struct SharedFolder {
     TempDir images;
     TempDir folder;
     FakeImageConverter converter;
+    testing::RecordingProgress progress;
     Plane plane = testing::newDefaultPlane();
     fs::path project = folder.path() / "plane.flx";
     fs::path world = folder.path() / "plane.wrl";
@@ -65,7 +66,7 @@ TEST(TextureCopyRule, AWorldExportedBesideAProjectKeepsTheProjectsCopies) {
     saveProject(f.plane, f.project, f.converter);
     ASSERT_EQ(f.projectNames(), (std::vector<std::string>{"\"wood.jpg\"", "\"\"", "\"\"", "\"skin.bmp\""}));
 
-    exportVRML(f.plane, f.world, f.converter);
+    exportVRML(f.plane, f.world, f.converter, f.progress);
 
     // The world's turned JPEG of the panel goes beside the project's bitmap
     // copy, which keeps its picture.
@@ -82,7 +83,7 @@ TEST(TextureCopyRule, AWorldExportedBesideAProjectKeepsTheProjectsCopies) {
 
 TEST(TextureCopyRule, AProjectSavedBesideAWorldKeepsTheWorldsCopies) {
     SharedFolder f;
-    exportVRML(f.plane, f.world, f.converter);
+    exportVRML(f.plane, f.world, f.converter, f.progress);
     ASSERT_EQ(f.copy("wood.jpg"), "jpeg copy");
 
     saveProject(f.plane, f.project, f.converter);
@@ -97,11 +98,11 @@ TEST(TextureCopyRule, AProjectSavedBesideAWorldKeepsTheWorldsCopies) {
 TEST(TextureCopyRule, WritingAFileAgainReplacesItsOwnCopies) {
     SharedFolder f;
     saveProject(f.plane, f.project, f.converter);
-    exportVRML(f.plane, f.world, f.converter);
+    exportVRML(f.plane, f.world, f.converter, f.progress);
     f.converter.saves.clear();
 
     saveProject(f.plane, f.project, f.converter);
-    exportVRML(f.plane, f.world, f.converter);
+    exportVRML(f.plane, f.world, f.converter, f.progress);
 
     EXPECT_EQ(f.projectNames(), (std::vector<std::string>{"\"wood.jpg\"", "\"\"", "\"\"", "\"skin.bmp\""}));
     EXPECT_EQ(worldUrls(f.world)[0], "\"wood_2.jpg\"");
