@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "base/canvas.h"
@@ -17,13 +18,15 @@ namespace ferlo {
 // The fuselage list: every fuselage of the aircraft, numbered from 1 in the
 // order of creation or of the project file (the number names the fuselage in
 // the fuselage manager, in its DXF layer and in the file), the fuselage the
-// editor works on, and the fuselage manager's shown flag of each fuselage.
+// editor works on, and the fuselage manager's row of each fuselage: its text
+// and its shown flag.
 //
 // A hidden fuselage is skipped by the 3D rebuild, the 3D scene and the 2D
 // drawing loops; files, rescale, unit switches, printing and DXF include it.
-// The flags follow the list: a fuselage added to the list is shown, and one
-// removed from it takes its flag along, so there is always one flag per
-// fuselage. There is always a fuselage 1; every loop runs over fuselages 1
+// The rows follow the list: a fuselage added to the list is shown, its row
+// text "Fuselage " and its number in three digits ("Fuselage 004"), and one
+// removed from it takes its row along, so there is always one row per
+// fuselage. A row read from a project file keeps the text stored there. There is always a fuselage 1; every loop runs over fuselages 1
 // to nbFuselages() in order.
 class FuselageList {
 public:
@@ -55,6 +58,10 @@ public:
     void setShown(int i, bool isShown);
     // Every fuselage shown (the manager's show-all, before a VRML export).
     void showAll();
+    // The text of fuselage i's row in the fuselage manager; throws
+    // std::out_of_range for a fuselage the list does not hold.
+    const std::string& rowText(int i) const;
+    void setRowText(int i, std::string text);
 
     // New project: one default fuselage in `units` with `defaultColor`,
     // shown and current, whatever the list held.
@@ -162,8 +169,11 @@ public:
 private:
     struct Entry {
         MeshSections fuselage;
+        std::string rowText;
         bool shown = true;
     };
+    // The row of a fuselage added as number `number`: shown, with its text.
+    static Entry newEntry(MeshSections fuselage, int number);
     using RecordReader = void (MeshSections::*)(ValueReader&);
 
     const Entry& entry(int i) const;
