@@ -386,8 +386,8 @@ public:
     // Clears `box` and draws the selected section in it at `szoom`, centred
     // across the box, its top at the box's top edge: the outline points of
     // each half and both ends of the widest line, closed. Nothing at all
-    // (not even the clearing) for `sel_sec` below 1; an empty box after the
-    // last section.
+    // (not even the clearing) for `sel_sec` outside 1..nb_sections: the box
+    // keeps its picture.
     void drawSection(Canvas& box) const;
 
     // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
