@@ -170,6 +170,8 @@ TEST(MeshSectionsEditing, SmoothingMovesInnerSectionsAQuarterOfTheWayToTheirNeig
          {32.5, 10, 100, 0}},
         {"top over a raised bottom", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 0,
          &MeshSections::smoothTop, 1, {27.5, 10, 100, 20}},  // top 60 becomes 0.75 * 60 + 0.25 * 10
+        {"top with an elevation offset", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 5,
+         &MeshSections::smoothTop, 1, {27.5, 10, 100, 20}},
         {"bottom", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 0, &MeshSections::smoothDown, 1,
          {45, 10, 100, 15}},
         {"bottom with an elevation offset", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 5,
