@@ -205,8 +205,8 @@ void writeVrmlFinMesh(LineWriter& out, const VertWingSection& fin, bool mirror) 
 }
 
 void writeVrmlFuselageMesh(LineWriter& out, const MeshSections& fuselage, bool mirror) {
-    const int ns = std::max(0, static_cast<int>(fuselage.nb_sections));
-    const int nc = std::max(0, static_cast<int>(fuselage.nb_cross));
+    const int ns = fuselage.meshSectionCount();
+    const int nc = fuselage.meshPointCount();
     openMesh(out, 70);
     for (int i = 1; i <= ns; ++i)
         for (int j = 1; j <= nc; ++j)

@@ -30,9 +30,10 @@ void writeVrmlTranslation(LineWriter& out, const Point3D& t);
 void writeVrmlWingMesh(LineWriter& out, const WingSection& half, const std::string& side);
 // The fin, or with `mirror` its twin.
 void writeVrmlFinMesh(LineWriter& out, const VertWingSection& fin, bool mirror);
-// A fuselage, or with `mirror` the other fuselage of its pair. A transparent
-// fuselage gets only the faces of the middle band of each outline, so that
-// the sides seen through it are not drawn twice.
+// A fuselage as its last mesh was built, or with `mirror` the other
+// fuselage of its pair. A transparent fuselage gets only the faces of the
+// middle band of each outline, so that the sides seen through it are not
+// drawn twice.
 void writeVrmlFuselageMesh(LineWriter& out, const MeshSections& fuselage, bool mirror);
 void writeVrmlBox(LineWriter& out, const Point3D& size);
 // Material colour (components 0..255) and image texture; an empty url for a

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -171,6 +172,12 @@ public:
     // -shift.
     Point3D pointGet(int j, int i, bool mirror = false) const;
     Point2D texcoordGet(int j, int i) const;  // (u, v)
+    // The dimensions of the last mesh: sections 1..meshSectionCount(), each
+    // of outline points 1..meshPointCount(); 0 before the first. Whatever
+    // walks the mesh (the VRML writer, the 3D view) takes these, not
+    // `nb_sections` and `nb_cross`, which may have changed since.
+    int meshSectionCount() const { return std::max(0, mesh_vertices.lastRow()); }
+    int meshPointCount() const { return std::max(0, mesh_vertices.lastColumn()); }
 
     // ---- The "Fuselage" record of the project file (mesh_sections_records.cpp) ----
     // Each reader reads its whole record before the fuselage changes: a value

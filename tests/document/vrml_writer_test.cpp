@@ -11,6 +11,7 @@
 #include "support/default_plane.h"
 #include "support/scoped_locale.h"
 #include "support/text_lines.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -235,10 +236,34 @@ TEST_F(VrmlMeshTest, OpaqueAndTransparentFuselageFaces) {
               vrmlReal(p.x) + " " + vrmlReal(p.y) + " " + vrmlReal(p.z) + ",");
 }
 
-TEST_F(VrmlMeshTest, FuselageWithoutOutlineGetsNoFaces) {
+// A fuselage is written as its mesh was built, whatever its counts have
+// become since (a section inserted, the outline points set to 1, which keeps
+// the mesh): 3 sections of 8 points, 48 faces.
+TEST_F(VrmlMeshTest, AFuselageIsWrittenAsItsMeshWasBuilt) {
     MeshSections fuselage = plane.fuselages.fuselage(1);
+    const auto built = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
+    fuselage.sel_sec = 2;
+    fuselage.insertSection(testing::pressedAt(100));
+    ASSERT_EQ(fuselage.nb_sections, 4);
     fuselage.nb_cross = 1;
+    fuselage.create();
+    EXPECT_EQ(fuselage.meshSectionCount(), 3);
+    EXPECT_EQ(fuselage.meshPointCount(), 8);
     const auto lines = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
+    EXPECT_EQ(lines, built);
+    EXPECT_EQ(between(lines, "            point", 0).size(), 24u);
+    EXPECT_EQ(between(lines, "          coordIndex").size(), 2u * 2u * 8u);
+}
+
+// A fuselage whose mesh was never built with two outline points or more has
+// neither points nor faces.
+TEST_F(VrmlMeshTest, AFuselageWithoutMeshGetsNoFaces) {
+    MeshSections fuselage;
+    fuselage.nb_cross = 1;
+    fuselage.create();
+    EXPECT_EQ(fuselage.meshPointCount(), 0);
+    const auto lines = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
+    EXPECT_TRUE(between(lines, "            point", 0).empty());
     EXPECT_TRUE(between(lines, "          coordIndex").empty());
     EXPECT_EQ(lines.back(), "        }");
 }
