@@ -34,10 +34,11 @@ public:
     // Plus button from making the program build meshes without end.
     static constexpr int kMaxFuselages = 100;
 
-    // The fuselage the editor works on, 1 to nbFuselages(). The editor moves
-    // it (fuselage panel, fuselage manager, printing, VRML export); an
-    // operation on the current fuselage while it names no fuselage throws
-    // std::out_of_range.
+    // The fuselage the editor works on, 1 to nbFuselages(). Only the user
+    // moves it (fuselage panel, fuselage manager); a loop over the fuselages
+    // (printing, export) leaves it where it found it, since the fuselage panel
+    // shows it. An operation on the current fuselage while it names no
+    // fuselage throws std::out_of_range.
     std::int16_t currentFuselage = 1;
 
     // A new project's list (see initFuselages).
