@@ -182,14 +182,14 @@ void writeVrmlTranslation(LineWriter& out, const Point3D& t) {
 void writeVrmlWingMesh(LineWriter& out, const WingSection& half, const std::string& side) {
     const int n = half.nb;
     std::vector<std::string> texturePoints;
-    if (!half.texture_filename.empty()) {
+    if (!half.texture_filename().empty()) {
         const double sign = side == "right" ? -1.0 : 1.0;
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(sign * half.texcoord1Get(i)) + " 1 ");
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(sign * half.texcoord2Get(i)) + " 0 ");
     }
     writeTwoRingMesh(
         out, n, [&](int i) { return half.point1Get(i); }, [&](int i) { return half.point2Get(i); },
-        half.texture_filename.empty() ? nullptr : &texturePoints);
+        half.texture_filename().empty() ? nullptr : &texturePoints);
 }
 
 void writeVrmlFinMesh(LineWriter& out, const VertWingSection& fin, bool mirror) {

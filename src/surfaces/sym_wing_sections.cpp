@@ -88,11 +88,8 @@ void SymWingSections::loadTexture(ImageConverter& converter, ConversionProgress&
 
 void SymWingSections::setTexture(const std::string& path) {
     texturePath = path;
-    for (WingSection* half : {&Left, &Right}) {
-        half->texture_filename = path;
-        half->texture_loaded = false;
-        half->forgetTextureFailure();
-    }
+    Left.setTexture(path);
+    Right.setTexture(path);
 }
 
 Point3D SymWingSections::airfoilPointGet(int i) const {

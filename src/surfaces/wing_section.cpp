@@ -62,7 +62,7 @@ void WingSection::create_texcoords() {
     texcoord2 = planformTexcoords(tipPoints, nb, pos1, span, xtex, ytex);
 }
 
-TextureFields WingSection::textureFields() { return {texture_filename, texture_loaded, xtex, ytex, texture_bytes}; }
+TextureFields WingSection::textureFields() { return {texturePath, texture_loaded, xtex, ytex, texture_bytes}; }
 
 TextureSteps WingSection::textureSteps() {
     return {.quarterTurn = true, .wrap = TextureWrap::Clamp, .afterLoad = [this] { create_texcoords(); }};
@@ -76,9 +76,9 @@ void WingSection::textureMap(TextureContext& context) {
     try {
         mapPartTexture(textureFields(), textureSteps(), context);
     } catch (const ImageError& error) {
-        if (reportedTextureFailure == texture_filename) return;
-        reportedTextureFailure = texture_filename;
-        context.notifier.textureFailed({kWingSectionTextureError, texture_filename, error.what()});
+        if (reportedTextureFailure == texturePath) return;
+        reportedTextureFailure = texturePath;
+        context.notifier.textureFailed({kWingSectionTextureError, texturePath, error.what()});
         return;
     }
     reportedTextureFailure.clear();

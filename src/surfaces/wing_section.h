@@ -33,7 +33,6 @@ public:
     double elevation1 = 0.0;
     double elevation2 = 0.0;
     std::string airfoil_filename;
-    std::string texture_filename;
     bool texture_loaded = false;
     std::int32_t xtex = 0;  // power-of-two texture size; 0 until an image is loaded
     std::int32_t ytex = 0;
@@ -57,8 +56,15 @@ public:
     // every call. A failing image is reported to the context's notifier once,
     // until it loads or a new image is assigned; the half is left as it was.
     void textureMap(TextureContext& context);
-    // A new image was assigned: a failure of it is reported again.
-    void forgetTextureFailure() { reportedTextureFailure.clear(); }
+    // The texture image, as the panel assigns it to both halves: its full
+    // path (empty for none), loaded at the next texture mapping, a failure of
+    // it reported again.
+    const std::string& texture_filename() const { return texturePath; }
+    void setTexture(const std::string& path) {
+        texturePath = path;
+        texture_loaded = false;
+        reportedTextureFailure.clear();
+    }
 
     // Points and coordinates 1 to `nb`; outside that range they read as zero.
     Point3D point1Get(int i) const;
@@ -86,6 +92,7 @@ private:
     std::vector<Point3D> airfoil;
     Point3D rootOrigin;
     Point3D tipOrigin;
+    std::string texturePath;
     std::vector<std::uint8_t> texture_bytes;
     std::vector<double> texcoord1;
     std::vector<double> texcoord2;

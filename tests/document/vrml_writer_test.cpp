@@ -163,7 +163,7 @@ TEST_F(VrmlMeshTest, WingHalfWithoutTextureHasPointsAndRingFacesOnly) {
 
 TEST_F(VrmlMeshTest, TextureUOfARightHalfIsNegatedButNeverTheFins) {
     WingSection half = plane.mainWing.wing(1).Right;
-    half.texture_filename = "wood.bmp";
+    half.setTexture("wood.bmp");
     half.xtex = half.ytex = 64;
     half.create_texcoords();
     const int n = half.nb;

@@ -44,7 +44,7 @@ TEST(SymWingSections, InitGivesTheBuiltInAirfoilAndDefaultsAndKeepsTheGeometry) 
     EXPECT_EQ(panel.paint, 5);
     EXPECT_EQ(panel.texture_filename(), "");
     EXPECT_EQ(panel.qualified_texture_filename(), "");
-    EXPECT_EQ(panel.Left.texture_filename, "");
+    EXPECT_EQ(panel.Left.texture_filename(), "");
     EXPECT_FALSE(panel.Left.texture_loaded);
     EXPECT_EQ(panel.span, 700);
     EXPECT_EQ(panel.length1, 230);
@@ -158,16 +158,16 @@ TEST(SymWingSections, TextureAssignmentReachesBothHalves) {
     SymWingSections panel = testing::defaultWingPanel();
     panel.Left.texture_loaded = panel.Right.texture_loaded = true;
     panel.setTexture("/home/u/wood.bmp");
-    EXPECT_EQ(panel.Left.texture_filename, "/home/u/wood.bmp");
-    EXPECT_EQ(panel.Right.texture_filename, "/home/u/wood.bmp");
+    EXPECT_EQ(panel.Left.texture_filename(), "/home/u/wood.bmp");
+    EXPECT_EQ(panel.Right.texture_filename(), "/home/u/wood.bmp");
     EXPECT_FALSE(panel.Left.texture_loaded);
     EXPECT_FALSE(panel.Right.texture_loaded);
     EXPECT_EQ(panel.qualified_texture_filename(), "wood.bmp");
 
     panel.setTexture("");
     EXPECT_EQ(panel.texture_filename(), "");
-    EXPECT_EQ(panel.Left.texture_filename, "");
-    EXPECT_EQ(panel.Right.texture_filename, "");
+    EXPECT_EQ(panel.Left.texture_filename(), "");
+    EXPECT_EQ(panel.Right.texture_filename(), "");
     EXPECT_EQ(panel.qualified_texture_filename(), "");
 }
 
