@@ -71,6 +71,8 @@ void keepOpenGLDriversLoaded() {
 int main(int argc, char** argv) {
     const DisplayHold display;
     QApplication app(argc, argv);
+    // Tests close windows; the run goes on when the last one is gone.
+    QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     keepOpenGLDriversLoaded();
