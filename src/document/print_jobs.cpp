@@ -38,8 +38,8 @@ void printTiles(const MeshSections& fuselage, PageCanvas& page, PrintPage printP
 
 // A panel's Side outline printed from a copy, so the screen points the
 // drawing area keeps are left as they are.
-void printPanelSide(SymWingSections panel, PageCanvas& page, double xoff, double yoff) {
-    panel.computeSidePoints(1, xoff, yoff);
+void printPanelSide(SymWingSections panel, PageCanvas& page, const ViewTransform& transform) {
+    panel.computeSidePoints(transform);
     panel.printSide(page);
 }
 
@@ -47,17 +47,18 @@ void printSide(const Plane& plane, PageCanvas& page) {
     const MeshSections& fuselage = plane.fuselages.current();
     const double yoff = page.height() + fuselage.minElevationPoint();
     printTiles(fuselage, page, [&](double xoff) {
-        fuselage.printSide(page, 1, xoff, yoff);
-        printPanelSide(plane.mainWing.wing(1), page, xoff, yoff);
-        printPanelSide(plane.stab, page, xoff, yoff);
-        plane.fin.printSide(page, 1, xoff, yoff);
+        const ViewTransform transform{1, xoff, yoff};
+        fuselage.printSide(page, transform);
+        printPanelSide(plane.mainWing.wing(1), page, transform);
+        printPanelSide(plane.stab, page, transform);
+        plane.fin.printSide(page, transform);
     });
 }
 
 void printHTop(const Plane& plane, PageCanvas& page) {
     const MeshSections& fuselage = plane.fuselages.current();
     const double yoff = page.height() / 2;
-    printTiles(fuselage, page, [&](double xoff) { fuselage.printHTop(page, 1, xoff, yoff); });
+    printTiles(fuselage, page, [&](double xoff) { fuselage.printHTop(page, {1, xoff, yoff}); });
 }
 
 // Each section is printed from a copy of the fuselage without its lateral
@@ -73,7 +74,7 @@ void printSections(const Plane& plane, PageCanvas& page) {
         if (i > 1) page.newPage();
         page.line(w / 2, 0, w / 2, h, kBlack);
         page.line(0, h / 2, w, h / 2, kBlack);
-        if (fuselage.nb_cross > 0) fuselage.printFront(page, plane.viewColors(), i, 1, w / 2, h / 2 + middle);
+        if (fuselage.nb_cross > 0) fuselage.printFront(page, plane.viewColors(), i, {1, w / 2, h / 2 + middle});
     }
 }
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "base/page_canvas.h"
-#include "base/view_state.h"
+#include "base/view_transform.h"
 #include "document/plane.h"
 
 namespace ferlo {
@@ -33,8 +33,8 @@ public:
 // over the drawing area's `width` (pixels): the transform of each of the two
 // views as the drawing area shows it (fitted, or at the locked zoom).
 struct PrintScreen {
-    ViewState plan;
-    ViewState front;
+    ViewTransform plan;
+    ViewTransform front;
     double width = 0;
 };
 

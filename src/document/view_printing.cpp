@@ -2,23 +2,28 @@
 
 namespace ferlo {
 
-void printVTopView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
-    const double zoom = screen.zoom * r;
-    const double xoff = screen.xoff * r;
-    const double yoff = screen.yoff * r;
-    plane.mainWing.printVTopWings(printer, zoom, xoff, yoff);
-    plane.stab.printVTop(printer, zoom, xoff, yoff);
-    plane.fuselages.printVTopFuselages(printer, zoom, xoff, yoff);
+namespace {
+
+// The screen's transform scaled by the page width over the drawing area's.
+ViewTransform pageTransform(const ViewTransform& screen, double r) {
+    return {screen.zoom * r, screen.xoff * r, screen.yoff * r};
 }
 
-void printFrontView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
-    const double zoom = screen.zoom * r;
-    const double xoff = screen.xoff * r;
-    const double yoff = screen.yoff * r;
-    plane.fuselages.printFrontFuselages(printer, plane.viewColors(), zoom, xoff, yoff);
-    plane.mainWing.printFrontWings(printer, plane.viewColors(), zoom, xoff, yoff);
-    plane.stab.printFront(printer, plane.viewColors(), zoom, xoff, yoff);
-    plane.fin.printFront(printer, zoom, xoff, yoff);
+}  // namespace
+
+void printVTopView(const Plane& plane, Canvas& printer, const ViewTransform& screen, double r) {
+    const ViewTransform page = pageTransform(screen, r);
+    plane.mainWing.printVTopWings(printer, page);
+    plane.stab.printVTop(printer, page);
+    plane.fuselages.printVTopFuselages(printer, page);
+}
+
+void printFrontView(const Plane& plane, Canvas& printer, const ViewTransform& screen, double r) {
+    const ViewTransform page = pageTransform(screen, r);
+    plane.fuselages.printFrontFuselages(printer, plane.viewColors(), page);
+    plane.mainWing.printFrontWings(printer, plane.viewColors(), page);
+    plane.stab.printFront(printer, plane.viewColors(), page);
+    plane.fin.printFront(printer, page);
 }
 
 }  // namespace ferlo

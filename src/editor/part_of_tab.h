@@ -1,8 +1,5 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-
 #include "document/plane.h"
 #include "editor/editor_state.h"
 
@@ -32,34 +29,6 @@ bool withPartOfTab(Plane& plane, ParameterTab tab, Action action) {
         break;
     }
     return false;
-}
-
-// A part's texture image: its full path, empty for none.
-inline const std::string& texturePathOf(const SymWingSections& panel) { return panel.texture_filename(); }
-template <typename Part>
-const std::string& texturePathOf(const Part& part) {
-    return part.texture_filename;
-}
-
-// Assigns the image at `path` to a part: loaded again at the next 3D
-// rebuild, stored in the project under its file name.
-inline void assignTexture(SymWingSections& panel, const std::string& path) {
-    panel.set_texture_loaded(false);
-    panel.set_texture_filename(path);
-    panel.qualified_texture_filename = std::filesystem::path(path).filename().string();
-}
-template <typename Part>
-void assignTexture(Part& part, const std::string& path) {
-    part.texture_loaded = false;
-    part.texture_filename = path;
-    part.qualified_texture_filename = std::filesystem::path(path).filename().string();
-}
-
-// Takes a part's texture away: only the path goes.
-inline void removeTexture(SymWingSections& panel) { panel.set_texture_filename(""); }
-template <typename Part>
-void removeTexture(Part& part) {
-    part.texture_filename.clear();
 }
 
 }  // namespace ferlo

@@ -169,11 +169,6 @@ bool Preferences::apply() {
         }
     }
     main_.zoomSectionBox();
-    skipOnFailure([&] {
-        plane.equipment.initServoModels(plane.units);
-        plane.equipment.initReceiverModels(plane.units);
-        plane.equipment.initAccuModels(plane.units);
-    });
     main_.setTab(ParameterTab::Wing);
     skipOnFailure([&] { main_.panels().updateWingInterface(); });
     main_.initVTopView();

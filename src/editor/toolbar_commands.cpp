@@ -23,6 +23,7 @@
 #include "editor/print_command.h"
 #include "editor/tracing_pictures.h"
 #include "editor/user_dialogs.h"
+#include "view3d/conversion_progress_window.h"
 #include "view3d/qt_image_converter.h"
 
 namespace ferlo {
@@ -49,7 +50,10 @@ QString copyFailures(const std::vector<std::string>& errors) {
 }  // namespace
 
 ToolbarCommands::ToolbarCommands(MainWindow& main)
-    : main_(main), images_(std::make_unique<QtImageConverter>()), print_(std::make_unique<PrintCommand>(main)) {}
+    : main_(main),
+      images_(std::make_unique<QtImageConverter>()),
+      progress_(new ConversionProgressWindow(ConversionProgressWindow::kShowAfter, &main)),
+      print_(std::make_unique<PrintCommand>(main)) {}
 
 ToolbarCommands::~ToolbarCommands() = default;
 
@@ -192,12 +196,8 @@ void ToolbarCommands::setTextureOfTab(const QString& file) {
     const std::string path = file.toStdString();
     skipOnFailure([&] {
         withPartOfTab(main_.plane(), main_.tab(), [&](auto& part) {
-            if (path.empty()) {
-                if (texturePathOf(part).empty()) return;
-                removeTexture(part);
-            } else {
-                assignTexture(part, path);
-            }
+            if (path.empty() && part.texture_filename().empty()) return;
+            part.setTexture(path);
             projectChanged();
         });
     });
@@ -243,7 +243,7 @@ void ToolbarCommands::exportWorld(const QString& file) {
     bool allShown = true;
     for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) allShown = allShown && plane.fuselages.shown(i);
     try {
-        const VrmlExportResult result = exportVRML(plane, pathOf(file), *images_);
+        const VrmlExportResult result = exportVRML(plane, pathOf(file), *images_, *progress_);
         if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
     } catch (const std::exception& error) {
         main_.dialogs().warning(QStringLiteral("The VRML file was not written.\n") + text(error.what()));

@@ -12,6 +12,7 @@ namespace ferlo {
 
 class MainWindow;
 class PrintCommand;
+class ConversionProgressWindow;
 class QtImageConverter;
 
 // The toolbar's commands: every button click arrives here with the button's
@@ -68,7 +69,10 @@ private:
     int saveFilterIndex_ = 1;
     // The colour the colour dialog showed last.
     PackedColor dialogColor_ = 0;
+    // The image conversions of the texture copies a save or an export
+    // writes, with their progress window (a window the main window owns).
     std::unique_ptr<QtImageConverter> images_;
+    ConversionProgressWindow* progress_;
     std::unique_ptr<PrintCommand> print_;
     // What gives the controls a flight disabled their state back.
     std::vector<std::function<void()>> afterFlight_;
