@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -12,53 +13,77 @@ namespace ferlo {
 
 namespace {
 
-// The tiles of the current fuselage along the axis: from the origin, or from
-// the fuselage's front end when it lies ahead of the origin, to its rear end.
-struct Tiles {
-    double start;
-    int pages;
+// A canvas that draws nothing and measures how far along x the lines drawn
+// on it reach.
+class ReachCanvas : public Canvas {
+public:
+    ReachCanvas(double width, double height) : width_(width), height_(height) {}
+
+    double first = std::numeric_limits<double>::infinity();
+    double last = -std::numeric_limits<double>::infinity();
+
+    void setCurrentPoint(double x, double) override { current_ = x; }
+    void lineTo(double x, double, PaletteColor) override { reach(current_, x); }
+    void line(double x1, double, double x2, double, PaletteColor) override { reach(x1, x2); }
+    void clear() override {}
+    double width() const override { return width_; }
+    double height() const override { return height_; }
+    void setDrawMode(DrawMode) override {}
+
+private:
+    void reach(double x1, double x2) {
+        for (double x : {x1, x2}) {
+            if (!std::isfinite(x)) continue;
+            first = std::min(first, x);
+            last = std::max(last, x);
+        }
+        current_ = x2;
+    }
+
+    double width_, height_;
+    double current_ = 0;
 };
 
-Tiles tilesOf(const MeshSections& fuselage, double pageWidth) {
-    const double start = std::min(0.0, fuselage.startpoint());
-    return {start, tiledPageCount(start, fuselage.lengthPoint(), pageWidth)};
-}
-
-// Runs `printPage(xoff)` for every tile, with the x offset that puts the
-// tile's stretch of the axis on the page, and ends every page but the last.
+// A full-size plan along the axis, tiled over pages: `printPage(canvas,
+// xoff)` draws it with the axis origin at `xoff`. The tiles run from the
+// origin, or from the first point drawn when it lies ahead of the origin,
+// to the last point drawn; every page but the last is ended.
 template <typename PrintPage>
-void printTiles(const MeshSections& fuselage, PageCanvas& page, PrintPage printPage) {
+void printTiles(PageCanvas& page, PrintPage printPage) {
     const double w = page.width();
-    const Tiles tiles = tilesOf(fuselage, w);
-    for (int p = 1; p <= tiles.pages; ++p) {
+    ReachCanvas reach(w, page.height());
+    printPage(reach, 0.0);
+    const double start = std::min(0.0, reach.first);
+    const int pages = tiledPageCount(start, reach.last, w);
+    for (int p = 1; p <= pages; ++p) {
         if (p > 1) page.newPage();
-        printPage(-(tiles.start + (p - 1) * w));
+        printPage(page, -(start + (p - 1) * w));
     }
 }
 
 // A panel's Side outline printed from a copy, so the screen points the
 // drawing area keeps are left as they are.
-void printPanelSide(SymWingSections panel, PageCanvas& page, const ViewTransform& transform) {
+void printPanelSide(SymWingSections panel, Canvas& canvas, const ViewTransform& transform) {
     panel.computeSidePoints(transform);
-    panel.printSide(page);
+    panel.printSide(canvas);
 }
 
 void printSide(const Plane& plane, PageCanvas& page) {
     const MeshSections& fuselage = plane.fuselages.current();
     const double yoff = page.height() + fuselage.minElevationPoint();
-    printTiles(fuselage, page, [&](double xoff) {
+    printTiles(page, [&](Canvas& canvas, double xoff) {
         const ViewTransform transform{1, xoff, yoff};
-        fuselage.printSide(page, transform);
-        printPanelSide(plane.mainWing.wing(1), page, transform);
-        printPanelSide(plane.stab, page, transform);
-        plane.fin.printSide(page, transform);
+        fuselage.printSide(canvas, transform);
+        printPanelSide(plane.mainWing.wing(1), canvas, transform);
+        printPanelSide(plane.stab, canvas, transform);
+        plane.fin.printSide(canvas, transform);
     });
 }
 
 void printHTop(const Plane& plane, PageCanvas& page) {
     const MeshSections& fuselage = plane.fuselages.current();
     const double yoff = page.height() / 2;
-    printTiles(fuselage, page, [&](double xoff) { fuselage.printHTop(page, {1, xoff, yoff}); });
+    printTiles(page, [&](Canvas& canvas, double xoff) { fuselage.printHTop(canvas, {1, xoff, yoff}); });
 }
 
 // Each section is printed from a copy of the fuselage without its lateral
@@ -86,21 +111,11 @@ double pageRatio(const PageCanvas& page, const PrintScreen& screen) {
 
 void printJob(PrintJob job, const Plane& plane, const PrintScreen& screen, PageCanvas& page) {
     switch (job) {
-    case PrintJob::Side:
-        printSide(plane, page);
-        break;
-    case PrintJob::Sections:
-        printSections(plane, page);
-        break;
-    case PrintJob::Plan:
-        printVTopView(plane, page, screen.plan, pageRatio(page, screen));
-        break;
-    case PrintJob::Front:
-        printFrontView(plane, page, screen.front, pageRatio(page, screen));
-        break;
-    case PrintJob::HTop:
-        printHTop(plane, page);
-        break;
+    case PrintJob::Side: printSide(plane, page); break;
+    case PrintJob::Sections: printSections(plane, page); break;
+    case PrintJob::Plan: printVTopView(plane, page, screen.plan, pageRatio(page, screen)); break;
+    case PrintJob::Front: printFrontView(plane, page, screen.front, pageRatio(page, screen)); break;
+    case PrintJob::HTop: printHTop(plane, page); break;
     }
 }
 

@@ -52,17 +52,18 @@ int tiledPageCount(double start, double end, double pageWidth);
 // Prints the picked views, each as its own document, in the order Side,
 // cross-sections, plan, front, fuselage top:
 //   Side      the current fuselage, wing panel 1, the stabiliser and the fin
-//             at full size, tiled along the axis from the origin (or from
-//             the fuselage's front end when it lies ahead of the origin),
-//             the fuselage's lowest point on the bottom edge;
+//             at full size, the fuselage's lowest point on the bottom edge,
+//             tiled along the axis over all of them: from the origin (or
+//             from the first point when one lies ahead of it) to the last
+//             point, a fin reaching past the fuselage included;
 //   Sections  each cross-section of the current fuselage at full size on a
 //             page of its own, on the page's centre lines: centred on the
 //             vertical one (a pair's lateral offset left out, one outline a
 //             page), the fuselage's middle height on the horizontal one;
 //   Plan      the VTop view as `screen` shows it, scaled to the page width;
 //   Front     the Front view likewise, every fuselage's sections included;
-//   HTop      the current fuselage's plan at full size, tiled like Side,
-//             centred on the page's height.
+//   HTop      the current fuselage's plan at full size, centred on the
+//             page's height, tiled like Side over the fuselage.
 // The first failure ends the printing (a document already ended stays
 // printed) and is thrown. The aircraft is not changed: the current fuselage
 // stays.

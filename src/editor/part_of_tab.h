@@ -13,20 +13,11 @@ namespace ferlo {
 template <typename Action>
 bool withPartOfTab(Plane& plane, ParameterTab tab, Action action) {
     switch (tab) {
-    case ParameterTab::Fuselage:
-        action(plane.fuselages.current());
-        return true;
-    case ParameterTab::Wing:
-        action(plane.mainWing.current());
-        return true;
-    case ParameterTab::Stab:
-        action(plane.stab);
-        return true;
-    case ParameterTab::Fin:
-        action(plane.fin);
-        return true;
-    case ParameterTab::Electronics:
-        break;
+    case ParameterTab::Fuselage: action(plane.fuselages.current()); return true;
+    case ParameterTab::Wing: action(plane.mainWing.current()); return true;
+    case ParameterTab::Stab: action(plane.stab); return true;
+    case ParameterTab::Fin: action(plane.fin); return true;
+    case ParameterTab::Electronics: break;
     }
     return false;
 }

@@ -149,7 +149,7 @@ bool Preferences::apply() {
     Plane& plane = main_.plane();
     bool changed = false;
     const LengthUnit previous = plane.units;
-    const LengthUnit unit = InchesOption->isChecked()       ? LengthUnit::Inches
+    const LengthUnit unit = InchesOption->isChecked()        ? LengthUnit::Inches
                             : MillimetersOption->isChecked() ? LengthUnit::Millimeters
                                                              : previous;
     try {

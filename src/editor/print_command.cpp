@@ -15,16 +15,11 @@ namespace {
 
 const char* jobName(PrintJob job) {
     switch (job) {
-    case PrintJob::Side:
-        return "side";
-    case PrintJob::Sections:
-        return "sections";
-    case PrintJob::Plan:
-        return "plan";
-    case PrintJob::Front:
-        return "front";
-    case PrintJob::HTop:
-        return "htop";
+    case PrintJob::Side: return "side";
+    case PrintJob::Sections: return "sections";
+    case PrintJob::Plan: return "plan";
+    case PrintJob::Front: return "front";
+    case PrintJob::HTop: return "htop";
     }
     return "";
 }

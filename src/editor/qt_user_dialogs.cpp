@@ -62,7 +62,8 @@ QString QtUserDialogs::openFile(const QString& filter) {
 
 QString QtUserDialogs::inputText(const QString& prompt, const QString& title, const QString& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
 
@@ -76,11 +77,12 @@ FileChoice QtUserDialogs::saveFileOfType(const QStringList& filters, int filterI
 
 std::optional<PackedColor> QtUserDialogs::chooseColor(PackedColor initial) {
     const ColorRGB rgb = unpackColor(initial);
-    colorDialog_->setCurrentColor(QColor(static_cast<int>(rgb.red), static_cast<int>(rgb.green), static_cast<int>(rgb.blue)));
+    colorDialog_->setCurrentColor(
+        QColor(static_cast<int>(rgb.red), static_cast<int>(rgb.green), static_cast<int>(rgb.blue)));
     if (colorDialog_->exec() != QDialog::Accepted) return std::nullopt;
     const QColor chosen = colorDialog_->selectedColor();
-    return packColor({static_cast<double>(chosen.red()), static_cast<double>(chosen.green()),
-                      static_cast<double>(chosen.blue())});
+    return packColor(
+        {static_cast<double>(chosen.red()), static_cast<double>(chosen.green()), static_cast<double>(chosen.blue())});
 }
 
 std::optional<PrintSelection> QtUserDialogs::selectPrintViews() {

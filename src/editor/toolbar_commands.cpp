@@ -133,14 +133,9 @@ void ToolbarCommands::Open_Click() {
         case kProjectFilter:
             if (!openProject(choice.file)) return;
             break;
-        case kAirfoilFilter:
-            importAirfoil(choice.file);
-            break;
-        case kTextureFilter:
-            setTextureOfTab(choice.file);
-            break;
-        default:
-            break;
+        case kAirfoilFilter: importAirfoil(choice.file); break;
+        case kTextureFilter: setTextureOfTab(choice.file); break;
+        default: break;
         }
     } else if (choice.filterIndex == kTextureFilter) {
         setTextureOfTab(QString());
@@ -169,8 +164,7 @@ bool ToolbarCommands::openProject(const QString& file) {
     read.dxfLastPoint = plane.dxfLastPoint;
     newPlane(read);
     const ProjectReadResult result = readProject(read, pathOf(file));
-    const bool nothingRead =
-        result.status == ProjectReadStatus::Refused || (result.error && result.error->line() <= 1);
+    const bool nothingRead = result.status == ProjectReadStatus::Refused || (result.error && result.error->line() <= 1);
     if (!nothingRead) {
         main_.pictures().clearBitmap();
         plane = std::move(read);
@@ -212,17 +206,10 @@ void ToolbarCommands::Save_Click() {
     if (choice.filterIndex >= 1 && choice.filterIndex <= filters.size()) saveFilterIndex_ = choice.filterIndex;
     if (choice.file.isEmpty()) return;
     switch (choice.filterIndex) {
-    case kProjectFilter:
-        saveProjectAs(choice.file);
-        break;
-    case kWorldFilter:
-        exportWorld(choice.file);
-        break;
-    case kDrawingFilter:
-        exportDrawing(choice.file);
-        break;
-    default:
-        break;
+    case kProjectFilter: saveProjectAs(choice.file); break;
+    case kWorldFilter: exportWorld(choice.file); break;
+    case kDrawingFilter: exportDrawing(choice.file); break;
+    default: break;
     }
 }
 

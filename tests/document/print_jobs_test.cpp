@@ -42,26 +42,31 @@ bool hasVerticalLine(const Page& page, double x, double y1, double y2) {
 }
 
 struct TileCase {
-    double length;     // the fuselage's rear end, its front end at 0
-    double pageWidth;  // in the same unit
-    int pages;
-    double rearOnLastPage;  // x of the rear section line on the last page
+    double length;  // the fuselage's rear end in millimetres, its front end at 0
+    LengthUnit unit;
+    double pageWidth;  // in the unit
+    std::size_t sidePages, htopPages;
 };
 
-// One page more than the whole page widths in the fuselage, tiled from the
+// One page more than the whole page widths in the plan, tiled from the
 // origin: the last page shows the rear end, even when the length is an exact
-// multiple of the page width. The Side view has the fuselage's lowest point
-// on the bottom edge; the HTop view has the axis across the middle.
-TEST(PrintJobs, SideAndHTopTileTheFuselageAtFullSize) {
+// multiple of the page width. The Side plan reaches to the fin's trailing
+// tip (830 mm), the HTop plan to the fuselage's rear end. The Side view has
+// the fuselage's lowest point on the bottom edge; the HTop view has the axis
+// across the middle.
+TEST(PrintJobs, SideAndHTopTileThePlanAtFullSize) {
     const TileCase cases[] = {
-        {850, 190, 5, 90},          // millimetres: the fifth page shows 760 to 950
-        {760, 190, 5, 0},           // an exact multiple: the fifth starts at the rear end
-        {33.46, 7.48, 5, 33.46 - 4 * 7.48},  // inches
+        {850, LengthUnit::Millimeters, 190, 5, 5},    // the fifth page shows 760 to 950
+        {760, LengthUnit::Millimeters, 190, 5, 5},    // an exact multiple: the fifth starts at the rear end
+        {850, LengthUnit::Inches, 190 / 25.4, 5, 5},  // 33.46 in on pages 7.48 in wide
+        {750, LengthUnit::Millimeters, 190, 5, 4},    // the fin reaches past the fuselage
     };
     for (const TileCase& c : cases) {
         SCOPED_TRACE(c.length);
         const double height = 270;
         Plane plane = planeWithSectionsAt({0, c.length / 2, c.length});
+        switchUnits(plane, c.unit);
+        const double k = c.unit == LengthUnit::Inches ? 1 / 25.4 : 1;  // unit per millimetre
         RecordingDocuments documents(c.pageWidth, height);
         PrintSelection selection;
         selection.Side = true;
@@ -72,19 +77,24 @@ TEST(PrintJobs, SideAndHTopTileTheFuselageAtFullSize) {
         const auto& htop = documents.documents[1];
         EXPECT_TRUE(side.ended);
         EXPECT_TRUE(htop.ended);
-        ASSERT_EQ(side.pages.size(), static_cast<std::size_t>(c.pages));
-        ASSERT_EQ(htop.pages.size(), static_cast<std::size_t>(c.pages));
+        ASSERT_EQ(side.pages.size(), c.sidePages);
+        ASSERT_EQ(htop.pages.size(), c.htopPages);
+        const double rear = c.length * k;
         // Section lines 40 high standing on the bottom edge.
-        EXPECT_TRUE(hasVerticalLine(side.pages.front(), 0, height - 40, height));
-        EXPECT_TRUE(hasVerticalLine(side.pages.back(), c.rearOnLastPage, height - 40, height));
+        EXPECT_TRUE(hasVerticalLine(side.pages.front(), 0, height - 40 * k, height));
+        EXPECT_TRUE(
+            hasVerticalLine(side.pages.back(), rear - (c.sidePages - 1) * c.pageWidth, height - 40 * k, height));
         // Section lines 30 wide centred on the middle of the page.
-        EXPECT_TRUE(hasVerticalLine(htop.pages.front(), 0, height / 2 - 15, height / 2 + 15));
-        EXPECT_TRUE(hasVerticalLine(htop.pages.back(), c.rearOnLastPage, height / 2 - 15, height / 2 + 15));
+        const double top = height / 2 - 15 * k;
+        const double bottom = height / 2 + 15 * k;
+        EXPECT_TRUE(hasVerticalLine(htop.pages.front(), 0, top, bottom));
+        EXPECT_TRUE(hasVerticalLine(htop.pages.back(), rear - (c.htopPages - 1) * c.pageWidth, top, bottom));
     }
 }
 
 // A fuselage reaching ahead of the origin is tiled from its front end, so
-// none of it is lost.
+// none of it is lost: from -100 to the fin's tip at 830 in the Side view,
+// to the fuselage's rear end at 300 in the HTop view.
 TEST(PrintJobs, AFuselageAheadOfTheOriginIsTiledFromItsFrontEnd) {
     Plane plane = planeWithSectionsAt({-100, 100, 300});
     RecordingDocuments documents(190, 270);
@@ -92,14 +102,15 @@ TEST(PrintJobs, AFuselageAheadOfTheOriginIsTiledFromItsFrontEnd) {
     selection.Side = true;
     selection.htop = true;
     printViews(plane, selection, {}, documents);
-    for (const testing::PrintedDocument& document : documents.documents) {
-        ASSERT_EQ(document.pages.size(), 3u);  // 400 long
-        // Side: 40 high on the bottom edge; HTop: 30 wide across the middle.
-        const double top = document.job == PrintJob::Side ? 230 : 120;
-        const double bottom = document.job == PrintJob::Side ? 270 : 150;
-        EXPECT_TRUE(hasVerticalLine(document.pages[0], 0, top, bottom));
-        EXPECT_TRUE(hasVerticalLine(document.pages[2], 400 - 2 * 190, top, bottom));
-    }
+    const auto& side = documents.documents[0].pages;
+    const auto& htop = documents.documents[1].pages;
+    ASSERT_EQ(side.size(), 5u);
+    ASSERT_EQ(htop.size(), 3u);
+    // Side: 40 high on the bottom edge; HTop: 30 wide across the middle.
+    EXPECT_TRUE(hasVerticalLine(side[0], 0, 230, 270));
+    EXPECT_TRUE(hasVerticalLine(side[2], 400 - 2 * 190, 230, 270));
+    EXPECT_TRUE(hasVerticalLine(htop[0], 0, 120, 150));
+    EXPECT_TRUE(hasVerticalLine(htop[2], 400 - 2 * 190, 120, 150));
 }
 
 // One page a section, each with the page's two centre lines first, the

@@ -5,6 +5,10 @@
 
 #include <QSize>
 #include <QString>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include "editor/editor_environment.h"
 #include "editor/main_window.h"
@@ -45,6 +49,16 @@ struct EditorWindow {
 
     MainWindow& start() {
         main = startUp(env);
+        return *main;
+    }
+    // Starts the editor and waits for the start-up timer's tick; the calls
+    // the 3D view recorded so far are cleared.
+    MainWindow& startSettled() {
+        start();
+        QTimer* timer = main->controls().Timer1;
+        if (!QTest::qWaitFor([&] { return !timer->isActive(); }, 5000)) ADD_FAILURE() << "the start-up timer runs on";
+        render->calls.clear();
+        render->cameras.clear();
         return *main;
     }
     ~EditorWindow() {

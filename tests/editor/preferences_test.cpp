@@ -1,0 +1,305 @@
+#include "editor/preferences.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "base/file_errors.h"
+#include "document/plane_operations.h"
+#include "editor/length_text.h"
+#include "editor/preferences_file.h"
+#include "support/editor_window.h"
+#include "support/project_text.h"
+#include "support/snapshot.h"
+#include "support/temp_dir.h"
+#include "support/text_lines.h"
+
+namespace ferlo {
+namespace {
+
+using testing::crlfLines;
+using testing::projectText;
+using Calls = std::vector<std::string>;
+
+// The started editor once its start-up timer has ticked.
+
+// A click on an option button's circle.
+void choose(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2)); }
+
+void typeScale(Preferences& prefs, const QString& text) {
+    prefs.ScaleText->clear();
+    QTest::keyClicks(prefs.ScaleText, text);
+}
+
+// Runs the toolbar's Prefs command; `inWindow` acts on the modal window.
+template <typename Action>
+void runPrefs(MainWindow& main, Action inWindow) {
+    QTimer::singleShot(0, &main, [&main, inWindow] {
+        Preferences& prefs = main.prefs();
+        if (!prefs.isVisible()) ADD_FAILURE() << "the preferences window is not shown";
+        inWindow(prefs);
+    });
+    main.Bar_ButtonClick("Prefs");
+}
+
+TEST(LengthText, FormatsInchesWithTwoDecimalsAndMillimetresRoundedDown) {
+    struct Case {
+        double value;
+        LengthUnit unit;
+        const char* text;
+    };
+    const Case cases[] = {
+        {27.559055, LengthUnit::Inches, "27.56"}, {0.5, LengthUnit::Inches, ".50"},
+        {0, LengthUnit::Inches, ".00"},           {-0.5, LengthUnit::Inches, "-.50"},
+        {1400, LengthUnit::Inches, "1400.00"},    {12.9, LengthUnit::Millimeters, "12"},
+        {-0.5, LengthUnit::Millimeters, "-1"},    {-0.0, LengthUnit::Millimeters, "0"},
+        {1400, LengthUnit::Millimeters, "1400"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Formatter(c.value, c.unit), c.text) << c.value;
+}
+
+// The file is read value by value; what is missing or cannot be read is
+// empty, and the values after it are read all the same. CR LF and LF alike.
+TEST(PreferencesFile, ReadsWhatItCanOfEveryFile) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> text;  // none: no file
+        PreferencesValues expected;
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, {"", false, false}},
+        {"first use", crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}), {"DoIt", true, false}},
+        {"millimetres", crlfLines({"\"Done\"", "#FALSE#", "#TRUE#"}), {"Done", false, true}},
+        {"two values", crlfLines({"\"Done\"", "#TRUE#"}), {"Done", true, false}},
+        {"one value", crlfLines({"\"Done\""}), {"Done", false, false}},
+        {"empty", std::string(), {"", false, false}},
+        {"LF only", std::string("\"Done\"\n#FALSE#\n#TRUE#\n"), {"Done", false, true}},
+        {"no last line end", std::string("\"DoIt\"\r\n#TRUE#\r\n#FALSE#"), {"DoIt", true, false}},
+        {"a damaged value", crlfLines({"Done", "yes", "#TRUE#"}), {"", false, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::TempDir dir;
+        const auto path = dir.path() / "prefs.txt";
+        if (c.text) dir.write("prefs.txt", *c.text);
+        const PreferencesValues values = readPreferencesFile(path);
+        EXPECT_EQ(values.demostate, c.expected.demostate);
+        EXPECT_EQ(values.inches, c.expected.inches);
+        EXPECT_EQ(values.millimeters, c.expected.millimeters);
+    }
+}
+
+// Written whole or not at all: a file that cannot be put in place leaves the
+// previous one as it was.
+TEST(PreferencesFile, WritesCrLfLinesInPlaceOrNotAtAll) {
+    testing::TempDir dir;
+    const auto path = dir.path() / "prefs.txt";
+    writePreferencesFile(path, true, false);
+    EXPECT_EQ(testing::TempDir::read(path), crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"}));
+
+    std::filesystem::create_directory(dir.path() / "prefs.txt.part");
+    EXPECT_THROW(writePreferencesFile(path, false, true), WriteError);
+    EXPECT_EQ(testing::TempDir::read(path), crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"}));
+}
+
+// What start-up makes of the preferences file, and the exact bytes the end of
+// the run writes: without a file neither option is selected and the model
+// stays in millimetres; the first-use state runs the demonstration and its
+// inches convert the default model once the start-up timer has ticked, which
+// leaves the project saved; the end of the run writes "Done".
+TEST(PreferencesFile, StartUpReadsItAndTheEndOfTheRunWritesIt) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;
+        bool inches, millimeters;
+        bool demonstration;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, false, false, false, crlfLines({"\"Done\"", "#FALSE#", "#FALSE#"})},
+        {"first use in inches", crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}), true, false, true,
+         crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"})},
+        {"millimetres, LF only", std::string("\"Done\"\n#FALSE#\n#TRUE#\n"), false, true, false,
+         crlfLines({"\"Done\"", "#FALSE#", "#TRUE#"})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::EditorWindow editor;
+        if (c.file) editor.config.write("prefs.txt", *c.file);
+        MainWindow& main = editor.startSettled();
+        Preferences& prefs = main.prefs();
+        EXPECT_EQ(prefs.InchesOption->isChecked(), c.inches);
+        EXPECT_EQ(prefs.MillimetersOption->isChecked(), c.millimeters);
+        EXPECT_EQ(!editor.dialogs.informations.empty(), c.demonstration);
+        EXPECT_EQ(main.plane().units, c.inches ? LengthUnit::Inches : LengthUnit::Millimeters);
+        EXPECT_NEAR(main.plane().mainWing.wing(1).span, c.inches ? 700 / 25.4 : 700, 1e-12);
+        EXPECT_TRUE(main.state().savedProject);
+
+        editor.dialogs.answers = {true};
+        ASSERT_TRUE(main.close());
+        EXPECT_EQ(testing::TempDir::read(editor.config.path() / "prefs.txt"), c.written);
+    }
+}
+
+// A preferences file that cannot be written at the end of the run is
+// reported; the previous one stays.
+TEST(PreferencesFile, AFailedWriteAtTheEndOfTheRunIsReported) {
+    testing::EditorWindow editor;
+    editor.config.write("prefs.txt", crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}));
+    std::filesystem::create_directory(editor.config.path() / "prefs.txt.part");
+    MainWindow& main = editor.startSettled();
+    editor.dialogs.answers = {true};
+    ASSERT_TRUE(main.close());
+    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(editor.dialogs.warnings[0].startsWith("The preferences could not be saved."));
+    EXPECT_EQ(testing::TempDir::read(editor.config.path() / "prefs.txt"), crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}));
+}
+
+// Millimetres to inches and back through the window: every length is
+// converted, the wing span comes back to 700; each conversion marks the
+// project unsaved. After the window closes the VTop view is current.
+TEST(Preferences, MillimetresToInchesAndBack) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    main.initSideView();
+    runPrefs(main, [](Preferences& prefs) {
+        testing::saveOutputPng(prefs.grab().toImage(), "preferences");
+        choose(prefs.InchesOption);
+        QTest::mouseClick(prefs.CloseCommand, Qt::LeftButton);
+    });
+    EXPECT_FALSE(main.prefs().isVisible());
+    EXPECT_EQ(main.plane().units, LengthUnit::Inches);
+    EXPECT_NEAR(main.plane().mainWing.wing(1).span, 700 / 25.4, 1e-12);
+    EXPECT_NEAR(main.plane().stab.span, 250 / 25.4, 1e-12);
+    EXPECT_FALSE(main.state().savedProject);
+    EXPECT_EQ(main.state().mode, ViewKind::VTop);
+    EXPECT_EQ(main.tab(), ParameterTab::Wing);
+
+    main.state().savedProject = true;
+    runPrefs(main, [](Preferences& prefs) {
+        EXPECT_EQ(prefs.SpanLabel->text(), "55.12");
+        choose(prefs.MillimetersOption);
+        QTest::mouseClick(prefs.CloseCommand, Qt::LeftButton);
+    });
+    EXPECT_EQ(main.plane().units, LengthUnit::Millimeters);
+    EXPECT_NEAR(main.plane().mainWing.wing(1).span, 700, 1e-9);
+    EXPECT_NEAR(main.plane().stab.span, 250, 1e-9);
+    EXPECT_FALSE(main.state().savedProject);
+}
+
+// "50" then Close halves every length (exactly what rescaling by one half
+// gives) before the views and the 3D view are refreshed: the refitted VTop
+// view shows the half-size model twice as large. The box shows "100" again.
+TEST(Preferences, FiftyPercentHalvesEveryLengthBeforeTheRefresh) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    Plane expected = main.plane();
+    rescaleAll(expected, 0.5);
+    const double zoom = main.state().view.zoom;
+    editor.render->calls.clear();
+    runPrefs(main, [](Preferences& prefs) {
+        typeScale(prefs, "50");
+        EXPECT_EQ(prefs.SpanLabel->text(), "700");
+        QTest::mouseClick(prefs.CloseCommand, Qt::LeftButton);
+    });
+    EXPECT_EQ(projectText(main.plane()), projectText(expected));
+    EXPECT_NEAR(main.state().view.zoom, 2 * zoom, 1e-9 * zoom);
+    EXPECT_EQ(editor.render->calls, (Calls{"camera", "rebuild"}));
+    EXPECT_EQ(editor.render->cameras.back(), (testing::RecordingRenderView::Camera{0, 0, 200, 900, 200}));
+    EXPECT_EQ(main.prefs().ScaleText->text(), "100");
+    EXPECT_FALSE(main.state().savedProject);
+}
+
+// A box that is not a positive number scales nothing (and a scale that would
+// overflow is refused with a message); with the unit unchanged the window
+// still resets the camera and renders, and the project stays saved.
+TEST(Preferences, OnlyAPositiveScaleRescales) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    const std::string before = projectText(main.plane());
+    for (const char* text : {"", "abc", "0", "-50", "50 %", "1e400", "100"}) {
+        SCOPED_TRACE(text);
+        typeScale(main.prefs(), text);
+        EXPECT_EQ(main.prefs().SpanLabel->text(), "1400");
+        editor.render->calls.clear();
+        main.prefs().CloseCommand_Click();
+        EXPECT_EQ(projectText(main.plane()), before);
+        EXPECT_EQ(editor.render->calls, (Calls{"camera", "rebuild"}));
+        EXPECT_TRUE(main.state().savedProject);
+    }
+    EXPECT_TRUE(editor.dialogs.warnings.empty());
+    typeScale(main.prefs(), "1e308");
+    main.prefs().CloseCommand_Click();
+    EXPECT_EQ(projectText(main.plane()), before);
+    EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(main.state().savedProject);
+}
+
+// Cancel applies nothing: the options show the unit in use again and the box
+// "100", so a later Close converts nothing either.
+TEST(Preferences, CancelAppliesNothingAndRestoresTheOptions) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    const std::string before = projectText(main.plane());
+    runPrefs(main, [](Preferences& prefs) {
+        choose(prefs.InchesOption);
+        typeScale(prefs, "50");
+        QTest::mouseClick(prefs.CancelCommand, Qt::LeftButton);
+    });
+    Preferences& prefs = main.prefs();
+    EXPECT_FALSE(prefs.isVisible());
+    EXPECT_TRUE(prefs.MillimetersOption->isChecked());
+    EXPECT_FALSE(prefs.InchesOption->isChecked());
+    EXPECT_EQ(prefs.ScaleText->text(), "100");
+    EXPECT_EQ(projectText(main.plane()), before);
+    runPrefs(main, [](Preferences& p) { QTest::keyClick(&p, Qt::Key_Escape); });
+    prefs.CloseCommand_Click();
+    EXPECT_EQ(projectText(main.plane()), before);
+    EXPECT_TRUE(main.state().savedProject);
+}
+
+// The span label shows the current wing's full span at the typed scale, in
+// the unit in use.
+TEST(Preferences, TheSpanLabelFollowsTheScaleBox) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    main.plane().mainWing.wing(1).shift = 50;
+    runPrefs(main, [](Preferences& prefs) {
+        EXPECT_EQ(prefs.SpanLabel->text(), "1500");
+        typeScale(prefs, "50");
+        EXPECT_EQ(prefs.SpanLabel->text(), "750");
+        typeScale(prefs, "5O");
+        EXPECT_EQ(prefs.SpanLabel->text(), "1500");
+        prefs.CancelCommand_Click();
+    });
+}
+
+// In small-fonts mode the window and its controls but the picture grow by 1.23.
+TEST(Preferences, GrowsInSmallFontsMode) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    Preferences& prefs = main.prefs();
+    const QSize size = prefs.size();
+    const QRect close = prefs.CloseCommand->geometry();
+    const QRect picture = prefs.Image1->geometry();
+    prefs.load(true);
+    EXPECT_EQ(prefs.size(), QSize(qRound(size.width() * 1.23), qRound(size.height() * 1.23)));
+    EXPECT_EQ(prefs.CloseCommand->geometry(), QRect(qRound(close.x() * 1.23), qRound(close.y() * 1.23),
+                                                    qRound(close.width() * 1.23), qRound(close.height() * 1.23)));
+    EXPECT_EQ(prefs.Image1->geometry(), picture);
+    EXPECT_TRUE(prefs.MillimetersOption->isChecked());
+}
+
+}  // namespace
+}  // namespace ferlo
