@@ -84,8 +84,9 @@ TEST(FuselageManager, UpdateGrowsAndShrinksWithTheFuselageList) {
                                                  {"Fuselage 003", "Shown", "003"}}));
 }
 
-// Show and Hide set the selected rows' flags in the fuselage list and
-// rebuild the 3D view, also with no row selected; show-all shows them all.
+// Show and Hide set the selected rows' flags in the fuselage list (a change
+// marks the project unsaved) and rebuild the 3D view, also with no row
+// selected; show-all shows them all.
 TEST(FuselageManager, ShowHideAndShowAllRenderTheSceneAnew) {
     testing::EditorWindow editor;
     MainWindow& main = startWithThreeFuselages(editor);
@@ -93,8 +94,12 @@ TEST(FuselageManager, ShowHideAndShowAllRenderTheSceneAnew) {
     FuselageManager& manager = main.fuselageManager();
     const int before = editor.render->count("rebuild");
 
+    // A flag set as it was changes nothing of the project.
     select(manager, {1, 3});
+    manager.ShowCommand_Click();
+    EXPECT_TRUE(main.state().savedProject);
     manager.HideCommand_Click();
+    EXPECT_FALSE(main.state().savedProject);
     EXPECT_FALSE(plane.fuselages.shown(1));
     EXPECT_TRUE(plane.fuselages.shown(2));
     EXPECT_FALSE(plane.fuselages.shown(3));
@@ -105,12 +110,12 @@ TEST(FuselageManager, ShowHideAndShowAllRenderTheSceneAnew) {
     manager.HideCommand_Click();
     EXPECT_FALSE(plane.fuselages.shown(1));
     EXPECT_TRUE(plane.fuselages.shown(2));
-    EXPECT_EQ(editor.render->count("rebuild"), before + 3);
+    EXPECT_EQ(editor.render->count("rebuild"), before + 4);
 
     manager.showAll();
     for (int i = 1; i <= 3; ++i) EXPECT_TRUE(plane.fuselages.shown(i));
     EXPECT_EQ(rowsOf(manager)[0][1], "Shown");
-    EXPECT_EQ(editor.render->count("rebuild"), before + 4);
+    EXPECT_EQ(editor.render->count("rebuild"), before + 5);
 }
 
 // Close (or a double-click) makes the selected row's fuselage current, a

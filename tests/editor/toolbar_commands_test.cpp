@@ -19,6 +19,7 @@
 #include "editor/drawing_area.h"
 #include "editor/fuselage_manager.h"
 #include "editor/preferences.h"
+#include "editor/tracing_pictures.h"
 #include "support/editor_window.h"
 #include "support/fake_image_converter.h"
 #include "support/project_text.h"
@@ -146,10 +147,14 @@ TEST(ToolbarCommands, OpenAProjectAsksOnlyBeforeDiscardingUnsavedWork) {
 
         main.plane().stab.span = 111;
         main.state().savedProject = c.saved;
+        editor.dialogs.files = {writeImage(dir, "picture.bmp")};
+        main.pictures().loadBitmap();
         if (c.answer) editor.dialogs.answers = {*c.answer};
         editor.dialogs.openChoices = {{qPath(dir.path() / "p.flx"), 1}};
         main.Bar_ButtonClick("Open");
         EXPECT_EQ(editor.dialogs.questions, c.answer ? std::vector<QString>{kUnsavedQuestion} : std::vector<QString>{});
+        // The tracing picture of the view goes with the aircraft it was under.
+        EXPECT_EQ(main.state().picture(ViewKind::VTop).bitmapLoaded, !c.read);
         if (!c.read) {
             EXPECT_EQ(main.plane().stab.span, 111);
             EXPECT_FALSE(main.state().savedProject);
@@ -261,7 +266,8 @@ TEST(ToolbarCommands, OpenATextureForThePartOfTheOpenTab) {
 
 // A cancelled open changes nothing but on the texture filter, where it takes
 // the texture of the part of the open tab away; the panels and the VTop
-// view are refreshed, the 3D view rebuilt, either way.
+// view are refreshed, the 3D view rebuilt, either way. The tracing picture
+// of the view stays.
 TEST(ToolbarCommands, CancelledOpenWithEachFilter) {
     testing::TempDir dir;
     const QString image = writeImage(dir, "wood.bmp");
@@ -272,8 +278,11 @@ TEST(ToolbarCommands, CancelledOpenWithEachFilter) {
         main.plane().fin.setTexture(image.toStdString());
         main.setTab(ParameterTab::Fin);
         main.initSideView();
+        editor.dialogs.files = {image};
+        main.pictures().loadBitmap();
         editor.dialogs.openChoices = {{QString(), filter}};
         main.Bar_ButtonClick("Open");
+        EXPECT_TRUE(main.state().picture(ViewKind::Side).bitmapLoaded);
         EXPECT_EQ(main.plane().fin.texture_filename().empty(), filter == 3);
         EXPECT_EQ(main.state().savedProject, filter != 3);
         EXPECT_EQ(main.state().mode, ViewKind::VTop);
