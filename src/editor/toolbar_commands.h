@@ -17,8 +17,8 @@ class QtImageConverter;
 
 // The toolbar's commands: every button click arrives here with the button's
 // key. Every command that changes the aircraft marks the project unsaved;
-// only a project written by Save marks it saved. A failure is shown to the
-// user and leaves the aircraft as it was.
+// only a project file written by Save, or read whole by Open, marks it
+// saved. A failure is shown to the user and leaves the aircraft as it was.
 class ToolbarCommands {
 public:
     // The filters of the open and save dialogs, in the program's own form;

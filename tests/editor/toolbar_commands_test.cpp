@@ -1,5 +1,6 @@
 #include "editor/toolbar_commands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -341,6 +342,13 @@ TEST(ToolbarCommands, SaveWithEachFilter) {
         main.Bar_ButtonClick("Save");
         const std::string written = testing::TempDir::read(dir.path() / c.name);
         EXPECT_EQ(written.substr(0, std::string(c.begins).size()), c.begins);
+        // Whole: the DXF ends with its end-of-file group, the world's
+        // brackets close.
+        if (c.filter == 3) EXPECT_EQ(written.substr(written.size() - 5), "EOF\r\n");
+        if (c.filter == 2) {
+            EXPECT_EQ(std::count(written.begin(), written.end(), '{'), std::count(written.begin(), written.end(), '}'));
+            EXPECT_EQ(std::count(written.begin(), written.end(), '['), std::count(written.begin(), written.end(), ']'));
+        }
         EXPECT_EQ(main.state().savedProject, c.saved);
         EXPECT_TRUE(editor.dialogs.warnings.empty());
         EXPECT_EQ(plane.fuselages.shown(1), c.filter == 2);
