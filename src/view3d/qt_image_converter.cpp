@@ -1,11 +1,13 @@
 #include "view3d/qt_image_converter.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QTransform>
 
+#include "base/atomic_file.h"
 #include "base/file_errors.h"
 
 namespace ferlo {
@@ -52,14 +54,17 @@ void QtImageConverter::saveBitmap(const std::string& path) const { save(path, "b
 
 void QtImageConverter::save(const std::string& path, const char* format, int quality) const {
     if (image_.isNull()) throw WriteError(path + ": no image to write");
-    // Written beside the target and renamed over it, so a failed write
-    // leaves an existing file as it was.
-    QSaveFile file(localPath(path));
-    if (!file.open(QIODevice::WriteOnly)) throw WriteError(path + ": " + file.errorString().toStdString());
-    QImageWriter writer(&file, format);
+    // Encoded in memory, then written as any file of the program is, so a
+    // failed write leaves an existing file as it was and names its reason.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
     if (!writer.write(image_)) throw WriteError(path + ": " + writer.errorString().toStdString());
-    if (!file.commit()) throw WriteError(path + ": " + file.errorString().toStdString());
+    AtomicFile file(path);
+    file.stream().write(encoded.constData(), encoded.size());
+    file.commit();
 }
 
 }  // namespace ferlo

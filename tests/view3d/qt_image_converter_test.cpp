@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include <QImage>
@@ -13,6 +14,7 @@
 #include "base/recording_texture_upload.h"
 #include "base/texture_copies.h"
 #include "support/default_aircraft.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "view3d/conversion_progress_window.h"
 
@@ -199,8 +201,29 @@ TEST(QtImageConverter, UnusableFilesAreImageErrors) {
 TEST(QtImageConverter, AnUnwritableCopyIsAWriteError) {
     const testing::TempDir dir;
     QtImageConverter converter;
-    converter.load(writeImage(dir, "a.bmp", "BMP", 8, 8, smoothColour));
-    EXPECT_THROW(converter.saveJpeg((dir.path() / "no-such-folder" / "a.jpg").string()), WriteError);
+    converter.load(writeImage(dir, "a.bmp", "BMP", 64, 64, smoothColour));
+    std::filesystem::create_directory(dir.path() / "folder.jpg");
+    const std::string previous = dir.write("full.bmp", "the previous copy");
+    struct Case {
+        std::string path;
+        std::string reason;
+        rlim_t fileSizeLimit;  // 0: none
+    };
+    for (const Case& c : {Case{(dir.path() / "no-such-folder" / "a.jpg").string(), "No such file or directory", 0},
+                          Case{(dir.path() / "folder.jpg").string(), "Is a directory", 0},
+                          Case{previous, "File too large", 1000}}) {
+        try {
+            std::optional<testing::FileSizeLimit> limit;
+            if (c.fileSizeLimit > 0) limit.emplace(c.fileSizeLimit);
+            converter.saveBitmap(c.path);
+            ADD_FAILURE() << c.path << " written";
+        } catch (const WriteError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.path), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(testing::TempDir::read(previous), "the previous copy");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.bmp", "folder.jpg", "full.bmp"}));
 }
 
 }  // namespace
