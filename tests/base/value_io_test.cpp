@@ -1,3 +1,4 @@
+#include <limits>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -53,6 +54,8 @@ TEST(ValueReader, AValueThatCannotBeReadIsAReadErrorWithItsLine) {
         {"1\r\nname\r\n", 2, BadValue::String},        {"1\r\n0\r\n", 2, BadValue::Count},
         {"1\r\n40000\r\n", 2, BadValue::Count},    {"1\r\n1e13\r\n", 2, BadValue::Double},
         {"1\r\n-2E+300\r\n", 2, BadValue::Double},
+        // A text the writer could not write back: a carriage return inside.
+        {"1\r\n\"wo\rod.jpg\"\r\n", 2, BadValue::String}, {"1\r\n\"wood.jpg\r\"\n", 2, BadValue::String},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.text);
@@ -90,6 +93,18 @@ TEST(ValueWriter, TextValuesReadBackAsTheyWereAndLineBreaksAreRefused) {
         ValueWriter refusing(refusedLines);
         EXPECT_THROW(refusing.string(broken), WriteError) << broken;
         EXPECT_TRUE(refused.str().empty()) << broken;
+    }
+}
+
+// A number the reader would refuse is not written: the file stays readable.
+TEST(ValueWriter, NumbersBeyondTheFileLimitAreRefused) {
+    for (const double refused : {1.5e12, -1e13, std::numeric_limits<double>::infinity(),
+                                 std::numeric_limits<double>::quiet_NaN()}) {
+        std::ostringstream out;
+        LineWriter lines(out, "t");
+        ValueWriter w(lines);
+        EXPECT_THROW(w.number(refused), WriteError) << refused;
+        EXPECT_TRUE(out.str().empty()) << refused;
     }
 }
 

@@ -278,6 +278,26 @@ TEST(ProjectFile, ADamagedFileKeepsWhatWasReadAndReportsWhereReadingStopped) {
     }
 }
 
+// A texture name with a carriage return inside could never be written back:
+// reading stops there, and the aircraft read so far can still be saved.
+TEST(ProjectFile, ANameThatCannotBeWrittenBackIsAReadError) {
+    std::vector<std::string> lines = linesOf(testing::fixtureText("project_current.flx"));
+    ASSERT_EQ(lines.size(), 231u);
+    lines[230] = "\"wo\rod.jpg\"";  // the fin's texture name
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    TempDir dir;
+    const std::string path = dir.write("plane.flx", text);
+    ProjectReadResult result;
+    const Plane read = readOntoDefault(path, &result);
+    EXPECT_EQ(result.status, ProjectReadStatus::Failed);
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(result.error->line(), 231);
+    EXPECT_EQ(read.fin.qualified_texture_filename, "");
+    FakeImageConverter converter;
+    EXPECT_NO_THROW(saveProject(read, dir.path() / "saved.flx", converter));
+}
+
 TEST(ProjectFile, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
     TempDir dir;
     ProjectReadResult result;
