@@ -9,12 +9,17 @@
 
 #include "base/atomic_file.h"
 #include "base/file_errors.h"
+#include "base/power_of_two_image.h"
 
 namespace ferlo {
 
 namespace {
 
 QString localPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+// What decoding an image of kMaxTexturePixels may allocate, in megabytes
+// (four bytes a pixel, and room for a format's own rows).
+constexpr int kDecodeLimitMegabytes = static_cast<int>(kMaxTexturePixels * 4 / (1024 * 1024)) + 16;
 
 }  // namespace
 
@@ -23,6 +28,12 @@ void QtImageConverter::load(const std::string& path) {
     file_ = path;
     QImageReader reader(localPath(path));
     reader.setDecideFormatFromContent(true);
+    // The size the header gives decides before anything is decoded; a
+    // format that cannot tell it is decoded within Qt's allocation limit and
+    // checked afterwards.
+    const QSize claimed = reader.size();
+    if (claimed.isValid()) checkTextureSize(path, claimed.width(), claimed.height());
+    reader.setAllocationLimit(kDecodeLimitMegabytes);
     const QImage loaded = reader.read();
     if (loaded.isNull()) throw ImageError(path, reader.errorString().toStdString());
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
