@@ -1,12 +1,15 @@
 #include "base/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 #include "base/file_errors.h"
@@ -38,12 +41,49 @@ fs::path followLinks(const fs::path& target) {
 
 // A hidden name beside `file` with a random part, so that temporaries of
 // saves under way never meet and none looks like the user's file.
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t kRandomLetters = 6;
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+std::string temporaryStart(const fs::path& file) { return "." + file.filename().string() + "."; }
+
 fs::path temporaryName(const fs::path& file, std::mt19937& random) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
-    std::string name = "." + file.filename().string() + ".";
-    for (int i = 0; i < 6; ++i) name += kLetters[pick(random)];
-    return file.parent_path() / (name + ".tmp");
+    std::string name = temporaryStart(file);
+    for (std::size_t i = 0; i < kRandomLetters; ++i) name += kLetters[pick(random)];
+    return file.parent_path() / (name + std::string(kTemporaryEnd));
+}
+
+bool isTemporaryOf(const fs::path& file, const std::string& name) {
+    const std::string start = temporaryStart(file);
+    if (name.size() != start.size() + kRandomLetters + kTemporaryEnd.size() || name.rfind(start, 0) != 0 ||
+        !name.ends_with(kTemporaryEnd)) {
+        return false;
+    }
+    const std::string_view random = std::string_view(name).substr(start.size(), kRandomLetters);
+    return random.find_first_not_of(kLetters) == std::string_view::npos;
+}
+
+// Removes what saves of `file` that were killed left behind. A save under
+// way holds a lock on its temporary, which ends with its process; a
+// temporary younger than a minute may belong to a save that has created it
+// and not yet locked it.
+// Tidying up only: the save itself has succeeded, so nothing here fails it.
+void removeAbandonedTemporaries(const fs::path& file, const fs::path& folder) noexcept try {
+    const auto youngest = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (!isTemporaryOf(file, entry.path().filename().string())) continue;
+        const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat info {};
+        const bool abandoned = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                               fs::last_write_time(entry.path(), error) < youngest && !error &&
+                               ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (abandoned) ::unlink(entry.path().c_str());
+        ::close(fd);
+    }
+} catch (const std::exception&) {
 }
 
 void closeQuietly(int fd) {
@@ -113,6 +153,8 @@ AtomicFile::AtomicFile(fs::path target) : target_(std::move(target)), written_(f
         if (fd_ < 0 && errno != EEXIST) fail("Could not create", target_, errno);
     }
     if (fd_ < 0) fail("Could not create", target_, EEXIST);
+    // Held until the process ends, so no other save takes this file for abandoned.
+    ::flock(fd_, LOCK_EX | LOCK_NB);
     if (replacing && ::fchmod(fd_, existing.st_mode & 07777) != 0) {
         const int error = errno;
         closeQuietly(fd_);
@@ -148,6 +190,7 @@ void AtomicFile::commit() {
     const int error = errno;
     ::close(folderFd);
     if (!synced) fail("Could not flush the folder of", target_, error);
+    removeAbandonedTemporaries(written_, folder);
 }
 
 }  // namespace ferlo

@@ -12,11 +12,12 @@ namespace ferlo {
 // goes to a temporary file of its own beside the target: a hidden name with
 // a random part (".plane.flx.k3Zq9a.tmp"), created exclusively, so it never
 // follows a link, never meets another save's temporary and is never taken
-// for the user's file. `commit` flushes it to disk, gives it the target's
-// permissions (a new file gets the usual ones), renames it over the target
-// and flushes the folder. A target that is a symbolic link keeps its link:
-// the file the link points to is replaced. Destroyed without a commit, it
-// removes the temporary file and leaves the previous file untouched. Every
+// for the user's file; it has the target's permissions (a new file gets the
+// usual ones). `commit` flushes it to disk, renames it over the target and
+// flushes the folder, then removes what saves of the same file left behind
+// when their process was killed. A target that is a symbolic link stays a
+// link: the file it points to is replaced. Destroyed without a commit, it
+// removes its temporary and leaves the previous file untouched. Every
 // failure throws WriteError naming the file and the system's reason.
 class AtomicFile {
 public:

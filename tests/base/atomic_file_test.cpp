@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "base/file_errors.h"
@@ -123,6 +126,31 @@ TEST(AtomicFile, TemporariesAreHiddenUniqueAndNeverFollowLinks) {
     EXPECT_EQ(TempDir::read(target), secondText + "\r\n");
     EXPECT_EQ(TempDir::read(victim), "someone else's file");
     EXPECT_EQ(dir.names(), (Names{"plane.flx", "plane.flx.part", "victim.txt"}));
+}
+
+// A save killed on its way leaves its temporary; the next save of the file
+// removes it, but never the temporary of a save under way, nor anything else.
+TEST(AtomicFile, ASaveRemovesWhatKilledSavesOfTheFileLeft) {
+    TempDir dir;
+    const fs::path target = dir.path() / "plane.flx";
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {".plane.flx.aB3xY9.tmp", ".plane.flx.just12.tmp", ".other.flx.aB3xY9.tmp",
+                             ".plane.flx.abc.tmp", "plane.flx.part"}) {
+        dir.write(name, "left behind");
+        if (std::string(name) != ".plane.flx.just12.tmp") fs::last_write_time(dir.path() / name, anHourAgo);
+    }
+    AtomicFile underWay(target);
+    Names before = dir.names();
+    for (const std::string& name : before) {
+        if (name.find("aB3xY9") == std::string::npos && name.find("just12") == std::string::npos &&
+            name.rfind(".plane.flx.", 0) == 0 && name.size() == 21) {
+            fs::last_write_time(dir.path() / name, anHourAgo);  // a long save
+        }
+    }
+    save(target, "new");
+    before.erase(std::find(before.begin(), before.end(), ".plane.flx.aB3xY9.tmp"));
+    before.insert(std::upper_bound(before.begin(), before.end(), "plane.flx"), "plane.flx");
+    EXPECT_EQ(dir.names(), before);
 }
 
 TEST(AtomicFile, KeepsThePermissionsOfTheFileItReplaces) {
