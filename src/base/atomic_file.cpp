@@ -7,7 +7,7 @@
 
 #include <array>
 #include <cerrno>
-#include <chrono>
+#include <ctime>
 #include <random>
 #include <string_view>
 #include <system_error>
@@ -65,21 +65,19 @@ bool isTemporaryOf(const fs::path& file, const std::string& name) {
 }
 
 // Removes what saves of `file` that were killed left behind. A save under
-// way holds a lock on its temporary, which ends with its process; a
-// temporary younger than a minute may belong to a save that has created it
-// and not yet locked it.
-// Tidying up only: the save itself has succeeded, so nothing here fails it.
+// way holds a lock on its temporary, which ends with its process; one
+// younger than a minute may belong to a save that has just created it and
+// not yet locked it. Tidying up only: the save itself has succeeded, so
+// nothing here fails it.
 void removeAbandonedTemporaries(const fs::path& file, const fs::path& folder) noexcept try {
-    const auto youngest = fs::file_time_type::clock::now() - std::chrono::minutes(1);
-    std::error_code error;
+    constexpr std::time_t kYoungest = 60;  // seconds
     for (const auto& entry : fs::directory_iterator(folder)) {
         if (!isTemporaryOf(file, entry.path().filename().string())) continue;
         const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat info {};
         const bool abandoned = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                               fs::last_write_time(entry.path(), error) < youngest && !error &&
-                               ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+                               info.st_mtime < std::time(nullptr) - kYoungest && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         if (abandoned) ::unlink(entry.path().c_str());
         ::close(fd);
     }
