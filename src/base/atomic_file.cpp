@@ -136,6 +136,8 @@ private:
 };
 
 AtomicFile::AtomicFile(fs::path target) : target_(std::move(target)), written_(followLinks(target_)), out_(nullptr) {
+    // The system would read such a name only up to the NUL: another file.
+    if (target_.native().find('\0') != std::string::npos) fail("Could not create", target_, EINVAL);
     // A new file is created with the usual permissions (the process's umask
     // applies); the temporary of an existing file is private until `commit`
     // gives it the permissions of the file it replaces.

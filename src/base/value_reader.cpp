@@ -80,7 +80,7 @@ std::string ValueReader::readString() {
     }
     std::string value = line.substr(1, line.size() - 2);
     // The writer could not write it back, so no later save would succeed.
-    if (!fitsOnOneLine(value)) fail("a text cannot hold a line break");
+    if (!isTextValue(value)) fail("a text cannot hold a line break or a NUL character");
     return value;
 }
 

@@ -27,8 +27,8 @@ void ValueWriter::boolean(bool value) { out_.writeLine(value ? "#TRUE#" : "#FALS
 void ValueWriter::string(std::string_view value) {
     // The reader takes everything between the first and the last quote of the
     // line, so quotes inside stay as they are; a line break would split the value.
-    if (!fitsOnOneLine(value)) {
-        throw WriteError("A text value cannot hold a line break: " + std::string(value));
+    if (!isTextValue(value)) {
+        throw WriteError("A text value cannot hold a line break or a NUL character: " + std::string(value));
     }
     std::string line;
     line.reserve(value.size() + 2);

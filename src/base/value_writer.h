@@ -20,7 +20,7 @@ public:
     // a magnitude above kMaxFileMagnitude).
     void number(double value);
     void boolean(bool value);
-    // Throws WriteError for a text with a line break.
+    // Throws WriteError for a text with a line break or a NUL character.
     void string(std::string_view value);
 
 private:

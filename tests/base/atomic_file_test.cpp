@@ -75,6 +75,9 @@ TEST(AtomicFile, AnAbandonedWriteLeavesThePreviousFileUntouched) {
 TEST(AtomicFile, FailuresCarryTheSystemsReason) {
     TempDir dir;
     expectWriteError([&] { AtomicFile file(dir.path() / "missing" / "plane.flx"); }, "No such file or directory");
+    // The system would take the name only up to the NUL, another file's name.
+    expectWriteError([&] { AtomicFile file(dir.path() / std::string("plane.flx\0.bmp", 14)); }, "Invalid argument");
+    EXPECT_TRUE(dir.names().empty());
 
     // The rename fails: the target is a folder.
     fs::create_directory(dir.path() / "folder.flx");

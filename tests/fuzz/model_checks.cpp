@@ -52,14 +52,17 @@ Saved save(const Plane& plane, const fs::path& file) {
 }
 
 // Whatever a reader leaves can be saved, and the saved file reads back to
-// the same aircraft.
+// the same aircraft. Both saves have the same file name (in folders of their
+// own), as a texture name that is the project file's own gets a number.
 std::string checkRoundTrip(const Plane& plane, const fs::path& folder) {
-    const Saved first = save(plane, folder / "first.flx");
+    fs::create_directories(folder / "first");
+    fs::create_directories(folder / "second");
+    const Saved first = save(plane, folder / "first" / "plane.flx");
     if (!first.failure.empty()) return first.failure;
     Plane reread = defaultPlane();
-    const ProjectReadResult result = readProject(reread, folder / "first.flx");
+    const ProjectReadResult result = readProject(reread, folder / "first" / "plane.flx");
     if (result.status != ProjectReadStatus::Read) return "the saved file does not read back: " + result.message;
-    const Saved second = save(reread, folder / "second.flx");
+    const Saved second = save(reread, folder / "second" / "plane.flx");
     if (!second.failure.empty()) return second.failure;
     if (second.text != first.text) return "read, save and read again changed the aircraft";
     return {};
