@@ -21,7 +21,9 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void fail(const char* what, const fs::path& file, int error) {
-    throw WriteError(std::string(what) + " " + file.string() + ": " + std::system_category().message(error));
+    std::string name;
+    for (const char c : file.string()) name += c == '\0' ? std::string("\\0") : std::string(1, c);
+    throw WriteError(std::string(what) + " " + name + ": " + std::system_category().message(error));
 }
 
 // The file a save replaces: the target, or the file its chain of symbolic
