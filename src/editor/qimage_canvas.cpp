@@ -14,7 +14,17 @@ void QImageCanvas::resize(int width, int height) {
     clear();
 }
 
-void QImageCanvas::clear() { image_.fill(Qt::white); }
+void QImageCanvas::clear() {
+    image_.fill(Qt::white);
+    if (background_.isNull()) return;
+    QPainter painter(&image_);
+    painter.drawImage(backgroundPlace_, background_);
+}
+
+void QImageCanvas::setBackground(const QImage& picture, const QRectF& place) {
+    background_ = picture;
+    backgroundPlace_ = place;
+}
 
 void QImageCanvas::setCurrentPoint(double x, double y) { current_ = QPointF(x, y); }
 

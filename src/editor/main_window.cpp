@@ -1,0 +1,114 @@
+#include "editor/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "editor/demonstration.h"
+#include "editor/drawing_area.h"
+#include "editor/drawing_area_input.h"
+#include "editor/failure_rule.h"
+#include "editor/fuselage_manager.h"
+#include "editor/help.h"
+#include "editor/layout_geometry.h"
+#include "editor/parameter_panels.h"
+#include "editor/preferences.h"
+#include "editor/program_picture.h"
+#include "editor/render_view.h"
+#include "editor/screen_measure.h"
+#include "editor/toolbar_commands.h"
+#include "editor/tracing_pictures.h"
+#include "editor/user_dialogs.h"
+
+namespace ferlo {
+
+MainWindow::MainWindow(EditorEnvironment& env) : env_(env), controls_(buildMainControls(*this)) {
+    setObjectName("Main");
+    MainControls& c = controls_;
+    renderView_ = env_.makeRenderView(plane_, *c.Render);
+    auto* renderLayout = new QVBoxLayout(c.Render);
+    renderLayout->setContentsMargins(0, 0, 0, 0);
+    renderLayout->addWidget(renderView_->widget());
+    c.Render->hide();
+    c.Render->setEnabled(false);
+
+    help_ = std::make_unique<Help>(*this);
+    pictures_ = std::make_unique<TracingPictures>(*this);
+    manager_ = std::make_unique<FuselageManager>(*this);
+    panels_ = std::make_unique<ParameterPanels>(*this);
+    prefs_ = std::make_unique<Preferences>(*this);
+    demonstration_ = std::make_unique<Demonstration>(*this);
+    toolbar_ = std::make_unique<ToolbarCommands>(*this);
+    drawingAreaInput_ = std::make_unique<DrawingAreaInput>(*this);
+
+    c.DrawArea->setEvents(drawingAreaInput_.get());
+    for (const MainControls::ToolbarButton& b : c.buttons) {
+        connect(b.action, &QAction::triggered, this, [this, key = b.key] { Bar_ButtonClick(key); });
+    }
+    connect(c.Parameters, &QTabWidget::currentChanged, this, [this] { Parameters_Click(); });
+    connect(c.Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+MainWindow::~MainWindow() {
+    // The drawing area may still report events while the window's children go.
+    controls_.DrawArea->setEvents(nullptr);
+}
+
+void MainWindow::layOut(bool smallFonts) {
+    MainControls& c = controls_;
+    const QSize area = env_.screen.workArea();
+    const int toolbarHeight = c.Bar->sizeHint().height();
+    layout_ = layoutMainWindow(area.width(), area.height(), toolbarHeight, smallFonts);
+    resize(area);
+    c.Bar->setGeometry(0, 0, area.width(), toolbarHeight);
+    place(*c.Parameters, layout_.parameters);
+    place(*c.Logo, layout_.logo);
+    c.Logo->setPixmap(programPicture(QSize(layout_.logo.width, std::min(layout_.logo.height, layout_.logo.width))));
+    c.Logo->setVisible(layout_.logoVisible);
+    place(*c.DrawArea, layout_.drawArea);
+}
+
+void MainWindow::placeRender() { place(*controls_.Render, layout_.render); }
+
+bool MainWindow::liveRendering() const { return controls_.button("Render")->isChecked(); }
+
+void MainWindow::renderScene(bool rebuild) {
+    skipOnFailure([&] { renderView_->renderScene(rebuild); });
+}
+
+void MainWindow::Bar_ButtonClick(const QString& key) { toolbar_->buttonClick(key); }
+
+// Closing asks first, whatever closes the window; the project is never saved
+// here. On Yes the window takes down what it started.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!dialogs().question(QStringLiteral("Do you really want to quit Ferlo ?"))) {
+        event->ignore();
+        return;
+    }
+    shutDown();
+    event->accept();
+}
+
+void MainWindow::shutDown() {
+    if (endLongOperation) endLongOperation();
+    controls_.Timer1->stop();
+    help_->helpQuit();
+    skipOnFailure([&] { prefs_->writeAll(); });
+    manager_->hide();
+}
+
+// The main window is always shown maximised: a restored window is maximised
+// again at once; a minimised one stays minimised.
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isVisible()) return;
+    if ((windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+    }
+}
+
+}  // namespace ferlo

@@ -1,0 +1,25 @@
+#pragma once
+
+class QWidget;
+
+namespace ferlo {
+
+// What the editor asks of the 3D view in its box: its rendering state set up,
+// a render (with `rebuild` the aircraft's 3D geometry and scene are made
+// anew, without it the last scene is shown again), the camera (pan, zoom and
+// two angles in tenths of a degree) and the committed 3D zoom. The rendering
+// context goes with the widget.
+class RenderView {
+public:
+    virtual ~RenderView() = default;
+
+    // The widget shown in the 3D box.
+    virtual QWidget* widget() = 0;
+    virtual void initGL() = 0;
+    virtual void renderScene(bool rebuild) = 0;
+    virtual void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) = 0;
+    virtual double viewZoom() const = 0;
+    virtual void setViewZoom(double zoom) = 0;
+};
+
+}  // namespace ferlo

@@ -1,0 +1,57 @@
+#include "editor/scene_view_host.h"
+
+#include "base/texture_error_notifier.h"
+#include "editor/render_view.h"
+#include "editor/user_dialogs.h"
+#include "view3d/conversion_progress_window.h"
+#include "view3d/fatal_error.h"
+#include "view3d/qt_image_converter.h"
+#include "view3d/scene_view.h"
+
+namespace ferlo {
+
+namespace {
+
+class SceneViewHost : public RenderView {
+public:
+    SceneViewHost(Plane& plane, QWidget& box, UserDialogs& dialogs)
+        : dialogs_(dialogs),
+          progress_(new ConversionProgressWindow(ConversionProgressWindow::kShowAfter, &box)),
+          services_{converter_, *progress_, textureErrors_, fatal_},
+          view_(new SceneView(plane, services_, &box)) {
+        view_->setObjectName("SceneView");
+    }
+    // The view goes before the services it was given.
+    ~SceneViewHost() override { delete view_; }
+
+    QWidget* widget() override { return view_; }
+    void initGL() override { view_->initGL(); }
+    void renderScene(bool rebuild) override {
+        view_->renderScene(rebuild);
+        for (const TextureFailure& failure : textureErrors_.takePending()) {
+            dialogs_.warning(QString::fromStdString(failure.message));
+        }
+    }
+    void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) override {
+        view_->setViewTransform(panX, panY, zoom, yaw, pitch);
+    }
+    double viewZoom() const override { return view_->camera().viewZoom; }
+    void setViewZoom(double zoom) override { view_->camera().viewZoom = zoom; }
+
+private:
+    UserDialogs& dialogs_;
+    QtImageConverter converter_;
+    ConversionProgressWindow* progress_;  // a window the box owns
+    TextureErrorLog textureErrors_;
+    MessageBoxFatalNotifier fatal_;
+    SceneServices services_;
+    SceneView* view_;
+};
+
+}  // namespace
+
+std::unique_ptr<RenderView> createSceneView(Plane& plane, QWidget& box, UserDialogs& dialogs) {
+    return std::make_unique<SceneViewHost>(plane, box, dialogs);
+}
+
+}  // namespace ferlo

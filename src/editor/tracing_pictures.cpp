@@ -1,0 +1,144 @@
+#include "editor/tracing_pictures.h"
+
+#include <cmath>
+
+#include <QAction>
+#include <QImageReader>
+#include <QLocale>
+
+#include "editor/drawing_area.h"
+#include "editor/main_window.h"
+#include "editor/user_dialogs.h"
+
+namespace ferlo {
+
+QImage loadPicture(const QString& file) {
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+std::optional<double> readResizeFactor(const QString& answer) {
+    const QString text = answer.trimmed();
+    bool ok = false;
+    double factor = QLocale().toDouble(text, &ok);
+    if (!ok) factor = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(factor) || factor <= 0) return std::nullopt;
+    return factor;
+}
+
+QString resizeFactorText(double factor) {
+    const QString number = QLocale().toString(factor, 'g', QLocale::FloatingPointShortest);
+    return factor >= 0 ? ' ' + number : number;
+}
+
+TracingPictures::TracingPictures(MainWindow& main) : main_(main) {
+    MainControls& c = main_.controls();
+    QObject::connect(c.LoadBitmap, &QAction::triggered, [this] { loadBitmap(); });
+    QObject::connect(c.MoveBitmap, &QAction::triggered, [this] { moveBitmap(); });
+    QObject::connect(c.SizeBitmap, &QAction::triggered, [this] { sizeBitmap(); });
+    // LockZoom is a check item: choosing it reverses its mark by itself.
+    QObject::connect(c.ClearBitmap, &QAction::triggered, [this] { clearBitmap(); });
+}
+
+void TracingPictures::loadBitmap() {
+    MainControls& c = main_.controls();
+    TracingPicture& p = main_.state().picture();
+    p.bitmapFile = main_.dialogs().openFile(QString::fromLatin1(kPictureFilter));
+    if (p.bitmapFile.isEmpty()) {
+        // The picture stays on screen until the view is next drawn, without it.
+        p.bitmapLoaded = false;
+        c.LockZoom->setEnabled(false);
+        c.DrawArea->canvas().setBackground({}, {});
+        return;
+    }
+    clearBitmap();
+    const QImage picture = loadPicture(p.bitmapFile);
+    if (picture.isNull()) {
+        main_.dialogs().warning(QStringLiteral("The picture \"%1\" could not be loaded.").arg(p.bitmapFile));
+        return;
+    }
+    p.bitmapLoaded = true;
+    for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap}) item->setEnabled(true);
+    p.bitmapSize = {static_cast<double>(picture.width()), static_cast<double>(picture.height())};
+    p.bitmapPos = {c.DrawArea->width() / 2.0 - p.bitmapSize.x / 2, c.DrawArea->height() / 2.0 - p.bitmapSize.y / 2};
+    p.bitmapScale = 100;
+    paint(picture);
+    c.LockZoom->setEnabled(true);
+}
+
+void TracingPictures::moveBitmap() { main_.state().view.altkey = true; }
+
+void TracingPictures::sizeBitmap() {
+    TracingPicture& p = main_.state().picture();
+    if (!p.bitmapLoaded) return;
+    const QString answer = main_.dialogs().inputText(QStringLiteral("Size (%)"),
+                                                     QStringLiteral("Enter a resizing factor"),
+                                                     resizeFactorText(p.bitmapScale));
+    const std::optional<double> factor = readResizeFactor(answer);
+    if (!factor) return;
+    const QImage picture = loadPicture(p.bitmapFile);
+    if (picture.isNull()) {
+        main_.refreshDrawingArea();  // the file is gone: the view is drawn without it
+        return;
+    }
+    const Point2D size{picture.width() * *factor / 100, picture.height() * *factor / 100};
+    if (size.x > kMaxPaintedSide || size.y > kMaxPaintedSide) return;
+    p.bitmapScale = *factor;
+    p.bitmapSize = size;
+    paint(picture);
+}
+
+void TracingPictures::lockZoom() {
+    QAction* lock = main_.controls().LockZoom;
+    lock->setChecked(!lock->isChecked());
+}
+
+void TracingPictures::clearBitmap() {
+    QImageCanvas& canvas = main_.controls().DrawArea->canvas();
+    canvas.setBackground({}, {});
+    canvas.clear();
+    main_.state().picture().bitmapLoaded = false;
+    main_.refreshDrawingArea();
+    dropPictureItems();
+}
+
+void TracingPictures::clearDrawingArea() {
+    TracingPicture& p = main_.state().picture();
+    QImageCanvas& canvas = main_.controls().DrawArea->canvas();
+    if (p.bitmapLoaded) {
+        const QImage picture = loadPicture(p.bitmapFile);
+        if (!picture.isNull()) {
+            paint(picture);
+            return;
+        }
+        p.bitmapLoaded = false;
+        dropPictureItems();
+    }
+    canvas.setBackground({}, {});
+    canvas.clear();
+}
+
+void TracingPictures::resetAtStartUp() {
+    TracingPicture& vtop = main_.state().picture(ViewKind::VTop);
+    vtop.bitmapLoaded = false;
+    vtop.bitmapPos = {0, 0};
+    vtop.bitmapScale = 100;
+    MainControls& c = main_.controls();
+    for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap}) item->setEnabled(false);
+}
+
+void TracingPictures::dropPictureItems() {
+    MainControls& c = main_.controls();
+    for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap, c.LockZoom}) item->setEnabled(false);
+    c.LockZoom->setChecked(false);
+}
+
+void TracingPictures::paint(const QImage& picture) {
+    const TracingPicture& p = main_.state().picture();
+    QImageCanvas& canvas = main_.controls().DrawArea->canvas();
+    canvas.setBackground(picture, QRectF(p.bitmapPos.x, p.bitmapPos.y, p.bitmapSize.x, p.bitmapSize.y));
+    canvas.clear();
+}
+
+}  // namespace ferlo

@@ -1,0 +1,151 @@
+#include "editor/main_window_layout.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include "editor/canvas_widget.h"
+#include "editor/drawing_area.h"
+#include "editor/layout_geometry.h"
+#include "support/editor_window.h"
+#include "support/snapshot.h"
+
+namespace ferlo {
+namespace {
+
+void expectRect(const LayoutRect& actual, const LayoutRect& expected, const char* what) {
+    EXPECT_EQ(actual, expected) << what << ": " << actual.left << ", " << actual.top << ", " << actual.width
+                                << " x " << actual.height;
+}
+
+// The arithmetic for a 30-pixel toolbar: the tabs end 30 pixels above the
+// work area's bottom, the views split the height at its middle and end 10
+// pixels short of the right edge, the logo fills the column above the tabs.
+TEST(MainWindowLayout, PlacesTheTabsTheLogoAndTheViewsFromTheWorkArea) {
+    struct Case {
+        int width, height;
+        bool smallFonts;
+        LayoutRect parameters, logo, drawArea, render;
+        bool logoVisible;
+    };
+    const Case cases[] = {
+        {1280, 1024, false, {0, 454, 456, 540}, {0, 30, 225, 424}, {228, 512, 1042, 482}, {228, 30, 1042, 482}, true},
+        {1024, 768, true, {0, 288, 380, 450}, {0, 30, 187, 258}, {190, 384, 824, 354}, {190, 30, 824, 354}, true},
+        {800, 601, false, {0, 31, 456, 540}, {0, 30, 225, 1}, {228, 300, 562, 270}, {228, 30, 562, 270}, false},
+        {801, 600, false, {0, 30, 456, 540}, {0, 30, 225, 0}, {228, 300, 563, 270}, {228, 30, 563, 270}, true},
+        {700, 600, true, {0, 120, 380, 450}, {0, 30, 187, 90}, {190, 300, 500, 270}, {190, 30, 500, 270}, false},
+        {701, 600, true, {0, 120, 380, 450}, {0, 30, 187, 90}, {190, 300, 501, 270}, {190, 30, 501, 270}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        const MainWindowLayout layout = layoutMainWindow(c.width, c.height, 30, c.smallFonts);
+        expectRect(layout.parameters, c.parameters, "tabs");
+        expectRect(layout.logo, c.logo, "logo");
+        expectRect(layout.drawArea, c.drawArea, "drawing area");
+        expectRect(layout.render, c.render, "3D box");
+        EXPECT_EQ(layout.logoVisible, c.logoVisible);
+    }
+}
+
+// Small-fonts mode: up to 96 dots per inch, and only when the preferences
+// file exists.
+TEST(MainWindowLayout, SmallFontsModeNeedsAFontOf16PixelsAndThePreferencesFile) {
+    EXPECT_TRUE(smallFontsMode(96, true));
+    EXPECT_TRUE(smallFontsMode(72, true));
+    EXPECT_FALSE(smallFontsMode(97, true));
+    EXPECT_FALSE(smallFontsMode(120, true));
+    EXPECT_FALSE(smallFontsMode(96, false));
+}
+
+// The started window's controls stand where the arithmetic puts them, for
+// its own toolbar's height; the screen's resolution and the preferences
+// file decide the mode.
+TEST(MainWindowLayout, TheStartedWindowIsLaidOutFromTheScreen) {
+    struct Case {
+        int width, height;
+        double dpi;
+        bool preferencesFile;
+        int column, parametersHeight;
+        bool logoVisible;
+    };
+    const Case cases[] = {
+        {1280, 1024, 120, false, 228, 540, true},
+        {800, 700, 120, false, 228, 540, false},
+        {1024, 768, 96, true, 190, 450, true},
+        {700, 700, 96, true, 190, 450, false},
+        {1024, 768, 96, false, 228, 540, true},
+        {1024, 768, 97, true, 228, 540, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        SCOPED_TRACE(c.dpi);
+        testing::EditorWindow editor;
+        editor.screen.area = QSize(c.width, c.height);
+        editor.screen.dpi = c.dpi;
+        if (c.preferencesFile) editor.config.write("prefs.txt", "");
+        MainWindow& main = editor.start();
+        const MainControls& controls = main.controls();
+        const int bar = controls.Bar->height();
+        const MainWindowLayout layout = layoutMainWindow(c.width, c.height, bar, c.column == 190);
+        expectRect(layoutRectOf(*controls.Parameters),
+                   {0, c.height - c.parametersHeight - bar, 2 * c.column, c.parametersHeight}, "tabs");
+        expectRect(layoutRectOf(*controls.DrawArea), layout.drawArea, "drawing area");
+        expectRect(layoutRectOf(*controls.Render), layout.render, "3D box");
+        EXPECT_EQ(controls.DrawArea->x(), c.column);
+        EXPECT_EQ(controls.Logo->width(), c.column - 3);
+        EXPECT_EQ(controls.Logo->isVisible(), c.logoVisible);
+    }
+}
+
+// Small-fonts mode rescales the controls by kind (never the drawing area)
+// and places the cross-section editor group afresh: the smoothing buttons
+// side by side 50 pixels under the section scroll bar.
+TEST(MainWindowLayout, SmallFontsModeRescalesTheControlsByKind) {
+    testing::EditorWindow editor;
+    editor.screen.area = QSize(1024, 768);
+    editor.screen.dpi = 96;
+    editor.config.write("prefs.txt", "");
+    MainWindow& main = editor.start();
+    const MainControls& c = main.controls();
+    testing::saveOutputPng(main.grab().toImage(), "main_window_small_fonts");
+
+    // Picture boxes and frames: top x 1.04, width x 1.19, height x 1.04.
+    expectRect(layoutRectOf(*c.DrawSectionArea), {16, 250, 131, 114}, "section box");
+    expectRect(layoutRectOf(*c.FuselageVTopFrame), {0, 166, 167, 58}, "offsets frame");
+    expectRect(layoutRectOf(*c.Frame8), {0, 0, 179, 416}, "electronics frame");
+    // Text boxes in a frame: left x 1.25, top x 1.15.
+    expectRect(layoutRectOf(*c.PosOffsetText), {8, 28, 60, 24}, "offset box");
+    // The group around the section box.
+    expectRect(layoutRectOf(*c.FuselageScroll), {16, 364, 131, 16}, "section scroll bar");
+    expectRect(layoutRectOf(*c.CurvatureSlider), {0, 250, 16, 46}, "curvature slider");
+    expectRect(layoutRectOf(*c.LinkedCurvaturesCheck), {0, 296, 16, 18}, "linked check box");
+    expectRect(layoutRectOf(*c.Curvature2Slider), {0, 314, 16, 46}, "lower curvature slider");
+    EXPECT_EQ(c.BiasSlider->pos(), QPoint(147, 250));
+    expectRect(layoutRectOf(*c.SmoothTopCommand), {29, 430, 20, 20}, "smooth top");
+    expectRect(layoutRectOf(*c.SmoothWidthCommand), {56, 430, 20, 20}, "smooth width");
+    expectRect(layoutRectOf(*c.SmoothDownCommand), {82, 430, 20, 20}, "smooth down");
+    EXPECT_EQ(c.Line1->width(), c.Frame8->width());
+    // The drawing area keeps the layout's rectangle.
+    const MainWindowLayout layout = layoutMainWindow(1024, 768, c.Bar->height(), true);
+    expectRect(layoutRectOf(*c.DrawArea), layout.drawArea, "drawing area");
+}
+
+TEST(MainWindowLayout, NormalModeKeepsTheDesignedSectionEditor) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.start();
+    const MainControls& c = main.controls();
+    expectRect(layoutRectOf(*c.DrawSectionArea), {16, 240, 110, 110}, "section box");
+    expectRect(layoutRectOf(*c.SmoothWidthCommand), {45, 416, 20, 20}, "smooth width");
+    expectRect(layoutRectOf(*c.CurvatureSlider), {0, 240, 16, 46}, "curvature slider");
+}
+
+}  // namespace
+}  // namespace ferlo

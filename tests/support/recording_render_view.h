@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "editor/render_view.h"
+
+namespace ferlo::testing {
+
+// A 3D view that records what the editor asks of it, with a plain widget.
+class RecordingRenderView : public RenderView {
+public:
+    struct Camera {
+        double panX, panY, zoom, yaw, pitch;
+        bool operator==(const Camera&) const = default;
+    };
+
+    explicit RecordingRenderView(QWidget& box) : widget_(new QWidget(&box)) {}
+
+    std::vector<std::string> calls;  // "initGL", "render", "rebuild", "camera" in order
+    std::vector<Camera> cameras;
+
+    int count(const std::string& call) const {
+        int n = 0;
+        for (const std::string& c : calls) n += c == call;
+        return n;
+    }
+
+    QWidget* widget() override { return widget_; }
+    void initGL() override { calls.push_back("initGL"); }
+    void renderScene(bool rebuild) override { calls.push_back(rebuild ? "rebuild" : "render"); }
+    void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) override {
+        calls.push_back("camera");
+        cameras.push_back({panX, panY, zoom, yaw, pitch});
+    }
+    double viewZoom() const override { return viewZoom_; }
+    void setViewZoom(double zoom) override { viewZoom_ = zoom; }
+
+private:
+    QWidget* widget_;
+    double viewZoom_ = 0;
+};
+
+}  // namespace ferlo::testing
