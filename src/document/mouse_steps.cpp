@@ -18,12 +18,11 @@ using ReleaseStep = ViewMouseSteps::ReleaseStep;
 struct PanelViewOperations {
     void (MainWing::*pressWings)(const ViewState& view, double x, double y);
     void (MainWing::*selectsWings)(const ViewContext& ctx, double x, double y);
-    void (MainWing::*drawWings)(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void (MainWing::*drawWings)(const ViewContext& ctx);
     std::int32_t (SymWingSections::*testPosition)(double x, double y) const;
     void (SymWingSections::*initMouseVal)(const ViewState& view);
     void (SymWingSections::*selects)(const ViewContext& ctx, double x, double y);
-    void (SymWingSections::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                  const EdgeSelection& lit);
+    void (SymWingSections::*draw)(const ViewContext& ctx, const EdgeSelection& lit);
 };
 
 constexpr PanelViewOperations kVTopPanels{
@@ -55,11 +54,11 @@ ViewMouseSteps panelSteps(Plane& plane, const PanelViewOperations& op) {
     steps.up = {
         [&wing, op](const ViewContext& ctx) {
             wing.resetWingsPaint();
-            (wing.*op.drawWings)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
+            (wing.*op.drawWings)(ctx);
         },
         [&stab, op](const ViewContext& ctx) {
             stab.paint = SymWingSections::kIdlePaint;
-            (stab.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, kNoEdgeSelected);
+            (stab.*op.draw)(ctx, kNoEdgeSelected);
         }};
     return steps;
 }
@@ -106,8 +105,7 @@ ViewMouseSteps finSteps(VertWingSection& fin, const FinViewOperations& op) {
 ViewMouseSteps inactiveFinSideSteps(VertWingSection& fin) {
     ViewMouseSteps steps;
     steps.move = {[&fin](const ViewContext& ctx, double, double) {
-        const ViewState& v = ctx.view;
-        fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1, VertWingSection::kDrawInactive);
+        fin.drawSide(ctx, -1, -1, -1, -1, VertWingSection::kDrawInactive);
     }};
     steps.up = {[&fin](const ViewContext&) { fin.paint = VertWingSection::kIdlePaint; }};
     return steps;
@@ -126,7 +124,7 @@ struct EquipmentViewOperations {
     void (Equipment::*testPosition)(double x, double y);
     void (Equipment::*initMouseVal)(const ViewState& view);
     void (Equipment::*selects)(const ViewContext& ctx, double x, double y);
-    void (Equipment::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void (Equipment::*draw)(const ViewContext& ctx);
 };
 
 constexpr EquipmentViewOperations kSideEquipment{
@@ -149,20 +147,18 @@ ViewMouseSteps equipmentSteps(Equipment& equipment, const EquipmentViewOperation
         [&equipment, op](const ViewContext& ctx, double x, double y) { (equipment.*op.selects)(ctx, x, y); }};
     steps.up = {[&equipment, op](const ViewContext& ctx) {
         equipment.resetEquipmentPaint();
-        (equipment.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
+        (equipment.*op.draw)(ctx);
     }};
     return steps;
 }
 
 // The current fuselage in the VTop view: grabbed by its front section line
-// (shown or not), moved with the other shown fuselages redrawn inactive; at
-// mouse-up it is idle and keeps the outline of its last move.
+// (only when shown), moved with the other shown fuselages redrawn inactive;
+// at mouse-up it is idle and keeps the outline of its last move.
 ViewMouseSteps fuselageVTopSteps(FuselageList& fuselages) {
     ViewMouseSteps steps;
     steps.down = {[&fuselages](const ViewContext& ctx, double x, double y) {
-        MeshSections& f = fuselages.current();
-        f.paint = f.testPositionVTop(x, y);
-        f.initMouseValVTop(ctx.view);
+        fuselages.pressVTopFuselages(ctx.view, x, y);
     }};
     steps.move = {[&fuselages](const ViewContext& ctx, double x, double y) {
         fuselages.selectsVTopFuselages(ctx, x, y);
@@ -182,11 +178,9 @@ ViewMouseSteps fuselageFrontSteps(const FuselageList& fuselages) {
 // The operations of the fuselages in the Side or HTop view.
 struct FuselageViewOperations {
     ViewKind mode;
-    std::int32_t (*testPosition)(MeshSections& f, const ViewState& view, double x, double y);
-    void (*initMouseVal)(MeshSections& f, const ViewState& view);
+    void (FuselageList::*press)(const ViewState& view, double x, double y);
     void (FuselageList::*selects)(const ViewContext& ctx, double x, double y);
-    void (FuselageList::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                               std::int32_t which);
+    void (FuselageList::*draw)(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     std::int32_t drawPlain;  // the current fuselage in black, no point lit
     std::int32_t gap;          // the hit code of a gap between sections (with Ctrl)
     std::int32_t sectionLine;  // the hit code of a section line
@@ -194,26 +188,24 @@ struct FuselageViewOperations {
 
 constexpr FuselageViewOperations kSideFuselages{
     ViewKind::Side,
-    [](MeshSections& f, const ViewState& view, double x, double y) { return f.testPositionSide(x, y, view.ctrlkey); },
-    [](MeshSections& f, const ViewState& view) { f.initMouseValSide(view); },
+    &FuselageList::pressSideFuselages,
     &FuselageList::selectsSideFuselages,
     &FuselageList::drawSideFuselages,
-    MeshSections::kSideSectionLine,
-    MeshSections::kSideGap,
-    MeshSections::kSideSectionLine};
+    MeshSections::kHitSideSectionLine,
+    MeshSections::kHitSideGap,
+    MeshSections::kHitSideSectionLine};
 constexpr FuselageViewOperations kHTopFuselages{
     ViewKind::HTop,
-    [](MeshSections& f, const ViewState& view, double x, double y) { return f.testPositionHTop(view, x, y); },
-    [](MeshSections& f, const ViewState&) { f.initMouseValHTop(); },
+    &FuselageList::pressHTopFuselages,
     &FuselageList::selectsHTopFuselages,
     &FuselageList::drawHTopFuselages,
     MeshSections::kHTopPlain,
-    MeshSections::kHTopGap,
-    MeshSections::kHTopSectionLine};
+    MeshSections::kHitHTopGap,
+    MeshSections::kHitHTopSectionLine};
 
 // The fuselages redrawn with no section lit, the current one in black.
 void drawFuselages(FuselageList& fuselages, const FuselageViewOperations& op, const ViewContext& ctx) {
-    (fuselages.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, -1, op.drawPlain);
+    (fuselages.*op.draw)(ctx, -1, op.drawPlain);
 }
 
 // With Ctrl a click into the gap between two sections of the current
@@ -225,7 +217,7 @@ void drawFuselages(FuselageList& fuselages, const FuselageViewOperations& op, co
 void editSectionsWithCtrl(Plane& plane, const FuselageViewOperations& op, const ViewContext& ctx) {
     FuselageList& fuselages = plane.fuselages;
     MeshSections& f = fuselages.current();
-    if (!ctx.view.ctrlkey || !fuselages.shown(fuselages.currentFuselage)) return;
+    if (!ctx.view.ctrlkey) return;
     if (f.paint == op.gap) {
         f.insertSection(ctx.view);
         drawFuselages(fuselages, op, ctx);
@@ -244,9 +236,7 @@ ViewMouseSteps editedFuselageSteps(Plane& plane, const FuselageViewOperations& o
     FuselageList& fuselages = plane.fuselages;
     ViewMouseSteps steps;
     steps.down = {[&plane, op](const ViewContext& ctx, double x, double y) {
-        MeshSections& f = plane.fuselages.current();
-        f.paint = op.testPosition(f, ctx.view, x, y);
-        op.initMouseVal(f, ctx.view);
+        (plane.fuselages.*op.press)(ctx.view, x, y);
         editSectionsWithCtrl(plane, op, ctx);
     }};
     steps.move = {[&fuselages, op](const ViewContext& ctx, double x, double y) { (fuselages.*op.selects)(ctx, x, y); }};
@@ -263,7 +253,7 @@ ViewMouseSteps editedFuselageSteps(Plane& plane, const FuselageViewOperations& o
 ViewMouseSteps inactiveFuselageSteps(FuselageList& fuselages, const FuselageViewOperations& op) {
     ViewMouseSteps steps;
     steps.move = {[&fuselages, op](const ViewContext& ctx, double, double) {
-        (fuselages.*op.draw)(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff, -1, MeshSections::kDrawInactive);
+        (fuselages.*op.draw)(ctx, -1, MeshSections::kDrawInactive);
     }};
     steps.up = {[&fuselages](const ViewContext&) { fuselages.current().paint = MeshSections::kIdlePaint; }};
     return steps;
@@ -273,9 +263,7 @@ ViewMouseSteps inactiveFuselageSteps(FuselageList& fuselages, const FuselageView
 // move draws them again over what the fuselages erased.
 ViewMouseSteps shownEquipmentHTopSteps(Equipment& equipment) {
     ViewMouseSteps steps;
-    steps.move = {[&equipment](const ViewContext& ctx, double, double) {
-        equipment.drawHTopEquipment(ctx, ctx.view.zoom, ctx.view.xoff, ctx.view.yoff);
-    }};
+    steps.move = {[&equipment](const ViewContext& ctx, double, double) { equipment.drawHTopEquipment(ctx); }};
     return steps;
 }
 

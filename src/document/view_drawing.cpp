@@ -3,43 +3,41 @@
 namespace ferlo {
 
 void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmentTabOpen) {
-    const ViewState& v = ctx.view;
     ctx.canvas.clear();
     switch (mode) {
     case ViewKind::VTop:
-        plane.mainWing.drawVTopWings(ctx, v.zoom, v.xoff, v.yoff);
-        plane.stab.drawVTop(ctx, v.zoom, v.xoff, v.yoff);
-        plane.fuselages.computeVTopPointsFuselages(v.zoom, v.xoff, v.yoff);
+        plane.mainWing.drawVTopWings(ctx);
+        plane.stab.drawVTop(ctx);
+        plane.fuselages.computeVTopPointsFuselages(ctx.view);
         plane.fuselages.drawVTopFuselages(ctx, MeshSections::kVTopPlain);
-        plane.fin.computeVTopPoints(v.zoom, v.xoff, v.yoff);
+        plane.fin.computeVTopPoints(ctx.view);
         plane.fin.drawVTop(ctx);
         break;
     case ViewKind::Front:
-        plane.mainWing.drawFrontWings(ctx, v.zoom, v.xoff, v.yoff);
-        plane.stab.drawFront(ctx, v.zoom, v.xoff, v.yoff);
-        plane.fuselages.current().computeFrontPoints(v.zoom, v.xoff, v.yoff);
+        plane.mainWing.drawFrontWings(ctx);
+        plane.stab.drawFront(ctx);
+        plane.fuselages.current().computeFrontPoints(ctx.view);
         plane.fuselages.current().drawFront(ctx);
-        plane.fin.computeFrontPoints(v.zoom, v.xoff, v.yoff);
+        plane.fin.computeFrontPoints(ctx.view);
         plane.fin.drawFront(ctx, VertWingSection::kDrawNormal);
         break;
     case ViewKind::Side:
-        if (equipmentTabOpen) plane.equipment.drawSideEquipment(ctx, v.zoom, v.xoff, v.yoff);
-        plane.fuselages.drawSideFuselages(ctx, v.zoom, v.xoff, v.yoff, -1,
-                                          equipmentTabOpen ? MeshSections::kDrawInactive
-                                                           : MeshSections::kSideSectionLine);
-        plane.fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1,
+        if (equipmentTabOpen) plane.equipment.drawSideEquipment(ctx);
+        plane.fuselages.drawSideFuselages(
+            ctx, -1, equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kHitSideSectionLine);
+        plane.fin.drawSide(ctx, -1, -1, -1, -1,
                            equipmentTabOpen ? VertWingSection::kDrawInactive : VertWingSection::kDrawEditable);
         for (SymWingSections* panel : {&plane.mainWing.wing(1), &plane.stab}) {
-            panel->computeSidePoints(v.zoom, v.xoff, v.yoff);
+            panel->computeSidePoints(ctx.view);
             panel->drawSide(ctx);
         }
         break;
     case ViewKind::HTop:
-        plane.fuselages.drawHTopFuselages(ctx, v.zoom, v.xoff, v.yoff, -1,
+        plane.fuselages.drawHTopFuselages(ctx, -1,
                                           equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kHTopPlain);
-        plane.equipment.drawHTopEquipment(ctx, v.zoom, v.xoff, v.yoff);
+        plane.equipment.drawHTopEquipment(ctx);
         for (SymWingSections* panel : {&plane.mainWing.wing(1), &plane.stab}) {
-            panel->computeHTopPoints(v.zoom, v.xoff, v.yoff);
+            panel->computeHTopPoints(ctx.view);
             panel->drawHTop(ctx);
         }
         break;
