@@ -338,7 +338,7 @@ TEST(ProjectFile, ANameThatCannotBeWrittenBackIsAReadError) {
     EXPECT_EQ(result.status, ProjectReadStatus::Failed);
     ASSERT_TRUE(result.error);
     EXPECT_EQ(result.error->line(), 231);
-    EXPECT_EQ(read.fin.qualified_texture_filename, "");
+    EXPECT_EQ(read.fin.qualified_texture_filename(), "");
     FakeImageConverter converter;
     EXPECT_NO_THROW(saveProject(read, dir.path() / "saved.flx", converter));
 }
