@@ -20,6 +20,7 @@
 #include "editor/length_text.h"
 #include "editor/preferences_file.h"
 #include "support/editor_window.h"
+#include "support/file_size_limit.h"
 #include "support/project_text.h"
 #include "support/snapshot.h"
 #include "support/temp_dir.h"
@@ -108,8 +109,10 @@ TEST(PreferencesFile, WritesCrLfLinesInPlaceOrNotAtAll) {
     writePreferencesFile(path, true, false);
     EXPECT_EQ(testing::TempDir::read(path), crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"}));
 
-    std::filesystem::create_directory(dir.path() / "prefs.txt.part");
-    EXPECT_THROW(writePreferencesFile(path, false, true), WriteError);
+    {
+        testing::FileSizeLimit full(10);
+        EXPECT_THROW(writePreferencesFile(path, false, true), WriteError);
+    }
     EXPECT_EQ(testing::TempDir::read(path), crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"}));
 }
 
@@ -157,10 +160,12 @@ TEST(PreferencesFile, StartUpReadsItAndTheEndOfTheRunWritesIt) {
 TEST(PreferencesFile, AFailedWriteAtTheEndOfTheRunIsReported) {
     testing::EditorWindow editor;
     editor.config.write("prefs.txt", crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}));
-    std::filesystem::create_directory(editor.config.path() / "prefs.txt.part");
     MainWindow& main = editor.startSettled();
     editor.dialogs.answers = {true};
-    ASSERT_TRUE(main.close());
+    {
+        testing::FileSizeLimit full(10);
+        ASSERT_TRUE(main.close());
+    }
     ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
     EXPECT_TRUE(editor.dialogs.warnings[0].startsWith("The preferences could not be saved."));
     EXPECT_EQ(testing::TempDir::read(editor.config.path() / "prefs.txt"), crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}));

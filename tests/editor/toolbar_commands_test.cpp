@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "editor/tracing_pictures.h"
 #include "support/editor_window.h"
 #include "support/fake_image_converter.h"
+#include "support/file_size_limit.h"
 #include "support/project_text.h"
 #include "support/snapshot.h"
 #include "support/temp_dir.h"
@@ -367,26 +369,34 @@ TEST(ToolbarCommands, SaveWithEachFilter) {
     }
 }
 
-// A save that cannot be written is reported; the project stays unsaved and a
-// file already there stays as it was.
+// A save that cannot be written (no such folder, a full disk) is reported;
+// the project stays unsaved and a file already there stays as it was.
 TEST(ToolbarCommands, ASaveThatCannotBeWrittenKeepsTheProjectUnsaved) {
     testing::TempDir dir;
     dir.write("old.flx", "old project");
-    fs::create_directory(dir.path() / "old.flx.part");
-    const fs::path targets[] = {dir.path() / "no folder" / "plane.flx", dir.path() / "old.flx"};
-    for (const fs::path& target : targets) {
-        SCOPED_TRACE(target);
+    struct Case {
+        fs::path target;
+        bool diskFull;
+    };
+    const Case cases[] = {{dir.path() / "no folder" / "plane.flx", false}, {dir.path() / "old.flx", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
         testing::EditorWindow editor;
         MainWindow& main = editor.startSettled();
         main.state().savedProject = false;
-        editor.dialogs.saveChoices = {{qPath(target), 1}};
-        main.Bar_ButtonClick("Save");
+        editor.dialogs.saveChoices = {{qPath(c.target), 1}};
+        {
+            std::optional<testing::FileSizeLimit> full;
+            if (c.diskFull) full.emplace(100);
+            main.Bar_ButtonClick("Save");
+        }
         ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
         EXPECT_TRUE(editor.dialogs.warnings[0].startsWith("The project was not saved."));
         EXPECT_FALSE(main.state().savedProject);
     }
     EXPECT_EQ(testing::TempDir::read(dir.path() / "old.flx"), "old project");
     EXPECT_FALSE(fs::exists(dir.path() / "no folder"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 // Save then Open gives back a changed aircraft field by field: hidden
