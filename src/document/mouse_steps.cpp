@@ -232,6 +232,7 @@ void editSectionsWithCtrl(Plane& plane, const FuselageViewOperations& op, const 
     } else if (f.paint == op.sectionLine) {
         f.removeSection();
         f.paint = MeshSections::kIdlePaint;
+        ctx.canvas.clear();
         drawView(plane, op.mode, ctx);
     }
 }

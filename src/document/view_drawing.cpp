@@ -4,7 +4,6 @@ namespace ferlo {
 
 void drawView(Plane& plane, ViewKind mode, const ViewContext& ctx, bool equipmentTabOpen) {
     const ViewState& v = ctx.view;
-    ctx.canvas.clear();
     switch (mode) {
     case ViewKind::VTop:
         plane.mainWing.drawVTopWings(ctx, v.zoom, v.xoff, v.yoff);

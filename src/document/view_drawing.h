@@ -6,8 +6,9 @@
 
 namespace ferlo {
 
-// Sets up a 2D view: clears the drawing surface and draws every part the view
-// shows, in the view's order, with the transform of `ctx.view`. VTop: every
+// Draws every part a 2D view shows, in the view's order, with the transform
+// of `ctx.view`, over what the surface holds (the caller clears it and paints
+// the view's tracing picture first). VTop: every
 // main-wing panel, the stabiliser, the shown fuselages (the current one
 // last, in black), then the fin for reference. Front: every main-wing panel,
 // the stabiliser, the selected section of the current fuselage (shown or

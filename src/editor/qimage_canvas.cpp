@@ -1,11 +1,24 @@
 #include "editor/qimage_canvas.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QPen>
 
 #include "editor/qt_palette.h"
 
 namespace ferlo {
+
+namespace {
+
+QPen penOf(PaletteColor color) { return QPen(qtColor(color), 0); }
+
+// A one-pixel pen that paints, at each pixel of a line, that pixel of `picture`.
+QPen copyingPen(const QImage& picture) { return QPen(QBrush(picture), 0); }
+
+}  // namespace
+
+bool QImageCanvas::Pending::erases() const { return color == kWhite && mode == DrawMode::Plain; }
 
 QImageCanvas::QImageCanvas(int width, int height) { resize(width, height); }
 
@@ -15,39 +28,146 @@ void QImageCanvas::resize(int width, int height) {
 }
 
 void QImageCanvas::clear() {
+    pending_.clear();
+    dragging_ = false;
+    moving_.clear();
+    still_ = QImage();
+    above_ = QImage();
     image_.fill(Qt::white);
-    if (background_.isNull()) return;
-    QPainter painter(&image_);
-    painter.drawImage(backgroundPlace_, background_);
+    under_ = image_;
 }
 
-void QImageCanvas::setBackground(const QImage& picture, const QRectF& place) {
-    background_ = picture;
-    backgroundPlace_ = place;
+void QImageCanvas::paintPicture(const QImage& picture, const QRectF& place) {
+    flush();
+    QPainter painter(&image_);
+    painter.drawImage(place, picture);
+    painter.end();
+    QPainter under(&under_);
+    under.drawImage(place, picture);
 }
 
 void QImageCanvas::setCurrentPoint(double x, double y) { current_ = QPointF(x, y); }
 
 void QImageCanvas::lineTo(double x, double y, PaletteColor color) {
     const QPointF to(x, y);
-    drawSegment(current_, to, color);
+    add(QLineF(current_, to), color);
     current_ = to;
 }
 
 void QImageCanvas::line(double x1, double y1, double x2, double y2, PaletteColor color) {
     const QPointF to(x2, y2);
-    drawSegment(QPointF(x1, y1), to, color);
+    add(QLineF(QPointF(x1, y1), to), color);
     current_ = to;
 }
 
-void QImageCanvas::drawSegment(const QPointF& from, const QPointF& to, PaletteColor color) {
-    QPainter painter(&image_);
-    if (mode_ == DrawMode::Invert) {
-        // Inverting twice restores what lies under the line (a tracing picture).
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+void QImageCanvas::add(const QLineF& line, PaletteColor color) { pending_.push_back({line, color, mode_}); }
+
+const QImage& QImageCanvas::image() {
+    flush();
+    return image_;
+}
+
+void QImageCanvas::flush() {
+    if (pending_.empty()) return;
+    if (!dragging_) {
+        flushPlain();
+    } else if (layer_ == Layer::Moving) {
+        flushMoving();
+    } else {
+        flushStill(layer_);
     }
-    painter.setPen(QPen(qtColor(color), 0));
-    painter.drawLine(from, to);
+    pending_.clear();
+}
+
+void QImageCanvas::flushPlain() {
+    QPainter painter(&image_);
+    painter.setPen(copyingPen(under_));
+    for (const Pending& p : pending_) {
+        if (p.erases()) painter.drawLine(p.line);
+    }
+    PaletteColor color = -1;
+    DrawMode mode = DrawMode::Plain;
+    for (const Pending& p : pending_) {
+        if (p.erases()) continue;
+        if (p.mode != mode) {
+            mode = p.mode;
+            // Inverting twice gives back what lies under the line.
+            painter.setCompositionMode(mode == DrawMode::Invert ? QPainter::RasterOp_NotDestination
+                                                                : QPainter::CompositionMode_SourceOver);
+        }
+        if (p.color != color) {
+            color = p.color;
+            painter.setPen(penOf(color));
+        }
+        painter.drawLine(p.line);
+    }
+}
+
+// The parts that do not move are drawn once, at the grab, from a picture
+// just cleared: what they erase is already what lies under them.
+void QImageCanvas::flushStill(Layer layer) {
+    std::vector<QImage*> targets{&image_, &still_};
+    if (layer == Layer::Above) targets.push_back(&above_);
+    for (QImage* target : targets) {
+        QPainter painter(target);
+        for (const Pending& p : pending_) {
+            if (p.erases()) continue;
+            painter.setPen(penOf(p.color));
+            painter.drawLine(p.line);
+            anythingAbove_ = anythingAbove_ || layer == Layer::Above;
+        }
+    }
+}
+
+void QImageCanvas::flushMoving() {
+    QPainter painter(&image_);
+    painter.setPen(copyingPen(still_));
+    for (const Pending& p : pending_) {
+        if (!p.erases()) continue;
+        painter.drawLine(p.line);
+        moving_.erase(p.line);
+    }
+    for (const Pending& p : pending_) {
+        if (!p.erases()) moving_.draw(p.line, p.color);
+    }
+    // Every moving segment again, in order, since an erased one may have
+    // crossed another that did not move this time.
+    PaletteColor color = -1;
+    moving_.forEachShown([&](const MovingSegments::Segment& s) {
+        if (s.color != color) {
+            color = s.color;
+            painter.setPen(penOf(color));
+        }
+        painter.drawLine(s.line);
+    });
+    if (!anythingAbove_) return;
+    painter.setPen(copyingPen(above_));
+    moving_.forEachShown([&](const MovingSegments::Segment& s) { painter.drawLine(s.line); });
+}
+
+void QImageCanvas::beginDragPicture() {
+    flush();
+    dragging_ = true;
+    layer_ = Layer::Below;
+    moving_.clear();
+    image_ = under_;
+    still_ = under_;
+    above_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+    above_.fill(Qt::transparent);
+    anythingAbove_ = false;
+}
+
+void QImageCanvas::drawInto(Layer layer) {
+    flush();
+    layer_ = layer;
+}
+
+void QImageCanvas::endDragPicture() {
+    flush();
+    dragging_ = false;
+    moving_.clear();
+    still_ = QImage();
+    above_ = QImage();
 }
 
 }  // namespace ferlo
