@@ -127,9 +127,8 @@ void mouseUpFront(Plane& plane, const ViewContext& ctx, const ViewParts& parts) 
     forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawFront(ctx, v.zoom, v.xoff, v.yoff); });
     plane.stab.paint = SymWingSections::kIdlePaint;
     if (parts.stab) plane.stab.drawFront(ctx, v.zoom, v.xoff, v.yoff, kNoEdgeSelected);
-    // The fin keeps the outline of its last move, lit no more.
+    // The fin (never lit in this view) keeps the outline of its last move.
     plane.fin.paint = VertWingSection::kIdlePaint;
-    if (parts.fin) plane.fin.drawFront(ctx, VertWingSection::kDrawNormal);
 }
 
 // ---- Side: the current fuselage and the fin are edited, or only the
