@@ -1,15 +1,52 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <QApplication>
+#include <xcb/xcb.h>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// An X display that its last client has just left resets itself and refuses
+// connections meanwhile; under a parallel test run that happens between one
+// test process and the next, and QApplication then finds no display. This
+// process connects on its own first, trying again while the display resets,
+// and keeps that connection for its whole run: while a client is connected
+// the display does not reset, so QApplication's connection finds it.
+class DisplayHold {
+public:
+    DisplayHold() {
+        const char* platform = std::getenv("QT_QPA_PLATFORM");
+        if (platform != nullptr && std::string_view(platform) != "xcb") return;
+        if (std::getenv("DISPLAY") == nullptr) return;
+        using namespace std::chrono_literals;
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        for (;;) {
+            connection_ = xcb_connect(nullptr, nullptr);
+            if (xcb_connection_has_error(connection_) == 0) return;
+            xcb_disconnect(connection_);
+            connection_ = nullptr;
+            if (std::chrono::steady_clock::now() > deadline) return;  // QApplication reports it
+            std::this_thread::sleep_for(20ms);
+        }
+    }
+    ~DisplayHold() {
+        if (connection_ != nullptr) xcb_disconnect(connection_);
+    }
+    DisplayHold(const DisplayHold&) = delete;
+    DisplayHold& operator=(const DisplayHold&) = delete;
+
+private:
+    xcb_connection_t* connection_ = nullptr;
+};
 
 // Mesa's OpenGL driver is unloaded when the application object closes the
 // display. The leak checker runs after that and would report the driver's
@@ -32,6 +69,7 @@ void keepOpenGLDriversLoaded() {
 // Widget, image and OpenGL tests need a QApplication; QApplication also takes
 // the process locale from the environment, as the program does.
 int main(int argc, char** argv) {
+    const DisplayHold display;
     QApplication app(argc, argv);
     // Tests close windows; the run goes on when the last one is gone.
     QApplication::setQuitOnLastWindowClosed(false);

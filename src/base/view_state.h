@@ -4,22 +4,20 @@
 
 #include "base/canvas.h"
 #include "base/palette.h"
+#include "base/view_transform.h"
 
 namespace ferlo {
 
 // The view state of the 2D drawing area that the parts read: the view
-// transform, the mouse-down point and the editing modifiers. The editor fills
-// it; tests build it by hand.
-struct ViewState {
-    double zoom = 1.0;  // pixels per model unit
-    double xoff = 0.0;  // screen position of the model origin
-    double yoff = 0.0;
+// transform (`zoom`, `xoff`, `yoff`, the one transform every draw, hit test
+// and drag of the view uses), the mouse-down point and the editing
+// modifiers. The editor fills it; tests build it by hand.
+struct ViewState : ViewTransform {
     std::int16_t xloc = 0;  // pointer position at the last mouse-down
     std::int16_t yloc = 0;
     bool shiftkey = false;
     bool ctrlkey = false;
     bool altkey = false;
-    bool ctrlkey_tab = false;
     bool firstPictureRefresh = false;  // a tracing picture lies under the view: do not erase
 };
 

@@ -28,20 +28,18 @@ void press(Part& part, std::int32_t code, const ViewState& view,
 // the other shown fuselages inactive, the current one in the colour of
 // `which` (for the fuselages in `parts`).
 void drawFuselagesSide(Plane& plane, const ViewContext& ctx, const ViewParts& parts, std::int32_t which) {
-    const ViewState& v = ctx.view;
     if (parts.otherFuselages) {
-        plane.fuselages.drawSideFuselages(ctx, v.zoom, v.xoff, v.yoff, -1, which);
+        plane.fuselages.drawSideFuselages(ctx, -1, which);
     } else if (parts.fuselage && currentShown(plane.fuselages)) {
-        plane.fuselages.current().drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, which);
+        plane.fuselages.current().drawSide(ctx, -1, which);
     }
 }
 
 void drawFuselagesHTop(Plane& plane, const ViewContext& ctx, const ViewParts& parts, std::int32_t which) {
-    const ViewState& v = ctx.view;
     if (parts.otherFuselages) {
-        plane.fuselages.drawHTopFuselages(ctx, v.zoom, v.xoff, v.yoff, -1, which);
+        plane.fuselages.drawHTopFuselages(ctx, -1, which);
     } else if (parts.fuselage && currentShown(plane.fuselages)) {
-        plane.fuselages.current().drawHTop(ctx, v.zoom, v.xoff, v.yoff, -1, which);
+        plane.fuselages.current().drawHTop(ctx, -1, which);
     }
 }
 
@@ -76,8 +74,7 @@ SectionEdit editSections(Plane& plane, const ViewContext& ctx, std::int32_t gap,
 // edited; the fin is shown.
 
 void mouseDownVTop(Plane& plane, const ViewState& view, double x, double y) {
-    MeshSections& f = plane.fuselages.current();
-    press(f, f.testPositionVTop(x, y), view, &MeshSections::initMouseValVTop);
+    plane.fuselages.pressVTopFuselages(view, x, y);
     plane.mainWing.initMouseValVTopWings(view, x, y);
     press(plane.stab, plane.stab.testPositionVTop(x, y), view, &SymWingSections::initMouseValVTop);
 }
@@ -94,11 +91,10 @@ void mouseMoveVTop(Plane& plane, const ViewContext& ctx, const ViewParts& parts,
 }
 
 void mouseUpVTop(Plane& plane, const ViewContext& ctx, const ViewParts& parts) {
-    const ViewState& v = ctx.view;
     plane.mainWing.resetWingsPaint();
-    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawVTop(ctx, v.zoom, v.xoff, v.yoff); });
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawVTop(ctx); });
     plane.stab.paint = SymWingSections::kIdlePaint;
-    if (parts.stab) plane.stab.drawVTop(ctx, v.zoom, v.xoff, v.yoff, kNoEdgeSelected);
+    if (parts.stab) plane.stab.drawVTop(ctx, kNoEdgeSelected);
     // The fuselage keeps the outline of its last move, lit no more.
     MeshSections& f = plane.fuselages.current();
     f.paint = MeshSections::kIdlePaint;
@@ -122,11 +118,10 @@ void mouseMoveFront(Plane& plane, const ViewContext& ctx, const ViewParts& parts
 }
 
 void mouseUpFront(Plane& plane, const ViewContext& ctx, const ViewParts& parts) {
-    const ViewState& v = ctx.view;
     plane.mainWing.resetWingsPaint();
-    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawFront(ctx, v.zoom, v.xoff, v.yoff); });
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawFront(ctx); });
     plane.stab.paint = SymWingSections::kIdlePaint;
-    if (parts.stab) plane.stab.drawFront(ctx, v.zoom, v.xoff, v.yoff, kNoEdgeSelected);
+    if (parts.stab) plane.stab.drawFront(ctx, kNoEdgeSelected);
     // The fin (never lit in this view) keeps the outline of its last move.
     plane.fin.paint = VertWingSection::kIdlePaint;
 }
@@ -142,21 +137,19 @@ SectionEdit mouseDownSide(Plane& plane, const ViewContext& ctx, bool equipmentTa
         plane.equipment.initMouseValSideEquipment(view);
         return SectionEdit::None;
     }
-    MeshSections& f = plane.fuselages.current();
-    press(f, f.testPositionSide(x, y, view.ctrlkey), view, &MeshSections::initMouseValSide);
-    const SectionEdit edit = editSections(plane, ctx, MeshSections::kSideGap, MeshSections::kSideSectionLine,
-                                          drawFuselagesSide, MeshSections::kSideSectionLine);
+    plane.fuselages.pressSideFuselages(view, x, y);
+    const SectionEdit edit = editSections(plane, ctx, MeshSections::kHitSideGap, MeshSections::kHitSideSectionLine,
+                                          drawFuselagesSide, MeshSections::kHitSideSectionLine);
     press(plane.fin, plane.fin.testPositionSide(x, y), view, &VertWingSection::initMouseValSide);
     return edit;
 }
 
 void mouseMoveSide(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts, double x,
                    double y) {
-    const ViewState& v = ctx.view;
     if (equipmentTabOpen) {
         forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).selectsSide(ctx, x, y); });
         drawFuselagesSide(plane, ctx, parts, MeshSections::kDrawInactive);
-        if (parts.fin) plane.fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1, VertWingSection::kDrawInactive);
+        if (parts.fin) plane.fin.drawSide(ctx, -1, -1, -1, -1, VertWingSection::kDrawInactive);
     } else {
         if (parts.otherFuselages) {
             plane.fuselages.selectsSideFuselages(ctx, x, y);
@@ -170,18 +163,17 @@ void mouseMoveSide(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, 
 }
 
 void mouseUpSide(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts) {
-    const ViewState& v = ctx.view;
     plane.fuselages.current().paint = MeshSections::kIdlePaint;
     plane.fin.paint = VertWingSection::kIdlePaint;
     // What the last move may have lit is drawn plain again.
     if (equipmentTabOpen) {
         plane.equipment.resetEquipmentPaint();
-        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawSide(ctx, v.zoom, v.xoff, v.yoff); });
+        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawSide(ctx); });
     } else {
         if (parts.fuselage && currentShown(plane.fuselages)) {
-            plane.fuselages.current().drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, MeshSections::kSideSectionLine);
+            plane.fuselages.current().drawSide(ctx, -1, MeshSections::kHitSideSectionLine);
         }
-        if (parts.fin) plane.fin.drawSide(ctx, v.zoom, v.xoff, v.yoff);
+        if (parts.fin) plane.fin.drawSide(ctx);
     }
 }
 
@@ -195,16 +187,13 @@ SectionEdit mouseDownHTop(Plane& plane, const ViewContext& ctx, bool equipmentTa
         plane.equipment.initMouseValHTopEquipment(view);
         return SectionEdit::None;
     }
-    MeshSections& f = plane.fuselages.current();
-    f.paint = f.testPositionHTop(view, x, y);
-    f.initMouseValHTop();
-    return editSections(plane, ctx, MeshSections::kHTopGap, MeshSections::kHTopSectionLine, drawFuselagesHTop,
+    plane.fuselages.pressHTopFuselages(view, x, y);
+    return editSections(plane, ctx, MeshSections::kHitHTopGap, MeshSections::kHitHTopSectionLine, drawFuselagesHTop,
                         MeshSections::kHTopPlain);
 }
 
 void mouseMoveHTop(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts, double x,
                    double y) {
-    const ViewState& v = ctx.view;
     Equipment& equipment = plane.equipment;
     if (equipmentTabOpen) {
         forEachIn(parts.boxes, equipment.nbBoxes, [&](int i) { equipment.box(i).selectsHTop(ctx, x, y); });
@@ -216,20 +205,19 @@ void mouseMoveHTop(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, 
         } else if (parts.fuselage && currentShown(plane.fuselages)) {
             plane.fuselages.current().selectsHTop(ctx, x, y);
         }
-        forEachIn(parts.boxes, equipment.nbBoxes, [&](int i) { equipment.box(i).drawHTop(ctx, v.zoom, v.xoff, v.yoff); });
+        forEachIn(parts.boxes, equipment.nbBoxes, [&](int i) { equipment.box(i).drawHTop(ctx); });
     }
     if (parts.panels.contains(1)) plane.mainWing.wing(1).drawHTop(ctx);
     if (parts.stab) plane.stab.drawHTop(ctx);
 }
 
 void mouseUpHTop(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts) {
-    const ViewState& v = ctx.view;
     plane.fuselages.current().paint = MeshSections::kIdlePaint;
     // The fuselages as the view draws them, lit no more.
     drawFuselagesHTop(plane, ctx, parts, equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kHTopPlain);
     if (equipmentTabOpen) {
         plane.equipment.resetEquipmentPaint();
-        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawHTop(ctx, v.zoom, v.xoff, v.yoff); });
+        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawHTop(ctx); });
     }
 }
 

@@ -29,7 +29,7 @@ void newPlane(Plane& plane) {
 
     SymWingSections& panel = plane.mainWing.wing(1);
     setPanelGeometry(panel, 180, 10, 700, 230, 150, 50, 0);
-    panel.set_texture_filename("");
+    panel.setTexture("");
     setPanelGeometry(plane.stab, 650, 40, 250, 130, 80, 50, 0);
     plane.stab.shift = 0;
 

@@ -9,6 +9,8 @@
 #include "document/object_list_records.h"
 #include "document/project_generations.h"
 #include "document/texture_copy_names.h"
+#include "document/texture_references.h"
+#include "document/textured_parts.h"
 
 namespace ferlo {
 
@@ -22,8 +24,8 @@ fs::path folderOf(const fs::path& path) { return path.parent_path(); }
 // The name of each part's copy: the part's texture title, numbered where it
 // would replace another image or the project file.
 std::vector<TextureEntry> textureEntries(const Plane& plane, const fs::path& projectPath) {
-    return textureCopyNames(plane, {folderOf(projectPath), projectPath,
-                                    [](const std::string& title) { return title; }, true});
+    return textureCopyNames(plane, {folderOf(projectPath), projectPath, [](const std::string& title) { return title; },
+                                    true, replaceableCopies(projectPath, projectTextureNames(projectPath))});
 }
 
 void writeBody(const Plane& plane, ValueWriter& out, const std::vector<TextureEntry>& textures) {
@@ -81,34 +83,7 @@ void readProjectCurrent(Plane& plane, ValueReader& in, const fs::path& projectDi
 
     // One name per wing panel, the stabiliser, each fuselage and the fin. The
     // image is loaded at the part's next texture mapping.
-    const auto nextName = [&] {
-        const std::string name = fs::path(in.readString()).filename().string();
-        return std::pair{joinTexturePath(projectDir, name), name};
-    };
-    for (int i = 1; i <= plane.mainWing.nbWings; ++i) {
-        const auto [path, name] = nextName();
-        SymWingSections& panel = plane.mainWing.wing(i);
-        panel.set_texture_loaded(false);
-        panel.set_texture_filename(path);
-        panel.qualified_texture_filename = name;
-    }
-    {
-        const auto [path, name] = nextName();
-        plane.stab.set_texture_loaded(false);
-        plane.stab.set_texture_filename(path);
-        plane.stab.qualified_texture_filename = name;
-    }
-    for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) {
-        const auto [path, name] = nextName();
-        MeshSections& fuselage = plane.fuselages.fuselage(i);
-        fuselage.texture_loaded = false;
-        fuselage.texture_filename = path;
-        fuselage.qualified_texture_filename = name;
-    }
-    const auto [path, name] = nextName();
-    plane.fin.texture_loaded = false;
-    plane.fin.texture_filename = path;
-    plane.fin.qualified_texture_filename = name;
+    forEachTexturedPart(plane, [&](auto& part) { part.setTexture(joinTexturePath(projectDir, in.readString())); });
 }
 
 ProjectReadResult readProject(Plane& plane, const fs::path& path) {

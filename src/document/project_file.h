@@ -31,8 +31,9 @@ struct ProjectSaveResult {
 // and fin. The file is put in place only when complete: a failed write throws
 // WriteError and leaves the previous file untouched. Then every textured part
 // gets its bitmap copy in the project's folder (through `converter`) under the
-// name the file stores; a copy never replaces an image a part is loaded from,
-// nor the project file: such a name gets a number ("wood_2.jpg"). Changes no part.
+// name the file stores; a copy replaces no file of the folder but the
+// project's own earlier copies that no other project or world there refers to
+// (textureCopyNames): another name gets a number ("wood_2.jpg"). Changes no part.
 ProjectSaveResult saveProject(const Plane& plane, const std::filesystem::path& path, ImageConverter& converter);
 
 enum class ProjectReadStatus {

@@ -61,7 +61,7 @@ void drawEquipment(const Equipment& equipment, SceneSink& sink);
 // (nothing for a part without a loaded image).
 template <typename Part>
 void bindPartTexture(SceneSink& sink, const Part& part, TextureWrap wrap) {
-    if (part.texture_filename.empty() || !part.texture_loaded) return;
+    if (part.texture_filename().empty() || !part.texture_loaded) return;
     sink.texture(part.xtex, part.ytex, part.textureBytes(), wrap);
 }
 

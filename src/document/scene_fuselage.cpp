@@ -15,10 +15,8 @@ struct MeshSize {
     int points = 0;
 };
 
-MeshSize meshSizeOf(const MeshSections& fuselage) {
-    return {std::min<int>(fuselage.nb_sections, MeshSections::kMaxSections),
-            std::min<int>(fuselage.nb_cross, MeshSections::kMaxCrossPoints)};
-}
+// The mesh as it was built, whatever the counts have become since.
+MeshSize meshSizeOf(const MeshSections& fuselage) { return {fuselage.meshSectionCount(), fuselage.meshPointCount()}; }
 
 // Normals by section i (0..sections) and outline point j (0..points); row
 // and column 0 unused.

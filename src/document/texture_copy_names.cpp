@@ -1,5 +1,7 @@
 #include "document/texture_copy_names.h"
 
+#include "document/textured_parts.h"
+
 #include <map>
 #include <set>
 #include <system_error>
@@ -27,27 +29,30 @@ std::string numberedName(const std::string& name, int number) {
 
 std::vector<TextureEntry> textureCopyNames(const Plane& plane, const TextureCopyNaming& naming) {
     std::set<fs::path> sources;
-    forEachPartTexture(plane, [&](const std::string& source, const std::string&) {
-        if (!source.empty()) sources.insert(sameFileKey(source));
+    forEachTexturedPart(plane, [&](const auto& part) {
+        if (!part.texture_filename().empty()) sources.insert(sameFileKey(part.texture_filename()));
     });
     const fs::path writtenKey = sameFileKey(naming.writtenFile);
 
     std::vector<TextureEntry> entries;
     std::map<fs::path, fs::path> copyOf;  // copy target -> the image copied there
-    forEachPartTexture(plane, [&](const std::string& source, const std::string& qualified) {
+    std::error_code ignored;
+    forEachTexturedPart(plane, [&](const auto& part) {
+        const std::string& source = part.texture_filename();
         if (source.empty()) {
             entries.push_back({});
             return;
         }
         const fs::path sourceKey = sameFileKey(source);
-        const std::string title = naming.nameFor(fs::path(qualified.empty() ? source : qualified).filename().string());
+        const std::string title = naming.nameFor(part.qualified_texture_filename());
         std::string name = title;
         for (int number = 2;; ++number) {
             const fs::path target = sameFileKey(naming.folder / name);
             const auto copied = copyOf.find(target);
             const bool ownImage = naming.ownImageIsCopy && target == sourceKey;
+            const bool otherFile = !naming.replaceable.count(name) && fs::exists(target, ignored);
             const bool free = target != writtenKey &&
-                              (copied == copyOf.end() ? ownImage || !sources.count(target)
+                              (copied == copyOf.end() ? ownImage || (!sources.count(target) && !otherFile)
                                                       : copied->second == sourceKey);
             if (free) {
                 copyOf.emplace(target, sourceKey);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,22 +17,6 @@ struct TextureEntry {
     std::string name;
 };
 
-// Calls `action(path, title)` with each part's texture path and title, in the
-// order wing panels 1 to nbWings, stabiliser, fuselages 1 to nbFuselages, fin.
-template <typename Action>
-void forEachPartTexture(const Plane& plane, Action action) {
-    for (int i = 1; i <= plane.mainWing.nbWings; ++i) {
-        const SymWingSections& panel = plane.mainWing.wing(i);
-        action(panel.texture_filename(), panel.qualified_texture_filename);
-    }
-    action(plane.stab.texture_filename(), plane.stab.qualified_texture_filename);
-    for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) {
-        const MeshSections& fuselage = plane.fuselages.fuselage(i);
-        action(fuselage.texture_filename, fuselage.qualified_texture_filename);
-    }
-    action(plane.fin.texture_filename, plane.fin.qualified_texture_filename);
-}
-
 // How the copies of one written file are named.
 struct TextureCopyNaming {
     // The folder the copies go to.
@@ -43,12 +28,16 @@ struct TextureCopyNaming {
     // Whether a part's copy may lie on the part's own image (the copy is then
     // skipped); otherwise such a copy is numbered like any other clash.
     bool ownImageIsCopy = true;
+    // The files in `folder` a copy may replace: the written file's own
+    // earlier copies that no other file there refers to (replaceableCopies).
+    std::set<std::string> replaceable;
 };
 
-// The copy name of every part's texture, in forEachPartTexture's order: the
+// The copy name of every part's texture, in forEachTexturedPart's order: the
 // name `nameFor` gives, unless a copy under it would replace an image some
-// part is loaded from, the copy of another image, or the written file; such
-// a name gets a number ("wood.jpg" gives "wood_2.jpg", then "wood_3.jpg").
+// part is loaded from, the copy of another image, the written file or any
+// other file of the folder that is not `replaceable`; such a name gets a
+// number ("wood.jpg" gives "wood_2.jpg", then "wood_3.jpg").
 std::vector<TextureEntry> textureCopyNames(const Plane& plane, const TextureCopyNaming& naming);
 
 }  // namespace ferlo

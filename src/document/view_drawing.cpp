@@ -14,91 +14,89 @@ void forEachIn(const NumberRange& range, int count, Draw draw) {
 
 void drawVTop(Plane& plane, const ViewContext& ctx, const ViewParts& parts) {
     const ViewState& v = ctx.view;
-    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawVTop(ctx, v.zoom, v.xoff, v.yoff); });
-    if (parts.stab) plane.stab.drawVTop(ctx, v.zoom, v.xoff, v.yoff);
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawVTop(ctx); });
+    if (parts.stab) plane.stab.drawVTop(ctx);
     FuselageList& fuselages = plane.fuselages;
     MeshSections& current = fuselages.current();
     if (parts.otherFuselages) {
         forEachOtherShownFuselage(fuselages, [&](MeshSections& f) {
-            f.computeVTopPoints(v.zoom, v.xoff, v.yoff);
+            f.computeVTopPoints(v);
             f.drawVTop(ctx, MeshSections::kDrawInactive);
         });
     }
     if (parts.fuselage && currentShown(fuselages)) {
-        current.computeVTopPoints(v.zoom, v.xoff, v.yoff);
+        current.computeVTopPoints(v);
         current.drawVTop(ctx, MeshSections::kVTopPlain);
     }
     if (parts.fin) {
-        plane.fin.computeVTopPoints(v.zoom, v.xoff, v.yoff);
+        plane.fin.computeVTopPoints(v);
         plane.fin.drawVTop(ctx);
     }
 }
 
 void drawFront(Plane& plane, const ViewContext& ctx, const ViewParts& parts) {
     const ViewState& v = ctx.view;
-    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawFront(ctx, v.zoom, v.xoff, v.yoff); });
-    if (parts.stab) plane.stab.drawFront(ctx, v.zoom, v.xoff, v.yoff);
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawFront(ctx); });
+    if (parts.stab) plane.stab.drawFront(ctx);
     if (parts.fuselage) {
         MeshSections& current = plane.fuselages.current();
-        current.computeFrontPoints(v.zoom, v.xoff, v.yoff);
+        current.computeFrontPoints(v);
         current.drawFront(ctx);
     }
     if (parts.fin) {
-        plane.fin.computeFrontPoints(v.zoom, v.xoff, v.yoff);
+        plane.fin.computeFrontPoints(v);
         plane.fin.drawFront(ctx, VertWingSection::kDrawNormal);
     }
 }
 
 // Panel 1 and the stabiliser, shown for reference in the Side or HTop view.
 void drawReferences(Plane& plane, const ViewContext& ctx, const ViewParts& parts,
-                    void (SymWingSections::*compute)(double, double, double),
+                    void (SymWingSections::*compute)(const ViewTransform&),
                     void (SymWingSections::*draw)(const ViewContext&) const) {
     const ViewState& v = ctx.view;
     for (SymWingSections* panel : {parts.panels.contains(1) ? &plane.mainWing.wing(1) : nullptr,
                                    parts.stab ? &plane.stab : nullptr}) {
         if (panel == nullptr) continue;
-        (panel->*compute)(v.zoom, v.xoff, v.yoff);
+        (panel->*compute)(v);
         (panel->*draw)(ctx);
     }
 }
 
 void drawSide(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts) {
-    const ViewState& v = ctx.view;
     if (equipmentTabOpen) {
-        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawSide(ctx, v.zoom, v.xoff, v.yoff); });
+        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawSide(ctx); });
     }
     FuselageList& fuselages = plane.fuselages;
     MeshSections& current = fuselages.current();
     if (parts.otherFuselages) {
         forEachOtherShownFuselage(fuselages, [&](MeshSections& f) {
-            f.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, MeshSections::kDrawInactive);
+            f.drawSide(ctx, -1, MeshSections::kDrawInactive);
         });
     }
     if (parts.fuselage && currentShown(fuselages)) {
-        current.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1,
-                         equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kSideSectionLine);
+        current.drawSide(ctx, -1,
+                         equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kHitSideSectionLine);
     }
     if (parts.fin) {
-        plane.fin.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, -1, -1, -1,
+        plane.fin.drawSide(ctx, -1, -1, -1, -1,
                            equipmentTabOpen ? VertWingSection::kDrawInactive : VertWingSection::kDrawEditable);
     }
     drawReferences(plane, ctx, parts, &SymWingSections::computeSidePoints, &SymWingSections::drawSide);
 }
 
 void drawHTop(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts) {
-    const ViewState& v = ctx.view;
     FuselageList& fuselages = plane.fuselages;
     MeshSections& current = fuselages.current();
     if (parts.otherFuselages) {
         forEachOtherShownFuselage(fuselages, [&](MeshSections& f) {
-            f.drawHTop(ctx, v.zoom, v.xoff, v.yoff, -1, MeshSections::kDrawInactive);
+            f.drawHTop(ctx, -1, MeshSections::kDrawInactive);
         });
     }
     if (parts.fuselage && currentShown(fuselages)) {
-        current.drawHTop(ctx, v.zoom, v.xoff, v.yoff, -1,
+        current.drawHTop(ctx, -1,
                          equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kHTopPlain);
     }
-    forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawHTop(ctx, v.zoom, v.xoff, v.yoff); });
+    forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawHTop(ctx); });
     drawReferences(plane, ctx, parts, &SymWingSections::computeHTopPoints, &SymWingSections::drawHTop);
 }
 

@@ -2,22 +2,19 @@
 
 namespace ferlo {
 
-void printVTopView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
-    const double zoom = screen.zoom * r;
-    const double xoff = screen.xoff * r;
-    plane.mainWing.printVTopWings(printer, zoom, xoff, 0);
-    plane.stab.printVTop(printer, zoom, xoff, 0);
-    plane.fuselages.printVTopFuselages(printer, zoom, xoff, 0);
+void printVTopView(const Plane& plane, Canvas& printer, const ViewTransform& screen, double r) {
+    const ViewTransform page{screen.zoom * r, screen.xoff * r, 0};
+    plane.mainWing.printVTopWings(printer, page);
+    plane.stab.printVTop(printer, page);
+    plane.fuselages.printVTopFuselages(printer, page);
 }
 
-void printFrontView(const Plane& plane, Canvas& printer, const ViewState& screen, double r) {
-    const double zoom = screen.zoom * r;
-    const double xoff = screen.xoff * r;
-    const double yoff = screen.yoff * r;
-    plane.fuselages.printFrontFuselages(printer, plane.viewColors(), zoom, xoff, yoff);
-    plane.mainWing.printFrontWings(printer, plane.viewColors(), zoom, xoff, yoff);
-    plane.stab.printFront(printer, plane.viewColors(), zoom, xoff, yoff);
-    plane.fin.printFront(printer, zoom, xoff, yoff);
+void printFrontView(const Plane& plane, Canvas& printer, const ViewTransform& screen, double r) {
+    const ViewTransform page{screen.zoom * r, screen.xoff * r, screen.yoff * r};
+    plane.fuselages.printFrontFuselages(printer, plane.viewColors(), page);
+    plane.mainWing.printFrontWings(printer, plane.viewColors(), page);
+    plane.stab.printFront(printer, plane.viewColors(), page);
+    plane.fin.printFront(printer, page);
 }
 
 }  // namespace ferlo

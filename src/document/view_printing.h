@@ -14,7 +14,7 @@ namespace ferlo {
 // screen's origin, scaled: every section of every fuselage in the inactive
 // colour, the main-wing panels and the stabiliser, each with the centre line,
 // then the fin (and its twin).
-void printVTopView(const Plane& plane, Canvas& printer, const ViewState& screen, double r);
-void printFrontView(const Plane& plane, Canvas& printer, const ViewState& screen, double r);
+void printVTopView(const Plane& plane, Canvas& printer, const ViewTransform& screen, double r);
+void printFrontView(const Plane& plane, Canvas& printer, const ViewTransform& screen, double r);
 
 }  // namespace ferlo

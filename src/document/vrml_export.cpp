@@ -1,6 +1,7 @@
 #include "document/vrml_export.h"
 
 #include <functional>
+#include <set>
 #include <stdexcept>
 
 #include "base/atomic_file.h"
@@ -8,6 +9,8 @@
 #include "base/texture_copies.h"
 #include "document/plane_operations.h"
 #include "document/texture_copy_names.h"
+#include "document/texture_references.h"
+#include "document/textured_parts.h"
 #include "document/vrml_writer.h"
 
 namespace ferlo {
@@ -29,7 +32,7 @@ void writeGroup(LineWriter& out, const std::string& name, const Point3D& transla
 
 void writeWorld(LineWriter& out, const Plane& plane, const std::vector<TextureEntry>& textures,
                 const Point3D& origin) {
-    std::size_t texture = 0;  // the entries follow forEachPartTexture's order
+    std::size_t texture = 0;  // the entries follow forEachTexturedPart's order
     writeVrmlHeader(out);
     auto writeHalves = [&](const SymWingSections& panel, const char* leftName, const char* rightName) {
         const std::string& url = textures[texture++].name;
@@ -74,17 +77,41 @@ std::vector<bool> turnedImages(const Plane& plane) {
     return turned;
 }
 
+// The texture coordinates of the panels, the stabiliser and the fin depend on
+// the size of their image: an image the 3D view has not loaded yet is loaded
+// here as the view loads it, without the upload. The fuselages' coordinates
+// need no image. Returns the images that failed, each reported once in
+// `errors`.
+std::set<std::string> loadTextures(Plane& plane, ImageConverter& converter, ConversionProgress& progress,
+                                   std::vector<std::string>& errors) {
+    std::set<std::string> failed;
+    forEachTexturedPart(plane, [&](auto& part) {
+        if constexpr (requires { part.loadTexture(converter, progress); }) {
+            try {
+                part.loadTexture(converter, progress);
+            } catch (const ImageError& error) {
+                if (failed.insert(part.texture_filename()).second) errors.emplace_back(error.what());
+            }
+        }
+    });
+    return failed;
+}
+
 }  // namespace
 
 VrmlExportResult exportVRML(Plane& plane, const fs::path& path, ImageConverter& converter,
-                            const Point3D& modelOrigin) {
+                            ConversionProgress& progress, const Point3D& modelOrigin) {
+    // The current fuselage stays: the fuselage panel still shows it, so the
+    // values typed there after the export go into the fuselage it shows.
     plane.fuselages.showAll();
     createAll(plane);
-    if (plane.fuselages.nbFuselages() > 0) plane.fuselages.currentFuselage = plane.fuselages.nbFuselages();
+    VrmlExportResult result;
+    const std::set<std::string> failedImages = loadTextures(plane, converter, progress, result.textureCopyErrors);
 
     const fs::path folder = path.parent_path();
-    const std::vector<TextureEntry> textures = textureCopyNames(
-        plane, {folder, path, [](const std::string& title) { return jpgCopyName(title, title); }, false});
+    const std::vector<TextureEntry> textures =
+        textureCopyNames(plane, {folder, path, [](const std::string& title) { return jpgCopyName(title, title); },
+                                 false, replaceableCopies(path, worldTextureUrls(path))});
     {
         AtomicFile file(path);
         LineWriter out(file.stream(), path.string());
@@ -98,9 +125,9 @@ VrmlExportResult exportVRML(Plane& plane, const fs::path& path, ImageConverter& 
 
     // The copies come after the world: a texture image that has gone missing
     // must not keep the user from exporting the aircraft.
-    VrmlExportResult result;
     const std::vector<bool> turned = turnedImages(plane);
     for (std::size_t i = 0; i < textures.size(); ++i) {
+        if (failedImages.count(textures[i].source)) continue;  // reported already
         try {
             convertJPG(converter, textures[i].source, textures[i].name, folder, !turned[i]);
         } catch (const std::exception& error) {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "document/project_file.h"
@@ -181,38 +182,38 @@ void writeVrmlTranslation(LineWriter& out, const Point3D& t) {
 void writeVrmlWingMesh(LineWriter& out, const WingSection& half, const std::string& side) {
     const int n = half.nb;
     std::vector<std::string> texturePoints;
-    if (!half.texture_filename.empty()) {
+    if (!half.texture_filename().empty()) {
         const double sign = side == "right" ? -1.0 : 1.0;
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(sign * half.texcoord1Get(i)) + " 1 ");
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(sign * half.texcoord2Get(i)) + " 0 ");
     }
     writeTwoRingMesh(
         out, n, [&](int i) { return half.point1Get(i); }, [&](int i) { return half.point2Get(i); },
-        half.texture_filename.empty() ? nullptr : &texturePoints);
+        half.texture_filename().empty() ? nullptr : &texturePoints);
 }
 
 void writeVrmlFinMesh(LineWriter& out, const VertWingSection& fin, bool mirror) {
     const int n = fin.nb;
     std::vector<std::string> texturePoints;
-    if (!fin.texture_filename.empty()) {
+    if (!fin.texture_filename().empty()) {
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(fin.texcoord1Get(i)) + " 0 ");
         for (int i = 1; i <= n; ++i) texturePoints.push_back(vrmlReal(fin.texcoord2Get(i)) + " 1 ");
     }
     writeTwoRingMesh(
         out, n, [&](int i) { return fin.point1Get(i, mirror); }, [&](int i) { return fin.point2Get(i, mirror); },
-        fin.texture_filename.empty() ? nullptr : &texturePoints);
+        fin.texture_filename().empty() ? nullptr : &texturePoints);
 }
 
 void writeVrmlFuselageMesh(LineWriter& out, const MeshSections& fuselage, bool mirror) {
-    const int ns = std::max(0, static_cast<int>(fuselage.nb_sections));
-    const int nc = std::max(0, static_cast<int>(fuselage.nb_cross));
+    const int ns = fuselage.meshSectionCount();
+    const int nc = fuselage.meshPointCount();
     openMesh(out, 70);
     for (int i = 1; i <= ns; ++i)
         for (int j = 1; j <= nc; ++j)
             out.writeLine(pointLine(fuselage.pointGet(j, i, mirror), i == ns && j == nc));
     const std::vector<FaceLine> faces = fuselageFaces(ns, nc, fuselage.transparent);
     writeCoordIndex(out, faces);
-    if (!fuselage.texture_filename.empty()) {
+    if (!fuselage.texture_filename().empty()) {
         std::vector<std::string> texturePoints;
         for (int i = 1; i <= ns; ++i)
             for (int j = 1; j <= nc; ++j) {
@@ -258,6 +259,20 @@ void closeVrmlShape(LineWriter& out) {
 void closeVrmlFile(LineWriter& out) {
     out.writeLine("  ]");
     out.writeLine("}");
+}
+
+std::optional<std::string> vrmlUrlOf(const std::string& line) {
+    constexpr std::string_view kStart = "            url \"";
+    std::string_view rest(line);
+    if (!rest.starts_with(kStart)) return std::nullopt;
+    rest.remove_prefix(kStart.size());
+    std::string url;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == '"') return url;
+        if (rest[i] == '\\' && i + 1 < rest.size()) ++i;
+        url += rest[i];
+    }
+    return std::nullopt;  // no closing quote
 }
 
 }  // namespace ferlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/geometry.h"
@@ -29,9 +30,10 @@ void writeVrmlTranslation(LineWriter& out, const Point3D& t);
 void writeVrmlWingMesh(LineWriter& out, const WingSection& half, const std::string& side);
 // The fin, or with `mirror` its twin.
 void writeVrmlFinMesh(LineWriter& out, const VertWingSection& fin, bool mirror);
-// A fuselage, or with `mirror` the other fuselage of its pair. A transparent
-// fuselage gets only the faces of the middle band of each outline, so that
-// the sides seen through it are not drawn twice.
+// A fuselage as its last mesh was built, or with `mirror` the other
+// fuselage of its pair. A transparent fuselage gets only the faces of the
+// middle band of each outline, so that the sides seen through it are not
+// drawn twice.
 void writeVrmlFuselageMesh(LineWriter& out, const MeshSections& fuselage, bool mirror);
 void writeVrmlBox(LineWriter& out, const Point3D& size);
 // Material colour (components 0..255) and image texture; an empty url for a
@@ -39,5 +41,9 @@ void writeVrmlBox(LineWriter& out, const Point3D& size);
 void writeVrmlAppearance(LineWriter& out, const ColorRGB& colour, const std::string& url, bool repeat);
 void closeVrmlShape(LineWriter& out);
 void closeVrmlFile(LineWriter& out);
+
+// The url a line written by writeVrmlAppearance holds, its escapes undone;
+// nothing for any other line.
+std::optional<std::string> vrmlUrlOf(const std::string& line);
 
 }  // namespace ferlo

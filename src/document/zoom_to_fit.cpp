@@ -2,15 +2,19 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace ferlo {
 
 namespace {
 
+// Every running extreme starts beyond any value, so that whatever value is
+// the least or the greatest, however far from the origin, is the result.
+constexpr double kBeyondAll = std::numeric_limits<double>::infinity();
+
 constexpr double kFitMargin = 0.95;    // share of the drawing area a fitted view fills
 constexpr double kFocusMargin = 0.9;   // share of the height a focused section fills
-constexpr double kPanelStart = 10000000;  // start of the running extremes over the wing panels
 constexpr double kFallbackZoom = 1.0;     // when neither the fit nor the view has a usable zoom
 
 // What a view shows: x1..x2 across the screen, y1..y2 up (or, for the VTop
@@ -80,7 +84,7 @@ void fitFocus(const Extent& section, double size, std::int16_t width, std::int16
 // Running extremes over the main-wing panels 1 to nbWings.
 template <typename Value>
 double leastOverPanels(const MainWing& wing, Value value) {
-    double least = kPanelStart;
+    double least = kBeyondAll;
     for (int i = 1; i <= wing.nbWings; ++i) {
         const double v = value(wing.wing(i));
         if (v < least) least = v;
@@ -90,7 +94,7 @@ double leastOverPanels(const MainWing& wing, Value value) {
 
 template <typename Value>
 double greatestOverPanels(const MainWing& wing, Value value) {
-    double greatest = -kPanelStart;
+    double greatest = -kBeyondAll;
     for (int i = 1; i <= wing.nbWings; ++i) {
         const double v = value(wing.wing(i));
         if (v > greatest) greatest = v;
@@ -122,7 +126,7 @@ double frontEnd(const Plane& plane, const MeshSections& fuselage) {
 }  // namespace
 
 double minOf(std::span<const double> values) {
-    double least = 100000;
+    double least = kBeyondAll;
     for (double v : values) {
         if (v < least) least = v;
     }
@@ -130,7 +134,7 @@ double minOf(std::span<const double> values) {
 }
 
 double maxOf(std::span<const double> values) {
-    double greatest = -100000;
+    double greatest = -kBeyondAll;
     for (double v : values) {
         if (v > greatest) greatest = v;
     }

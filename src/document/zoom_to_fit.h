@@ -8,10 +8,9 @@
 
 namespace ferlo {
 
-// The least value of `values`, starting from 100000: a list whose values all
-// lie above it gives 100000.
+// The least and the greatest value of `values`, however far from 0;
+// infinity (minus infinity) for an empty list.
 double minOf(std::span<const double> values);
-// The greatest value of `values`, starting from -100000.
 double maxOf(std::span<const double> values);
 
 // Zoom-to-fit of the 2D views: sets `view.zoom`, `view.xoff` and `view.yoff`

@@ -6,7 +6,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "document/object_list_records.h"
 #include "editor/main_window.h"
 #include "editor/parameter_panels.h"
 
@@ -63,7 +62,7 @@ void FuselageManager::update() {
     while (ListView->topLevelItemCount() > count) delete ListView->takeTopLevelItem(count);
     for (int i = 1; i <= count; ++i) {
         QTreeWidgetItem* row = ListView->topLevelItem(i - 1);
-        row->setText(kId, QString::fromStdString(fuselageRowName(i)));
+        row->setText(kId, QString::fromStdString(fuselages.rowText(i)));
         row->setText(kStatus, fuselages.shown(i) ? QStringLiteral("Shown") : QStringLiteral("Hidden"));
         row->setText(kSections, threeDigits(fuselages.fuselage(i).nb_sections));
     }

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "surfaces/length_conversion.h"
+#include "base/length_conversion.h"
 
 namespace ferlo {
 

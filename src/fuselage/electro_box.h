@@ -30,8 +30,8 @@ public:
     // Hit codes of the Side and HTop views and the values of `paint`: the
     // handle edge is under the pointer (grabbed), or not (idle).
     static constexpr std::int32_t kHitHandle = 0;
-    static constexpr std::int32_t kMissed = 1;
-    static constexpr std::int32_t kIdlePaint = kMissed;
+    static constexpr std::int32_t kHitNothing = 1;
+    static constexpr std::int32_t kIdlePaint = kHitNothing;
 
     // `which` of the draw operations.
     static constexpr std::int32_t kDrawHighlighted = 0;
@@ -81,11 +81,11 @@ public:
     // picture lies under the view), store the new one for the hit tests and
     // draw it in black, or with `which` kDrawHighlighted in the selection
     // colour, which also sets `selected`.
-    void drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int32_t which = kDrawPlain);
+    void drawSide(const ViewContext& ctx, std::int32_t which = kDrawPlain);
     // Only a grabbed box (`paint` kHitHandle) remembers its start value.
     void initMouseValSide(const ViewState& view);
     // kHitHandle when the pointer is on the handle edge of the rectangle
-    // drawn last, else kMissed.
+    // drawn last, else kHitNothing.
     std::int32_t testPositionSide(double x, double y) const;
     // Mouse move: an idle box is redrawn, highlighted when its handle is under
     // the pointer; a grabbed box follows the drag and is redrawn highlighted.
@@ -94,7 +94,7 @@ public:
     // `servoId` (its place in the equipment list).
     void saveDXF_side(DxfFile& file, std::int16_t servoId) const;
 
-    void drawHTop(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int32_t which = kDrawPlain);
+    void drawHTop(const ViewContext& ctx, std::int32_t which = kDrawPlain);
     void initMouseValHTop(const ViewState& view);
     std::int32_t testPositionHTop(double x, double y) const;
     void selectsHTop(const ViewContext& ctx, double x, double y);
@@ -129,16 +129,15 @@ private:
     QuadOutline sideOutline() const;
     QuadOutline htopOutline() const;
 
-    void drawIn(const View& view, const ViewContext& ctx, double zoom, double xoff, double yoff,
-                const EdgeSelection& lit);
+    void drawIn(const View& view, const ViewContext& ctx, const EdgeSelection& lit);
     void initMouseValIn(const View& view, const ViewState& state);
     std::int32_t testPositionIn(const View& view, double x, double y) const;
     bool dragIn(const View& view, const ViewState& state, double x, double y);
     void saveDXFIn(const View& view, DxfFile& file, std::int16_t servoId) const;
 
     // The per-view members the mouse-move step reaches (see followPointer).
-    void drawSideLit(const ViewContext& ctx, double zoom, double xoff, double yoff, const EdgeSelection& lit);
-    void drawHTopLit(const ViewContext& ctx, double zoom, double xoff, double yoff, const EdgeSelection& lit);
+    void drawSideLit(const ViewContext& ctx, const EdgeSelection& lit);
+    void drawHTopLit(const ViewContext& ctx, const EdgeSelection& lit);
     bool dragSide(const ViewState& state, double x, double y);
     bool dragHTop(const ViewState& state, double x, double y);
     static EdgeSelection highlight(std::int32_t code);

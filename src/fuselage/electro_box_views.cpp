@@ -5,7 +5,7 @@
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
 #include "fuselage/electro_box.h"
-#include "surfaces/follow_pointer.h"
+#include "base/follow_pointer.h"
 
 namespace ferlo {
 
@@ -71,10 +71,9 @@ QuadOutline ElectroBox::htopOutline() const {
 
 EdgeSelection ElectroBox::highlight(std::int32_t code) { return code == kHitHandle ? kWholeOutline : kNoEdgeSelected; }
 
-void ElectroBox::drawIn(const View& view, const ViewContext& ctx, double zoom, double xoff, double yoff,
-                        const EdgeSelection& lit) {
+void ElectroBox::drawIn(const View& view, const ViewContext& ctx, const EdgeSelection& lit) {
     if (lit != kNoEdgeSelected) selected = true;
-    redrawOutline(ctx, this->*view.shown, toScreenUp((this->*view.model)(), {zoom, xoff, yoff}), {kBlack, lit});
+    redrawOutline(ctx, this->*view.shown, toScreenUp((this->*view.model)(), ctx.view), {kBlack, lit});
 }
 
 void ElectroBox::initMouseValIn(const View& view, const ViewState& state) {
@@ -83,7 +82,7 @@ void ElectroBox::initMouseValIn(const View& view, const ViewState& state) {
 
 std::int32_t ElectroBox::testPositionIn(const View& view, double x, double y) const {
     const QuadOutline& shown = this->*view.shown;
-    return hitsHorizontalEdge(x, y, shown[view.handleLeft], shown[view.handleRight]) ? kHitHandle : kMissed;
+    return hitsHorizontalEdge(x, y, shown[view.handleLeft], shown[view.handleRight]) ? kHitHandle : kHitNothing;
 }
 
 bool ElectroBox::dragIn(const View& view, const ViewState& state, double x, double y) {
@@ -99,24 +98,20 @@ void ElectroBox::saveDXFIn(const View& view, DxfFile& file, std::int16_t servoId
     dxfPolyline(file, outlinePoints((this->*view.model)()), layerName(box, servoId));
 }
 
-void ElectroBox::drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int32_t which) {
-    drawIn(kSide, ctx, zoom, xoff, yoff, which == kDrawHighlighted ? kWholeOutline : kNoEdgeSelected);
+void ElectroBox::drawSide(const ViewContext& ctx, std::int32_t which) {
+    drawIn(kSide, ctx, which == kDrawHighlighted ? kWholeOutline : kNoEdgeSelected);
 }
-void ElectroBox::drawSideLit(const ViewContext& ctx, double zoom, double xoff, double yoff, const EdgeSelection& lit) {
-    drawIn(kSide, ctx, zoom, xoff, yoff, lit);
-}
+void ElectroBox::drawSideLit(const ViewContext& ctx, const EdgeSelection& lit) { drawIn(kSide, ctx, lit); }
 void ElectroBox::initMouseValSide(const ViewState& view) { initMouseValIn(kSide, view); }
 std::int32_t ElectroBox::testPositionSide(double x, double y) const { return testPositionIn(kSide, x, y); }
 bool ElectroBox::dragSide(const ViewState& state, double x, double y) { return dragIn(kSide, state, x, y); }
 void ElectroBox::selectsSide(const ViewContext& ctx, double x, double y) { followPointer(*this, ctx, x, y, kSide.editable); }
 void ElectroBox::saveDXF_side(DxfFile& file, std::int16_t servoId) const { saveDXFIn(kSide, file, servoId); }
 
-void ElectroBox::drawHTop(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int32_t which) {
-    drawIn(kHTop, ctx, zoom, xoff, yoff, which == kDrawHighlighted ? kWholeOutline : kNoEdgeSelected);
+void ElectroBox::drawHTop(const ViewContext& ctx, std::int32_t which) {
+    drawIn(kHTop, ctx, which == kDrawHighlighted ? kWholeOutline : kNoEdgeSelected);
 }
-void ElectroBox::drawHTopLit(const ViewContext& ctx, double zoom, double xoff, double yoff, const EdgeSelection& lit) {
-    drawIn(kHTop, ctx, zoom, xoff, yoff, lit);
-}
+void ElectroBox::drawHTopLit(const ViewContext& ctx, const EdgeSelection& lit) { drawIn(kHTop, ctx, lit); }
 void ElectroBox::initMouseValHTop(const ViewState& view) { initMouseValIn(kHTop, view); }
 std::int32_t ElectroBox::testPositionHTop(double x, double y) const { return testPositionIn(kHTop, x, y); }
 bool ElectroBox::dragHTop(const ViewState& state, double x, double y) { return dragIn(kHTop, state, x, y); }

@@ -1,6 +1,7 @@
 #include "fuselage/equipment.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -23,9 +24,6 @@ void Equipment::initEquipment(LengthUnit unit) {
     boxes.assign(2, ElectroBox(unit));
     nbBoxes = 1;
     currentBox = 1;
-    initServoModels(unit);
-    initReceiverModels(unit);
-    initAccuModels(unit);
 }
 
 void Equipment::resizeEquipment(int n, LengthUnit unit) {
@@ -93,10 +91,6 @@ bool Equipment::equipmentGrabbed() const {
     return false;
 }
 
-void Equipment::initServoModels(LengthUnit unit) { servoModels.rebuild(servoCatalogue(), unit); }
-void Equipment::initReceiverModels(LengthUnit unit) { receiverModels.rebuild(receiverCatalogue(), unit); }
-void Equipment::initAccuModels(LengthUnit unit) { accuModels.rebuild(accuCatalogue(), unit); }
-
 const EquipmentCatalogue* Equipment::catalogueOf(std::int32_t kind) const {
     switch (kind) {
         case ElectroBox::kServo: return &servoModels;
@@ -106,11 +100,11 @@ const EquipmentCatalogue* Equipment::catalogueOf(std::int32_t kind) const {
     }
 }
 
-bool Equipment::applyModel(int listIndex) {
+bool Equipment::applyModel(int listIndex, LengthUnit unit) {
     ElectroBox& b = current();
     const EquipmentCatalogue* catalogue = catalogueOf(b.box);
-    const EquipmentModel* model = catalogue != nullptr ? catalogue->model(listIndex) : nullptr;
-    if (model == nullptr) return false;
+    const std::optional<EquipmentModel> model = catalogue != nullptr ? catalogue->model(listIndex, unit) : std::nullopt;
+    if (!model) return false;
     b.width = model->width;
     b.height = model->height;
     b.length = model->length;

@@ -28,11 +28,10 @@ public:
     std::int16_t nbBoxes = 1;
     std::int16_t currentBox = 1;
 
-    // The catalogues of servos, receivers and accumulators, in the unit of
-    // their last rebuild.
-    EquipmentCatalogue servoModels;
-    EquipmentCatalogue receiverModels;
-    EquipmentCatalogue accuModels;
+    // The catalogues of servos, receivers and accumulators.
+    EquipmentCatalogue servoModels{servoCatalogue()};
+    EquipmentCatalogue receiverModels{receiverCatalogue()};
+    EquipmentCatalogue accuModels{accuCatalogue()};
 
     // A new project's list in `unit` (see initEquipment).
     explicit Equipment(LengthUnit unit = LengthUnit::Millimeters) { initEquipment(unit); }
@@ -43,8 +42,7 @@ public:
     ElectroBox& current() { return box(currentBox); }
     const ElectroBox& current() const { return box(currentBox); }
 
-    // New project: one default box in `unit`, made current; the three
-    // catalogues rebuilt in `unit`.
+    // New project: one default box in `unit`, made current.
     void initEquipment(LengthUnit unit);
     // The list gets `n` boxes (1 to kMaxBoxes): boxes 1 to the smaller of `n`
     // and the old count stay as they are, every slot gained gets a default
@@ -77,8 +75,8 @@ public:
 
     // ---- The Side and HTop views (equipment_views.cpp) ----
     // Every box redrawn in black; `selected` stays.
-    void drawSideEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff);
-    void drawHTopEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff);
+    void drawSideEquipment(const ViewContext& ctx);
+    void drawHTopEquipment(const ViewContext& ctx);
     // Mouse-down: the current box takes its hit code as `paint` first; only
     // when it is missed does every other box take its own, so that a hit on
     // the current box grabs it alone.
@@ -102,15 +100,12 @@ public:
     // A box drag is under way: some box's `paint` is not idle.
     bool equipmentGrabbed() const;
 
-    // The catalogues rebuilt from the built-in tables in `unit`.
-    void initServoModels(LengthUnit unit);
-    void initReceiverModels(LengthUnit unit);
-    void initAccuModels(LengthUnit unit);
-    // Copies the size and weight of item `listIndex` (from 0) of the current
-    // box's kind's catalogue into the current box; its orientation, place and
-    // kind stay. False (nothing changes) for a kind without a catalogue or an
-    // item the catalogue lacks.
-    bool applyModel(int listIndex);
+    // Copies the size, in `unit` (the unit the model's lengths are in,
+    // Plane::units), and the weight of item `listIndex` (from 0) of the
+    // current box's kind's catalogue into the current box; its orientation,
+    // place and kind stay. False (nothing changes) for a kind without a
+    // catalogue or an item the catalogue lacks.
+    bool applyModel(int listIndex, LengthUnit unit);
     // The catalogue of a kind of box; nullptr for another kind.
     const EquipmentCatalogue* catalogueOf(std::int32_t kind) const;
 

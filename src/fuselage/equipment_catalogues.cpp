@@ -1,7 +1,5 @@
 #include "fuselage/equipment_catalogues.h"
 
-#include <utility>
-
 namespace ferlo {
 
 namespace {
@@ -56,28 +54,19 @@ std::span<const CatalogueRow> servoCatalogue() { return kServos; }
 std::span<const CatalogueRow> receiverCatalogue() { return kReceivers; }
 std::span<const CatalogueRow> accuCatalogue() { return kAccumulators; }
 
-void EquipmentCatalogue::rebuild(std::span<const CatalogueRow> rows, LengthUnit unit) {
-    models_.clear();
-    for (const CatalogueRow& row : rows) addModel(row.name, row.length, row.width, row.height, row.weight, unit);
-}
-
-void EquipmentCatalogue::addModel(std::string name, double length, double width, double height, double weight,
-                                  LengthUnit unit) {
+std::optional<EquipmentModel> EquipmentCatalogue::model(int listIndex, LengthUnit unit) const {
+    if (listIndex < 0 || listIndex >= count()) return std::nullopt;
+    const CatalogueRow& row = rows_[static_cast<std::size_t>(listIndex)];
     const auto inUnit = [unit](double millimeters) {
         return unit == LengthUnit::Inches ? toInches(millimeters) : millimeters;
     };
-    models_.push_back({std::move(name), inUnit(height), inUnit(width), inUnit(length), weight});
-}
-
-const EquipmentModel* EquipmentCatalogue::model(int listIndex) const {
-    if (listIndex < 0 || listIndex >= count()) return nullptr;
-    return &models_[static_cast<std::size_t>(listIndex)];
+    return EquipmentModel{row.name, inUnit(row.height), inUnit(row.width), inUnit(row.length), row.weight};
 }
 
 std::vector<std::string> EquipmentCatalogue::names() const {
     std::vector<std::string> result;
-    result.reserve(models_.size());
-    for (const EquipmentModel& m : models_) result.push_back(m.name);
+    result.reserve(rows_.size());
+    for (const CatalogueRow& row : rows_) result.push_back(row.name);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -8,8 +9,8 @@
 
 namespace ferlo {
 
-// A commercial model of radio equipment: the sizes of its block in the
-// current unit and its weight as listed (never converted).
+// A commercial model of radio equipment: the sizes of its block in the unit
+// asked for and its weight as listed (never converted).
 struct EquipmentModel {
     std::string name;
     double height = 0;
@@ -31,23 +32,22 @@ std::span<const CatalogueRow> receiverCatalogue();
 std::span<const CatalogueRow> accuCatalogue();
 
 // One catalogue of models, in the order of the equipment panel's combo box:
-// item k (counting from 0) is model k. Its lengths are in the unit of its
-// last rebuild.
+// item k (counting from 0) is model k. It keeps the built-in millimetres and
+// gives a model's sizes in the unit asked for, so they follow the model's
+// unit whichever way that changed (a project read, a new project, the
+// preferences).
 class EquipmentCatalogue {
 public:
-    // Empties the catalogue and appends every row in order.
-    void rebuild(std::span<const CatalogueRow> rows, LengthUnit unit);
-    // Appends a model whose lengths are given in millimetres, stored in `unit`.
-    void addModel(std::string name, double length, double width, double height, double weight, LengthUnit unit);
+    explicit EquipmentCatalogue(std::span<const CatalogueRow> rows) : rows_(rows) {}
 
-    int count() const { return static_cast<int>(models_.size()); }
-    // Item `listIndex`, 0 to count() - 1; nullptr outside.
-    const EquipmentModel* model(int listIndex) const;
+    int count() const { return static_cast<int>(rows_.size()); }
+    // Item `listIndex`, 0 to count() - 1, its lengths in `unit`; nothing outside.
+    std::optional<EquipmentModel> model(int listIndex, LengthUnit unit) const;
     // The names in order, the combo box's items.
     std::vector<std::string> names() const;
 
 private:
-    std::vector<EquipmentModel> models_;
+    std::span<const CatalogueRow> rows_;
 };
 
 }  // namespace ferlo

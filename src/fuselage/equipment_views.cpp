@@ -2,12 +2,12 @@
 
 namespace ferlo {
 
-void Equipment::drawSideEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff) {
-    forEachBox([&](ElectroBox& b) { b.drawSide(ctx, zoom, xoff, yoff, ElectroBox::kDrawPlain); });
+void Equipment::drawSideEquipment(const ViewContext& ctx) {
+    forEachBox([&](ElectroBox& b) { b.drawSide(ctx, ElectroBox::kDrawPlain); });
 }
 
-void Equipment::drawHTopEquipment(const ViewContext& ctx, double zoom, double xoff, double yoff) {
-    forEachBox([&](ElectroBox& b) { b.drawHTop(ctx, zoom, xoff, yoff, ElectroBox::kDrawPlain); });
+void Equipment::drawHTopEquipment(const ViewContext& ctx) {
+    forEachBox([&](ElectroBox& b) { b.drawHTop(ctx, ElectroBox::kDrawPlain); });
 }
 
 void Equipment::testPositionSideEquipment(double x, double y) { pressBoxes(&ElectroBox::testPositionSide, x, y); }

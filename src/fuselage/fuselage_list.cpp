@@ -1,8 +1,10 @@
 #include "fuselage/fuselage_list.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "base/change_all_or_none.h"
 
@@ -22,6 +24,15 @@ FuselageList::Entry& FuselageList::entry(int i) {
 MeshSections& FuselageList::fuselage(int i) { return entry(i).fuselage; }
 const MeshSections& FuselageList::fuselage(int i) const { return entry(i).fuselage; }
 
+FuselageList::Entry FuselageList::newEntry(MeshSections fuselage, int number) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%03d", number);
+    return Entry{std::move(fuselage), std::string("Fuselage ") + digits};
+}
+
+const std::string& FuselageList::rowText(int i) const { return entry(i).rowText; }
+void FuselageList::setRowText(int i, std::string text) { entry(i).rowText = std::move(text); }
+
 bool FuselageList::shown(int i) const { return entry(i).shown; }
 void FuselageList::setShown(int i, bool isShown) { entry(i).shown = isShown; }
 
@@ -30,7 +41,7 @@ void FuselageList::showAll() {
 }
 
 void FuselageList::initFuselages(LengthUnit units, const ColorRGB& defaultColor) {
-    entries.assign(1, Entry{MeshSections(units, defaultColor)});
+    entries.assign(1, newEntry(MeshSections(units, defaultColor), 1));
     currentFuselage = 1;
 }
 
@@ -38,7 +49,7 @@ bool FuselageList::addFuselage(bool ctrlkey_tab, LengthUnit units, const ColorRG
     if (nbFuselages() >= kMaxFuselages) return false;
     // Made before the list grows, so that a copy is of the fuselage current until now.
     MeshSections added = MeshSections::newFuselage(ctrlkey_tab, current(), units, defaultColor);
-    entries.push_back(Entry{std::move(added)});
+    entries.push_back(newEntry(std::move(added), nbFuselages() + 1));
     currentFuselage = nbFuselages();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "base/canvas.h"
@@ -17,13 +18,15 @@ namespace ferlo {
 // The fuselage list: every fuselage of the aircraft, numbered from 1 in the
 // order of creation or of the project file (the number names the fuselage in
 // the fuselage manager, in its DXF layer and in the file), the fuselage the
-// editor works on, and the fuselage manager's shown flag of each fuselage.
+// editor works on, and the fuselage manager's row of each fuselage: its text
+// and its shown flag.
 //
 // A hidden fuselage is skipped by the 3D rebuild, the 3D scene and the 2D
 // drawing loops; files, rescale, unit switches, printing and DXF include it.
-// The flags follow the list: a fuselage added to the list is shown, and one
-// removed from it takes its flag along, so there is always one flag per
-// fuselage. There is always a fuselage 1; every loop runs over fuselages 1
+// The rows follow the list: a fuselage added to the list is shown, its row
+// text "Fuselage " and its number in three digits ("Fuselage 004"), and one
+// removed from it takes its row along, so there is always one row per
+// fuselage. A row read from a project file keeps the text stored there. There is always a fuselage 1; every loop runs over fuselages 1
 // to nbFuselages() in order.
 class FuselageList {
 public:
@@ -31,10 +34,11 @@ public:
     // Plus button from making the program build meshes without end.
     static constexpr int kMaxFuselages = 100;
 
-    // The fuselage the editor works on, 1 to nbFuselages(). The editor moves
-    // it (fuselage panel, fuselage manager, printing, VRML export); an
-    // operation on the current fuselage while it names no fuselage throws
-    // std::out_of_range.
+    // The fuselage the editor works on, 1 to nbFuselages(). Only the user
+    // moves it (fuselage panel, fuselage manager); a loop over the fuselages
+    // (printing, export) leaves it where it found it, since the fuselage panel
+    // shows it. An operation on the current fuselage while it names no
+    // fuselage throws std::out_of_range.
     std::int16_t currentFuselage = 1;
 
     // A new project's list (see initFuselages).
@@ -55,6 +59,10 @@ public:
     void setShown(int i, bool isShown);
     // Every fuselage shown (the manager's show-all, before a VRML export).
     void showAll();
+    // The text of fuselage i's row in the fuselage manager; throws
+    // std::out_of_range for a fuselage the list does not hold.
+    const std::string& rowText(int i) const;
+    void setRowText(int i, std::string text);
 
     // New project: one default fuselage in `units` with `defaultColor`,
     // shown and current, whatever the list held.
@@ -115,16 +123,22 @@ public:
     // fuselage first, so an invalid `currentFuselage` throws before anything
     // is drawn or written.
 
+    // Mouse-down in the Side, VTop or HTop view: the current fuselage, if
+    // shown, takes the hit code at (x, y) as `paint` (a hit selects its
+    // section) and the start values of its drag. A hidden one answers no hit
+    // test: it is left idle and keeps its selected section.
+    void pressSideFuselages(const ViewState& view, double x, double y);
+    void pressVTopFuselages(const ViewState& view, double x, double y);
+    void pressHTopFuselages(const ViewState& view, double x, double y);
+
     // Side view: the other shown fuselages in the inactive colour, then the
     // current one, if shown, with `selected1` and `which`.
-    void drawSideFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                           std::int32_t which);
+    void drawSideFuselages(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     // Side mouse move: the other shown fuselages redrawn inactive, then the
     // current one, if shown, hovers or drags.
     void selectsSideFuselages(const ViewContext& ctx, double x, double y);
     // HTop view: as drawSideFuselages.
-    void drawHTopFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                           std::int32_t which);
+    void drawHTopFuselages(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     // HTop mouse move, in one pass in list order: the current fuselage hovers
     // or drags at its own place, so the shown fuselages after it are redrawn
     // over it.
@@ -133,17 +147,17 @@ public:
     // drawing of the points last computed: every shown fuselage in the
     // inactive colour, except a current one lit under the pointer, then the
     // current one, if shown, in the colour `which` names.
-    void computeVTopPointsFuselages(double zoom, double xoff, double yoff);
+    void computeVTopPointsFuselages(const ViewTransform& transform);
     void drawVTopFuselages(const ViewContext& ctx, std::int32_t which) const;
     // VTop mouse move: the other shown fuselages redrawn inactive, then the
     // current one, if shown, hovers or drags.
     void selectsVTopFuselages(const ViewContext& ctx, double x, double y);
 
     // The VTop printout: every fuselage, shown or hidden.
-    void printVTopFuselages(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printVTopFuselages(Canvas& printer, const ViewTransform& transform) const;
     // The Front printout: every section of every fuselage, shown or hidden,
     // in list order; the current fuselage stays.
-    void printFrontFuselages(Canvas& printer, const ViewColors& colors, double zoom, double xoff, double yoff) const;
+    void printFrontFuselages(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const;
 
     // The DXF export of the Side, VTop and Front views: every fuselage with
     // outline points, shown or hidden, on the layer of its list number (a
@@ -156,8 +170,11 @@ public:
 private:
     struct Entry {
         MeshSections fuselage;
+        std::string rowText;
         bool shown = true;
     };
+    // The row of a fuselage added as number `number`: shown, with its text.
+    static Entry newEntry(MeshSections fuselage, int number);
     using RecordReader = void (MeshSections::*)(ValueReader&);
 
     const Entry& entry(int i) const;
@@ -170,11 +187,13 @@ private:
     void forEachOtherShown(Action action);
     // The Side or HTop drawing: the other shown fuselages inactive, then
     // the current one, if shown, with `which`.
-    using DrawOperation = void (MeshSections::*)(const ViewContext&, double, double, double, std::int16_t,
-                                                 std::int32_t);
-    void drawFuselages(DrawOperation draw, const ViewContext& ctx, double zoom, double xoff, double yoff,
-                       std::int16_t selected1, std::int32_t which);
+    using DrawOperation = void (MeshSections::*)(const ViewContext&, std::int16_t, std::int32_t);
+    void drawFuselages(DrawOperation draw, const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
     void saveDXFFuselages(void (MeshSections::*saveDXF)(DxfFile&, std::int16_t) const, DxfFile& file) const;
+    // The mouse-down of a view: `press(current fuselage)` when it is shown,
+    // else the current fuselage idle.
+    template <typename Press>
+    void pressCurrent(Press press);
 
     // Fuselage i and its flag at index i - 1.
     std::vector<Entry> entries;

@@ -26,7 +26,9 @@ void FuselageList::readCountedSection(ValueReader& in, RecordReader readRecord, 
         },
         [this](std::vector<MeshSections> read) {
             entries.clear();
-            for (std::size_t i = 1; i < read.size(); ++i) entries.push_back(Entry{std::move(read[i])});
+            for (std::size_t i = 1; i < read.size(); ++i) {
+                entries.push_back(newEntry(std::move(read[i]), static_cast<int>(i)));
+            }
             keepCurrentInList();
         });
 }
@@ -48,9 +50,9 @@ void FuselageList::readFuselagesV030(ValueReader& in, const ColorRGB& defaultCol
 }
 
 void FuselageList::readSingleRecord(ValueReader& in, RecordReader readRecord) {
-    Entry first = entry(1);
-    (first.fuselage.*readRecord)(in);
-    entries.assign(1, std::move(first));
+    MeshSections first = fuselage(1);
+    (first.*readRecord)(in);
+    entries.assign(1, newEntry(std::move(first), 1));
     keepCurrentInList();
 }
 

@@ -15,48 +15,74 @@ void FuselageList::forEachOtherShown(Action action) {
     }
 }
 
-void FuselageList::drawFuselages(DrawOperation draw, const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                 std::int16_t selected1, std::int32_t which) {
+template <typename Press>
+void FuselageList::pressCurrent(Press press) {
     Entry& edited = entry(currentFuselage);
-    forEachOtherShown(
-        [&](MeshSections& f) { (f.*draw)(ctx, zoom, xoff, yoff, selected1, MeshSections::kDrawInactive); });
-    if (edited.shown) (edited.fuselage.*draw)(ctx, zoom, xoff, yoff, selected1, which);
+    if (edited.shown) {
+        press(edited.fuselage);
+    } else {
+        edited.fuselage.paint = MeshSections::kIdlePaint;
+    }
 }
 
-void FuselageList::drawSideFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                     std::int16_t selected1, std::int32_t which) {
-    drawFuselages(&MeshSections::drawSide, ctx, zoom, xoff, yoff, selected1, which);
+void FuselageList::pressSideFuselages(const ViewState& view, double x, double y) {
+    pressCurrent([&](MeshSections& f) {
+        f.paint = f.testPositionSide(x, y, view.ctrlkey);
+        f.initMouseValSide(view);
+    });
+}
+
+void FuselageList::pressVTopFuselages(const ViewState& view, double x, double y) {
+    pressCurrent([&](MeshSections& f) {
+        f.paint = f.testPositionVTop(x, y);
+        f.initMouseValVTop(view);
+    });
+}
+
+void FuselageList::pressHTopFuselages(const ViewState& view, double x, double y) {
+    pressCurrent([&](MeshSections& f) {
+        f.paint = f.testPositionHTop(view, x, y);
+        f.initMouseValHTop();
+    });
+}
+
+void FuselageList::drawFuselages(DrawOperation draw, const ViewContext& ctx, std::int16_t selected1,
+                                 std::int32_t which) {
+    Entry& edited = entry(currentFuselage);
+    forEachOtherShown([&](MeshSections& f) { (f.*draw)(ctx, selected1, MeshSections::kDrawInactive); });
+    if (edited.shown) (edited.fuselage.*draw)(ctx, selected1, which);
+}
+
+void FuselageList::drawSideFuselages(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
+    drawFuselages(&MeshSections::drawSide, ctx, selected1, which);
 }
 
 void FuselageList::selectsSideFuselages(const ViewContext& ctx, double x, double y) {
     Entry& edited = entry(currentFuselage);
-    const ViewState& v = ctx.view;
-    forEachOtherShown([&](MeshSections& f) { f.drawSide(ctx, v.zoom, v.xoff, v.yoff, -1, MeshSections::kDrawInactive); });
+    forEachOtherShown([&](MeshSections& f) { f.drawSide(ctx, -1, MeshSections::kDrawInactive); });
     if (edited.shown) edited.fuselage.selectsSide(ctx, x, y);
 }
 
-void FuselageList::drawHTopFuselages(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                     std::int16_t selected1, std::int32_t which) {
-    drawFuselages(&MeshSections::drawHTop, ctx, zoom, xoff, yoff, selected1, which);
+void FuselageList::drawHTopFuselages(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
+    drawFuselages(&MeshSections::drawHTop, ctx, selected1, which);
 }
 
 void FuselageList::selectsHTopFuselages(const ViewContext& ctx, double x, double y) {
     entry(currentFuselage);  // an invalid current fuselage fails before anything is drawn
-    const ViewState& v = ctx.view;
     for (int i = 1; i <= nbFuselages(); ++i) {
         if (!shown(i)) continue;
         MeshSections& f = fuselage(i);
         if (i == currentFuselage) {
             f.selectsHTop(ctx, x, y);
         } else {
-            f.drawHTop(ctx, v.zoom, v.xoff, v.yoff, -1, MeshSections::kDrawInactive);
+            f.drawHTop(ctx, -1, MeshSections::kDrawInactive);
         }
     }
 }
 
-void FuselageList::computeVTopPointsFuselages(double zoom, double xoff, double yoff) {
+void FuselageList::computeVTopPointsFuselages(const ViewTransform& transform) {
     for (Entry& e : entries) {
-        if (e.shown) e.fuselage.computeVTopPoints(zoom, xoff, yoff);
+        if (e.shown) e.fuselage.computeVTopPoints(transform);
     }
 }
 
@@ -76,14 +102,14 @@ void FuselageList::selectsVTopFuselages(const ViewContext& ctx, double x, double
     if (edited.shown) edited.fuselage.selectsVTop(ctx, x, y);
 }
 
-void FuselageList::printVTopFuselages(Canvas& printer, double zoom, double xoff, double yoff) const {
-    for (const Entry& e : entries) e.fuselage.printVTop(printer, zoom, xoff, yoff);
+void FuselageList::printVTopFuselages(Canvas& printer, const ViewTransform& transform) const {
+    for (const Entry& e : entries) e.fuselage.printVTop(printer, transform);
 }
 
-void FuselageList::printFrontFuselages(Canvas& printer, const ViewColors& colors, double zoom, double xoff,
-                                       double yoff) const {
+void FuselageList::printFrontFuselages(Canvas& printer, const ViewColors& colors,
+                                       const ViewTransform& transform) const {
     for (const Entry& e : entries) {
-        for (int d = 1; d <= e.fuselage.nb_sections; ++d) e.fuselage.printFront(printer, colors, d, zoom, xoff, yoff);
+        for (int d = 1; d <= e.fuselage.nb_sections; ++d) e.fuselage.printFront(printer, colors, d, transform);
     }
 }
 

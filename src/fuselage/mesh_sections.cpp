@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/one_based.h"
-#include "surfaces/length_conversion.h"
+#include "base/length_conversion.h"
 
 namespace ferlo {
 
@@ -121,9 +121,10 @@ std::size_t MeshSections::storedSections() const {
 // Keeps a candidate only when it is strictly larger (or smaller) than the
 // running value.
 template <typename ValueOf>
-double MeshSections::extent(double start, bool largest, ValueOf valueOf) const {
-    double result = start;
-    for (std::size_t s = 1; s <= storedSections(); ++s) {
+double MeshSections::extent(bool largest, ValueOf valueOf) const {
+    if (storedSections() == 0) return 0;
+    double result = valueOf(1);
+    for (std::size_t s = 2; s <= storedSections(); ++s) {
         const double candidate = valueOf(s);
         if (largest ? candidate > result : candidate < result) result = candidate;
     }
@@ -131,24 +132,23 @@ double MeshSections::extent(double start, bool largest, ValueOf valueOf) const {
 }
 
 double MeshSections::lengthPoint() const {
-    return extent(-10000000.0, true, [this](std::size_t s) { return sec_pos[s]; }) + pos_offset;
+    return extent(true, [this](std::size_t s) { return sec_pos[s]; }) + pos_offset;
 }
 
 double MeshSections::startpoint() const {
-    return extent(10000000.0, false, [this](std::size_t s) { return sec_pos[s]; }) + pos_offset;
+    return extent(false, [this](std::size_t s) { return sec_pos[s]; }) + pos_offset;
 }
 
 double MeshSections::maxElevationPoint() const {
-    return extent(-10000000.0, true,
-                  [this](std::size_t s) { return sec_elevation[s] + sec_height[s] + elevation_offset; });
+    return extent(true, [this](std::size_t s) { return sec_elevation[s] + sec_height[s]; }) + elevation_offset;
 }
 
 double MeshSections::minElevationPoint() const {
-    return extent(100000.0, false, [this](std::size_t s) { return sec_elevation[s] + elevation_offset; });
+    return extent(false, [this](std::size_t s) { return sec_elevation[s]; }) + elevation_offset;
 }
 
 double MeshSections::maxWidthPoint() const {
-    return extent(-1.0, true, [this](std::size_t s) { return sec_width[s]; });
+    return extent(true, [this](std::size_t s) { return sec_width[s]; });
 }
 
 void MeshSections::initArrays() {

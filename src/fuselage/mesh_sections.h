@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/texture_context.h"
+#include "base/texture_title.h"
 #include "base/units.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
@@ -59,13 +61,13 @@ public:
     std::int16_t sel_sec = 1;         // selected section, a display index
     bool selected = false;            // highlighted under the pointer in a 2D view
     std::int32_t selected_part = 0;   // hit code of the highlighted part
-    std::string texture_filename;     // full path; empty for none
-    std::string qualified_texture_filename;  // the name as the project file stores it
     bool texture_loaded = false;
     std::int32_t xtex = 0;  // power-of-two texture size, set when the image is loaded
     std::int32_t ytex = 0;
 
+    // `paint` while nothing is grabbed, and the hit code of nothing in every view.
     static constexpr std::int32_t kIdlePaint = 4;
+    static constexpr std::int32_t kHitNothing = kIdlePaint;
 
     // The counts a fuselage may have. The editor offers up to 100 outline
     // points; the bounds leave room for any file while keeping the mesh of one
@@ -92,10 +94,9 @@ public:
                                     const ColorRGB& defaultColor);
 
     // Extents over every section, for the views' zoom-to-fit and the 3D
-    // camera. Without sections they give their start values (plus the
-    // offset where one is added): lengthPoint -10000000, startpoint
-    // 10000000, maxElevationPoint -10000000, minElevationPoint 100000,
-    // maxWidthPoint -1.
+    // camera: each the value of one of the sections, however far from the
+    // origin. Without sections the fuselage stands at its offsets: the
+    // extents are the offset where one is added, else 0.
     double lengthPoint() const;        // rear end: largest POS + pos_offset
     double startpoint() const;         // front end: smallest POS + pos_offset
     double maxElevationPoint() const;  // largest E + H + elevation_offset
@@ -139,6 +140,17 @@ public:
     ColorRGB colorGet() const { return color; }
     void colorSet(const ColorRGB& value) { color = value; }
 
+    // The texture image: its full path (empty for none) and its title, the
+    // name the project file stores.
+    const std::string& texture_filename() const { return texturePath; }
+    std::string qualified_texture_filename() const { return textureTitle(texturePath); }
+    // Assigns the image at `path` (empty for none), loaded at the next
+    // texture mapping.
+    void setTexture(const std::string& path) {
+        texturePath = path;
+        texture_loaded = false;
+    }
+
     // ---- Cross-section outline and 3D mesh (mesh_sections_outline.cpp) ----
 
     // Outline point j (1..nb_cross) of display section d as (lateral y,
@@ -160,6 +172,12 @@ public:
     // -shift.
     Point3D pointGet(int j, int i, bool mirror = false) const;
     Point2D texcoordGet(int j, int i) const;  // (u, v)
+    // The dimensions of the last mesh: sections 1..meshSectionCount(), each
+    // of outline points 1..meshPointCount(); 0 before the first. Whatever
+    // walks the mesh (the VRML writer, the 3D view) takes these, not
+    // `nb_sections` and `nb_cross`, which may have changed since.
+    int meshSectionCount() const { return std::max(0, mesh_vertices.lastRow()); }
+    int meshPointCount() const { return std::max(0, mesh_vertices.lastColumn()); }
 
     // ---- The "Fuselage" record of the project file (mesh_sections_records.cpp) ----
     // Each reader reads its whole record before the fuselage changes: a value
@@ -219,12 +237,12 @@ public:
     // fuselage is neither drawn, hit nor dragged in this view.
 
     // Hit codes of the Side view, kept in `paint` and `selected_part`;
-    // kIdlePaint is nothing. The first three are also the `which` of
+    // kHitNothing is nothing. The first three are also the `which` of
     // drawSide that lights them.
-    static constexpr std::int32_t kSideSectionLine = 0;
-    static constexpr std::int32_t kSideTopPoint = 1;
-    static constexpr std::int32_t kSideBottomPoint = 2;
-    static constexpr std::int32_t kSideGap = 3;  // between two sections, only with Ctrl
+    static constexpr std::int32_t kHitSideSectionLine = 0;
+    static constexpr std::int32_t kHitSideTopPoint = 1;
+    static constexpr std::int32_t kHitSideBottomPoint = 2;
+    static constexpr std::int32_t kHitSideGap = 3;  // between two sections, only with Ctrl
     // `which` of drawSide, drawVTop and drawHTop: a fuselage shown but not
     // edited, drawn in the inactive colour without erasing.
     static constexpr std::int32_t kDrawInactive = 7;
@@ -232,14 +250,13 @@ public:
     // Erases the profile drawn last in white (unless a tracing picture lies
     // under the view or `which` is kDrawInactive), stores the new one for the
     // hit test and draws it in black: section line `selected1` lit, and with
-    // `which` kSideTopPoint (kSideBottomPoint) the top (bottom) segments that
+    // `which` kHitSideTopPoint (kHitSideBottomPoint) the top (bottom) segments that
     // meet at its point; everything in the inactive colour with
     // kDrawInactive. `selected1` other than -1 sets `selected`. A profile
     // that would not be finite is neither stored nor drawn.
-    void drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
-                  std::int32_t which = kSideSectionLine);
+    void drawSide(const ViewContext& ctx, std::int16_t selected1 = -1, std::int32_t which = kHitSideSectionLine);
     // The profile in black with this transform; the stored one stays.
-    void printSide(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printSide(Canvas& printer, const ViewTransform& transform) const;
     // The start values of the drag `paint` names: a section line its
     // elevation (with Shift its position), a top point its height, a bottom
     // point its elevation and its top, a gap the position.
@@ -267,7 +284,7 @@ public:
     // outline points the fuselage is neither computed, drawn, hit nor dragged
     // in this view.
 
-    static constexpr std::int32_t kVTopFrontLine = 0;  // hit code; kIdlePaint is nothing
+    static constexpr std::int32_t kHitVTopFrontLine = 0;  // hit code; kHitNothing is nothing
     // `which` of drawVTop (kDrawInactive as well; any other value draws black).
     static constexpr std::int32_t kVTopHighlighted = 0;
     static constexpr std::int32_t kVTopPlain = 4;
@@ -275,12 +292,12 @@ public:
 
     // Stores the outline's screen points for drawVTop and the hit test; an
     // outline that would not be finite is not stored.
-    void computeVTopPoints(double zoom, double xoff, double yoff);
+    void computeVTopPoints(const ViewTransform& transform);
     // The stored outline, and its mirror about the column `xoff` of the view,
     // in the colour `which` names. Nothing is computed or erased.
     void drawVTop(const ViewContext& ctx, std::int32_t which = kVTopPlain) const;
-    // kVTopFrontLine on the stored front section line, between its ends; else
-    // kIdlePaint. The mirror never answers.
+    // kHitVTopFrontLine on the stored front section line, between its ends; else
+    // kHitNothing. The mirror never answers.
     std::int32_t testPositionVTop(double x, double y) const;
     // A grabbed front line remembers `shift` (with Shift `pos_offset`).
     void initMouseValVTop(const ViewState& view);
@@ -290,7 +307,7 @@ public:
     // follows it down) and the outline is erased, recomputed and redrawn.
     void selectsVTop(const ViewContext& ctx, double x, double y);
     // The outline, and its mirror, in black with this transform.
-    void printVTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printVTop(Canvas& printer, const ViewTransform& transform) const;
     // The outline and its mirror in model units on the layer of fuselage
     // `fuselageId`, nose up: DXF y is minus the position.
     void saveDXF_vtop(DxfFile& file, std::int16_t fuselageId) const;
@@ -303,7 +320,7 @@ public:
 
     // Stores the screen outline of every section for the transform; nothing
     // without outline points. A result that is not finite is not stored.
-    void computeFrontPoints(double zoom, double xoff, double yoff);
+    void computeFrontPoints(const ViewTransform& transform);
     // Draws the stored outline of section `sel_sec` (nothing when it names no
     // section or there are no outline points), and its mirror about the
     // column `xoff` of the view; nothing is erased.
@@ -311,8 +328,7 @@ public:
     // Prints the outline of display section `i_sections` (and its mirror
     // about the column `xoff`) with the printer's transform, in the inactive
     // colour; the screen outlines stay.
-    void printFront(Canvas& printer, const ViewColors& colors, int i_sections, double zoom, double xoff,
-                    double yoff) const;
+    void printFront(Canvas& printer, const ViewColors& colors, int i_sections, const ViewTransform& transform) const;
     // Every section as a closed polyline in model units (DXF x lateral, y
     // height) on the layer of fuselage `fuselageId`, then, for a pair, every
     // mirror image (x negated).
@@ -327,11 +343,10 @@ public:
     // edited here.
 
     // Hit codes of the view, kept in `paint` and `selected_part`.
-    static constexpr std::int32_t kHTopSectionLine = 0;  // strictly between its two side points
-    static constexpr std::int32_t kHTopGap = 3;          // between two sections, only with Ctrl
-    static constexpr std::int32_t kHTopNothing = kIdlePaint;
-    static constexpr std::int32_t kHTopFirstSide = 5;   // a point of the first side line
-    static constexpr std::int32_t kHTopSecondSide = 6;  // a point of the second side line
+    static constexpr std::int32_t kHitHTopSectionLine = 0;  // strictly between its two side points
+    static constexpr std::int32_t kHitHTopGap = 3;          // between two sections, only with Ctrl
+    static constexpr std::int32_t kHitHTopFirstSide = 5;   // a point of the first side line
+    static constexpr std::int32_t kHitHTopSecondSide = 6;  // a point of the second side line
     // `which` of drawHTop: the section line `selected1` lit (any value not
     // named here draws so too); that line and the two first-side segments
     // meeting at its point lit; kDrawInactive as in the Side and VTop views.
@@ -343,8 +358,7 @@ public:
     // the highlights of `selected1` (a display index, -1 for none) and
     // `which`; `selected1` other than -1 sets `selected`. Nothing without
     // outline points; a plan that is not finite is neither stored nor drawn.
-    void drawHTop(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
-                  std::int32_t which = kHTopPlain);
+    void drawHTop(const ViewContext& ctx, std::int16_t selected1 = -1, std::int32_t which = kHTopPlain);
     // The hit code at (x, y) against the plan drawn last; a hit selects its
     // section (for a gap, the later one, where an inserted section goes).
     // Later passes win over earlier ones, higher sections over lower ones:
@@ -361,7 +375,7 @@ public:
     void selectsHTop(const ViewContext& ctx, double x, double y);
     // The plan centred on the row `yoff` (without `shift`), with the axis
     // across the printable width, all in black.
-    void printHTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printHTop(Canvas& printer, const ViewTransform& transform) const;
     // The plan in model units (without `shift`; the first side at negative
     // DXF y), then every cross-section (with `shift`) side by side below it,
     // 10 units apart, the highest point of the fuselage at DXF y -100; all on
@@ -379,8 +393,8 @@ public:
     // Clears `box` and draws the selected section in it at `szoom`, centred
     // across the box, its top at the box's top edge: the outline points of
     // each half and both ends of the widest line, closed. Nothing at all
-    // (not even the clearing) for `sel_sec` below 1; an empty box after the
-    // last section.
+    // (not even the clearing) for `sel_sec` outside 1..nb_sections: the box
+    // keeps its picture.
     void drawSection(Canvas& box) const;
 
     // The texture pixels, 3 bytes a pixel, rows of `xtex` pixels.
@@ -411,9 +425,10 @@ private:
     // Storage slots 1 to this hold sections: nb_sections, or fewer when the
     // arrays have not been sized to it.
     std::size_t storedSections() const;
-    // The largest (or smallest) of `start` and `valueOf(slot)` over the stored sections.
+    // The largest (or smallest) `valueOf(slot)` over the stored sections; 0
+    // without sections.
     template <typename ValueOf>
-    double extent(double start, bool largest, ValueOf valueOf) const;
+    double extent(bool largest, ValueOf valueOf) const;
 
     template <typename Convert>
     void convertLengths(Convert convert);
@@ -487,6 +502,7 @@ private:
     std::vector<std::int16_t> sec_index;  // display index to storage slot; slot 0 unused
     PointGrid<Point2D> mesh_texcoords;
     ColorRGB color;
+    std::string texturePath;
     std::vector<std::uint8_t> texture_bytes;
 
     // ---- Side view: the profile drawn last, in screen pixels, by display

@@ -11,7 +11,7 @@
 #include "base/screen_outline.h"
 #include "base/view_transform.h"
 #include "fuselage/mesh_sections.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 
 namespace ferlo {
 
@@ -27,9 +27,8 @@ void drawClosedOutline(Canvas& canvas, std::span<const Point2D> outline, Palette
 
 }  // namespace
 
-void MeshSections::computeFrontPoints(double zoom, double xoff, double yoff) {
+void MeshSections::computeFrontPoints(const ViewTransform& transform) {
     if (nb_cross <= 0) return;
-    const ViewTransform transform{zoom, xoff, yoff};
     const int sections = static_cast<int>(storedSections());
     PointGrid<Point2D> screen;
     screen.reset(sections, std::min<int>(nb_cross, kMaxCrossPoints));
@@ -50,10 +49,10 @@ void MeshSections::drawFront(const ViewContext& ctx) const {
     drawClosedOutline(ctx.canvas, outline, ctx.colors.colorInactive, pairMirror(ctx.view.xoff));
 }
 
-void MeshSections::printFront(Canvas& printer, const ViewColors& colors, int i_sections, double zoom, double xoff,
-                              double yoff) const {
-    const std::vector<Point2D> outline = toScreenUp(sectionOutline(i_sections), {zoom, xoff, yoff});
-    if (isFinite(outline)) drawClosedOutline(printer, outline, colors.colorInactive, pairMirror(xoff));
+void MeshSections::printFront(Canvas& printer, const ViewColors& colors, int i_sections,
+                              const ViewTransform& transform) const {
+    const std::vector<Point2D> outline = toScreenUp(sectionOutline(i_sections), transform);
+    if (isFinite(outline)) drawClosedOutline(printer, outline, colors.colorInactive, pairMirror(transform.xoff));
 }
 
 // DXF x is the lateral position, DXF y the height; the mirror images are

@@ -16,7 +16,7 @@
 #include "base/screen_outline.h"
 #include "base/view_transform.h"
 #include "fuselage/mesh_sections.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 
 namespace ferlo {
 
@@ -79,14 +79,12 @@ MeshSections::HTopPlan MeshSections::htopPlan(double lateral) const {
     return plan;
 }
 
-void MeshSections::drawHTop(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                            std::int32_t which) {
+void MeshSections::drawHTop(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
     if (nb_cross <= 0) return;
     if (selected1 != -1) selected = true;
     const HTopPlan model = htopPlan(shift);
-    const ViewTransform transform{zoom, xoff, yoff};
-    std::vector<Point2D> first = toScreenDown(model.first, transform);
-    std::vector<Point2D> second = toScreenDown(model.second, transform);
+    std::vector<Point2D> first = toScreenDown(model.first, ctx.view);
+    std::vector<Point2D> second = toScreenDown(model.second, ctx.view);
     if (!isFinite(first) || !isFinite(second)) return;  // the plan drawn last stays
 
     if (!ctx.view.firstPictureRefresh) {
@@ -112,27 +110,29 @@ void MeshSections::drawHTop(const ViewContext& ctx, double zoom, double xoff, do
 }
 
 std::int32_t MeshSections::testPositionHTop(const ViewState& view, double x, double y) {
-    if (nb_cross <= 0) return kHTopNothing;
+    if (nb_cross <= 0) return kHitNothing;
     // The points of the plan drawn last, of sections that still exist.
     const auto sections = static_cast<std::size_t>(std::max<int>(nb_sections, 0));
     const std::size_t count = std::min(htop_drawn, sections);
     const auto first = oneBasedEntries(htop_pts1, count);
     const auto second = oneBasedEntries(htop_pts2, count);
     const std::size_t n = std::min(first.size(), second.size());
-    std::int32_t code = kHTopNothing;
+    std::int32_t code = kHitNothing;
     std::size_t hit = 0;  // display index of the section hit
     const auto record = [&](std::int32_t c, std::size_t section) {
         code = c;
         hit = section;
     };
     for (std::size_t i = 0; i < n; ++i) {
-        if (withinHitTolerance(x, first[i].x) && acrossSection(y, first[i], second[i])) record(kHTopSectionLine, i + 1);
+        if (withinHitTolerance(x, first[i].x) && acrossSection(y, first[i], second[i])) {
+            record(kHitHTopSectionLine, i + 1);
+        }
     }
     for (std::size_t i = 0; i < n; ++i) {
-        if (hitsCorner(x, y, first[i])) record(kHTopFirstSide, i + 1);
+        if (hitsCorner(x, y, first[i])) record(kHitHTopFirstSide, i + 1);
     }
     for (std::size_t i = 0; i < n; ++i) {
-        if (hitsCorner(x, y, second[i])) record(kHTopSecondSide, i + 1);
+        if (hitsCorner(x, y, second[i])) record(kHitHTopSecondSide, i + 1);
     }
     if (view.ctrlkey) {
         // Between two sections' lines, more than the tolerance from each, and
@@ -142,7 +142,7 @@ std::int32_t MeshSections::testPositionHTop(const ViewState& view, double x, dou
             const bool between = static_cast<float>(first[i].x + kGapMargin) < pointer &&
                                  pointer < static_cast<float>(first[i + 1].x - kGapMargin);
             const bool inside = acrossSection(y, first[i], second[i]) || acrossSection(y, first[i + 1], second[i + 1]);
-            if (between && inside) record(kHTopGap, i + 2);
+            if (between && inside) record(kHitHTopGap, i + 2);
         }
     }
     if (hit != 0) sel_sec = static_cast<std::int16_t>(hit);
@@ -152,8 +152,8 @@ std::int32_t MeshSections::testPositionHTop(const ViewState& view, double x, dou
 void MeshSections::initMouseValHTop() {
     const auto slot = slotOf(sel_sec);
     if (nb_cross <= 0 || !slot) return;
-    if (paint == kHTopFirstSide || paint == kHTopSecondSide) initval = sec_width[*slot];
-    if (paint == kHTopSectionLine) initval = sec_pos[*slot];
+    if (paint == kHitHTopFirstSide || paint == kHitHTopSecondSide) initval = sec_width[*slot];
+    if (paint == kHitHTopSectionLine) initval = sec_pos[*slot];
 }
 
 // A width drag moves the grabbed point with the pointer and the other side by
@@ -163,9 +163,9 @@ bool MeshSections::dragHTop(const ViewState& view, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
     if (!slot || !d) return false;
     switch (paint) {
-    case kHTopFirstSide: return assignIfFinite({{sec_width[*slot], initval + 2 * d->down}});
-    case kHTopSecondSide: return assignIfFinite({{sec_width[*slot], initval - 2 * d->down}});
-    case kHTopSectionLine: return view.shiftkey && assignIfFinite({{sec_pos[*slot], initval + d->across}});
+    case kHitHTopFirstSide: return assignIfFinite({{sec_width[*slot], initval + 2 * d->down}});
+    case kHitHTopSecondSide: return assignIfFinite({{sec_width[*slot], initval - 2 * d->down}});
+    case kHitHTopSectionLine: return view.shiftkey && assignIfFinite({{sec_pos[*slot], initval + d->across}});
     default: return false;
     }
 }
@@ -173,25 +173,23 @@ bool MeshSections::dragHTop(const ViewState& view, double x, double y) {
 void MeshSections::selectsHTop(const ViewContext& ctx, double x, double y) {
     if (nb_cross <= 0) return;
     const ViewState& view = ctx.view;
-    const auto redraw = [&](std::int16_t selected1, std::int32_t which) {
-        drawHTop(ctx, view.zoom, view.xoff, view.yoff, selected1, which);
-    };
+    const auto redraw = [&](std::int16_t selected1, std::int32_t which) { drawHTop(ctx, selected1, which); };
     if (paint != kIdlePaint) {
-        if (dragHTop(view, x, y)) redraw(sel_sec, paint == kHTopSectionLine ? kHTopPlain : kHTopPointLit);
+        if (dragHTop(view, x, y)) redraw(sel_sec, paint == kHitHTopSectionLine ? kHTopPlain : kHTopPointLit);
         return;
     }
     selected_part = testPositionHTop(view, x, y);
     switch (selected_part) {
-    case kHTopFirstSide:
-    case kHTopSecondSide:
+    case kHitHTopFirstSide:
+    case kHitHTopSecondSide:
         redraw(sel_sec, kHTopPointLit);
         selected = true;
         break;
-    case kHTopSectionLine:
+    case kHitHTopSectionLine:
         redraw(sel_sec, kHTopPlain);
         selected = true;
         break;
-    case kHTopNothing:
+    case kHitNothing:
         redraw(-1, kHTopPlain);
         selected = false;
         break;
@@ -199,14 +197,13 @@ void MeshSections::selectsHTop(const ViewContext& ctx, double x, double y) {
     }
 }
 
-void MeshSections::printHTop(Canvas& printer, double zoom, double xoff, double yoff) const {
+void MeshSections::printHTop(Canvas& printer, const ViewTransform& transform) const {
     const HTopPlan model = htopPlan(0);
-    const ViewTransform transform{zoom, xoff, yoff};
     const std::vector<Point2D> first = toScreenDown(model.first, transform);
     const std::vector<Point2D> second = toScreenDown(model.second, transform);
     if (!isFinite(first) || !isFinite(second)) return;
     drawPlanLines(printer, first, second, kBlack);
-    printer.line(0, yoff, printer.width(), yoff, kBlack);
+    printer.line(0, transform.yoff, printer.width(), transform.yoff, kBlack);
 }
 
 void MeshSections::saveDXF_htop(DxfFile& file) const {

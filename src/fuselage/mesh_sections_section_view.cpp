@@ -37,9 +37,8 @@ std::optional<float> MeshSections::zoomSectionSet(int w, int h) {
 }
 
 void MeshSections::drawSection(Canvas& box) const {
-    if (sel_sec < 1) return;
+    if (!slotOf(sel_sec)) return;  // no section selected: the box keeps its picture
     box.clear();
-    if (!slotOf(sel_sec)) return;  // no section is selected after the last one
     const double z = szoom;
     const double centre = box.width() / 2;
     const double halfWidth = widthGet() * z / 2;

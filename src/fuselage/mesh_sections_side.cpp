@@ -13,7 +13,7 @@
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
 #include "base/screen_outline.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 #include "fuselage/mesh_sections.h"
 
 namespace ferlo {
@@ -69,11 +69,10 @@ std::size_t MeshSections::shownSideSections() const {
     return std::min({side_shown, stored > 0 ? stored - 1 : 0, static_cast<std::size_t>(std::max<int>(nb_sections, 0))});
 }
 
-void MeshSections::drawSide(const ViewContext& ctx, double zoom, double xoff, double yoff, std::int16_t selected1,
-                            std::int32_t which) {
+void MeshSections::drawSide(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
     if (nb_cross == 0) return;
     if (selected1 != -1) selected = true;
-    const auto screen = sideProfileOnScreen({zoom, xoff, yoff});
+    const auto screen = sideProfileOnScreen(ctx.view);
     if (!screen) return;  // the profile on the screen stays
 
     const bool inactive = which == kDrawInactive;
@@ -97,39 +96,39 @@ void MeshSections::drawSide(const ViewContext& ctx, double zoom, double xoff, do
         const long index = static_cast<long>(i);
         const bool meetsPoint = index == k || index == k + 1;
         const bool lit = line == ProfileLine::Section  ? index == k
-                         : line == ProfileLine::Top    ? which == kSideTopPoint && meetsPoint
-                                                       : which == kSideBottomPoint && meetsPoint;
+                         : line == ProfileLine::Top    ? which == kHitSideTopPoint && meetsPoint
+                                                       : which == kHitSideBottomPoint && meetsPoint;
         return lit ? ctx.colors.colorSelected : kBlack;
     });
 }
 
-void MeshSections::printSide(Canvas& printer, double zoom, double xoff, double yoff) const {
-    if (const auto screen = sideProfileOnScreen({zoom, xoff, yoff})) {
+void MeshSections::printSide(Canvas& printer, const ViewTransform& transform) const {
+    if (const auto screen = sideProfileOnScreen(transform)) {
         drawProfile(printer, screen->top, screen->bottom, [](ProfileLine, std::size_t) { return kBlack; });
     }
 }
 
 std::int32_t MeshSections::testPositionSide(double x, double y, bool ctrlkey) {
-    if (nb_cross == 0) return kIdlePaint;
+    if (nb_cross == 0) return kHitNothing;
     const std::size_t n = shownSideSections();
     const std::vector<Point2D>& top = side_top_pts;
     const std::vector<Point2D>& bottom = side_bottom_pts;
     // In this order, a later hit replacing an earlier one: gap over bottom
     // point over top point over section line, the higher section of a kind
     // over the lower.
-    std::int32_t code = kIdlePaint;
+    std::int32_t code = kHitNothing;
     const auto hit = [&](std::int32_t hitCode, std::size_t section) {
         code = hitCode;
         sel_sec = static_cast<std::int16_t>(section);
     };
     for (std::size_t i = 1; i <= n; ++i) {
-        if (hitsVerticalEdge(x, y, top[i], bottom[i])) hit(kSideSectionLine, i);
+        if (hitsVerticalEdge(x, y, top[i], bottom[i])) hit(kHitSideSectionLine, i);
     }
     for (std::size_t i = 1; i <= n; ++i) {
-        if (hitsCorner(x, y, top[i])) hit(kSideTopPoint, i);
+        if (hitsCorner(x, y, top[i])) hit(kHitSideTopPoint, i);
     }
     for (std::size_t i = 1; i <= n; ++i) {
-        if (hitsCorner(x, y, bottom[i])) hit(kSideBottomPoint, i);
+        if (hitsCorner(x, y, bottom[i])) hit(kHitSideBottomPoint, i);
     }
     if (ctrlkey) {
         // Between two section lines, more than the tolerance from both, and
@@ -138,7 +137,7 @@ std::int32_t MeshSections::testPositionSide(double x, double y, bool ctrlkey) {
         for (std::size_t i = 1; i < n; ++i) {
             const bool between = bottom[i].x + kHitTolerance < x && x < bottom[i + 1].x - kHitTolerance;
             if (between && (withinSpan(y, top[i], bottom[i]) || withinSpan(y, top[i + 1], bottom[i + 1]))) {
-                hit(kSideGap, i + 1);
+                hit(kHitSideGap, i + 1);
             }
         }
     }
@@ -150,13 +149,13 @@ void MeshSections::initMouseValSide(const ViewState& view) {
     if (!slot) return;
     const std::size_t s = *slot;
     switch (paint) {
-        case kSideSectionLine: initval = view.shiftkey ? sec_pos[s] : sec_elevation[s]; break;
-        case kSideTopPoint: initval = sec_height[s]; break;
-        case kSideBottomPoint:
+        case kHitSideSectionLine: initval = view.shiftkey ? sec_pos[s] : sec_elevation[s]; break;
+        case kHitSideTopPoint: initval = sec_height[s]; break;
+        case kHitSideBottomPoint:
             initval = sec_elevation[s];
             initval2 = sec_elevation[s] + sec_height[s];
             break;
-        case kSideGap: initval = sec_pos[s]; break;
+        case kHitSideGap: initval = sec_pos[s]; break;
         default: break;
     }
 }
@@ -172,11 +171,11 @@ bool MeshSections::dragSide(const ViewState& view, double x, double y) {
     double& elevation = sec_elevation[*slot];
     double& height = sec_height[*slot];
     switch (paint) {
-        case kSideSectionLine:
+        case kHitSideSectionLine:
             return assignIfFinite(
                 {view.shiftkey ? FieldValue{pos, initval + d->across} : FieldValue{elevation, initval + d->up()}});
-        case kSideTopPoint: return assignIfFinite({{height, initval + d->up()}});
-        case kSideBottomPoint: {
+        case kHitSideTopPoint: return assignIfFinite({{height, initval + d->up()}});
+        case kHitSideBottomPoint: {
             // The top, remembered in initval2, stays where it was.
             const double bottom = initval + d->up();
             return assignIfFinite({{elevation, bottom}, {height, initval2 - bottom}});
@@ -190,16 +189,16 @@ void MeshSections::selectsSide(const ViewContext& ctx, double x, double y) {
     const ViewState& view = ctx.view;
     if (paint == kIdlePaint) {
         selected_part = testPositionSide(x, y, view.ctrlkey);
-        const bool lit = selected_part == kSideSectionLine || selected_part == kSideTopPoint ||
-                         selected_part == kSideBottomPoint;
+        const bool lit = selected_part == kHitSideSectionLine || selected_part == kHitSideTopPoint ||
+                         selected_part == kHitSideBottomPoint;
         if (lit) {
-            drawSide(ctx, view.zoom, view.xoff, view.yoff, sel_sec, selected_part);
+            drawSide(ctx, sel_sec, selected_part);
         } else {
-            drawSide(ctx, view.zoom, view.xoff, view.yoff, -1, kSideSectionLine);
+            drawSide(ctx, -1, kHitSideSectionLine);
         }
         selected = lit;
     } else if (dragSide(view, x, y)) {
-        drawSide(ctx, view.zoom, view.xoff, view.yoff, sel_sec, paint);
+        drawSide(ctx, sel_sec, paint);
     }
 }
 

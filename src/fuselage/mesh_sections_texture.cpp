@@ -1,12 +1,12 @@
 #include "fuselage/mesh_sections.h"
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 
 namespace ferlo {
 
 // The texture coordinates come from `create` and do not depend on the
 // image, so nothing follows the load.
 void MeshSections::textureMap(TextureContext& context) {
-    mapPartTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes},
+    mapPartTexture({texturePath, texture_loaded, xtex, ytex, texture_bytes},
                    {.quarterTurn = false, .wrap = TextureWrap::Repeat, .afterLoad = {}}, context);
 }
 

@@ -12,7 +12,7 @@
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
 #include "base/screen_outline.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 #include "fuselage/mesh_sections.h"
 
 namespace ferlo {
@@ -63,9 +63,9 @@ std::span<const Point2D> MeshSections::storedVTopRing() const {
     return std::span(vtop_pts).subspan(1, count);
 }
 
-void MeshSections::computeVTopPoints(double zoom, double xoff, double yoff) {
+void MeshSections::computeVTopPoints(const ViewTransform& transform) {
     if (nb_cross == 0) return;
-    const std::vector<Point2D> screen = toScreenDown(planRing(shift), {zoom, xoff, yoff});
+    const std::vector<Point2D> screen = toScreenDown(planRing(shift), transform);
     if (!isFinite(screen)) return;  // the points last computed stay
     vtop_pts.assign(1, Point2D{});
     vtop_pts.insert(vtop_pts.end(), screen.begin(), screen.end());
@@ -89,16 +89,16 @@ void MeshSections::drawVTop(const ViewContext& ctx, std::int32_t which) const {
 }
 
 std::int32_t MeshSections::testPositionVTop(double x, double y) const {
-    if (nb_cross == 0) return kIdlePaint;
+    if (nb_cross == 0) return kHitNothing;
     const std::span<const Point2D> ring = storedVTopRing();
-    if (ring.empty()) return kIdlePaint;
+    if (ring.empty()) return kHitNothing;
     // The front section line runs from the left end of section 1 (the ring's
     // last point) to its right end (the first).
-    return hitsHorizontalEdge(x, y, ring.back(), ring.front()) ? kVTopFrontLine : kIdlePaint;
+    return hitsHorizontalEdge(x, y, ring.back(), ring.front()) ? kHitVTopFrontLine : kHitNothing;
 }
 
 void MeshSections::initMouseValVTop(const ViewState& view) {
-    if (nb_cross != 0 && paint == kVTopFrontLine) initval = view.shiftkey ? pos_offset : shift;
+    if (nb_cross != 0 && paint == kHitVTopFrontLine) initval = view.shiftkey ? pos_offset : shift;
 }
 
 void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
@@ -106,12 +106,12 @@ void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
     const ViewState& view = ctx.view;
     if (paint == kIdlePaint) {
         selected_part = testPositionVTop(x, y);
-        selected = selected_part == kVTopFrontLine;
-        if (selected) computeVTopPoints(view.zoom, view.xoff, view.yoff);
+        selected = selected_part == kHitVTopFrontLine;
+        if (selected) computeVTopPoints(view);
         drawVTop(ctx, selected ? kVTopHighlighted : kVTopPlain);
         return;
     }
-    if (paint != kVTopFrontLine) return;
+    if (paint != kHitVTopFrontLine) return;
     const auto d = dragDisplacement(view, x, y);
     if (!d) return;
     // Dragging down moves the fuselage aft, to the right moves it (and its
@@ -122,13 +122,13 @@ void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
     // Erased as it was drawn, with its mirror only when it had one.
     drawVTop(ctx, kVTopErase);
     moved = value;
-    computeVTopPoints(view.zoom, view.xoff, view.yoff);
+    computeVTopPoints(view);
     drawVTop(ctx, kVTopPlain);
 }
 
-void MeshSections::printVTop(Canvas& printer, double zoom, double xoff, double yoff) const {
+void MeshSections::printVTop(Canvas& printer, const ViewTransform& transform) const {
     for (double centre : pairCentres()) {
-        const std::vector<Point2D> outline = toScreenDown(closedAcrossFront(planRing(centre)), {zoom, xoff, yoff});
+        const std::vector<Point2D> outline = toScreenDown(closedAcrossFront(planRing(centre)), transform);
         if (isFinite(outline)) drawPolyline(printer, outline, kBlack);
     }
 }

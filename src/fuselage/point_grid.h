@@ -31,6 +31,11 @@ public:
         return row >= 0 && column >= 0 && static_cast<std::size_t>(row) < rows_ &&
                static_cast<std::size_t>(column) < columns_;
     }
+
+    // The bounds of the last reset; -1 for an empty grid.
+    int lastRow() const { return static_cast<int>(rows_) - 1; }
+    int lastColumn() const { return static_cast<int>(columns_) - 1; }
+
 private:
     std::size_t index(int row, int column) const {
         return static_cast<std::size_t>(row) * columns_ + static_cast<std::size_t>(column);

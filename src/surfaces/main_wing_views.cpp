@@ -2,8 +2,8 @@
 
 namespace ferlo {
 
-void MainWing::drawVTopWings(const ViewContext& ctx, double zoom, double xoff, double yoff) {
-    forEachWing([&](SymWingSections& w) { w.drawVTop(ctx, zoom, xoff, yoff); });
+void MainWing::drawVTopWings(const ViewContext& ctx) {
+    forEachWing([&](SymWingSections& w) { w.drawVTop(ctx); });
 }
 
 void MainWing::selectsVTopWings(const ViewContext& ctx, double x, double y) {
@@ -14,8 +14,8 @@ void MainWing::initMouseValVTopWings(const ViewState& view, double x, double y) 
     pressWings(&SymWingSections::testPositionVTop, &SymWingSections::initMouseValVTop, view, x, y);
 }
 
-void MainWing::drawFrontWings(const ViewContext& ctx, double zoom, double xoff, double yoff) {
-    forEachWing([&](SymWingSections& w) { w.drawFront(ctx, zoom, xoff, yoff); });
+void MainWing::drawFrontWings(const ViewContext& ctx) {
+    forEachWing([&](SymWingSections& w) { w.drawFront(ctx); });
 }
 
 void MainWing::selectsFrontWings(const ViewContext& ctx, double x, double y) {
@@ -26,13 +26,12 @@ void MainWing::initMouseValFrontWings(const ViewState& view, double x, double y)
     pressWings(&SymWingSections::testPositionFront, &SymWingSections::initMouseValFront, view, x, y);
 }
 
-void MainWing::printVTopWings(Canvas& printer, double zoom, double xoff, double yoff) const {
-    forEachWing([&](const SymWingSections& w) { w.printVTop(printer, zoom, xoff, yoff); });
+void MainWing::printVTopWings(Canvas& printer, const ViewTransform& transform) const {
+    forEachWing([&](const SymWingSections& w) { w.printVTop(printer, transform); });
 }
 
-void MainWing::printFrontWings(Canvas& printer, const ViewColors& colors, double zoom, double xoff,
-                               double yoff) const {
-    forEachWing([&](const SymWingSections& w) { w.printFront(printer, colors, zoom, xoff, yoff); });
+void MainWing::printFrontWings(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const {
+    forEachWing([&](const SymWingSections& w) { w.printFront(printer, colors, transform); });
 }
 
 void MainWing::pressWings(std::int32_t (SymWingSections::*testPosition)(double, double) const,

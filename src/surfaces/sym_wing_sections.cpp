@@ -3,7 +3,7 @@
 #include <array>
 
 #include "base/units.h"
-#include "surfaces/length_conversion.h"
+#include "base/length_conversion.h"
 
 namespace ferlo {
 
@@ -11,9 +11,7 @@ void SymWingSections::init(const ColorRGB& defaultColor) {
     Left = WingSection{};
     Right = WingSection{};
     nb = kBuiltInAirfoilPoints;
-    set_texture_filename("");
-    qualified_texture_filename.clear();
-    set_texture_loaded(false);
+    setTexture("");
     paint = kIdlePaint;
     color = defaultColor;
     allocate();
@@ -25,7 +23,7 @@ void SymWingSections::init(const ColorRGB& defaultColor) {
 void SymWingSections::allocate() {
     const std::size_t slots = nb > 0 ? static_cast<std::size_t>(nb) + 1 : 1;
     airfoil.assign(slots, Point3D{});
-    sidePoints.assign(slots, Point2D{});
+    side_pts.assign(slots, Point2D{});
     Left.init(*this);
     Right.init(*this);
 }
@@ -83,19 +81,15 @@ void SymWingSections::rescale(double k) {
     convertLengths([k](double v) { return v * k; });
 }
 
-void SymWingSections::set_texture_filename(const std::string& value) {
-    Left.texture_filename = value;
-    Right.texture_filename = value;
-    texturePath = value;
+void SymWingSections::loadTexture(ImageConverter& converter, ConversionProgress& progress) {
+    Left.loadTexture(converter, progress);
+    Right.loadTexture(converter, progress);
 }
 
-void SymWingSections::set_texture_loaded(bool value) {
-    Left.texture_loaded = value;
-    Right.texture_loaded = value;
-    if (!value) {
-        Left.forgetTextureFailure();
-        Right.forgetTextureFailure();
-    }
+void SymWingSections::setTexture(const std::string& path) {
+    texturePath = path;
+    Left.setTexture(path);
+    Right.setTexture(path);
 }
 
 Point3D SymWingSections::airfoilPointGet(int i) const {

@@ -8,6 +8,7 @@
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/screen_outline.h"
+#include "base/texture_title.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
 #include "base/view_state.h"
@@ -43,7 +44,6 @@ public:
     bool selected = false;
     std::int32_t selected_part = 0;
     std::string airfoil_filename;
-    std::string qualified_texture_filename;
 
     static constexpr std::int32_t kIdlePaint = 5;
 
@@ -67,11 +67,17 @@ public:
     // std::overflow_error and leaves the panel as it was.
     void rescale(double k);
 
+    // The texture image: its full path (empty for none) and its title, the
+    // name the project file stores.
     const std::string& texture_filename() const { return texturePath; }
-    void set_texture_filename(const std::string& value);
-    // False after a new image is assigned: both halves load it again at their
-    // next texture mapping and report a failure of it again.
-    void set_texture_loaded(bool value);
+    std::string qualified_texture_filename() const { return textureTitle(texturePath); }
+    // Assigns the image at `path` (empty for none) to both halves: each loads
+    // it at its next texture mapping and reports a failure of it again.
+    void setTexture(const std::string& path);
+    // The steps of both halves' texture mapping that need no OpenGL (see
+    // WingSection::loadTexture): each loads the image once per assignment and
+    // gets its texture coordinates. A failing image throws ImageError.
+    void loadTexture(ImageConverter& converter, ConversionProgress& progress);
 
     Point3D airfoilPointGet(int i) const;  // zero outside 1..nb
     ColorRGB colorGet() const { return color; }
@@ -97,29 +103,27 @@ public:
     // Erases the silhouette last drawn (unless a tracing picture lies under
     // the view), draws the new one with the `lit` edges in the selection
     // colour, and its mirror. `lit` other than none marks the panel selected.
-    void drawFront(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                   const EdgeSelection& lit = kNoEdgeSelected);
+    void drawFront(const ViewContext& ctx, const EdgeSelection& lit = kNoEdgeSelected);
     std::int32_t testPositionFront(double x, double y) const;
     // The start value of the drag that `paint` names; reads the Shift key.
     void initMouseValFront(const ViewState& view);
     // Hover highlight while nothing is grabbed, else one drag step; redraws.
     void selectsFront(const ViewContext& ctx, double x, double y);
     // The silhouette, its mirror and the centre line, on a printer.
-    void printFront(Canvas& printer, const ViewColors& colors, double zoom, double xoff, double yoff) const;
+    void printFront(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const;
     // The silhouette and its mirror as two closed polylines on the layer "Wing".
     void saveDXF_front(DxfFile& file) const;
 
     // VTop view (sym_wing_sections_vtop.cpp): the planform in the plan of the
     // whole model, nose up. The operations mirror those of the Front view.
-    void drawVTop(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                  const EdgeSelection& lit = kNoEdgeSelected);
+    void drawVTop(const ViewContext& ctx, const EdgeSelection& lit = kNoEdgeSelected);
     std::int32_t testPositionVTop(double x, double y) const;
     void initMouseValVTop(const ViewState& view);
     void selectsVTop(const ViewContext& ctx, double x, double y);
     // The largest screen x, respectively y, of the outline last drawn, from 0.
     std::int16_t xMaxVtopGet() const;
     std::int16_t yMaxVtopGet() const;
-    void printVTop(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void printVTop(Canvas& printer, const ViewTransform& transform) const;
     // The planform and its mirror as eight LINE entities on "Wing", nose up.
     void saveDXF_vtop(DxfFile& file) const;
 
@@ -128,12 +132,12 @@ public:
     // compute operations store the screen points that the draw operations
     // draw. A panel with fewer than 2 airfoil points shows, prints and writes
     // nothing in the Side view.
-    void computeSidePoints(double zoom, double xoff, double yoff);
+    void computeSidePoints(const ViewTransform& transform);
     void drawSide(const ViewContext& ctx) const;
     void printSide(Canvas& printer) const;
     // The root section in model units as `nb` LINE entities on "Wing".
     void saveDXF_side(DxfFile& file) const;
-    void computeHTopPoints(double zoom, double xoff, double yoff);
+    void computeHTopPoints(const ViewTransform& transform);
     void drawHTop(const ViewContext& ctx) const;
 
     // Project-file records (sym_wing_sections_records.cpp). A reader that
@@ -162,8 +166,8 @@ private:
     ColorRGB color;
     AirfoilPoints airfoil;
     // Model outlines of the views: (spanwise, height) and (spanwise, aft).
-    QuadOutline frontSilhouette() const;
-    QuadOutline planform() const;
+    QuadOutline frontOutline() const;
+    QuadOutline vtopOutline() const;
     // The edges a hit code lights in the Front and VTop views.
     static EdgeSelection frontHighlight(std::int32_t code);
     static EdgeSelection vtopHighlight(std::int32_t code);
@@ -174,11 +178,11 @@ private:
     std::vector<Point2D> rootSection() const;
 
     // Screen outlines last drawn or computed in each view.
-    QuadOutline vtopPoints{};
-    QuadOutline frontPoints{};
-    std::vector<Point2D> sidePoints;
-    QuadOutline htopPoints{};
-    QuadOutline htopMirrorPoints{};
+    QuadOutline vtop_pts{};
+    QuadOutline front_pts{};
+    std::vector<Point2D> side_pts;
+    QuadOutline htop_pts{};
+    QuadOutline htop_mirror_pts{};
     std::string texturePath;
 };
 

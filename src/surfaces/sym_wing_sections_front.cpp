@@ -6,13 +6,13 @@
 #include "base/drag_step.h"
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
-#include "surfaces/dxf_layers.h"
-#include "surfaces/follow_pointer.h"
+#include "base/dxf_layers.h"
+#include "base/follow_pointer.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
 
-QuadOutline SymWingSections::frontSilhouette() const {
+QuadOutline SymWingSections::frontOutline() const {
     const double d1 = thickness1 * length1 / 2;
     const double d2 = thickness2 * length2 / 2;
     const double tipHeight = elevation1 + elevation2;
@@ -32,14 +32,13 @@ EdgeSelection SymWingSections::frontHighlight(std::int32_t code) {
     }
 }
 
-void SymWingSections::drawFront(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                                const EdgeSelection& lit) {
+void SymWingSections::drawFront(const ViewContext& ctx, const EdgeSelection& lit) {
     if (lit[0] != -1) selected = true;
-    redrawOutline(ctx, frontPoints, toScreenUp(frontSilhouette(), {zoom, xoff, yoff}), {kBlack, lit, xoff});
+    redrawOutline(ctx, front_pts, toScreenUp(frontOutline(), ctx.view), {kBlack, lit, ctx.view.xoff});
 }
 
 std::int32_t SymWingSections::testPositionFront(double x, double y) const {
-    const QuadOutline& p = frontPoints;
+    const QuadOutline& p = front_pts;
     std::int32_t code = kHitNothing;
     if (hitsVerticalEdge(x, y, p[4], p[1])) code = kHitRootEdge;
     if (hitsVerticalEdge(x, y, p[3], p[2])) code = kHitTipEdge;
@@ -71,19 +70,18 @@ void SymWingSections::selectsFront(const ViewContext& ctx, double x, double y) {
                                                 &SymWingSections::drawFront, &frontHighlight});
 }
 
-void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, double zoom, double xoff,
-                                 double yoff) const {
-    const QuadOutline screen = toScreenUp(frontSilhouette(), {zoom, xoff, yoff});
+void SymWingSections::printFront(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenUp(frontOutline(), transform);
     if (!isFinite(screen)) return;
     drawQuadOutline(printer, screen, kBlack);
-    drawQuadOutline(printer, mirroredAboutColumn(screen, xoff), kBlack);
+    drawQuadOutline(printer, mirroredAboutColumn(screen, transform.xoff), kBlack);
     // The symmetry plane, from the top of the printable area down to twice
     // the depth of the model origin.
-    printer.line(xoff, 0, xoff, 2 * yoff, colors.colorInactive);
+    printer.line(transform.xoff, 0, transform.xoff, 2 * transform.yoff, colors.colorInactive);
 }
 
 void SymWingSections::saveDXF_front(DxfFile& file) const {
-    const QuadOutline silhouette = frontSilhouette();
+    const QuadOutline silhouette = frontOutline();
     const QuadOutline mirror = mirroredAboutColumn(silhouette, 0);
     dxfPolyline(file, outlinePoints(silhouette), kWingLayer);
     dxfPolyline(file, outlinePoints(mirror), kWingLayer);

@@ -8,7 +8,7 @@
 #include "base/dxf_polyline.h"
 #include "base/one_based.h"
 #include "base/view_transform.h"
-#include "surfaces/dxf_layers.h"
+#include "base/dxf_layers.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
@@ -26,30 +26,29 @@ std::vector<Point2D> SymWingSections::rootSection() const {
     return section;
 }
 
-void SymWingSections::computeSidePoints(double zoom, double xoff, double yoff) {
-    const ViewTransform transform{zoom, xoff, yoff};
+void SymWingSections::computeSidePoints(const ViewTransform& transform) {
     std::vector<Point2D> screen{Point2D{}};
     for (const Point2D& p : rootSection()) {
         const Point2D s = transform.screenUp(p);
         if (!std::isfinite(s.x) || !std::isfinite(s.y)) return;  // keep the points last computed
         screen.push_back(s);
     }
-    sidePoints = std::move(screen);
+    side_pts = std::move(screen);
 }
 
 void SymWingSections::drawSide(const ViewContext& ctx) const {
-    drawPolyline(ctx.canvas, closedPolyline(oneBasedEntries(sidePoints)), ctx.colors.colorInactive);
+    drawPolyline(ctx.canvas, closedPolyline(oneBasedEntries(side_pts)), ctx.colors.colorInactive);
 }
 
 void SymWingSections::printSide(Canvas& printer) const {
-    drawPolyline(printer, closedPolyline(oneBasedEntries(sidePoints)), kBlack);
+    drawPolyline(printer, closedPolyline(oneBasedEntries(side_pts)), kBlack);
 }
 
 void SymWingSections::saveDXF_side(DxfFile& file) const {
     dxfPolyline(file, closedPolyline(rootSection()), kWingLayer);
 }
 
-void SymWingSections::computeHTopPoints(double zoom, double xoff, double yoff) {
+void SymWingSections::computeHTopPoints(const ViewTransform& transform) {
     // Along the fuselage axis to the right, the spanwise distance upward;
     // root chord first.
     const QuadOutline plan{{{},
@@ -58,16 +57,16 @@ void SymWingSections::computeHTopPoints(double zoom, double xoff, double yoff) {
                             {pos1 + pos2 + length2, shift + span},
                             {pos1 + pos2, shift + span},
                             {pos1, shift}}};
-    const QuadOutline screen = toScreenUp(plan, {zoom, xoff, yoff});
-    const QuadOutline mirror = mirroredAboutRow(screen, yoff);
+    const QuadOutline screen = toScreenUp(plan, transform);
+    const QuadOutline mirror = mirroredAboutRow(screen, transform.yoff);
     if (!isFinite(screen) || !isFinite(mirror)) return;
-    htopPoints = screen;
-    htopMirrorPoints = mirror;
+    htop_pts = screen;
+    htop_mirror_pts = mirror;
 }
 
 void SymWingSections::drawHTop(const ViewContext& ctx) const {
-    drawQuadOutline(ctx.canvas, htopPoints, ctx.colors.colorInactive);
-    drawQuadOutline(ctx.canvas, htopMirrorPoints, ctx.colors.colorInactive);
+    drawQuadOutline(ctx.canvas, htop_pts, ctx.colors.colorInactive);
+    drawQuadOutline(ctx.canvas, htop_mirror_pts, ctx.colors.colorInactive);
 }
 
 }  // namespace ferlo

@@ -10,14 +10,14 @@
 #include "base/drag_step.h"
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
-#include "surfaces/dxf_layers.h"
-#include "surfaces/follow_pointer.h"
-#include "surfaces/planform_drag.h"
+#include "base/dxf_layers.h"
+#include "base/follow_pointer.h"
+#include "base/planform_drag.h"
 #include "surfaces/sym_wing_sections.h"
 
 namespace ferlo {
 
-QuadOutline SymWingSections::planform() const {
+QuadOutline SymWingSections::vtopOutline() const {
     return {{{},
              {shift, pos1},
              {shift + span, pos1 + pos2},
@@ -48,14 +48,13 @@ EdgeSelection SymWingSections::vtopHighlight(std::int32_t code) {
     }
 }
 
-void SymWingSections::drawVTop(const ViewContext& ctx, double zoom, double xoff, double yoff,
-                               const EdgeSelection& lit) {
+void SymWingSections::drawVTop(const ViewContext& ctx, const EdgeSelection& lit) {
     if (lit[0] != -1) selected = true;
-    redrawOutline(ctx, vtopPoints, toScreenDown(planform(), {zoom, xoff, yoff}), {kBlack, lit, xoff});
+    redrawOutline(ctx, vtop_pts, toScreenDown(vtopOutline(), ctx.view), {kBlack, lit, ctx.view.xoff});
 }
 
 std::int32_t SymWingSections::testPositionVTop(double x, double y) const {
-    const QuadOutline& p = vtopPoints;
+    const QuadOutline& p = vtop_pts;
     // In this order, a later hit replacing an earlier one: corners win over edges.
     std::int32_t code = kHitNothing;
     if (hitsVerticalEdge(x, y, p[1], p[4])) code = kHitRootEdge;
@@ -67,20 +66,12 @@ std::int32_t SymWingSections::testPositionVTop(double x, double y) const {
     return code;
 }
 
-namespace {
-
-constexpr PlanformCodes kVTopPlanform{SymWingSections::kHitTipEdge,           SymWingSections::kHitRootEdge,
-                                      SymWingSections::kHitTipTrailingCorner, SymWingSections::kHitRootTrailingCorner,
-                                      SymWingSections::kHitTipLeadingCorner,  SymWingSections::kHitRootLeadingCorner};
-
-}  // namespace
-
-void SymWingSections::initMouseValVTop(const ViewState& view) { startPlanformDrag<kVTopPlanform>(*this, view.shiftkey); }
+void SymWingSections::initMouseValVTop(const ViewState& view) { startPlanformDrag(*this, view.shiftkey); }
 
 // The chord runs down the screen (aft), the span across it.
 bool SymWingSections::dragVTop(const ViewState& view, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
-    return d && dragPlanform<kVTopPlanform>(*this, view.shiftkey, d->down, d->across);
+    return d && dragPlanform(*this, view.shiftkey, d->down, d->across);
 }
 
 void SymWingSections::selectsVTop(const ViewContext& ctx, double x, double y) {
@@ -90,25 +81,25 @@ void SymWingSections::selectsVTop(const ViewContext& ctx, double x, double y) {
 }
 
 std::int16_t SymWingSections::xMaxVtopGet() const {
-    const QuadOutline& p = vtopPoints;
+    const QuadOutline& p = vtop_pts;
     return roundedMaximum(p[1].x, p[2].x, p[3].x, p[4].x);
 }
 
 std::int16_t SymWingSections::yMaxVtopGet() const {
-    const QuadOutline& p = vtopPoints;
+    const QuadOutline& p = vtop_pts;
     return roundedMaximum(p[1].y, p[2].y, p[3].y, p[4].y);
 }
 
-void SymWingSections::printVTop(Canvas& printer, double zoom, double xoff, double yoff) const {
-    const QuadOutline screen = toScreenDown(planform(), {zoom, xoff, yoff});
+void SymWingSections::printVTop(Canvas& printer, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenDown(vtopOutline(), transform);
     if (!isFinite(screen)) return;
     drawQuadOutline(printer, screen, kBlack);
-    drawQuadOutline(printer, mirroredAboutColumn(screen, xoff), kBlack);
+    drawQuadOutline(printer, mirroredAboutColumn(screen, transform.xoff), kBlack);
 }
 
 void SymWingSections::saveDXF_vtop(DxfFile& file) const {
     // Nose up in the drawing: the longitudinal axis is negated.
-    const QuadOutline plan = mirroredAboutRow(planform(), 0);
+    const QuadOutline plan = mirroredAboutRow(vtopOutline(), 0);
     const QuadOutline mirror = mirroredAboutColumn(plan, 0);
     dxfSegments(file, outlinePoints(plan), kWingLayer);
     dxfSegments(file, outlinePoints(mirror), kWingLayer);

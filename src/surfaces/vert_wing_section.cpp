@@ -3,8 +3,8 @@
 #include "base/dxf_polyline.h"
 #include "base/one_based.h"
 #include "base/units.h"
-#include "surfaces/dxf_layers.h"
-#include "surfaces/length_conversion.h"
+#include "base/dxf_layers.h"
+#include "base/length_conversion.h"
 
 namespace ferlo {
 
@@ -21,9 +21,7 @@ void VertWingSection::init(const ColorRGB& defaultColor) {
     offset1 = 0;
     offset2 = 0;
     paint = kIdlePaint;
-    texture_filename.clear();
-    qualified_texture_filename.clear();
-    texture_loaded = false;
+    setTexture("");
     color = defaultColor;
     // Sections that match `nb` from the start: the 3D view and the exports
     // read points 1 to `nb`.

@@ -10,7 +10,9 @@
 #include "base/dxf_writer.h"
 #include "base/geometry.h"
 #include "base/screen_outline.h"
+#include "base/part_texture.h"
 #include "base/texture_context.h"
+#include "base/texture_title.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
 #include "base/view_state.h"
@@ -46,21 +48,19 @@ public:
     std::int32_t paint = kIdlePaint;  // hit code grabbed at mouse-down
     bool selected = false;            // the pointer is over an edge or corner
     std::int32_t selected_part = 0;   // hit code of the last hover test
-    std::string texture_filename;     // full path; empty for none
-    std::string qualified_texture_filename;  // the name as the project file stores it
     bool texture_loaded = false;
     std::int32_t xtex = 0;  // power-of-two texture size, set when the image is loaded
     std::int32_t ytex = 0;
 
     // Hit codes of the Front and Side views.
-    static constexpr std::int32_t kTipEdge = 0;
-    static constexpr std::int32_t kTipTrailingCorner = 2;
-    static constexpr std::int32_t kRootTrailingCorner = 3;
-    static constexpr std::int32_t kRootEdge = 4;
-    static constexpr std::int32_t kNothing = 5;
-    static constexpr std::int32_t kTipLeadingCorner = 7;
-    static constexpr std::int32_t kRootLeadingCorner = 8;
-    static constexpr std::int32_t kIdlePaint = kNothing;
+    static constexpr std::int32_t kHitTipEdge = 0;
+    static constexpr std::int32_t kHitTipTrailingCorner = 2;
+    static constexpr std::int32_t kHitRootTrailingCorner = 3;
+    static constexpr std::int32_t kHitRootEdge = 4;
+    static constexpr std::int32_t kHitNothing = 5;
+    static constexpr std::int32_t kHitTipLeadingCorner = 7;
+    static constexpr std::int32_t kHitRootLeadingCorner = 8;
+    static constexpr std::int32_t kIdlePaint = kHitNothing;
 
     // `which` of the draw operations.
     static constexpr std::int32_t kDrawNormal = 5;    // Front: black
@@ -75,6 +75,17 @@ public:
     static constexpr int kMaxSectionPoints = 10000;
 
     bool isTwin() const { return offset1 != 0.0 || offset2 != 0.0; }
+
+    // The texture image: its full path (empty for none) and its title, the
+    // name the project file stores.
+    const std::string& texture_filename() const { return texturePath; }
+    std::string qualified_texture_filename() const { return textureTitle(texturePath); }
+    // Assigns the image at `path` (empty for none), loaded at the next
+    // texture mapping.
+    void setTexture(const std::string& path) {
+        texturePath = path;
+        texture_loaded = false;
+    }
 
     // A new project's fin: a single fin with the default geometry, colour and
     // no texture; its 3D sections are rebuilt.
@@ -104,27 +115,26 @@ public:
     void initMouseValFront(const ViewState& view);
     // Draws the stored outline, with its mirror when it was computed for a
     // twin fin, so that the erase (which 9) removes exactly what was drawn.
-    void drawFront(const ViewContext& context, std::int32_t which = kDrawNormal) const;
+    void drawFront(const ViewContext& ctx, std::int32_t which = kDrawNormal) const;
     // Stores the screen outline and whether the fin is a twin fin now.
-    void computeFrontPoints(double zoom, double xoff, double yoff);
-    void printFront(Canvas& printer, double zoom, double xoff, double yoff) const;
-    void selectsFront(const ViewContext& context, double x, double y);
+    void computeFrontPoints(const ViewTransform& transform);
+    void printFront(Canvas& printer, const ViewTransform& transform) const;
+    void selectsFront(const ViewContext& ctx, double x, double y);
     void saveDXF_front(DxfFile& file) const;
 
     // Side view: the side outline, x aft to the right and z up; the root and
     // tip edges and the four corners can be dragged.
     void initMouseValSide(const ViewState& view);
     std::int32_t testPositionSide(double x, double y) const;
-    void drawSide(const ViewContext& context, double zoom, double xoff, double yoff, std::int16_t selected1 = -1,
-                  std::int16_t selected2 = -1, std::int16_t selected3 = -1, std::int16_t selected4 = -1,
-                  std::int32_t which = kDrawEditable);
-    void selectsSide(const ViewContext& context, double x, double y);
-    void printSide(Canvas& printer, double zoom, double xoff, double yoff) const;
+    void drawSide(const ViewContext& ctx, std::int16_t selected1 = -1, std::int16_t selected2 = -1,
+                  std::int16_t selected3 = -1, std::int16_t selected4 = -1, std::int32_t which = kDrawEditable);
+    void selectsSide(const ViewContext& ctx, double x, double y);
+    void printSide(Canvas& printer, const ViewTransform& transform) const;
     void saveDXF_side(DxfFile& file) const;
 
     // VTop view: the rectangle under the root section, for reference only.
-    void drawVTop(const ViewContext& context) const;
-    void computeVTopPoints(double zoom, double xoff, double yoff);
+    void drawVTop(const ViewContext& ctx) const;
+    void computeVTopPoints(const ViewTransform& transform);
     void saveDXF_vtop(DxfFile& file) const;
 
     // The 3D root and tip sections from the built-in symmetric profile, and
@@ -134,6 +144,8 @@ public:
     // sections with their texture coordinates, and uploads the texture at
     // every call. A failing image throws ImageError and changes nothing.
     void textureMap(TextureContext& context);
+    // The same without OpenGL: the load and the texture coordinates.
+    void loadTexture(ImageConverter& converter, ConversionProgress& progress);
 
     // Section point i, 1 to `nb` (zero outside); with `twin` the point of the
     // mirrored fin: the section moved to the other side of the plane of
@@ -162,7 +174,7 @@ private:
     // (aft, height) and the VTop plan (lateral, aft).
     QuadOutline frontOutline() const;
     QuadOutline sideOutline() const;
-    QuadOutline vtopPlan() const;
+    QuadOutline vtopOutline() const;
 
     // The outline and, when `twin`, its mirror image about the screen column
     // `mirrorColumn`.
@@ -177,11 +189,15 @@ private:
     // with lit edges.
     bool dragSide(const ViewState& view, double x, double y);
     static EdgeSelection sideHighlight(std::int32_t code);
-    void drawSideLit(const ViewContext& context, double zoom, double xoff, double yoff, const EdgeSelection& lit);
+    void drawSideLit(const ViewContext& ctx, const EdgeSelection& lit);
 
     std::vector<Point3D> computeSection(const Point3D& origin, double chord, double thickness) const;
+    // The fin's texture fields and what its texture procedure does.
+    TextureFields textureFields();
+    TextureSteps textureSteps();
 
     ColorRGB color;
+    std::string texturePath;
     std::vector<Point3D> root_section;
     std::vector<Point3D> tip_section;
     std::vector<double> root_texcoords;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/one_based.h"
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 #include "surfaces/planform_texcoords.h"
 
 namespace ferlo {
@@ -79,8 +79,18 @@ std::vector<Point3D> VertWingSection::computeSection(const Point3D& origin, doub
     return section;
 }
 
-void VertWingSection::textureMap(TextureContext& context) {
-    mapFinTexture({texture_filename, texture_loaded, xtex, ytex, texture_bytes}, [this] { create(); }, context);
+TextureFields VertWingSection::textureFields() { return {texturePath, texture_loaded, xtex, ytex, texture_bytes}; }
+
+// The image as loaded (no turn), clamped; `create` gives the sections their
+// texture coordinates once the size is known. Failures reach the caller.
+TextureSteps VertWingSection::textureSteps() {
+    return {.quarterTurn = false, .wrap = TextureWrap::Clamp, .afterLoad = [this] { create(); }};
+}
+
+void VertWingSection::textureMap(TextureContext& context) { mapPartTexture(textureFields(), textureSteps(), context); }
+
+void VertWingSection::loadTexture(ImageConverter& converter, ConversionProgress& progress) {
+    loadPartTexture(textureFields(), textureSteps(), converter, progress);
 }
 
 }  // namespace ferlo

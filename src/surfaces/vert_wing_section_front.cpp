@@ -17,56 +17,56 @@ QuadOutline VertWingSection::frontOutline() const {
              rootLeft}};
 }
 
-void VertWingSection::computeFrontPoints(double zoom, double xoff, double yoff) {
-    const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
+void VertWingSection::computeFrontPoints(const ViewTransform& transform) {
+    const QuadOutline screen = toScreenUp(frontOutline(), transform);
     if (!isFinite(screen)) return;
     front_pts = screen;
     front_twin = isTwin();
 }
 
-void VertWingSection::drawFront(const ViewContext& context, std::int32_t which) const {
-    if (which == kDrawErase && context.view.firstPictureRefresh) return;  // a tracing picture lies under it
+void VertWingSection::drawFront(const ViewContext& ctx, std::int32_t which) const {
+    if (which == kDrawErase && ctx.view.firstPictureRefresh) return;  // a tracing picture lies under it
     PaletteColor color = kBlack;
-    if (which == kDrawInactive) color = context.colors.colorInactive;
+    if (which == kDrawInactive) color = ctx.colors.colorInactive;
     if (which == kDrawErase) color = kWhite;
-    drawWithTwin(context.canvas, front_pts, front_twin, color, context.view.xoff);
+    drawWithTwin(ctx.canvas, front_pts, front_twin, color, ctx.view.xoff);
 }
 
 // Only the fin itself answers, never the mirrored one of a twin fin.
 std::int32_t VertWingSection::testPositionFront(double x, double y) const {
-    std::int32_t code = kNothing;
-    if (hitsHorizontalEdge(x, y, front_pts[1], front_pts[2])) code = kRootEdge;
-    if (hitsHorizontalEdge(x, y, front_pts[4], front_pts[3])) code = kTipEdge;
+    std::int32_t code = kHitNothing;
+    if (hitsHorizontalEdge(x, y, front_pts[1], front_pts[2])) code = kHitRootEdge;
+    if (hitsHorizontalEdge(x, y, front_pts[4], front_pts[3])) code = kHitTipEdge;
     return code;
 }
 
 // Without Shift the edges move sideways, with Shift up or down.
 void VertWingSection::initMouseValFront(const ViewState& view) {
-    if (paint == kRootEdge) initval = view.shiftkey ? shift : offset1;
-    if (paint == kTipEdge) initval = view.shiftkey ? span : offset2;
+    if (paint == kHitRootEdge) initval = view.shiftkey ? shift : offset1;
+    if (paint == kHitTipEdge) initval = view.shiftkey ? span : offset2;
 }
 
-void VertWingSection::selectsFront(const ViewContext& context, double x, double y) {
-    const ViewState& view = context.view;
+void VertWingSection::selectsFront(const ViewContext& ctx, double x, double y) {
+    const ViewState& view = ctx.view;
     // Hover: the Front view highlights nothing, it redraws the fin in black.
     selected_part = testPositionFront(x, y);
-    computeFrontPoints(view.zoom, view.xoff, view.yoff);
-    drawFront(context, kDrawNormal);
-    selected = selected_part != kNothing;
+    computeFrontPoints(view);
+    drawFront(ctx, kDrawNormal);
+    selected = selected_part != kHitNothing;
 
-    if (paint != kRootEdge && paint != kTipEdge) return;
+    if (paint != kHitRootEdge && paint != kHitTipEdge) return;
     const auto d = dragDisplacement(view, x, y);
     if (!d) return;
-    double& field = paint == kRootEdge ? (view.shiftkey ? shift : offset1) : (view.shiftkey ? span : offset2);
+    double& field = paint == kHitRootEdge ? (view.shiftkey ? shift : offset1) : (view.shiftkey ? span : offset2);
     assignIfFinite({{field, initval + (view.shiftkey ? d->up() : d->across)}});
-    drawFront(context, kDrawErase);
-    computeFrontPoints(view.zoom, view.xoff, view.yoff);
-    drawFront(context, kDrawNormal);
+    drawFront(ctx, kDrawErase);
+    computeFrontPoints(view);
+    drawFront(ctx, kDrawNormal);
 }
 
-void VertWingSection::printFront(Canvas& printer, double zoom, double xoff, double yoff) const {
-    const QuadOutline screen = toScreenUp(frontOutline(), {zoom, xoff, yoff});
-    if (isFinite(screen)) drawWithTwin(printer, screen, isTwin(), kBlack, xoff);
+void VertWingSection::printFront(Canvas& printer, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenUp(frontOutline(), transform);
+    if (isFinite(screen)) drawWithTwin(printer, screen, isTwin(), kBlack, transform.xoff);
 }
 
 // DXF x is the lateral y, DXF y the height.

@@ -1,9 +1,9 @@
 #include "base/drag_step.h"
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
-#include "surfaces/dxf_layers.h"
-#include "surfaces/follow_pointer.h"
-#include "surfaces/planform_drag.h"
+#include "base/dxf_layers.h"
+#include "base/follow_pointer.h"
+#include "base/planform_drag.h"
 #include "surfaces/vert_wing_section.h"
 
 namespace ferlo {
@@ -21,72 +21,62 @@ QuadOutline VertWingSection::sideOutline() const {
 // 5 leading edge.
 EdgeSelection VertWingSection::sideHighlight(std::int32_t code) {
     switch (code) {
-        case kTipEdge: return {4, -1, -1, -1};
-        case kRootEdge: return {2, 3, 4, 5};
-        case kTipTrailingCorner: return {3, 4, -1, -1};
-        case kRootTrailingCorner: return {2, 3, -1, -1};
-        case kTipLeadingCorner: return {4, 5, -1, -1};
-        case kRootLeadingCorner: return {2, 5, -1, -1};
+        case kHitTipEdge: return {4, -1, -1, -1};
+        case kHitRootEdge: return {2, 3, 4, 5};
+        case kHitTipTrailingCorner: return {3, 4, -1, -1};
+        case kHitRootTrailingCorner: return {2, 3, -1, -1};
+        case kHitTipLeadingCorner: return {4, 5, -1, -1};
+        case kHitRootLeadingCorner: return {2, 5, -1, -1};
         default: return kNoEdgeSelected;
     }
 }
 
-void VertWingSection::drawSide(const ViewContext& context, double zoom, double xoff, double yoff,
-                               std::int16_t selected1, std::int16_t selected2, std::int16_t selected3,
-                               std::int16_t selected4, std::int32_t which) {
+void VertWingSection::drawSide(const ViewContext& ctx, std::int16_t selected1, std::int16_t selected2,
+                               std::int16_t selected3, std::int16_t selected4, std::int32_t which) {
     if (selected1 != -1) selected = true;
     // The inactive colour wins over a highlight.
     const OutlineStyle style = which == kDrawInactive
-                                   ? OutlineStyle{context.colors.colorInactive}
+                                   ? OutlineStyle{ctx.colors.colorInactive}
                                    : OutlineStyle{kBlack, {selected1, selected2, selected3, selected4}};
-    redrawOutline(context, side_pts, toScreenUp(sideOutline(), {zoom, xoff, yoff}), style);
+    redrawOutline(ctx, side_pts, toScreenUp(sideOutline(), ctx.view), style);
 }
 
-void VertWingSection::drawSideLit(const ViewContext& context, double zoom, double xoff, double yoff,
-                                  const EdgeSelection& lit) {
-    drawSide(context, zoom, xoff, yoff, lit[0], lit[1], lit[2], lit[3], kDrawEditable);
+void VertWingSection::drawSideLit(const ViewContext& ctx, const EdgeSelection& lit) {
+    drawSide(ctx, lit[0], lit[1], lit[2], lit[3], kDrawEditable);
 }
 
 // The tests run in this order and the last match wins: a corner over the
 // edge it ends, and 8 over 7 over 3 over 2 where corners lie close together.
 std::int32_t VertWingSection::testPositionSide(double x, double y) const {
     const QuadOutline& p = side_pts;
-    std::int32_t code = kNothing;
-    if (hitsHorizontalEdge(x, y, p[1], p[2])) code = kRootEdge;
-    if (hitsHorizontalEdge(x, y, p[4], p[3])) code = kTipEdge;
-    if (hitsCorner(x, y, p[3])) code = kTipTrailingCorner;
-    if (hitsCorner(x, y, p[2])) code = kRootTrailingCorner;
-    if (hitsCorner(x, y, p[4])) code = kTipLeadingCorner;
-    if (hitsCorner(x, y, p[1])) code = kRootLeadingCorner;
+    std::int32_t code = kHitNothing;
+    if (hitsHorizontalEdge(x, y, p[1], p[2])) code = kHitRootEdge;
+    if (hitsHorizontalEdge(x, y, p[4], p[3])) code = kHitTipEdge;
+    if (hitsCorner(x, y, p[3])) code = kHitTipTrailingCorner;
+    if (hitsCorner(x, y, p[2])) code = kHitRootTrailingCorner;
+    if (hitsCorner(x, y, p[4])) code = kHitTipLeadingCorner;
+    if (hitsCorner(x, y, p[1])) code = kHitRootLeadingCorner;
     return code;
 }
 
-namespace {
-
-constexpr PlanformCodes kSidePlanform{VertWingSection::kTipEdge,           VertWingSection::kRootEdge,
-                                      VertWingSection::kTipTrailingCorner, VertWingSection::kRootTrailingCorner,
-                                      VertWingSection::kTipLeadingCorner,  VertWingSection::kRootLeadingCorner};
-
-}  // namespace
-
-void VertWingSection::initMouseValSide(const ViewState& view) { startPlanformDrag<kSidePlanform>(*this, view.shiftkey); }
+void VertWingSection::initMouseValSide(const ViewState& view) { startPlanformDrag(*this, view.shiftkey); }
 
 // The chord runs across the screen (aft to the right), the span up: the edges
 // move along the axis, with Shift up or down, and a corner follows the
 // pointer's x only.
 bool VertWingSection::dragSide(const ViewState& view, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
-    return d && dragPlanform<kSidePlanform>(*this, view.shiftkey, d->across, d->up());
+    return d && dragPlanform(*this, view.shiftkey, d->across, d->up());
 }
 
-void VertWingSection::selectsSide(const ViewContext& context, double x, double y) {
-    followPointer(*this, context, x, y,
+void VertWingSection::selectsSide(const ViewContext& ctx, double x, double y) {
+    followPointer(*this, ctx, x, y,
                   EditableView<VertWingSection>{&VertWingSection::testPositionSide, &VertWingSection::dragSide,
                                                 &VertWingSection::drawSideLit, &sideHighlight});
 }
 
-void VertWingSection::printSide(Canvas& printer, double zoom, double xoff, double yoff) const {
-    const QuadOutline screen = toScreenUp(sideOutline(), {zoom, xoff, yoff});
+void VertWingSection::printSide(Canvas& printer, const ViewTransform& transform) const {
+    const QuadOutline screen = toScreenUp(sideOutline(), transform);
     if (isFinite(screen)) drawQuadOutline(printer, screen, kBlack);
 }
 

@@ -6,7 +6,7 @@ namespace ferlo {
 // thickness wide and the root chord long. Corners: leading edge right,
 // trailing edge right, trailing edge left, leading edge left. Tip and sweep
 // do not show.
-QuadOutline VertWingSection::vtopPlan() const {
+QuadOutline VertWingSection::vtopOutline() const {
     const double half = thickness1 * length1 / 2;
     const double trailing = pos1 + length1;
     const Point2D leadingRight{offset1 + half, pos1};
@@ -15,17 +15,17 @@ QuadOutline VertWingSection::vtopPlan() const {
 }
 
 // Aft is down the screen.
-void VertWingSection::computeVTopPoints(double zoom, double xoff, double yoff) {
-    const QuadOutline screen = toScreenDown(vtopPlan(), {zoom, xoff, yoff});
+void VertWingSection::computeVTopPoints(const ViewTransform& transform) {
+    const QuadOutline screen = toScreenDown(vtopOutline(), transform);
     if (isFinite(screen)) vtop_pts = screen;
 }
 
 // Shown for reference in the inactive colour; nothing is erased.
-void VertWingSection::drawVTop(const ViewContext& context) const {
-    drawWithTwin(context.canvas, vtop_pts, isTwin(), context.colors.colorInactive, context.view.xoff);
+void VertWingSection::drawVTop(const ViewContext& ctx) const {
+    drawWithTwin(ctx.canvas, vtop_pts, isTwin(), ctx.colors.colorInactive, ctx.view.xoff);
 }
 
 // DXF x is the lateral y, DXF y minus the model x: nose up, as on the screen.
-void VertWingSection::saveDXF_vtop(DxfFile& file) const { writeWithTwin(file, mirroredAboutRow(vtopPlan(), 0)); }
+void VertWingSection::saveDXF_vtop(DxfFile& file) const { writeWithTwin(file, mirroredAboutRow(vtopOutline(), 0)); }
 
 }  // namespace ferlo

@@ -1,7 +1,7 @@
 #include "surfaces/wing_section.h"
 
 #include "base/one_based.h"
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 #include "surfaces/planform_texcoords.h"
 #include "surfaces/sym_wing_sections.h"
 
@@ -43,6 +43,8 @@ void WingSection::create() {
     computeSectionPoints(rootPoints, rootOrigin, length1, thickness1);
     tipPoints.assign(oneBasedSlots(nb), Point3D{});
     computeSectionPoints(tipPoints, tipOrigin, length2, thickness2);
+    // With its image loaded the half keeps its texture on the new rings.
+    if (texture_loaded) create_texcoords();
 }
 
 void WingSection::computeSectionPoints(std::vector<Point3D>& points, const Point3D& origin, double chord,
@@ -60,14 +62,23 @@ void WingSection::create_texcoords() {
     texcoord2 = planformTexcoords(tipPoints, nb, pos1, span, xtex, ytex);
 }
 
+TextureFields WingSection::textureFields() { return {texturePath, texture_loaded, xtex, ytex, texture_bytes}; }
+
+TextureSteps WingSection::textureSteps() {
+    return {.quarterTurn = true, .wrap = TextureWrap::Clamp, .afterLoad = [this] { create_texcoords(); }};
+}
+
+void WingSection::loadTexture(ImageConverter& converter, ConversionProgress& progress) {
+    loadPartTexture(textureFields(), textureSteps(), converter, progress);
+}
+
 void WingSection::textureMap(TextureContext& context) {
-    const TextureFields fields{texture_filename, texture_loaded, xtex, ytex, texture_bytes};
     try {
-        mapPartTexture(fields, {true, TextureWrap::Clamp, [this] { create_texcoords(); }}, context);
+        mapPartTexture(textureFields(), textureSteps(), context);
     } catch (const ImageError& error) {
-        if (reportedTextureFailure == texture_filename) return;
-        reportedTextureFailure = texture_filename;
-        context.notifier.textureFailed({kWingSectionTextureError, texture_filename, error.what()});
+        if (reportedTextureFailure == texturePath) return;
+        reportedTextureFailure = texturePath;
+        context.notifier.textureFailed({kWingSectionTextureError, texturePath, error.what()});
         return;
     }
     reportedTextureFailure.clear();

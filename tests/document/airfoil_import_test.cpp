@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/recording_texture_upload.h"
+#include "base/texture_error_notifier.h"
+#include "support/default_aircraft.h"
 #include "support/default_plane.h"
+#include "support/fake_image_converter.h"
 #include "support/panel_values.h"
 #include "support/point_checks.h"
 #include "support/refused_xy_files.h"
@@ -29,8 +33,7 @@ Plane threePanelPlane() {
     panel.length1 = 200;
     panel.length2 = 120;
     panel.colorSet({10, 20, 30});
-    panel.set_texture_filename("/images/wood.jpg");
-    panel.qualified_texture_filename = "wood.jpg";
+    panel.setTexture("/images/wood.jpg");
     panel.create();
     plane.mainWing.currentWing = 2;
     return plane;
@@ -85,7 +88,7 @@ TEST(LoadAirfoil, OnlyTheCurrentPanelTakesTheAirfoilAndItsHalvesAreRebuilt) {
     EXPECT_EQ(panel.pos1, before.panels[1].pos1);
     EXPECT_EQ(panel.colorGet(), (ColorRGB{10, 20, 30}));
     EXPECT_EQ(panel.texture_filename(), "/images/wood.jpg");
-    EXPECT_EQ(panel.qualified_texture_filename, "wood.jpg");
+    EXPECT_EQ(panel.qualified_texture_filename(), "wood.jpg");
 
     // The 3D rings hold the file's shape at the root and tip chords, measured
     // from the leading edge, and the right half mirrors the left one.
@@ -129,6 +132,39 @@ TEST(LoadAirfoil, TheBuiltInTableGivesBackTheDefaultPanel) {
     testing::expectSamePanelValues(panel, expected);
     expectSameRings(panel.Left, expected.Left);
     expectSameRings(panel.Right, expected.Right);
+}
+
+// On a panel whose image is loaded, the new rings get their texture
+// coordinates at once: u of a first-surface point is its distance aft of the
+// root's leading edge over the span, times the image's aspect (a 16 x 8 image
+// turned: 8 x 16).
+TEST(LoadAirfoil, ATexturedPanelGetsTheTextureCoordinatesOfItsNewRings) {
+    TempDir dir;
+    Plane plane;
+    testing::setUpDefaultPlane(plane);
+    SymWingSections& panel = plane.mainWing.current();
+    testing::FakeImageConverter converter;
+    converter.addImage("/images/wood.bmp", 16, 8);
+    testing::RecordingProgress progress;
+    RecordingTextureUpload upload;
+    TextureErrorLog notifier;
+    TextureContext context{converter, progress, upload, notifier};
+    panel.setTexture("/images/wood.bmp");
+    panel.create();
+    panel.Left.textureMap(context);
+    panel.Right.textureMap(context);
+    ASSERT_TRUE(panel.Left.texture_loaded);
+
+    loadAirfoil(plane, dir.write("five.xy", kFivePointAirfoil));
+
+    for (const WingSection* half : {&panel.Left, &panel.Right}) {
+        ASSERT_EQ(half->nb, 5);
+        for (int i = 1; i <= 3; ++i) {
+            EXPECT_DOUBLE_EQ(half->texcoord1Get(i), (half->point1Get(i).x - panel.pos1) / half->span * 2) << i;
+            EXPECT_DOUBLE_EQ(half->texcoord2Get(i), (half->point2Get(i).x - panel.pos1) / half->span * 2) << i;
+        }
+        EXPECT_NE(half->texcoord1Get(1), 0);
+    }
 }
 
 TEST(LoadAirfoil, RefusedFilesLeaveEveryPanelAsItWas) {

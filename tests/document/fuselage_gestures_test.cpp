@@ -2,6 +2,7 @@
 // area's mouse protocol on the default aircraft.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -52,14 +53,14 @@ TEST(FuselageGestures, SideAndHTopDragsOfTheCurrentFuselage) {
         const char* what;
     };
     const Case cases[] = {
-        {ViewKind::Side, 410, 180, false, MeshSections::kSideSectionLine, {100, 100, 200, 15}, "section line: up"},
-        {ViewKind::Side, 410, 180, true, MeshSections::kSideSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
-        {ViewKind::Side, 410, 80, false, MeshSections::kSideTopPoint, {105, 100, 200, 10}, "top point: taller"},
-        {ViewKind::Side, 410, 280, false, MeshSections::kSideBottomPoint, {95, 100, 200, 15}, "bottom: top kept"},
-        {ViewKind::HTop, 410, 400, false, MeshSections::kHTopFirstSide, {100, 110, 200, 10}, "first side: wider"},
-        {ViewKind::HTop, 410, 200, false, MeshSections::kHTopSecondSide, {100, 90, 200, 10}, "second side"},
-        {ViewKind::HTop, 410, 300, true, MeshSections::kHTopSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
-        {ViewKind::HTop, 410, 300, false, MeshSections::kHTopSectionLine, {100, 100, 200, 10}, "no Shift: stays"},
+        {ViewKind::Side, 410, 180, false, MeshSections::kHitSideSectionLine, {100, 100, 200, 15}, "section line: up"},
+        {ViewKind::Side, 410, 180, true, MeshSections::kHitSideSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
+        {ViewKind::Side, 410, 80, false, MeshSections::kHitSideTopPoint, {105, 100, 200, 10}, "top point: taller"},
+        {ViewKind::Side, 410, 280, false, MeshSections::kHitSideBottomPoint, {95, 100, 200, 15}, "bottom: top kept"},
+        {ViewKind::HTop, 410, 400, false, MeshSections::kHitHTopFirstSide, {100, 110, 200, 10}, "first side: wider"},
+        {ViewKind::HTop, 410, 200, false, MeshSections::kHitHTopSecondSide, {100, 90, 200, 10}, "second side"},
+        {ViewKind::HTop, 410, 300, true, MeshSections::kHitHTopSectionLine, {100, 100, 203, 10}, "with Shift: aft"},
+        {ViewKind::HTop, 410, 300, false, MeshSections::kHitHTopSectionLine, {100, 100, 200, 10}, "no Shift: stays"},
     };
     for (const Case& c : cases) {
         DrawingArea area = fuselageArea(c.mode);
@@ -88,7 +89,7 @@ TEST(FuselageGestures, VTopDragsMoveTheWholeFuselage) {
         MeshSections& f = area.plane.fuselages.current();
         area.view.shiftkey = shift;
         area.mouse.mouseDown(100, 30);
-        EXPECT_EQ(f.paint, MeshSections::kVTopFrontLine);
+        EXPECT_EQ(f.paint, MeshSections::kHitVTopFrontLine);
         area.mouse.mouseMove(107, 42);
         area.mouse.mouseUp();
         EXPECT_EQ(f.shift, shift ? 0 : 7);
@@ -187,6 +188,32 @@ TEST(FuselageGestures, AHiddenCurrentFuselageIsNotEdited) {
     area.mouse.mouseDown(210, 200);
     area.mouse.mouseUp();
     EXPECT_EQ(hidden.nb_sections, 3);
+}
+
+// A current fuselage hidden after the view was drawn answers no hit test at
+// mouse-down in any view: nothing is grabbed, its selected section stays and
+// the moves that follow change nothing.
+TEST(FuselageGestures, AHiddenCurrentFuselageAnswersNoHitTest) {
+    struct Case {
+        ViewKind mode;
+        double x, y;  // on section 2's line (Side, HTop) or the front line (VTop)
+    };
+    for (const Case& c : {Case{ViewKind::Side, 410, 180}, Case{ViewKind::HTop, 410, 300},
+                          Case{ViewKind::VTop, kXoff, kYoff}}) {
+        DrawingArea area = fuselageArea(c.mode);
+        area.plane.fuselages.setShown(1, false);
+        MeshSections& f = area.plane.fuselages.current();
+        f.sel_sec = 1;
+        const std::string before = testing::savedRecord(f);
+        area.view.shiftkey = true;
+        area.mouse.mouseDown(c.x, c.y);
+        EXPECT_EQ(f.paint, MeshSections::kIdlePaint) << static_cast<int>(c.mode);
+        EXPECT_EQ(f.sel_sec, 1) << static_cast<int>(c.mode);
+        area.mouse.mouseMove(c.x + 6, c.y + 10);
+        area.mouse.mouseUp();
+        EXPECT_EQ(testing::savedRecord(f), before) << static_cast<int>(c.mode);
+        EXPECT_FALSE(f.selected) << static_cast<int>(c.mode);
+    }
 }
 
 // Two fuselages one over the other: only the current one is grabbed and

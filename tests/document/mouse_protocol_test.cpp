@@ -138,7 +138,7 @@ TEST(MouseProtocol, SideAndHTopRedrawTheReferenceOutlinesAndGrabNothing) {
 TEST(MouseProtocol, TheFinIsDraggedInFrontAndKeepsItsLastOutlineAtMouseUp) {
     DrawingArea area(ViewKind::Front, 1, 100, 200);
     area.mouse.mouseDown(100, 170);
-    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kRootEdge);
+    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kHitRootEdge);
     EXPECT_FALSE(area.plane.mainWing.wingGrabbed());
     EXPECT_EQ(area.plane.stab.paint, SymWingSections::kIdlePaint);
     area.mouse.mouseMove(105, 170);  // still over the root edge it had before the move
@@ -163,7 +163,7 @@ TEST(MouseProtocol, SideEditsTheFinUnlessTheEquipmentTabIsOpen) {
     EXPECT_FALSE(area.plane.fin.selected);  // the mouse-up clears the highlight
 
     area.mouse.mouseDown(650, 270);
-    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kRootLeadingCorner);
+    EXPECT_EQ(area.plane.fin.paint, VertWingSection::kHitRootLeadingCorner);
     area.mouse.mouseUp();
 
     // With the equipment tab open the fin is shown in the inactive colour and

@@ -53,32 +53,31 @@ std::vector<std::pair<std::string, std::set<Key>>> partSegments(const DrawingAre
         for (const RecordingCanvas::Segment& s : canvas.segments()) keys.insert(keyOf(s));
         parts.emplace_back(name, keys);
     };
-    const ViewState& v = area.view;
     switch (area.mouse.mode) {
     case ViewKind::VTop:
-        add("panel", [&](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawVTop(c, v.zoom, v.xoff, v.yoff); });
-        add("stab", [&](Plane& p, const ViewContext& c) { p.stab.drawVTop(c, v.zoom, v.xoff, v.yoff); });
-        add("fuselage", [&](Plane& p, const ViewContext& c) { p.fuselages.current().drawVTop(c); });
-        add("fin", [&](Plane& p, const ViewContext& c) { p.fin.drawVTop(c); });
+        add("panel", [](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawVTop(c); });
+        add("stab", [](Plane& p, const ViewContext& c) { p.stab.drawVTop(c); });
+        add("fuselage", [](Plane& p, const ViewContext& c) { p.fuselages.current().drawVTop(c); });
+        add("fin", [](Plane& p, const ViewContext& c) { p.fin.drawVTop(c); });
         break;
     case ViewKind::Front:
-        add("panel", [&](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawFront(c, v.zoom, v.xoff, v.yoff); });
-        add("stab", [&](Plane& p, const ViewContext& c) { p.stab.drawFront(c, v.zoom, v.xoff, v.yoff); });
-        add("fuselage", [&](Plane& p, const ViewContext& c) { p.fuselages.current().drawFront(c); });
-        add("fin", [&](Plane& p, const ViewContext& c) { p.fin.drawFront(c); });
+        add("panel", [](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawFront(c); });
+        add("stab", [](Plane& p, const ViewContext& c) { p.stab.drawFront(c); });
+        add("fuselage", [](Plane& p, const ViewContext& c) { p.fuselages.current().drawFront(c); });
+        add("fin", [](Plane& p, const ViewContext& c) { p.fin.drawFront(c); });
         break;
     case ViewKind::Side:
-        add("box", [&](Plane& p, const ViewContext& c) { p.equipment.box(1).drawSide(c, v.zoom, v.xoff, v.yoff); });
-        add("fuselage", [&](Plane& p, const ViewContext& c) { p.fuselages.current().drawSide(c, v.zoom, v.xoff, v.yoff); });
-        add("fin", [&](Plane& p, const ViewContext& c) { p.fin.drawSide(c, v.zoom, v.xoff, v.yoff); });
-        add("panel", [&](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawSide(c); });
-        add("stab", [&](Plane& p, const ViewContext& c) { p.stab.drawSide(c); });
+        add("box", [](Plane& p, const ViewContext& c) { p.equipment.box(1).drawSide(c); });
+        add("fuselage", [](Plane& p, const ViewContext& c) { p.fuselages.current().drawSide(c); });
+        add("fin", [](Plane& p, const ViewContext& c) { p.fin.drawSide(c); });
+        add("panel", [](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawSide(c); });
+        add("stab", [](Plane& p, const ViewContext& c) { p.stab.drawSide(c); });
         break;
     case ViewKind::HTop:
-        add("fuselage", [&](Plane& p, const ViewContext& c) { p.fuselages.current().drawHTop(c, v.zoom, v.xoff, v.yoff); });
-        add("box", [&](Plane& p, const ViewContext& c) { p.equipment.box(1).drawHTop(c, v.zoom, v.xoff, v.yoff); });
-        add("panel", [&](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawHTop(c); });
-        add("stab", [&](Plane& p, const ViewContext& c) { p.stab.drawHTop(c); });
+        add("fuselage", [](Plane& p, const ViewContext& c) { p.fuselages.current().drawHTop(c); });
+        add("box", [](Plane& p, const ViewContext& c) { p.equipment.box(1).drawHTop(c); });
+        add("panel", [](Plane& p, const ViewContext& c) { p.mainWing.wing(1).drawHTop(c); });
+        add("stab", [](Plane& p, const ViewContext& c) { p.stab.drawHTop(c); });
         break;
     }
     return parts;
@@ -169,7 +168,9 @@ TEST(MouseSteps, ADragRedrawsOnlyWhatItGrabbed) {
         EXPECT_EQ(partsDrawn(area, before), c.grabbed);
         area.canvas.reset();
         area.mouse.mouseUp();
-        if (c.view.mode != ViewKind::Front) EXPECT_EQ(partsDrawn(area), c.grabbed);
+        if (c.view.mode != ViewKind::Front) {
+            EXPECT_EQ(partsDrawn(area), c.grabbed);  // the fin is not redrawn in Front
+        }
         for (const RecordingCanvas::Segment& s : area.canvas.segments()) EXPECT_NE(s.color, kLightYellow);
         EXPECT_FALSE(area.mouse.dragParts());
     }

@@ -1,5 +1,6 @@
 #include "document/plane_operations.h"
 
+#include <array>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,23 @@ namespace {
 
 using testing::projectText;
 
+// A panel with these lengths (span, length1, length2, pos1, pos2, elevation1,
+// elevation2, shift), initialised: the built-in airfoil and the default colour.
+SymWingSections initialisedPanel(const std::array<double, 8>& lengths) {
+    SymWingSections panel;
+    const auto [span, length1, length2, pos1, pos2, elevation1, elevation2, shift] = lengths;
+    panel.span = span;
+    panel.length1 = length1;
+    panel.length2 = length2;
+    panel.pos1 = pos1;
+    panel.pos2 = pos2;
+    panel.elevation1 = elevation1;
+    panel.elevation2 = elevation2;
+    panel.shift = shift;
+    panel.init();
+    return panel;
+}
+
 // An aircraft far from the default one: three panels, two fuselages, two
 // boxes, a twin fin with a texture, other colours, later current indices.
 Plane changedPlane() {
@@ -25,11 +43,11 @@ Plane changedPlane() {
     plane.mainWing.currentWing = 3;
     plane.mainWing.wing(1).span = 333;
     plane.stab.pos1 = 900;
-    plane.stab.set_texture_filename("/images/stab.jpg");
+    plane.stab.setTexture("/images/stab.jpg");
     plane.fin.offset1 = 40;
     plane.fin.span = 222;
     plane.fin.colorSet({1, 2, 3});
-    plane.fin.texture_filename = "/images/fin.jpg";
+    plane.fin.setTexture("/images/fin.jpg");
     plane.fuselages.addFuselage(false, plane.units, plane.defaultColor);
     plane.fuselages.setShown(1, false);
     plane.equipment.addBox(plane.units);
@@ -57,16 +75,18 @@ TEST(NewPlane, PutsTheDefaultAircraftInPlaceOfAnyOther) {
     EXPECT_EQ(plane.colorSelected, kLightYellow);
     EXPECT_EQ(plane.colorInactive, kLightBlue);
     EXPECT_TRUE(plane.stab.texture_filename().empty());
-    EXPECT_TRUE(plane.fin.texture_filename.empty());
+    EXPECT_TRUE(plane.fin.texture_filename().empty());
     // A new project's fin is a single fin again.
     EXPECT_EQ(plane.fin.offset1, 0.0);
     EXPECT_EQ(plane.fin.colorGet(), kDefaultPartColor);
 
-    // Every value as the parts of a new project have them.
+    // Every value as the parts of a new project have them: the first panel
+    // and the stabiliser with these lengths, the built-in airfoil and the
+    // default colour; the fin with its own defaults.
     Plane expected;
-    expected.mainWing = testing::defaultMainWing();
-    expected.stab = testing::defaultStabiliser();
-    expected.fin = testing::defaultFin();
+    expected.mainWing.wings[1] = initialisedPanel({700, 230, 150, 180, 10, 50, 0, 0});
+    expected.stab = initialisedPanel({250, 130, 80, 650, 40, 50, 0, 0});
+    expected.fin.init();
     EXPECT_EQ(projectText(plane), projectText(expected));
 }
 

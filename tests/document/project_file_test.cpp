@@ -137,8 +137,7 @@ TEST(ProjectFile, TexturesAreCopiedBesideTheProjectAndFoundWhereverTheFolderGoes
     converter.addImage((images / "wood.jpg").string(), 30, 20);
 
     Plane plane = defaultPlane();
-    plane.fin.texture_filename = (images / "wood.jpg").string();
-    plane.fin.qualified_texture_filename = "wood.jpg";
+    plane.fin.setTexture((images / "wood.jpg").string());
     const ProjectSaveResult saved = saveProject(plane, project / "plane.flx", converter);
     EXPECT_TRUE(saved.textureCopyErrors.empty());
     ASSERT_EQ(converter.saves.size(), 1u);
@@ -149,11 +148,11 @@ TEST(ProjectFile, TexturesAreCopiedBesideTheProjectAndFoundWhereverTheFolderGoes
     const fs::path moved = dir.path() / "E";
     fs::copy(project, moved);
     const Plane read = readOntoDefault(moved / "plane.flx");
-    EXPECT_EQ(read.fin.texture_filename, (moved / "wood.jpg").string());
-    EXPECT_EQ(read.fin.qualified_texture_filename, "wood.jpg");
+    EXPECT_EQ(read.fin.texture_filename(), (moved / "wood.jpg").string());
+    EXPECT_EQ(read.fin.qualified_texture_filename(), "wood.jpg");
     EXPECT_FALSE(read.fin.texture_loaded);
     EXPECT_TRUE(read.stab.texture_filename().empty());
-    EXPECT_TRUE(read.stab.qualified_texture_filename.empty());
+    EXPECT_TRUE(read.stab.qualified_texture_filename().empty());
 }
 
 TEST(ProjectFile, ACopyNeverReplacesAnotherPartsImageAndAMissingImageDoesNotStopTheSave) {
@@ -170,12 +169,9 @@ TEST(ProjectFile, ACopyNeverReplacesAnotherPartsImageAndAMissingImageDoesNotStop
     converter.addImage((other / "wood.jpg").string(), 8, 8);
 
     Plane plane = defaultPlane();
-    plane.stab.set_texture_filename(stabImage);
-    plane.stab.qualified_texture_filename = "wood.jpg";
-    plane.fin.texture_filename = (other / "wood.jpg").string();
-    plane.fin.qualified_texture_filename = "wood.jpg";
-    plane.fuselages.fuselage(1).texture_filename = (other / "gone.jpg").string();
-    plane.fuselages.fuselage(1).qualified_texture_filename = "gone.jpg";
+    plane.stab.setTexture(stabImage);
+    plane.fin.setTexture((other / "wood.jpg").string());
+    plane.fuselages.fuselage(1).setTexture((other / "gone.jpg").string());
 
     const ProjectSaveResult saved = saveProject(plane, project / "plane.flx", converter);
     ASSERT_EQ(saved.textureCopyErrors.size(), 1u);
@@ -187,13 +183,62 @@ TEST(ProjectFile, ACopyNeverReplacesAnotherPartsImageAndAMissingImageDoesNotStop
     EXPECT_TRUE(fs::exists(project / "wood_2.jpg"));
 }
 
+// A project saved under the name of a part's image title keeps its own file:
+// the copy is numbered, and the file stores that name.
+TEST(ProjectFile, ACopyNamedLikeTheProjectFileIsRenamed) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "images");
+    const std::string image = dir.write("images/wood.bmp", "image");
+    FakeImageConverter converter;
+    converter.addImage(image, 8, 8);
+    Plane plane = defaultPlane();
+    plane.fin.setTexture(image);
+
+    const fs::path project = dir.path() / "wood.bmp";
+    saveProject(plane, project, converter);
+
+    const auto lines = linesOf(TempDir::read(project));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "# FERLO File Format V 2.2.1");
+    EXPECT_EQ(lines.back(), "\"wood_2.bmp\"");
+    ASSERT_EQ(converter.saves.size(), 1u);
+    EXPECT_EQ(converter.saves[0].path, (dir.path() / "wood_2.bmp").string());
+}
+
+// A project in the other unit than the one the program works in: after it is
+// read, a catalogue model gives the current box its sizes in the project's
+// unit, and the next save writes them so.
+TEST(ProjectFile, CatalogueSizesFollowTheUnitOfTheProjectRead) {
+    for (const LengthUnit fileUnit : {LengthUnit::Inches, LengthUnit::Millimeters}) {
+        const LengthUnit workingUnit =
+            fileUnit == LengthUnit::Inches ? LengthUnit::Millimeters : LengthUnit::Inches;
+        TempDir dir;
+        FakeImageConverter converter;
+        Plane written;
+        written.units = fileUnit;
+        newPlane(written);
+        saveProject(written, dir.path() / "plane.flx", converter);
+
+        Plane plane;
+        plane.units = workingUnit;
+        newPlane(plane);
+        ASSERT_EQ(readProject(plane, dir.path() / "plane.flx").status, ProjectReadStatus::Read);
+        ASSERT_EQ(plane.units, fileUnit);
+        plane.equipment.current().box = ElectroBox::kServo;
+        ASSERT_TRUE(plane.equipment.applyModel(1, plane.units));  // "HS60": 26 mm long, 13 wide, 24 high
+        const double inFileUnit = fileUnit == LengthUnit::Inches ? toInches(26) : 26;
+        EXPECT_EQ(plane.equipment.current().length, inFileUnit);
+        EXPECT_EQ(plane.equipment.current().weight, 14);
+    }
+}
+
 TEST(ProjectFile, AFailedSaveLeavesThePreviousFileAndIsReported) {
     TempDir dir;
     FakeImageConverter converter;
     const std::string path = dir.write("plane.flx", "the previous design");
     Plane plane = defaultPlane();
     // A name the file cannot hold fails the last block.
-    plane.fin.texture_filename = "/images/a\nb.jpg";
+    plane.fin.setTexture("/images/a\nb.jpg");
     EXPECT_THROW(saveProject(plane, path, converter), WriteError);
     EXPECT_EQ(TempDir::read(path), "the previous design");
     EXPECT_FALSE(fs::exists(path + ".part"));

@@ -9,6 +9,7 @@
 #include "document/plane_operations.h"
 #include "document/project_file.h"
 #include "support/fuselage_sections.h"
+#include "support/record_io.h"
 #include "support/text_lines.h"
 
 namespace ferlo {
@@ -122,8 +123,8 @@ TEST(ProjectGenerations, EveryGenerationIsReadOntoTheDefaultAircraft) {
         EXPECT_EQ(plane.units, c.units ? LengthUnit::Inches : LengthUnit::Millimeters);
 
         EXPECT_EQ(panel.texture_filename(), c.current ? (folder / "wood.jpg").string() : "");
-        EXPECT_EQ(fuselage.qualified_texture_filename, c.current ? "skin.bmp" : "");
-        EXPECT_TRUE(plane.fin.texture_filename.empty());
+        EXPECT_EQ(fuselage.qualified_texture_filename(), c.current ? "skin.bmp" : "");
+        EXPECT_TRUE(plane.fin.texture_filename().empty());
     }
 }
 
@@ -156,7 +157,26 @@ TEST(ObjectListRecords, RowsForFuselagesTheFileDoesNotHoldAreAnError) {
     // The rows before it are taken.
     EXPECT_FALSE(fuselages.shown(1));
     EXPECT_FALSE(fuselages.shown(2));
-    EXPECT_EQ(fuselageRowName(12), "Fuselage 012");
+}
+
+// The row texts are kept as the file stores them, whatever they say, and
+// written back so; a fuselage added later gets "Fuselage " and its number.
+TEST(ObjectListRecords, RowTextsAreKeptAsReadAndWrittenBack) {
+    FuselageList fuselages;
+    fuselages.addFuselage(false, LengthUnit::Millimeters, kDefaultPartColor);
+    const std::string section =
+        testing::crlfLines({"ObjectList", "2", "\"Fuselage 002\"", "#TRUE#", "\"Wing pod, left\"", "#FALSE#"});
+    testing::readLines(section, [&](ValueReader& in) { readObjectList(fuselages, in); });
+    EXPECT_EQ(testing::writtenLines([&](ValueWriter& out) { saveObjectList(fuselages, out); }), section);
+
+    fuselages.addFuselage(false, LengthUnit::Millimeters, kDefaultPartColor);
+    EXPECT_EQ(fuselages.rowText(3), "Fuselage 003");
+    ASSERT_TRUE(fuselages.removeLastFuselage());
+    ASSERT_TRUE(fuselages.removeLastFuselage());
+    fuselages.addFuselage(false, LengthUnit::Millimeters, kDefaultPartColor);
+    EXPECT_EQ(fuselages.rowText(1), "Fuselage 002");
+    EXPECT_EQ(fuselages.rowText(2), "Fuselage 002");
+    EXPECT_TRUE(fuselages.shown(2));
 }
 
 }  // namespace

@@ -175,14 +175,26 @@ TEST_F(SceneTest, FuselageWithoutAMeshDrawsNothing) {
                           Case{"no sections", 0, 8}}) {
         MeshSections fuselage;
         fuselage.nb_sections = static_cast<std::int16_t>(c.sections);
+        fuselage.nb_cross = static_cast<std::int16_t>(c.points);
         fuselage.initArrays();
         fuselage.create();
-        fuselage.nb_cross = static_cast<std::int16_t>(c.points);
         RecordingSceneSink sink;
         drawFuselage(fuselage, sink);
         EXPECT_TRUE(sink.shapes().empty()) << c.what;
         EXPECT_TRUE(sink.textures().empty()) << c.what;
     }
+}
+
+// The fuselage is drawn as its mesh was built, whatever its counts have
+// become since: three sections give two strips.
+TEST_F(SceneTest, FuselageIsDrawnAsItsMeshWasBuilt) {
+    MeshSections fuselage;
+    fuselage.create();
+    fuselage.nb_cross = 1;
+    fuselage.nb_sections = 0;
+    RecordingSceneSink sink;
+    drawFuselage(fuselage, sink);
+    EXPECT_EQ(sink.shapes().size(), 2u);
 }
 
 // The parts of the scene by their colours, in the order drawn, with the
@@ -252,11 +264,11 @@ TEST_F(SceneTest, TexturesAreDecodedBeforeDrawingAndHandedOverWhenDrawn) {
     TextureErrorLog errors;
     converter.addImage("wing.bmp", 64, 32);
     converter.addImage("fuselage.bmp", 16, 16);
-    plane.mainWing.wing(1).set_texture_filename("wing.bmp");
-    plane.fin.texture_filename = "missing.bmp";  // fails: drawn without texture
-    plane.fuselages.fuselage(1).texture_filename = "fuselage.bmp";
+    plane.mainWing.wing(1).setTexture("wing.bmp");
+    plane.fin.setTexture("missing.bmp");  // fails: drawn without texture
+    plane.fuselages.fuselage(1).setTexture("fuselage.bmp");
     ASSERT_TRUE(plane.fuselages.addFuselage(false, plane.units, plane.defaultColor));
-    plane.fuselages.fuselage(2).texture_filename = "fuselage.bmp";
+    plane.fuselages.fuselage(2).setTexture("fuselage.bmp");
     plane.fuselages.setShown(2, false);  // hidden: not decoded
     createAll(plane);
 
@@ -289,7 +301,7 @@ TEST_F(SceneTest, FailingWingImageIsReportedOnce) {
     testing::FakeImageConverter converter;
     testing::RecordingProgress progress;
     TextureErrorLog errors;
-    plane.stab.set_texture_filename("gone.jpg");
+    plane.stab.setTexture("gone.jpg");
     decodeSceneTextures(plane, converter, progress, errors);
     const auto failures = errors.takePending();
     ASSERT_EQ(failures.size(), 1u);

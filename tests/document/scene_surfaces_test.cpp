@@ -140,7 +140,7 @@ TEST_F(WingPanelSceneTest, TextureCoordinatesRootAtZeroTipAtOneRightHalfNegated)
     testing::RecordingProgress progress;
     TextureErrorLog errors;
     converter.addImage("wood.bmp", 32, 32);
-    panel().set_texture_filename("wood.bmp");
+    panel().setTexture("wood.bmp");
     decodeSceneTextures(plane, converter, progress, errors);
     ASSERT_TRUE(panel().Left.texture_loaded);
     ASSERT_TRUE(panel().Right.texture_loaded);
@@ -194,7 +194,7 @@ TEST_F(WingPanelSceneTest, RightHalfCoordinateNegatedToMinusOneIsNone) {
     panel().length2 = 100;
     panel().pos2 = -400;
     panel().create();
-    panel().set_texture_filename("wood.bmp");
+    panel().setTexture("wood.bmp");
     decodeSceneTextures(plane, converter, progress, errors);
     ASSERT_EQ(panel().Left.texcoord2Get(1), -1.0);
     ASSERT_EQ(panel().Right.texcoord2Get(1), 1.0);
@@ -292,7 +292,7 @@ TEST(FinTwinScene, TwinRepeatsTheFinMovedAcrossWithItsNormalsAndTexture) {
     newPlane(plane);
     plane.fin.offset1 = 20;
     plane.fin.offset2 = 5;
-    plane.fin.texture_filename = "fin.bmp";
+    plane.fin.setTexture("fin.bmp");
     createAll(plane);
     decodeSceneTextures(plane, converter, progress, errors);
     ASSERT_TRUE(plane.fin.texture_loaded);

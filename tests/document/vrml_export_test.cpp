@@ -45,13 +45,14 @@ class VrmlExportTest : public ::testing::Test {
 protected:
     void SetUp() override { testing::setUpDefaultPlane(plane); }
     std::vector<std::string> exportWorld() {
-        result = exportVRML(plane, world, converter);
+        result = exportVRML(plane, world, converter, progress);
         return lines(TempDir::read(world));
     }
     Plane plane;
     TempDir dir;
     fs::path world = dir.path() / "plane.wrl";
     FakeImageConverter converter;
+    testing::RecordingProgress progress;
     VrmlExportResult result;
 };
 
@@ -100,7 +101,7 @@ TEST_F(VrmlExportTest, PairsTwinsHiddenFuselagesAndTheCurrentOne) {
     EXPECT_EQ(groupNames(text),
               (std::vector<std::string>{"WingLeft", "WingRight", "StabLeft", "StabRight", "Fuselage", "Fuselage",
                                         "Fuselage", "Fuselage", "Rudder", "Rudder", "Equipment", "Equipment"}));
-    EXPECT_EQ(plane.fuselages.currentFuselage, 3);
+    EXPECT_EQ(plane.fuselages.currentFuselage, 1);  // the fuselage panel's one stays current
     EXPECT_TRUE(plane.fuselages.shown(3));
     EXPECT_EQ(std::count(text.begin(), text.end(), "            repeatS TRUE"), 4);
 }
@@ -112,10 +113,9 @@ TEST_F(VrmlExportTest, TexturesAreCopiedOncePerPartUnderDistinctNames) {
     std::ofstream(other) << "image";
     converter.addImage(wood, 40, 20);
     converter.addImage(other, 40, 20);
-    plane.mainWing.wing(1).set_texture_filename(wood);
-    plane.mainWing.wing(1).qualified_texture_filename = "wood.bmp";
-    plane.fuselages.fuselage(1).texture_filename = other;  // same title, another image
-    plane.fin.texture_filename = (images.path() / "missing.png").string();
+    plane.mainWing.wing(1).setTexture(wood);
+    plane.fuselages.fuselage(1).setTexture(other);  // same title, another image
+    plane.fin.setTexture((images.path() / "missing.png").string());
     const std::string planeWorld = dir.write("plane.jpg", "a picture beside the world");
 
     const auto text = exportWorld();
@@ -132,13 +132,60 @@ TEST_F(VrmlExportTest, TexturesAreCopiedOncePerPartUnderDistinctNames) {
     EXPECT_EQ(TempDir::read(planeWorld), "a picture beside the world");
 }
 
+// The texture coordinates of each group's texture block, in order.
+std::vector<std::vector<std::string>> textureBlocks(const std::vector<std::string>& world) {
+    std::vector<std::vector<std::string>> blocks;
+    bool inBlock = false;
+    for (std::size_t k = 0; k < world.size(); ++k) {
+        if (world[k] == "          texCoord TextureCoordinate ") {
+            blocks.emplace_back();
+            inBlock = true;
+            k += 3;  // "{", "point", "["
+        } else if (inBlock && world[k] == "            ]") {
+            inBlock = false;
+        } else if (inBlock) {
+            blocks.back().push_back(world[k]);
+        }
+    }
+    return blocks;
+}
+
+// Textured panels and fins whose images the 3D view has not loaded get their
+// texture coordinates all the same: u of a first-surface root point is its
+// distance aft of the root's leading edge over the span, times the image's
+// aspect (16 x 8: turned for the panel, 8 x 16, as it is for the fin).
+TEST_F(VrmlExportTest, TexturedPanelsAndTheFinGetTheirTextureCoordinates) {
+    const std::string image = dir.write("wood.bmp", "image");
+    converter.addImage(image, 16, 8);
+    plane.mainWing.wing(1).setTexture(image);
+    plane.fin.setTexture(image);
+
+    const auto text = exportWorld();
+
+    const auto blocks = textureBlocks(text);
+    ASSERT_EQ(blocks.size(), 3u);  // the two wing halves and the fin
+    const SymWingSections& panel = plane.mainWing.wing(1);
+    const VertWingSection& fin = plane.fin;
+    ASSERT_EQ(blocks[0].size(), 2u * static_cast<std::size_t>(panel.nb));
+    ASSERT_EQ(blocks[2].size(), 2u * static_cast<std::size_t>(fin.nb));
+    for (int i = 1; i <= 4; ++i) {
+        const auto at = static_cast<std::size_t>(i - 1);
+        EXPECT_EQ(blocks[0][at], vrmlReal((panel.Left.point1Get(i).x - panel.pos1) / panel.span * 2) + " 1 ") << i;
+        EXPECT_EQ(blocks[1][at], vrmlReal((panel.Right.point1Get(i).x - panel.pos1) / panel.span * 2) + " 1 ") << i;
+        EXPECT_EQ(blocks[2][at], vrmlReal((fin.point1Get(i).x - fin.pos1) / fin.span / 2) + " 0 ") << i;
+    }
+    EXPECT_NE(blocks[0][0], " 0 1 ");
+    EXPECT_NE(blocks[2][1], " 0 0 ");
+    EXPECT_TRUE(result.textureCopyErrors.empty());
+}
+
 TEST_F(VrmlExportTest, ACopyNeverReplacesAPartsImage) {
     const std::string jpeg = dir.write("skin.jpg", "the fuselage's own image");
     const std::string bitmap = dir.write("skin.bmp", "the fin's image");
     converter.addImage(jpeg, 16, 16);
     converter.addImage(bitmap, 16, 16);
-    plane.fuselages.fuselage(1).texture_filename = jpeg;
-    plane.fin.texture_filename = bitmap;
+    plane.fuselages.fuselage(1).setTexture(jpeg);
+    plane.fin.setTexture(bitmap);
 
     const auto text = exportWorld();
     const auto names = urls(text);
@@ -151,13 +198,13 @@ TEST_F(VrmlExportTest, ACopyNeverReplacesAPartsImage) {
 TEST_F(VrmlExportTest, AFailedExportLeavesThePreviousWorldAndWritesNoCopies) {
     const std::string image = dir.write("wood.bmp", "image");
     converter.addImage(image, 16, 16);
-    plane.fin.texture_filename = image;
+    plane.fin.setTexture(image);
 
-    EXPECT_THROW(exportVRML(plane, dir.path() / "no folder" / "plane.wrl", converter), WriteError);
+    EXPECT_THROW(exportVRML(plane, dir.path() / "no folder" / "plane.wrl", converter, progress), WriteError);
 
     dir.write("plane.wrl", "previous world");
     plane.fuselages.fuselage(1).shift = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_THROW(exportVRML(plane, world, converter), WriteError);
+    EXPECT_THROW(exportVRML(plane, world, converter, progress), WriteError);
     EXPECT_EQ(TempDir::read(world), "previous world");
     EXPECT_TRUE(converter.saves.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);

@@ -11,6 +11,7 @@
 #include "support/default_plane.h"
 #include "support/scoped_locale.h"
 #include "support/text_lines.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -117,6 +118,10 @@ TEST(VrmlNodes, AppearanceRepeatsAndEscapesTheUrl) {
     EXPECT_EQ(lines[8], "            repeatS TRUE");
     EXPECT_EQ(lines[9], "            repeatT TRUE");
     EXPECT_EQ(lines[10], "            url \"a\\\"b\\\\c.jpg\"");
+    // Read back as written, escapes undone; no other line holds a url.
+    EXPECT_EQ(vrmlUrlOf(lines[10]), "a\"b\\c.jpg");
+    EXPECT_EQ(vrmlUrlOf(lines[9]), std::nullopt);
+    EXPECT_EQ(vrmlUrlOf("            url \"no end"), std::nullopt);
 }
 
 class VrmlMeshTest : public ::testing::Test {
@@ -158,7 +163,7 @@ TEST_F(VrmlMeshTest, WingHalfWithoutTextureHasPointsAndRingFacesOnly) {
 
 TEST_F(VrmlMeshTest, TextureUOfARightHalfIsNegatedButNeverTheFins) {
     WingSection half = plane.mainWing.wing(1).Right;
-    half.texture_filename = "wood.bmp";
+    half.setTexture("wood.bmp");
     half.xtex = half.ytex = 64;
     half.create_texcoords();
     const int n = half.nb;
@@ -173,7 +178,7 @@ TEST_F(VrmlMeshTest, TextureUOfARightHalfIsNegatedButNeverTheFins) {
     }
 
     VertWingSection& fin = plane.fin;
-    fin.texture_filename = "fin.bmp";
+    fin.setTexture("fin.bmp");
     fin.offset1 = 20;
     fin.texture_loaded = true;
     fin.xtex = fin.ytex = 64;
@@ -212,7 +217,7 @@ TEST_F(VrmlMeshTest, OpaqueAndTransparentFuselageFaces) {
     EXPECT_EQ(faces.back(), face(v(ns - 1, nc), v(ns - 1, 1), v(ns, 1), ", -1"));
 
     fuselage.transparent = true;
-    fuselage.texture_filename = "skin.bmp";
+    fuselage.setTexture("skin.bmp");
     const auto clear = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
     const auto band = between(clear, "          coordIndex");
     const int first = nc / 4 + 1, last = nc - (nc + 3) / 4;  // floor(nc/4 + 1) and floor(nc - nc/4)
@@ -231,10 +236,34 @@ TEST_F(VrmlMeshTest, OpaqueAndTransparentFuselageFaces) {
               vrmlReal(p.x) + " " + vrmlReal(p.y) + " " + vrmlReal(p.z) + ",");
 }
 
-TEST_F(VrmlMeshTest, FuselageWithoutOutlineGetsNoFaces) {
+// A fuselage is written as its mesh was built, whatever its counts have
+// become since (a section inserted, the outline points set to 1, which keeps
+// the mesh): 3 sections of 8 points, 48 faces.
+TEST_F(VrmlMeshTest, AFuselageIsWrittenAsItsMeshWasBuilt) {
     MeshSections fuselage = plane.fuselages.fuselage(1);
+    const auto built = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
+    fuselage.sel_sec = 2;
+    fuselage.insertSection(testing::pressedAt(100));
+    ASSERT_EQ(fuselage.nb_sections, 4);
     fuselage.nb_cross = 1;
+    fuselage.create();
+    EXPECT_EQ(fuselage.meshSectionCount(), 3);
+    EXPECT_EQ(fuselage.meshPointCount(), 8);
     const auto lines = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
+    EXPECT_EQ(lines, built);
+    EXPECT_EQ(between(lines, "            point", 0).size(), 24u);
+    EXPECT_EQ(between(lines, "          coordIndex").size(), 2u * 2u * 8u);
+}
+
+// A fuselage whose mesh was never built with two outline points or more has
+// neither points nor faces.
+TEST_F(VrmlMeshTest, AFuselageWithoutMeshGetsNoFaces) {
+    MeshSections fuselage;
+    fuselage.nb_cross = 1;
+    fuselage.create();
+    EXPECT_EQ(fuselage.meshPointCount(), 0);
+    const auto lines = writtenLines([&](LineWriter& out) { writeVrmlFuselageMesh(out, fuselage, false); });
+    EXPECT_TRUE(between(lines, "            point", 0).empty());
     EXPECT_TRUE(between(lines, "          coordIndex").empty());
     EXPECT_EQ(lines.back(), "        }");
 }

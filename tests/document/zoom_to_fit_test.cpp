@@ -38,13 +38,15 @@ void expectTransform(const ViewState& view, const Transform& expected) {
     EXPECT_NEAR(view.yoff, expected.yoff, kTolerance);
 }
 
-TEST(MinOfMaxOf, StartValuesBoundTheResult) {
+// Any value can be the least or the greatest, however far from 0; an empty
+// list has neither.
+TEST(MinOfMaxOf, TheResultIsOneOfTheValues) {
     EXPECT_EQ(minOf(std::array{3.0, 3.0, 2.0}), 2);
     EXPECT_EQ(maxOf(std::array{3.0, 5.0, 5.0}), 5);
-    EXPECT_EQ(minOf(std::array{200000.0, 100001.0}), 100000);
-    EXPECT_EQ(maxOf(std::array{-200000.0, -100001.0}), -100000);
-    EXPECT_EQ(minOf(std::vector<double>{}), 100000);
-    EXPECT_EQ(maxOf(std::vector<double>{}), -100000);
+    EXPECT_EQ(minOf(std::array{200000.0, 100001.0}), 100001);
+    EXPECT_EQ(maxOf(std::array{-200000.0, -100001.0}), -100001);
+    EXPECT_EQ(minOf(std::vector<double>{}), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(maxOf(std::vector<double>{}), -std::numeric_limits<double>::infinity());
 }
 
 // The default aircraft: wing panel 1 reaches 700 out, its tip leading edge
@@ -136,6 +138,50 @@ TEST_F(DefaultAircraftFit, ExtentsComeFromTheRightValues) {
         ViewState view = presetView();
         c.fit(changed, view);
         expectTransform(view, c.expected);
+    }
+}
+
+// The whole aircraft moved far along the axis and up (or aft and down) is
+// fitted as near the origin: the same zoom, the origin moved on the screen by
+// as much.
+TEST_F(DefaultAircraftFit, AnAircraftFarFromTheOriginFitsAsNearIt) {
+    const auto move = [](Plane& p, double d) {
+        for (SymWingSections* panel : {&p.mainWing.wing(1), &p.stab}) {
+            panel->pos1 += d;
+            panel->elevation1 += d;
+        }
+        p.fuselages.current().pos_offset += d;
+        p.fuselages.current().elevation_offset += d;
+        p.fin.pos1 += d;
+        p.fin.shift += d;
+    };
+    struct Case {
+        const char* name;
+        std::function<void(const Plane&, ViewState&)> fit;
+        double xSign, ySign;  // how the origin moves on the screen as the aircraft moves by +d
+    };
+    bool noFocus = false;
+    const std::vector<Case> cases{
+        {"VTop", [](const Plane& p, ViewState& v) { fitVTop(p, kWidth, kHeight, v); }, 0, -1},
+        {"Front", [](const Plane& p, ViewState& v) { fitFront(p, kWidth, kHeight, v); }, 0, 1},
+        {"Side", [&](const Plane& p, ViewState& v) { fitSide(p, kWidth, kHeight, false, noFocus, v); }, -1, 1},
+        {"Side, fin tab", [&](const Plane& p, ViewState& v) { fitSide(p, kWidth, kHeight, true, noFocus, v); }, -1,
+         1},
+    };
+    for (const double d : {300000.0, -2e7}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(::testing::Message() << c.name << " moved by " << d);
+            ViewState near = presetView();
+            c.fit(plane, near);
+            Plane far;
+            testing::setUpDefaultPlane(far);
+            move(far, d);
+            ViewState view = presetView();
+            c.fit(far, view);
+            EXPECT_NEAR(view.zoom, near.zoom, kTolerance);
+            EXPECT_NEAR(view.xoff, near.xoff + c.xSign * near.zoom * d, 1e-6);
+            EXPECT_NEAR(view.yoff, near.yoff + c.ySign * near.zoom * d, 1e-6);
+        }
     }
 }
 

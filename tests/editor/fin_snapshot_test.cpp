@@ -53,7 +53,7 @@ TEST_P(FinSnapshot, Front) {
     setView(1, 160, 220);
     verticalGuide();
     horizontalGuide();
-    f.computeFrontPoints(view.zoom, view.xoff, view.yoff);
+    f.computeFrontPoints(view);
     f.drawFront(context());
     testing::expectMatchesSnapshot(canvas.image(), "fin_front_" + suffix(GetParam()));
 }
@@ -75,7 +75,7 @@ TEST_P(FinSnapshot, VTop) {
     VertWingSection f = fin(GetParam());
     setView(1, 160, -600);
     verticalGuide();
-    f.computeVTopPoints(view.zoom, view.xoff, view.yoff);
+    f.computeVTopPoints(view);
     f.drawVTop(context());
     testing::expectMatchesSnapshot(canvas.image(), "fin_vtop_" + suffix(GetParam()));
 }

@@ -130,6 +130,49 @@ TEST(PrinterCanvas, PrintsTheVTopAndFrontViewsToAPdfFile) {
     EXPECT_NEAR(finRoot.y2, (100 - 30 * 0.3) * r, 1e-4);
 }
 
+void expectStroke(const Stroke& s, const Stroke& expected, const char* what) {
+    EXPECT_NEAR(s.x1, expected.x1, 1e-4) << what;
+    EXPECT_NEAR(s.y1, expected.y1, 1e-4) << what;
+    EXPECT_NEAR(s.x2, expected.x2, 1e-4) << what;
+    EXPECT_NEAR(s.y2, expected.y2, 1e-4) << what;
+}
+
+// The default fuselage's Side and HTop printouts at 0.2 millimetres a
+// millimetre: its sections (height, width, position, bottom) (20, 20, 0, 10),
+// (100, 100, 200, 10) and (10, 10, 800, 30) stand at x 10, 50 and 170 mm.
+TEST(PrinterCanvas, PrintsTheFuselagesSideAndHTopViewsToAPdfFile) {
+    const MeshSections fuselage;
+    PdfPrinter pdf;
+    double pageWidth = 0;
+    {
+        PrinterCanvas canvas(pdf.printer, LengthUnit::Millimeters);
+        pageWidth = canvas.width();
+        fuselage.printSide(canvas, {0.2, 10, 50});
+        canvas.newPage();
+        fuselage.printHTop(canvas, {0.2, 10, 100});
+    }
+    const PdfContents contents(testing::TempDir::read(pdf.path));
+    EXPECT_EQ(contents.pages, 2);
+    ASSERT_EQ(contents.contentStreams.size(), 2u);
+
+    // Side, heights up from 50 mm: the top line, the bottom line, then each
+    // section from its bottom to its top.
+    const std::vector<Stroke> side = strokes(contents.contentStreams[0]);
+    ASSERT_EQ(side.size(), 7u);
+    expectStroke(side[0], {10, 44, 50, 28}, "top, first segment");
+    expectStroke(side[3], {50, 48, 170, 44}, "bottom, second segment");
+    expectStroke(side[5], {50, 48, 50, 28}, "section 2");
+
+    // HTop, centred on 100 mm: the first side line below the axis, the second
+    // above, the section lines, then the axis across the printable width.
+    const std::vector<Stroke> htop = strokes(contents.contentStreams[1]);
+    ASSERT_EQ(htop.size(), 8u);
+    expectStroke(htop[0], {10, 102, 50, 110}, "first side");
+    expectStroke(htop[3], {50, 90, 170, 99}, "second side");
+    expectStroke(htop[5], {50, 110, 50, 90}, "section 2");
+    expectStroke(htop[7], {0, 100, pageWidth, 100}, "axis");
+}
+
 TEST(PrinterCanvas, ScaleUnitIsMillimetresOrInches) {
     PdfPrinter pdf;
     double widthMillimeters = 0;

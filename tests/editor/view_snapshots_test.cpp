@@ -63,7 +63,7 @@ TEST(ViewSnapshots, EquipmentBoxesInTheSideAndHTopViews) {
     accu.pos = 80;
     accu.elevation = 20;
     equipment.currentBox = 3;
-    equipment.applyModel(0);  // 100 long, 20 wide and high
+    equipment.applyModel(0, plane.units);  // 100 long, 20 wide and high
     for (const auto& [name, mode] : {std::pair{"view_side_equipment", ViewKind::Side},
                                      std::pair{"view_htop_equipment", ViewKind::HTop}}) {
         ViewState view;
@@ -74,6 +74,51 @@ TEST(ViewSnapshots, EquipmentBoxesInTheSideAndHTopViews) {
         drawView(plane, mode, {canvas, view, plane.viewColors()}, true);
         testing::expectMatchesSnapshot(canvas.image(), name);
     }
+}
+
+// A fuselage pair (`shift` 60) in the VTop and Front views: the plan and the
+// selected section with their mirror images about the plane of symmetry.
+TEST(ViewSnapshots, FuselagePairInTheVTopAndFrontViews) {
+    struct Case {
+        const char* name;
+        ViewKind mode;
+        int height;
+        double yoff;
+    };
+    for (const Case& c : {Case{"view_vtop_fuselage_pair", ViewKind::VTop, 320, 40},
+                          Case{"view_front_fuselage_pair", ViewKind::Front, 160, 100}}) {
+        Plane plane;
+        testing::setUpDefaultPlane(plane);
+        MeshSections& fuselage = plane.fuselages.current();
+        fuselage.shift = 60;
+        fuselage.sel_sec = 2;
+        ViewState view;
+        view.zoom = 0.3;
+        view.xoff = 320;
+        view.yoff = c.yoff;
+        QImageCanvas canvas(640, c.height);
+        drawView(plane, c.mode, {canvas, view, plane.viewColors()});
+        testing::expectMatchesSnapshot(canvas.image(), c.name);
+    }
+}
+
+// The section box with the selected section: the default fuselage's middle
+// section, 100 wide and high, with 24 outline points, a pointed upper half
+// (exponent 2) and a fuller lower one (0.5) whose widest line lies at 40 %
+// of the height from the top.
+TEST(ViewSnapshots, SectionBoxWithTheSelectedSection) {
+    MeshSections fuselage;
+    fuselage.nb_cross = 24;
+    fuselage.initArrays();
+    fuselage.uniqueCurvature = false;
+    fuselage.sel_sec = 2;
+    fuselage.curvatureSet(2);
+    fuselage.curvature2Set(0.5);
+    fuselage.bias_curveSet(0.4);
+    ASSERT_TRUE(fuselage.zoomSectionSet(200, 180));
+    QImageCanvas box(200, 180);
+    fuselage.drawSection(box);
+    testing::expectMatchesSnapshot(box.image(), "section_box");
 }
 
 }  // namespace

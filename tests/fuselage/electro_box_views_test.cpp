@@ -23,7 +23,7 @@ using testing::RecordedView;
 // The operations of a box in one view.
 struct BoxView {
     const char* name;
-    void (ElectroBox::*draw)(const ViewContext&, double, double, double, std::int32_t);
+    void (ElectroBox::*draw)(const ViewContext&, std::int32_t);
     std::int32_t (ElectroBox::*testPosition)(double, double) const;
     void (ElectroBox::*initMouseVal)(const ViewState&);
     void (ElectroBox::*selects)(const ViewContext&, double, double);
@@ -54,7 +54,7 @@ struct DrawnBox {
         draw(ElectroBox::kDrawPlain);
         screen.canvas.reset();
     }
-    void draw(std::int32_t which) { (box.*ops.draw)(screen.context(), kZoom, kXoff, kYoff, which); }
+    void draw(std::int32_t which) { (box.*ops.draw)(screen.context(), which); }
     std::int32_t hitAt(double x, double y) const { return (box.*ops.testPosition)(x, y); }
     // Mouse-down: the point, the hit code into `paint`, the start value.
     std::int32_t press(std::int16_t x, std::int16_t y, bool shift = false) {
@@ -83,7 +83,7 @@ TEST(ElectroBoxViews, RectangleCornersInEachViewAndOrientation) {
         ElectroBox b;
         b.orientation = c.orientation;
         RecordedView screen(kZoom, kXoff, kYoff);
-        (b.*c.view.draw)(screen.context(), kZoom, kXoff, kYoff, ElectroBox::kDrawPlain);
+        (b.*c.view.draw)(screen.context(), ElectroBox::kDrawPlain);
         const auto& s = screen.canvas.segments();
         ASSERT_EQ(s.size(), 8u) << c.view.name;
         // The rectangle drawn last (none yet: all points (0, 0)) erased in
@@ -130,7 +130,7 @@ TEST(ElectroBoxViews, ABoxNotYetDrawnInAViewCannotBeHitThere) {
     for (const BoxView* view : {&kSide, &kHTop}) {
         ElectroBox b;
         for (const Point2D p : {Point2D{0, 0}, Point2D{0, 1}, Point2D{-1, 0}, Point2D{440, 200}}) {
-            EXPECT_EQ((b.*view->testPosition)(p.x, p.y), ElectroBox::kMissed) << view->name;
+            EXPECT_EQ((b.*view->testPosition)(p.x, p.y), ElectroBox::kHitNothing) << view->name;
         }
     }
 }
@@ -175,14 +175,14 @@ TEST(ElectroBoxViews, ADragStepErasesTheOldRectangleAndDrawsTheNewOneHighlighted
     EXPECT_EQ(polylinePoints({s.begin() + 4, s.end()}).front(), (Point2D{430, 200}));
     // The hit test follows the rectangle drawn last.
     EXPECT_EQ(drawn.hitAt(485, 200), ElectroBox::kHitHandle);
-    EXPECT_EQ(drawn.hitAt(420, 200), ElectroBox::kMissed);
+    EXPECT_EQ(drawn.hitAt(420, 200), ElectroBox::kHitNothing);
 }
 
 TEST(ElectroBoxViews, OnlyAGrabbedBoxTakesAStartValueOrFollowsTheMouse) {
     for (const BoxView* view : {&kSide, &kHTop}) {
         DrawnBox drawn(*view);
         drawn.box.initval = 77;
-        EXPECT_EQ(drawn.press(100, 100), ElectroBox::kMissed);
+        EXPECT_EQ(drawn.press(100, 100), ElectroBox::kHitNothing);
         EXPECT_EQ(drawn.box.initval, 77) << view->name;
 
         // A paint value other than grabbed or idle neither moves nor draws.

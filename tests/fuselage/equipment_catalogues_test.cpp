@@ -3,6 +3,7 @@
 
 #include "fuselage/equipment_catalogues.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,16 +41,6 @@ TEST(EquipmentCatalogues, EachCatalogueHoldsItsModelsInOrderStartingWithCustom) 
     EXPECT_EQ(list.catalogueOf(3), nullptr);
 }
 
-TEST(EquipmentCatalogues, RebuildingTwiceKeepsOneCopyOfEveryModel) {
-    Equipment list;
-    list.initServoModels(LengthUnit::Millimeters);
-    list.initReceiverModels(LengthUnit::Millimeters);
-    list.initAccuModels(LengthUnit::Millimeters);
-    EXPECT_EQ(list.servoModels.count(), 19);
-    EXPECT_EQ(list.receiverModels.count(), 12);
-    EXPECT_EQ(list.accuModels.count(), 3);
-}
-
 // A model chosen for the current box: its sizes and weight, nothing else.
 TEST(EquipmentCatalogues, ApplyingAModelCopiesItsSizeAndWeight) {
     struct Case {
@@ -75,7 +66,7 @@ TEST(EquipmentCatalogues, ApplyingAModelCopiesItsSizeAndWeight) {
         b.box = c.kind;
         b.orientation = 1;
         b.pos = 123;
-        ASSERT_TRUE(list.applyModel(c.item)) << c.what;
+        ASSERT_TRUE(list.applyModel(c.item, c.unit)) << c.what;
         EXPECT_EQ(b.length, c.length) << c.what;
         EXPECT_EQ(b.width, c.width) << c.what;
         EXPECT_EQ(b.height, c.height) << c.what;
@@ -97,7 +88,7 @@ TEST(EquipmentCatalogues, AModelThatIsNotThereChangesNothing) {
     for (const Case& c : cases) {
         Equipment list;
         list.current().box = c.kind;
-        EXPECT_FALSE(list.applyModel(c.item)) << c.kind << " " << c.item;
+        EXPECT_FALSE(list.applyModel(c.item, LengthUnit::Millimeters)) << c.kind << " " << c.item;
         EXPECT_EQ(list.current().length, 30);
         EXPECT_EQ(list.current().width, 15);
         EXPECT_EQ(list.current().height, 25);
@@ -105,14 +96,18 @@ TEST(EquipmentCatalogues, AModelThatIsNotThereChangesNothing) {
     }
 }
 
-TEST(EquipmentCatalogues, TheCataloguesKeepTheUnitOfTheirLastRebuild) {
-    Equipment list;
-    list.switchEquipmentToInches();  // the boxes only
-    EXPECT_EQ(list.servoModels.model(1)->length, 26);
-    list.initServoModels(LengthUnit::Inches);
-    EXPECT_EQ(list.servoModels.model(1)->length, toInches(26));
-    EXPECT_EQ(list.servoModels.model(1)->weight, 14);
-    EXPECT_EQ(list.receiverModels.model(1)->length, 55.43);
+// A catalogue gives its sizes in the unit asked for, whatever unit its list
+// was made in: the unit of the model may have changed since.
+TEST(EquipmentCatalogues, SizesComeInTheUnitAskedFor) {
+    const Equipment list(LengthUnit::Millimeters);
+    const std::optional<EquipmentModel> inches = list.servoModels.model(1, LengthUnit::Inches);
+    ASSERT_TRUE(inches);
+    EXPECT_EQ(inches->name, "HS60");
+    EXPECT_EQ(inches->length, toInches(26));
+    EXPECT_EQ(inches->weight, 14);
+    EXPECT_EQ(list.servoModels.model(1, LengthUnit::Millimeters)->length, 26);
+    EXPECT_EQ(Equipment(LengthUnit::Inches).receiverModels.model(1, LengthUnit::Millimeters)->length, 55.43);
+    EXPECT_FALSE(list.accuModels.model(3, LengthUnit::Millimeters));
 }
 
 }  // namespace

@@ -42,7 +42,6 @@ TEST(Equipment, NewProjectListInEachUnit) {
     list.initEquipment(LengthUnit::Inches);
     EXPECT_EQ(list.box(1).length, 1.1811023622047245);
     EXPECT_EQ(list.box(1).pos, 7.874015748031496);
-    EXPECT_EQ(list.servoModels.model(0)->length, toInches(25));
 }
 
 TEST(Equipment, BoxAccessorsStayInsideTheList) {
@@ -147,7 +146,7 @@ struct OverlappingBoxes {
 
     OverlappingBoxes() {
         list.box(2).pos = 110;
-        list.drawSideEquipment(screen.context(), 1, 0, 300);
+        list.drawSideEquipment(screen.context());
     }
     void press(std::int16_t x, std::int16_t y) {
         screen.pressAt(x, y);
@@ -174,7 +173,7 @@ TEST(Equipment, TheCurrentBoxIsGrabbedAloneWhenItIsHit) {
 TEST(Equipment, WhenTheCurrentBoxIsMissedEveryHitBoxMovesWithTheDrag) {
     OverlappingBoxes boxes;
     boxes.list.addBox(LengthUnit::Millimeters);  // box 3, current, at x 200 to 230
-    boxes.list.drawSideEquipment(boxes.screen.context(), 1, 0, 300);
+    boxes.list.drawSideEquipment(boxes.screen.context());
     boxes.press(120, 251);
     EXPECT_EQ(boxes.paints(), (std::vector<std::int32_t>{0, 0}));
     EXPECT_EQ(boxes.list.box(3).paint, 1);
@@ -196,7 +195,7 @@ TEST(Equipment, HighlightQueries) {
     EXPECT_TRUE(boxes.list.box(2).selected);
     EXPECT_TRUE(boxes.list.equipmentSelected(true));
     // Redrawing the list in black keeps the flags.
-    boxes.list.drawSideEquipment(boxes.screen.context(), 1, 0, 300);
+    boxes.list.drawSideEquipment(boxes.screen.context());
     EXPECT_TRUE(boxes.list.equipmentSelected(true));
 
     EXPECT_FALSE(boxes.list.equipmentSelected(false));
@@ -210,7 +209,7 @@ TEST(Equipment, TheHTopViewHasItsOwnPriorityHitTestAndStartValues) {
     list.box(2).shift = 20;  // its handle at y 300 - 12.5 = 287.5
     testing::RecordedView screen(1, 0, 300);
     screen.view.shiftkey = true;
-    list.drawHTopEquipment(screen.context(), 1, 0, 300);
+    list.drawHTopEquipment(screen.context());
     screen.pressAt(120, 288);
     list.testPositionHTopEquipment(120, 288);
     list.initMouseValHTopEquipment(screen.view);

@@ -74,9 +74,9 @@ TEST(FuselageListViews, SideAndHTopDrawTheOthersInactiveAndTheCurrentOneLast) {
             if (c.hidden != 0) list.setShown(c.hidden, false);
             Area area;
             if (side) {
-                list.drawSideFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kSideSectionLine);
+                list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
             } else {
-                list.drawHTopFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kHTopPlain);
+                list.drawHTopFuselages(area.ctx, -1, MeshSections::kHTopPlain);
             }
             EXPECT_EQ(runsOf(area.canvas.segments(), false), c.runs) << side << " hidden " << c.hidden;
         }
@@ -89,7 +89,7 @@ TEST(FuselageListViews, VTopDrawsAnUnlitCurrentFuselageTwice) {
         FuselageList list = threeFuselages(2);
         list.current().selected = lit;
         Area area;
-        list.computeVTopPointsFuselages(1, 500, 0);
+        list.computeVTopPointsFuselages({1, 500, 0});
         list.drawVTopFuselages(area.ctx, MeshSections::kVTopPlain);
         const std::vector<DrawnRun> expected =
             lit ? std::vector<DrawnRun>{{1, I}, {3, I}, {2, B}} : std::vector<DrawnRun>{{1, I}, {2, I}, {3, I}, {2, B}};
@@ -118,37 +118,46 @@ TEST(FuselageListViews, MouseMovesRedrawTheOthersAroundTheCurrentOne) {
         FuselageList list = threeFuselages(1);
         Area area;
         // The view as set up: every fuselage drawn once.
-        list.drawSideFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kSideSectionLine);
-        list.drawHTopFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kHTopPlain);
-        list.computeVTopPointsFuselages(1, 500, 0);
+        list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
+        list.drawHTopFuselages(area.ctx, -1, MeshSections::kHTopPlain);
+        list.computeVTopPointsFuselages({1, 500, 0});
         area.canvas.reset();
         (list.*c.selects)(area.ctx, 5000, 5000);  // over nothing
         EXPECT_EQ(runsOf(area.canvas.segments(), c.axisDown), c.runs) << c.view;
     }
 }
 
-// A hidden current fuselage is still hit at mouse-down, but a move neither
-// draws nor drags it.
-TEST(FuselageListViews, AHiddenCurrentFuselageDoesNotFollowThePointer) {
+// A hidden current fuselage answers no hit test at mouse-down, whatever it
+// drew before it was hidden, and a move neither draws nor drags it; shown
+// again, it is hit.
+TEST(FuselageListViews, AHiddenCurrentFuselageIsNeitherHitNorMoved) {
     FuselageList list = threeFuselages(1);
     Area area;
-    list.drawSideFuselages(area.ctx, 1, 0, 500, -1, MeshSections::kSideSectionLine);
+    list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
     list.setShown(1, false);
     MeshSections& f = list.current();
-    f.paint = f.testPositionSide(200, 450, false);  // section 2's line, from y 490 up to 390
-    ASSERT_EQ(f.paint, MeshSections::kSideSectionLine);
-    f.initMouseValSide(area.view);
+    f.sel_sec = 3;
+    area.view.xloc = 200;
+    area.view.yloc = 450;
+    list.pressSideFuselages(area.view, 200, 450);  // section 2's line, from y 490 up to 390
+    EXPECT_EQ(f.paint, MeshSections::kIdlePaint);
+    EXPECT_EQ(f.sel_sec, 3);
     area.canvas.reset();
     list.selectsSideFuselages(area.ctx, 210, 430);
-    EXPECT_EQ(f.elevationGet(), 10);
+    EXPECT_EQ(f.elevationGet(), 30);
     EXPECT_EQ(runsOf(area.canvas.segments(), false), (std::vector<DrawnRun>{{2, kInactive}, {3, kInactive}}));
+
+    list.setShown(1, true);
+    list.pressSideFuselages(area.view, 200, 450);
+    EXPECT_EQ(f.paint, MeshSections::kHitSideSectionLine);
+    EXPECT_EQ(f.sel_sec, 2);
 }
 
 TEST(FuselageListViews, AnInvalidCurrentFuselageFailsBeforeAnythingIsDrawn) {
     FuselageList list = threeFuselages(1);
     list.currentFuselage = 4;
     Area area;
-    EXPECT_THROW(list.drawSideFuselages(area.ctx, 1, 0, 500, -1, 0), std::out_of_range);
+    EXPECT_THROW(list.drawSideFuselages(area.ctx, -1, 0), std::out_of_range);
     EXPECT_THROW(list.selectsHTopFuselages(area.ctx, 0, 0), std::out_of_range);
     EXPECT_THROW(list.drawVTopFuselages(area.ctx, MeshSections::kVTopPlain), std::out_of_range);
     EXPECT_TRUE(area.canvas.segments().empty());
@@ -159,12 +168,12 @@ TEST(FuselageListViews, PrintoutsTakeEveryFuselage) {
     FuselageList list = threeFuselages(2);
     list.setShown(3, false);
     RecordingCanvas vtop;
-    list.printVTopFuselages(vtop, 1, 500, 0);
+    list.printVTopFuselages(vtop, {1, 500, 0});
     EXPECT_EQ(vtop.segments().size(), 3u * 6u);
     EXPECT_EQ(runsOf(vtop.segments(), true), (std::vector<DrawnRun>{{1, kBlack}, {2, kBlack}, {3, kBlack}}));
 
     RecordingCanvas front;
-    list.printFrontFuselages(front, ViewColors{}, 1, 500, 500);
+    list.printFrontFuselages(front, ViewColors{}, {1, 500, 500});
     EXPECT_EQ(front.segments().size(), 3u * 3u * 8u);  // every section of every fuselage
     EXPECT_EQ(list.currentFuselage, 2);
 }

@@ -6,6 +6,7 @@
 
 #include "fuselage/mesh_sections.h"
 #include "support/fuselage_sections.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -31,8 +32,8 @@ TEST(MeshSectionsEditing, InsertedSectionLiesOnTheLinesBetweenItsNeighbours) {
         double pos_offset;
         double position;
     } cases[] = {
-        {"Side view at zoom 1", {.zoom = 1, .xoff = 0, .xloc = 500}, 0, 500},
-        {"zoomed and offset", {.zoom = 0.5, .xoff = 100, .xloc = 320}, 20, 420},
+        {"Side view at zoom 1", testing::pressedAt(500, {1, 0, 0}), 0, 500},
+        {"zoomed and offset", testing::pressedAt(320, {0.5, 100, 0}), 20, 420},
     };
     for (const auto& c : cases) {
         MeshSections fuselage;
@@ -55,14 +56,14 @@ TEST(MeshSectionsEditing, InsertedSectionLiesOnTheLinesBetweenItsNeighbours) {
     }
     MeshSections fuselage;
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{.xloc = 500});
+    fuselage.insertSection(testing::pressedAt(500));
     EXPECT_EQ(sectionAt(fuselage, 3), (SectionValues{55, 55, 500, 20, 1, 1, 0.5}));
 }
 
 TEST(MeshSectionsEditing, RemovingTheInsertedSectionRestoresTheFuselage) {
     MeshSections fuselage;
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{.xloc = 500});
+    fuselage.insertSection(testing::pressedAt(500));
     fuselage.removeSection();
     EXPECT_EQ(fuselage.nb_sections, 3);
     EXPECT_EQ(sectionsOf(fuselage), kDefaultSections);
@@ -76,9 +77,9 @@ TEST(MeshSectionsEditing, RemovingTheInsertedSectionRestoresTheFuselage) {
 TEST(MeshSectionsEditing, RemovalRenumbersAShuffledStorage) {
     MeshSections fuselage;
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{.xloc = 500});  // slot 4 at display 3
+    fuselage.insertSection(testing::pressedAt(500));  // slot 4 at display 3
     fuselage.sel_sec = 2;
-    fuselage.insertSection(ViewState{.xloc = 100});  // slot 5 at display 2
+    fuselage.insertSection(testing::pressedAt(100));  // slot 5 at display 2
     std::vector<SectionValues> expected = sectionsOf(fuselage);
     ASSERT_EQ(positionsOf(fuselage), (std::vector<double>{0, 100, 200, 500, 800}));
 
@@ -124,18 +125,18 @@ TEST(MeshSectionsEditing, InsertAndRemoveRefuseWhatTheyCannotDo) {
         ViewState view;
         bool insert;
     } cases[] = {
-        {"insert before the first section", MeshSections(), 1, {.xloc = 100}, true},
-        {"insert after the last section", MeshSections(), 4, {.xloc = 900}, true},
-        {"insert with no selection", MeshSections(), 0, {.xloc = 100}, true},
-        {"insert between sections at one position", samePositions, 2, {.xloc = 50}, true},
-        {"insert at zoom 0", MeshSections(), 2, {.zoom = 0, .xloc = 100}, true},
-        {"insert far beyond the numbers", MeshSections(), 2, {.zoom = 1e-320, .xloc = 100}, true},
+        {"insert before the first section", MeshSections(), 1, testing::pressedAt(100), true},
+        {"insert after the last section", MeshSections(), 4, testing::pressedAt(900), true},
+        {"insert with no selection", MeshSections(), 0, testing::pressedAt(100), true},
+        {"insert between sections at one position", samePositions, 2, testing::pressedAt(50), true},
+        {"insert at zoom 0", MeshSections(), 2, testing::pressedAt(100, {0, 0, 0}), true},
+        {"insert far beyond the numbers", MeshSections(), 2, testing::pressedAt(100, {1e-320, 0, 0}), true},
         {"insert without outline points", fuselageWithout([](MeshSections& f) { f.nb_cross = 0; }), 2,
-         {.xloc = 100}, true},
+         testing::pressedAt(100), true},
         {"insert at the largest section count", fuselageWithout([](MeshSections& f) {
              f.nb_sections = MeshSections::kMaxSections;
              f.initArrays();
-         }), 2, {.xloc = 100}, true},
+         }), 2, testing::pressedAt(100), true},
         {"remove from two sections", twoSections, 1, {}, false},
         {"remove without outline points", fuselageWithout([](MeshSections& f) { f.nb_cross = 0; }), 2, {}, false},
         {"remove with no selection", MeshSections(), 0, {}, false},
@@ -169,6 +170,8 @@ TEST(MeshSectionsEditing, SmoothingMovesInnerSectionsAQuarterOfTheWayToTheirNeig
          {32.5, 10, 100, 0}},
         {"top over a raised bottom", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 0,
          &MeshSections::smoothTop, 1, {27.5, 10, 100, 20}},  // top 60 becomes 0.75 * 60 + 0.25 * 10
+        {"top with an elevation offset", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 5,
+         &MeshSections::smoothTop, 1, {27.5, 10, 100, 20}},
         {"bottom", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 0, &MeshSections::smoothDown, 1,
          {45, 10, 100, 15}},
         {"bottom with an elevation offset", {{10, 10, 0, 0}, {40, 10, 100, 20}, {10, 10, 300, 0}}, 5,
@@ -200,7 +203,7 @@ TEST(MeshSectionsEditing, SmoothingUsesUnsmoothedNeighboursInDisplayOrder) {
     // Display positions 0, 200, 500, 800 with the section at 500 in storage slot 4.
     MeshSections fuselage;
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{.xloc = 500});
+    fuselage.insertSection(testing::pressedAt(500));
     fuselage.sel_sec = 4;
     fuselage.widthSet(30);
     fuselage.SmoothWidth();

@@ -30,7 +30,7 @@ constexpr double kYoff = 300;
 // recording.
 std::vector<RecordingCanvas::Segment> drawnInFront(MeshSections& fuselage) {
     RecordedView screen(kZoom, kXoff, kYoff);
-    fuselage.computeFrontPoints(kZoom, kXoff, kYoff);
+    fuselage.computeFrontPoints({kZoom, kXoff, kYoff});
     fuselage.drawFront(screen.context());
     return screen.canvas.segments();
 }
@@ -92,18 +92,18 @@ TEST(MeshSectionsFront, NothingIsDrawnWithoutOutlinePointsOrASelectedSection) {
 TEST(MeshSectionsFront, RedrawsShowThePointsOfTheLastComputation) {
     MeshSections fuselage = smallFuselagePair();
     fuselage.shift = 0;
-    fuselage.computeFrontPoints(kZoom, kXoff, kYoff);
+    fuselage.computeFrontPoints({kZoom, kXoff, kYoff});
     fuselage.widthSet(50);
     RecordedView screen(kZoom, kXoff, kYoff);
     fuselage.drawFront(screen.context());
     EXPECT_EQ(screen.canvas.segments().front().x1, 430);  // still 30 wide
 
     // A transform that overflows keeps the points computed before.
-    fuselage.computeFrontPoints(std::numeric_limits<double>::max(), kXoff, kYoff);
+    fuselage.computeFrontPoints({std::numeric_limits<double>::max(), kXoff, kYoff});
     screen.canvas.reset();
     fuselage.drawFront(screen.context());
     EXPECT_EQ(screen.canvas.segments().front().x1, 430);
-    fuselage.computeFrontPoints(kZoom, kXoff, kYoff);
+    fuselage.computeFrontPoints({kZoom, kXoff, kYoff});
     screen.canvas.reset();
     fuselage.drawFront(screen.context());
     EXPECT_EQ(screen.canvas.segments().front().x1, 450);  // 50 wide now
@@ -111,9 +111,9 @@ TEST(MeshSectionsFront, RedrawsShowThePointsOfTheLastComputation) {
 
 TEST(MeshSectionsFront, PrintsOneSectionWithItsOwnTransformAndLeavesTheScreenPoints) {
     MeshSections pair = smallFuselagePair();
-    pair.computeFrontPoints(kZoom, kXoff, kYoff);
+    pair.computeFrontPoints({kZoom, kXoff, kYoff});
     RecordingCanvas printer;
-    pair.printFront(printer, ViewColors{kLightYellow, kLightBlue}, 2, 1, 100, 50);
+    pair.printFront(printer, ViewColors{kLightYellow, kLightBlue}, 2, {1, 100, 50});
     const auto& printed = printer.segments();
     ASSERT_EQ(printed.size(), 8u);
     EXPECT_EQ(colorsOf(printed), std::vector<PaletteColor>(8, kLightBlue));

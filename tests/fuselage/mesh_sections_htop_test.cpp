@@ -62,7 +62,7 @@ struct DrawnFuselage {
         screen.canvas.reset();
     }
     void draw(std::int16_t selected1 = -1, std::int32_t which = MeshSections::kHTopPlain) {
-        fuselage.drawHTop(screen.context(), kZoom, kXoff, kYoff, selected1, which);
+        fuselage.drawHTop(screen.context(), selected1, which);
     }
     std::int32_t hitAt(double x, double y, bool ctrl = false) {
         screen.view.ctrlkey = ctrl;
@@ -89,7 +89,7 @@ std::vector<Segment> inColor(std::vector<Segment> plan, PaletteColor color) {
 TEST(MeshSectionsHTop, PlanSidesBelowAndAboveTheAxisAndSectionLines) {
     MeshSections fuselage = shiftedFuselage();
     RecordedView screen(kZoom, kXoff, kYoff);
-    fuselage.drawHTop(screen.context(), kZoom, kXoff, kYoff);
+    fuselage.drawHTop(screen.context());
     // A new fuselage has drawn no plan yet: nothing to erase.
     expectSegments(screen.canvas.segments(), kPlan, "first drawing");
     EXPECT_FALSE(fuselage.selected);
@@ -144,7 +144,7 @@ TEST(MeshSectionsHTop, EachDrawingErasesExactlyThePlanDrawnLast) {
 TEST(MeshSectionsHTop, AfterAnInsertionTheEraseCoversThePlanDrawnBeforeIt) {
     DrawnFuselage drawn;
     // A Ctrl-click in the gap between sections 2 and 3, at model position 500.
-    ASSERT_EQ(drawn.press(1020, 300, false, true), MeshSections::kHTopGap);
+    ASSERT_EQ(drawn.press(1020, 300, false, true), MeshSections::kHitHTopGap);
     EXPECT_EQ(drawn.fuselage.sel_sec, 3);
     drawn.fuselage.insertSection(drawn.screen.view);
     ASSERT_EQ(drawn.fuselage.nb_sections, 4);
@@ -198,7 +198,7 @@ TEST(MeshSectionsHTop, CloseSectionsAndNarrowSections) {
     MeshSections same = shiftedFuselage();
     same.sel_sec = 3;
     same.posSet(200);
-    EXPECT_EQ(DrawnFuselage(same).hitAt(420, 310), MeshSections::kHTopSectionLine);
+    EXPECT_EQ(DrawnFuselage(same).hitAt(420, 310), MeshSections::kHitHTopSectionLine);
     DrawnFuselage sameDrawn(same);
     sameDrawn.hitAt(420, 310);
     EXPECT_EQ(sameDrawn.fuselage.sel_sec, 3);
@@ -208,14 +208,14 @@ TEST(MeshSectionsHTop, CloseSectionsAndNarrowSections) {
     close.sel_sec = 3;
     close.posSet(202);  // x 424
     DrawnFuselage closeDrawn(close);
-    EXPECT_EQ(closeDrawn.hitAt(422, 305, true), MeshSections::kHTopSectionLine);  // line 2 or 3, never the gap
-    EXPECT_EQ(closeDrawn.hitAt(422, 250, true), MeshSections::kHTopSectionLine);
+    EXPECT_EQ(closeDrawn.hitAt(422, 305, true), MeshSections::kHitHTopSectionLine);  // line 2 or 3, never the gap
+    EXPECT_EQ(closeDrawn.hitAt(422, 250, true), MeshSections::kHitHTopSectionLine);
 
     // A section under 6 pixels wide: both points within reach, the second wins.
     MeshSections narrow = shiftedFuselage();
     narrow.sel_sec = 3;
     narrow.widthSet(2);  // y 312 and 308
-    EXPECT_EQ(DrawnFuselage(narrow).hitAt(1620, 310), MeshSections::kHTopSecondSide);
+    EXPECT_EQ(DrawnFuselage(narrow).hitAt(1620, 310), MeshSections::kHitHTopSecondSide);
 }
 
 TEST(MeshSectionsHTop, StartValuesOfTheDragThatPaintNames) {
@@ -272,14 +272,14 @@ TEST(MeshSectionsHTop, AWidthDragKeepsThePointUnderThePointerAndRedrawsItLit) {
     expectSegments({s.begin(), s.begin() + 7}, inColor(kPlan, W), "erase");
     EXPECT_EQ(colorsOf({s.begin() + 7, s.end()}), (std::vector<PaletteColor>{Y, Y, B, B, B, Y, B}));
     testing::expectSegment(s[12], 420, 420, 420, 200, Y, "section line 2");
-    EXPECT_EQ(drawn.hitAt(420, 420), MeshSections::kHTopFirstSide);
-    EXPECT_EQ(drawn.hitAt(420, 200), MeshSections::kHTopSecondSide);
+    EXPECT_EQ(drawn.hitAt(420, 420), MeshSections::kHitHTopFirstSide);
+    EXPECT_EQ(drawn.hitAt(420, 200), MeshSections::kHitHTopSecondSide);
 }
 
 TEST(MeshSectionsHTop, DragsThatCannotTakeAValueChangeNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const auto& [zoom, paint] : {std::pair{0.0, 5}, std::pair{nan, 6}, std::pair{1e-320, 5},
-                                      std::pair{2.0, MeshSections::kHTopGap}, std::pair{2.0, 2}}) {
+                                      std::pair{2.0, MeshSections::kHitHTopGap}, std::pair{2.0, 2}}) {
         DrawnFuselage drawn;
         drawn.press(420, 410);
         drawn.fuselage.paint = paint;
@@ -328,7 +328,7 @@ TEST(MeshSectionsHTop, HoverHighlightsWhatIsUnderThePointer) {
     drawn.screen.view.ctrlkey = true;
     drawn.moveTo(200, 300);
     EXPECT_TRUE(drawn.segments().empty());
-    EXPECT_EQ(drawn.fuselage.selected_part, MeshSections::kHTopGap);
+    EXPECT_EQ(drawn.fuselage.selected_part, MeshSections::kHitHTopGap);
     EXPECT_EQ(drawn.fuselage.sel_sec, 2);
     EXPECT_TRUE(drawn.fuselage.selected);
 }
@@ -340,8 +340,8 @@ TEST(MeshSectionsHTop, WithoutOutlinePointsTheViewIgnoresTheFuselage) {
     drawn.draw(2, MeshSections::kHTopPointLit);
     EXPECT_TRUE(drawn.segments().empty());
     EXPECT_FALSE(drawn.fuselage.selected);
-    EXPECT_EQ(drawn.hitAt(420, 410), MeshSections::kHTopNothing);
-    drawn.fuselage.paint = MeshSections::kHTopFirstSide;
+    EXPECT_EQ(drawn.hitAt(420, 410), MeshSections::kHitNothing);
+    drawn.fuselage.paint = MeshSections::kHitHTopFirstSide;
     drawn.fuselage.sel_sec = 2;
     drawn.fuselage.initval = -1;
     drawn.fuselage.initMouseValHTop();
@@ -355,7 +355,7 @@ TEST(MeshSectionsHTop, WithoutOutlinePointsTheViewIgnoresTheFuselage) {
 TEST(MeshSectionsHTop, PrintCentredOnTheAxisWithoutShift) {
     const MeshSections fuselage = shiftedFuselage();
     RecordingCanvas printer(800, 600);
-    fuselage.printHTop(printer, 1, 10, 100);
+    fuselage.printHTop(printer, {1, 10, 100});
     expectSegments(printer.segments(),
                    {{15, 110, 215, 150, B},
                     {215, 150, 815, 105, B},
@@ -419,7 +419,7 @@ TEST(MeshSectionsHTop, DxfCrossSectionsFollowDisplayOrderTenUnitsApart) {
     // A section inserted at 500 between the last two (55 wide) is laid out
     // third, though it is stored last.
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{1, 0, 0, 505, 0});
+    fuselage.insertSection(testing::pressedAt(505));
     DxfCapture inserted;
     fuselage.saveDXF_htop(inserted.file);
     lines = testing::readDxfLines(inserted.text());

@@ -8,6 +8,7 @@
 #include "fuselage/mesh_sections.h"
 #include "support/fuselage_sections.h"
 #include "support/point_checks.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -127,7 +128,7 @@ TEST(MeshSectionsOutline, TextureCoordinatesShareOutTheRearEndsPosition) {
 TEST(MeshSectionsOutline, MeshFollowsDisplayOrder) {
     MeshSections fuselage;
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{.xloc = 500});
+    fuselage.insertSection(testing::pressedAt(500));
     fuselage.create();
     EXPECT_EQ(fuselage.pointGet(1, 3).x, 500);
     EXPECT_NEAR(fuselage.pointGet(3, 3).z, 20 + 55, kTolerance);

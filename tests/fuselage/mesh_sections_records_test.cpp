@@ -9,6 +9,7 @@
 #include "support/fixture_text.h"
 #include "support/fuselage_sections.h"
 #include "support/text_lines.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -41,9 +42,9 @@ TEST(MeshSectionsRecords, DefaultFuselageIsWrittenAsThirtyThreeLines) {
 TEST(MeshSectionsRecords, SectionsAreWrittenInDisplayOrderAndReadBackInIt) {
     MeshSections written;
     written.sel_sec = 3;
-    written.insertSection(ViewState{.xloc = 500});  // storage slot 4, display index 3
+    written.insertSection(testing::pressedAt(500));  // storage slot 4, display index 3
     written.sel_sec = 2;
-    written.insertSection(ViewState{.xloc = 100});  // storage slot 5, display index 2
+    written.insertSection(testing::pressedAt(100));  // storage slot 5, display index 2
     const std::vector<double> positions{0, 100, 200, 500, 800};
     std::vector<double> written_positions;
     for (const SectionValues& s : sectionsOf(written)) written_positions.push_back(s.pos);
@@ -69,7 +70,7 @@ TEST(MeshSectionsRecords, CurrentRecordReadsEveryFieldWhateverTheKeywordLineHold
     MeshSections fuselage;
     fuselage.sel_sec = 2;
     fuselage.szoom = 3;
-    fuselage.qualified_texture_filename = "skin.bmp";
+    fuselage.setTexture("/textures/skin.bmp");
     EXPECT_EQ(readInto(fuselage, &MeshSections::read, text), "Next record");
     EXPECT_EQ(fuselage.nb_sections, 4);
     EXPECT_EQ(fuselage.nb_cross, 12);
@@ -87,7 +88,7 @@ TEST(MeshSectionsRecords, CurrentRecordReadsEveryFieldWhateverTheKeywordLineHold
     // Not part of the record.
     EXPECT_EQ(fuselage.sel_sec, 2);
     EXPECT_EQ(fuselage.szoom, 3);
-    EXPECT_EQ(fuselage.qualified_texture_filename, "skin.bmp");
+    EXPECT_EQ(fuselage.qualified_texture_filename(), "skin.bmp");
     // Written again, it gives the fixture's lines in the program's number form.
     EXPECT_EQ(savedRecord(fuselage), fixtureText("fuselage_current.flx").substr(0, savedRecord(fuselage).size()));
 }
@@ -139,7 +140,7 @@ TEST(MeshSectionsRecords, ARecordWithoutSectionsLeavesAFuselageWithoutSections) 
     EXPECT_EQ(readInto(fuselage, &MeshSections::read, text), "Next record");
     EXPECT_EQ(fuselage.nb_sections, 0);
     EXPECT_EQ(fuselage.heightGet(), 0);
-    EXPECT_EQ(fuselage.lengthPoint(), -10000000);
+    EXPECT_EQ(fuselage.lengthPoint(), 0);
     fuselage.create();
     EXPECT_EQ(fuselage.pointGet(1, 1), Point3D{});
     EXPECT_EQ(savedRecord(fuselage), text.substr(0, text.size() - 13));

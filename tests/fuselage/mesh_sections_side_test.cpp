@@ -72,8 +72,8 @@ struct DrawnFuselage {
         draw();
         screen.canvas.reset();
     }
-    void draw(std::int16_t selected1 = -1, std::int32_t which = MeshSections::kSideSectionLine) {
-        fuselage.drawSide(screen.context(), kZoom, kXoff, kYoff, selected1, which);
+    void draw(std::int16_t selected1 = -1, std::int32_t which = MeshSections::kHitSideSectionLine) {
+        fuselage.drawSide(screen.context(), selected1, which);
     }
     std::int32_t hitAt(double x, double y, bool ctrl = false) { return fuselage.testPositionSide(x, y, ctrl); }
     // Mouse-down: the point, the hit code into `paint`, the start values.
@@ -121,13 +121,13 @@ TEST(FuselageSide, HighlightsBySelectedSectionAndWhich) {
         std::vector<PaletteColor> colors;
         bool selected;
     } cases[] = {
-        {-1, MeshSections::kSideSectionLine, {B, B, B, B, B, B, B}, false},
-        {2, MeshSections::kSideSectionLine, {B, B, B, B, B, Y, B}, true},
-        {1, MeshSections::kSideTopPoint, {Y, B, B, B, Y, B, B}, true},
-        {2, MeshSections::kSideTopPoint, {Y, Y, B, B, B, Y, B}, true},
-        {3, MeshSections::kSideTopPoint, {B, Y, B, B, B, B, Y}, true},
-        {2, MeshSections::kSideBottomPoint, {B, B, Y, Y, B, Y, B}, true},
-        {3, MeshSections::kSideBottomPoint, {B, B, B, Y, B, B, Y}, true},
+        {-1, MeshSections::kHitSideSectionLine, {B, B, B, B, B, B, B}, false},
+        {2, MeshSections::kHitSideSectionLine, {B, B, B, B, B, Y, B}, true},
+        {1, MeshSections::kHitSideTopPoint, {Y, B, B, B, Y, B, B}, true},
+        {2, MeshSections::kHitSideTopPoint, {Y, Y, B, B, B, Y, B}, true},
+        {3, MeshSections::kHitSideTopPoint, {B, Y, B, B, B, B, Y}, true},
+        {2, MeshSections::kHitSideBottomPoint, {B, B, Y, Y, B, Y, B}, true},
+        {3, MeshSections::kHitSideBottomPoint, {B, B, B, Y, B, B, Y}, true},
         {2, MeshSections::kDrawInactive, {L, L, L, L, L, L, L}, true},
         {-1, MeshSections::kDrawInactive, {L, L, L, L, L, L, L}, false},
     };
@@ -185,10 +185,10 @@ TEST(FuselageSide, HitsAmongSectionsCloseTogether) {
     fuselage.posSet(190);  // at x 155, 5 pixels before section 2
     DrawnFuselage drawn(fuselage);
     // On two section lines at one x the later section answers.
-    EXPECT_EQ(drawn.hitAt(160, 272), MeshSections::kSideSectionLine);
+    EXPECT_EQ(drawn.hitAt(160, 272), MeshSections::kHitSideSectionLine);
     EXPECT_EQ(drawn.fuselage.sel_sec, 3);
     // Section lines less than 6 pixels apart leave no gap between them.
-    EXPECT_EQ(drawn.hitAt(157.5, 288, true), MeshSections::kSideSectionLine);
+    EXPECT_EQ(drawn.hitAt(157.5, 288, true), MeshSections::kHitSideSectionLine);
     EXPECT_EQ(drawn.fuselage.sel_sec, 2);
 }
 
@@ -232,7 +232,7 @@ TEST(FuselageSide, DragsMoveTheGrabbedSection) {
 
 TEST(FuselageSide, DragStepRedrawsWithTheGrabbedPointLit) {
     DrawnFuselage drawn;
-    ASSERT_EQ(drawn.press(160, 243), MeshSections::kSideTopPoint);
+    ASSERT_EQ(drawn.press(160, 243), MeshSections::kHitSideTopPoint);
     drawn.moveTo(166, 233);  // height 100 -> 120: top point 2 at y 233
     drawn.moveTo(170, 223);  // 140: at y 223
     ScreenProfile before = kDrawnProfile;
@@ -294,13 +294,13 @@ TEST(FuselageSide, GrabbedGapOrNoSectionOrNoZoomChangesNothing) {
     const std::vector<double> unchanged{20, 0, 10, 100, 200, 10, 10, 800, 30};
 
     DrawnFuselage gap;
-    ASSERT_EQ(gap.press(100, 280, false, true), MeshSections::kSideGap);
+    ASSERT_EQ(gap.press(100, 280, false, true), MeshSections::kHitSideGap);
     EXPECT_EQ(gap.fuselage.initval, 200);  // the position of section 2
     EXPECT_EQ(sectionsAfter(gap, 120, 250), unchanged);
 
     // After the removal of the last section sel_sec names none.
     DrawnFuselage removed;
-    ASSERT_EQ(removed.press(160, 270), MeshSections::kSideSectionLine);
+    ASSERT_EQ(removed.press(160, 270), MeshSections::kHitSideSectionLine);
     removed.fuselage.initval = -1;
     removed.fuselage.sel_sec = 4;
     removed.fuselage.initMouseValSide(removed.screen.view);
@@ -309,7 +309,7 @@ TEST(FuselageSide, GrabbedGapOrNoSectionOrNoZoomChangesNothing) {
 
     for (double zoom : {0.0, std::numeric_limits<double>::infinity()}) {
         DrawnFuselage frozen;
-        ASSERT_EQ(frozen.press(160, 243), MeshSections::kSideTopPoint);
+        ASSERT_EQ(frozen.press(160, 243), MeshSections::kHitSideTopPoint);
         frozen.screen.view.zoom = zoom;
         EXPECT_EQ(sectionsAfter(frozen, 170, 250), unchanged) << zoom;
     }
@@ -319,14 +319,14 @@ TEST(FuselageSide, WithoutOutlinePointsOnlyPrintAndDxfWork) {
     DrawnFuselage drawn;
     drawn.fuselage.nb_cross = 0;
     drawn.fuselage.elevation_offset = 100;
-    drawn.draw(2, MeshSections::kSideTopPoint);
+    drawn.draw(2, MeshSections::kHitSideTopPoint);
     EXPECT_TRUE(drawn.segments().empty());
     EXPECT_FALSE(drawn.fuselage.selected);
     EXPECT_EQ(drawn.hitAt(160, 270, true), 4);
     drawn.fuselage.paint = MeshSections::kIdlePaint;
     drawn.moveTo(160, 270);
     EXPECT_EQ(drawn.fuselage.selected_part, 0);  // never set
-    drawn.fuselage.paint = MeshSections::kSideTopPoint;
+    drawn.fuselage.paint = MeshSections::kHitSideTopPoint;
     drawn.fuselage.sel_sec = 2;
     drawn.fuselage.initMouseValSide(drawn.screen.view);
     EXPECT_EQ(drawn.fuselage.initval, 100);  // the start value is taken
@@ -335,7 +335,7 @@ TEST(FuselageSide, WithoutOutlinePointsOnlyPrintAndDxfWork) {
     EXPECT_TRUE(drawn.segments().empty());
 
     RecordingCanvas printer;
-    drawn.fuselage.printSide(printer, 1, 0, 500);
+    drawn.fuselage.printSide(printer, {1, 0, 500});
     EXPECT_EQ(printer.segments().size(), 7u);
     DxfCapture dxf;
     drawn.fuselage.saveDXF_side(dxf.file, 1);
@@ -345,10 +345,10 @@ TEST(FuselageSide, WithoutOutlinePointsOnlyPrintAndDxfWork) {
 TEST(FuselageSide, PrintoutInBlackLeavesTheScreenProfile) {
     DrawnFuselage drawn;
     RecordingCanvas printer;
-    drawn.fuselage.printSide(printer, 1, -100, 400);
+    drawn.fuselage.printSide(printer, {1, -100, 400});
     const ScreenProfile printed{{{-80, 366}, {120, 286}, {720, 356}}, {{-80, 386}, {120, 386}, {720, 366}}};
     expectSegments(printer.segments(), profileSegments(printed, allIn(kBlack)), "printout");
-    EXPECT_EQ(drawn.hitAt(160, 243), MeshSections::kSideTopPoint);
+    EXPECT_EQ(drawn.hitAt(160, 243), MeshSections::kHitSideTopPoint);
 }
 
 TEST(FuselageSide, DxfOfTheDefaultFuselage) {
@@ -375,7 +375,7 @@ TEST(FuselageSide, DxfOfTheDefaultFuselage) {
 
 TEST(FuselageSide, AfterAnInsertionTheOldProfileIsErasedExactly) {
     DrawnFuselage drawn;
-    ASSERT_EQ(drawn.press(100, 280, false, true), MeshSections::kSideGap);
+    ASSERT_EQ(drawn.press(100, 280, false, true), MeshSections::kHitSideGap);
     drawn.fuselage.insertSection(drawn.screen.view);  // at x 100: position 80, between sections 1 and 2
     ASSERT_EQ(drawn.fuselage.nb_sections, 4);
     drawn.draw();
@@ -387,7 +387,7 @@ TEST(FuselageSide, AfterAnInsertionTheOldProfileIsErasedExactly) {
         return colors;
     }());
     // The new section is hit at its own place.
-    EXPECT_EQ(drawn.hitAt(100, 289), MeshSections::kSideSectionLine);
+    EXPECT_EQ(drawn.hitAt(100, 289), MeshSections::kHitSideSectionLine);
     EXPECT_EQ(drawn.fuselage.sel_sec, 2);
 }
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fuselage_sections.h"
+#include "support/view_testing.h"
 
 namespace ferlo {
 namespace {
@@ -52,8 +53,8 @@ TEST(MeshSections, NewFuselageHasThreeDefaultSectionsInEitherUnit) {
         EXPECT_EQ(fuselage.sel_sec, 1);
         EXPECT_EQ(fuselage.szoom, 10);  // not a length
         EXPECT_EQ(fuselage.colorGet(), (ColorRGB{1, 2, 3}));
-        EXPECT_EQ(fuselage.texture_filename, "");
-        EXPECT_EQ(fuselage.qualified_texture_filename, "");
+        EXPECT_EQ(fuselage.texture_filename(), "");
+        EXPECT_EQ(fuselage.qualified_texture_filename(), "");
         EXPECT_FALSE(fuselage.texture_loaded);
     }
     EXPECT_EQ(MeshSections().colorGet(), kDefaultPartColor);
@@ -74,6 +75,11 @@ TEST(MeshSections, ExtentsCoverEverySectionWithTheOffsets) {
              return f;
          }(), 50, 850, 5, 105, 100},
         {"negative positions", fuselageWith({{5, 5, -40, -3}, {8, 2, -90, 1}}), -90, -40, -3, 9, 5},
+        // Far from the origin every extent is still one of the sections'.
+        {"far above and aft", fuselageWith({{10, 4, 2e7, 200000}, {20, 6, 3e7, 300000}}), 2e7, 3e7, 200000, 300020, 6},
+        {"far below and ahead", fuselageWith({{10, 4, -3e7, -3e7}, {20, 6, -2e7, -2e7}}), -3e7, -2e7, -3e7,
+         -2e7 + 20, 6},
+        // Without sections the fuselage stands at its offsets.
         {"no sections", [] {
              MeshSections f;
              f.pos_offset = 7;
@@ -81,7 +87,7 @@ TEST(MeshSections, ExtentsCoverEverySectionWithTheOffsets) {
              f.nb_sections = 0;
              f.initArrays();
              return f;
-         }(), 10000007, -9999993, 100000, -10000000, -1},
+         }(), 7, 7, 2, 2, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.fuselage.startpoint(), c.start) << c.what;
@@ -96,7 +102,7 @@ TEST(MeshSections, CopyTakesTheSectionsInDisplayOrderAndLeavesTheRest) {
     MeshSections source(LengthUnit::Millimeters, {10, 20, 30});
     // A section inserted at 500 stands in storage slot 4 but at display index 3.
     source.sel_sec = 3;
-    source.insertSection(ViewState{.xloc = 500});
+    source.insertSection(testing::pressedAt(500));
     source.sel_sec = 2;
     source.nb_cross = 12;
     source.initArrays();
@@ -108,8 +114,7 @@ TEST(MeshSections, CopyTakesTheSectionsInDisplayOrderAndLeavesTheRest) {
     source.linkedCurvatures = false;
     source.szoom = 12;
     source.paint = 2;
-    source.texture_filename = "/textures/wood.bmp";
-    source.qualified_texture_filename = "wood.bmp";
+    source.setTexture("/textures/wood.bmp");
     source.texture_loaded = true;
     const std::vector<SectionValues> sections = sectionsOf(source);
 
@@ -129,8 +134,8 @@ TEST(MeshSections, CopyTakesTheSectionsInDisplayOrderAndLeavesTheRest) {
     EXPECT_EQ(copy.szoom, 0);
     EXPECT_EQ(copy.sel_sec, 1);
     EXPECT_EQ(copy.paint, 4);
-    EXPECT_EQ(copy.texture_filename, "");
-    EXPECT_EQ(copy.qualified_texture_filename, "");
+    EXPECT_EQ(copy.texture_filename(), "");
+    EXPECT_EQ(copy.qualified_texture_filename(), "");
     EXPECT_FALSE(copy.texture_loaded);
     // The source's sections are unchanged, its last section now selected.
     EXPECT_EQ(sectionsOf(source), sections);
@@ -284,7 +289,7 @@ TEST(MeshSections, InitArraysKeepsTheSectionsAndGivesNewOnesZeros) {
 TEST(MeshSections, InitArraysShrinkingAShuffledStorageKeepsEachSectionInASlotOfItsOwn) {
     MeshSections fuselage;
     fuselage.sel_sec = 3;
-    fuselage.insertSection(ViewState{.xloc = 500});  // storage slot 4, display index 3
+    fuselage.insertSection(testing::pressedAt(500));  // storage slot 4, display index 3
     fuselage.nb_sections = 3;
     fuselage.initArrays();
     // Storage slot 4 is gone; the display index that named it takes the free slot 3.
@@ -339,7 +344,7 @@ TEST(MeshSections, CountsSetPastTheArraysNeverLeadOutsideThem) {
     fuselage.smoothTop();
     fuselage.smoothDown();
     fuselage.SmoothWidth();
-    fuselage.insertSection(ViewState{.xloc = 100});
+    fuselage.insertSection(testing::pressedAt(100));
     fuselage.removeSection();
     fuselage.rescale(2);
     fuselage.create();

@@ -22,7 +22,7 @@ struct Services {
 MeshSections fuselageWithTexture(const std::string& file) {
     MeshSections fuselage;
     fuselage.create();
-    fuselage.texture_filename = file;
+    fuselage.setTexture(file);
     return fuselage;
 }
 

@@ -76,7 +76,7 @@ struct DrawnFuselage {
     RecordedView screen{kZoom, kXoff, kYoff};
 
     explicit DrawnFuselage(const MeshSections& f = pairFuselage()) : fuselage(f) {
-        fuselage.computeVTopPoints(kZoom, kXoff, kYoff);
+        fuselage.computeVTopPoints({kZoom, kXoff, kYoff});
         draw(MeshSections::kVTopPlain);
         screen.canvas.reset();
     }
@@ -164,7 +164,7 @@ TEST(FuselageVTop, DragsMoveTheWholeFuselage) {
     };
     for (const auto& c : cases) {
         DrawnFuselage drawn;
-        ASSERT_EQ(drawn.press(460, 30, c.shift), MeshSections::kVTopFrontLine) << c.what;
+        ASSERT_EQ(drawn.press(460, 30, c.shift), MeshSections::kHitVTopFrontLine) << c.what;
         drawn.moveTo(460 + c.dx, 30 + c.dy);
         EXPECT_EQ(drawn.fuselage.shift, c.shiftAfter) << c.what;
         EXPECT_EQ(drawn.fuselage.pos_offset, c.posOffsetAfter) << c.what;
@@ -176,20 +176,20 @@ TEST(FuselageVTop, DragsMoveTheWholeFuselage) {
 
 TEST(FuselageVTop, DragStepErasesWhatWasDrawnAndDrawsTheMovedOutline) {
     DrawnFuselage pair;
-    ASSERT_EQ(pair.press(460, 30), MeshSections::kVTopFrontLine);
+    ASSERT_EQ(pair.press(460, 30), MeshSections::kHitVTopFrontLine);
     pair.moveTo(470, 50);  // shift 35: the outline 10 pixels right, the mirror 10 left
     const std::vector<Point2D> after = moved(kOutline, 10, 0);
     expectSegments(pair.segments(),
                    joined(closedSegments({kOutline, mirrored(kOutline)}, kWhite),
                           closedSegments({after, mirrored(after)}, kBlack)),
                    "a pair moved sideways");
-    EXPECT_EQ(pair.fuselage.testPositionVTop(485, 30), MeshSections::kVTopFrontLine);  // the new points are stored
+    EXPECT_EQ(pair.fuselage.testPositionVTop(485, 30), MeshSections::kHitVTopFrontLine);  // the new points are stored
 
     // A fuselage that becomes a pair: nothing was drawn as its mirror, so
     // nothing is erased there.
     DrawnFuselage single(pairFuselage(0));
     const std::vector<Point2D> centred = moved(kOutline, -60, 0);
-    ASSERT_EQ(single.press(400, 30), MeshSections::kVTopFrontLine);
+    ASSERT_EQ(single.press(400, 30), MeshSections::kHitVTopFrontLine);
     single.moveTo(410, 30);
     const std::vector<Point2D> apart = moved(centred, 10, 0);
     expectSegments(single.segments(),
@@ -198,7 +198,7 @@ TEST(FuselageVTop, DragStepErasesWhatWasDrawnAndDrawsTheMovedOutline) {
 
     // A pair brought to the centre: its mirror is erased too.
     DrawnFuselage centring;
-    ASSERT_EQ(centring.press(460, 30), MeshSections::kVTopFrontLine);
+    ASSERT_EQ(centring.press(460, 30), MeshSections::kHitVTopFrontLine);
     centring.moveTo(400, 30);
     EXPECT_EQ(centring.fuselage.shift, 0);
     expectSegments(centring.segments(),
@@ -208,14 +208,14 @@ TEST(FuselageVTop, DragStepErasesWhatWasDrawnAndDrawsTheMovedOutline) {
 
 TEST(FuselageVTop, DragWithoutZoomOrWithoutGrabChangesNothing) {
     DrawnFuselage frozen;
-    ASSERT_EQ(frozen.press(460, 30), MeshSections::kVTopFrontLine);
+    ASSERT_EQ(frozen.press(460, 30), MeshSections::kHitVTopFrontLine);
     frozen.screen.view.zoom = 0;
     frozen.moveTo(470, 50);
     EXPECT_EQ(frozen.fuselage.shift, 30);
     EXPECT_TRUE(frozen.segments().empty());
 
     DrawnFuselage otherCode;
-    otherCode.fuselage.paint = MeshSections::kSideTopPoint;  // grabbed in another view
+    otherCode.fuselage.paint = MeshSections::kHitSideTopPoint;  // grabbed in another view
     otherCode.moveTo(470, 50);
     EXPECT_EQ(otherCode.fuselage.shift, 30);
     EXPECT_TRUE(otherCode.segments().empty());
@@ -224,7 +224,7 @@ TEST(FuselageVTop, DragWithoutZoomOrWithoutGrabChangesNothing) {
 TEST(FuselageVTop, HoverLightsTheWholeOutlineAndItsMirror) {
     DrawnFuselage drawn;
     drawn.moveTo(460, 31);
-    EXPECT_EQ(drawn.fuselage.selected_part, MeshSections::kVTopFrontLine);
+    EXPECT_EQ(drawn.fuselage.selected_part, MeshSections::kHitVTopFrontLine);
     EXPECT_TRUE(drawn.fuselage.selected);
     expectSegments(drawn.segments(), closedSegments({kOutline, mirrored(kOutline)}, kLightYellow), "over the front");
 
@@ -238,14 +238,14 @@ TEST(FuselageVTop, HoverLightsTheWholeOutlineAndItsMirror) {
 TEST(FuselageVTop, WithoutOutlinePointsOnlyPrintAndDxfWork) {
     DrawnFuselage drawn;
     drawn.fuselage.nb_cross = 0;
-    drawn.fuselage.computeVTopPoints(1, 0, 0);
+    drawn.fuselage.computeVTopPoints({1, 0, 0});
     drawn.fuselage.nb_cross = 8;
     EXPECT_EQ(drawn.fuselage.testPositionVTop(460, 30), 0);  // the points were kept
     drawn.fuselage.nb_cross = 0;
     drawn.draw(MeshSections::kVTopPlain);
     EXPECT_TRUE(drawn.segments().empty());
     EXPECT_EQ(drawn.fuselage.testPositionVTop(460, 30), 4);
-    drawn.fuselage.paint = MeshSections::kVTopFrontLine;
+    drawn.fuselage.paint = MeshSections::kHitVTopFrontLine;
     drawn.fuselage.initval = -1;
     drawn.fuselage.initMouseValVTop(drawn.screen.view);
     EXPECT_EQ(drawn.fuselage.initval, -1);
@@ -257,7 +257,7 @@ TEST(FuselageVTop, WithoutOutlinePointsOnlyPrintAndDxfWork) {
     EXPECT_TRUE(drawn.segments().empty());
 
     RecordingCanvas printer;
-    drawn.fuselage.printVTop(printer, 1, 0, 0);
+    drawn.fuselage.printVTop(printer, {1, 0, 0});
     EXPECT_EQ(printer.segments().size(), 12u);
     DxfCapture dxf;
     drawn.fuselage.saveDXF_vtop(dxf.file, 1);
@@ -267,13 +267,13 @@ TEST(FuselageVTop, WithoutOutlinePointsOnlyPrintAndDxfWork) {
 TEST(FuselageVTop, PrintoutFromTheFrontSectionLineLeavesTheScreenOutline) {
     DrawnFuselage drawn;
     RecordingCanvas printer;
-    drawn.fuselage.printVTop(printer, 1, 100, 10);
+    drawn.fuselage.printVTop(printer, {1, 100, 10});
     // From the left end of section 1 across the front, down the right side
     // and back up the left; then the mirror, the same outline at lateral -30.
     const std::vector<Point2D> outline{{120, 10}, {140, 10}, {180, 210}, {135, 810}, {125, 810}, {80, 210}};
     const std::vector<Point2D> mirror{{60, 10}, {80, 10}, {120, 210}, {75, 810}, {65, 810}, {20, 210}};
     expectSegments(printer.segments(), closedSegments({outline, mirror}, kBlack), "printout");
-    EXPECT_EQ(drawn.fuselage.testPositionVTop(460, 30), MeshSections::kVTopFrontLine);
+    EXPECT_EQ(drawn.fuselage.testPositionVTop(460, 30), MeshSections::kHitVTopFrontLine);
 }
 
 TEST(FuselageVTop, DxfOfTheDefaultFuselageAndOfAPair) {

@@ -16,7 +16,7 @@ namespace ferlo::testing {
 // The operations of a panel in one view where it is edited, and the screen
 // position of the model origin at which the tests draw it.
 struct PanelView {
-    void (SymWingSections::*draw)(const ViewContext&, double, double, double, const EdgeSelection&);
+    void (SymWingSections::*draw)(const ViewContext&, const EdgeSelection&);
     std::int32_t (SymWingSections::*testPosition)(double, double) const;
     void (SymWingSections::*initMouseVal)(const ViewState&);
     void (SymWingSections::*selects)(const ViewContext&, double, double);
@@ -37,7 +37,7 @@ struct DrawnPanel {
 
     explicit DrawnPanel(const PanelView& view, double zoom = 1, const SymWingSections& p = defaultWingPanel())
         : ops(view), panel(p), screen(zoom, view.xoff, view.yoff) {
-        (panel.*ops.draw)(screen.context(), zoom, view.xoff, view.yoff, kNoEdgeSelected);
+        (panel.*ops.draw)(screen.context(), kNoEdgeSelected);
         screen.canvas.reset();
     }
 

@@ -32,6 +32,15 @@ struct RecordedView {
     }
 };
 
+// The view state of a mouse-down at screen column `xloc` (row 0) in a view
+// with `transform`.
+inline ViewState pressedAt(std::int16_t xloc, const ViewTransform& transform = {}) {
+    ViewState view;
+    static_cast<ViewTransform&>(view) = transform;
+    view.xloc = xloc;
+    return view;
+}
+
 // The colour of each segment, in drawing order.
 inline std::vector<PaletteColor> colorsOf(const std::vector<RecordingCanvas::Segment>& segments) {
     std::vector<PaletteColor> colors;

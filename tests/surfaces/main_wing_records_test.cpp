@@ -110,7 +110,7 @@ void expectUsableList(MainWing& wing, SymWingSections& stab) {
             EXPECT_TRUE(std::isfinite(panel->Right.point2Get(k).x));
         }
 
-        panel->computeSidePoints(0.7, 40, 140);
+        panel->computeSidePoints({0.7, 40, 140});
         RecordingCanvas canvas;
         const ViewState view;
         panel->drawSide({canvas, view, {}});

@@ -17,19 +17,16 @@ using testing::RecordedView;
 // with the origin at (100, 40): panel 1's tip chord and panel 2's root chord
 // share x 800, y 230 to 380; panel 2's tip and panel 3's root lie at x 1010.
 struct ThreePanelWing {
-    MainWing wing;
+    MainWing wing = testing::defaultMainWing();
     RecordedView screen{1, 100, 40};
 
     ThreePanelWing() {
-        wing.nbWings = 1;
-        wing.initWings();
-        wing.wings[1] = testing::defaultWingPanel();
         for (std::int16_t n = 2; n <= 3; ++n) {
             wing.nbWings = n;
             wing.addWing();
         }
-        wing.drawVTopWings(screen.context(), 1, 100, 40);
-        wing.drawFrontWings(screen.context(), 1, 100, 40);  // elevation 50 is at y -10
+        wing.drawVTopWings(screen.context());
+        wing.drawFrontWings(screen.context());  // elevation 50 is at y -10
         screen.canvas.reset();
     }
 
@@ -129,10 +126,10 @@ TEST(MainWingViews, HoverOverASharedEdgeLightsBothPanels) {
 TEST(MainWingViews, PrintsEveryPanelWithoutTouchingTheScreenOutlines) {
     ThreePanelWing w;
     RecordingCanvas printer;
-    w.wing.printVTopWings(printer, 2, 1000, 0);
+    w.wing.printVTopWings(printer, {2, 1000, 0});
     EXPECT_EQ(printer.segments().size(), 24u);
     printer.reset();
-    w.wing.printFrontWings(printer, ViewColors{}, 2, 1000, 400);
+    w.wing.printFrontWings(printer, ViewColors{}, {2, 1000, 400});
     EXPECT_EQ(printer.segments().size(), 27u);  // eight lines and the centre line a panel
     // The hit test still answers on the screen outline.
     EXPECT_EQ(w.wing.wing(1).testPositionVTop(800, 305), SymWingSections::kHitTipEdge);

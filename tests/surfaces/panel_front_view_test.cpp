@@ -104,7 +104,7 @@ TEST(PanelFrontView, UnderATracingPictureTheOldSilhouetteStays) {
 TEST(PanelFrontView, PrintDrawsBothHalvesAndTheCentreLine) {
     const SymWingSections panel = defaultWingPanel();
     RecordingCanvas printer;
-    panel.printFront(printer, ViewColors{}, 1, 500, 300);
+    panel.printFront(printer, ViewColors{}, {1, 500, 300});
     const std::vector<Segment>& s = printer.segments();
     ASSERT_EQ(s.size(), 9u);
     for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(s[k].color, kBlack) << k;
@@ -128,7 +128,11 @@ TEST(PanelFrontView, DxfOfTheSilhouetteAndItsMirror) {
         const char *tipBottom, *tipTop;
     };
     for (const Case& c : {Case{0.125, " 50 ", " 70 "}, Case{0.25, " 40 ", " 80 "}}) {
-        SymWingSections panel = testing::initialisedPanel({700, 240, 160, 180, 10, 50, 10, 100});
+        SymWingSections panel = testing::defaultWingPanel();
+        panel.length1 = 240;
+        panel.length2 = 160;
+        panel.elevation2 = 10;
+        panel.shift = 100;
         panel.thickness1 = 0.125;
         panel.thickness2 = c.thickness2;
         testing::DxfCapture dxf;

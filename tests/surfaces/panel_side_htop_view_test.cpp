@@ -26,7 +26,7 @@ SymWingSections panelWithAThinTip() {
 TEST(PanelSideView, TheRootAirfoilInProfileAsAClosedPolyline) {
     SymWingSections panel = panelWithAThinTip();
     RecordedView screen(1, 0, 0);
-    panel.computeSidePoints(1, 0, 0);
+    panel.computeSidePoints({1, 0, 0});
     panel.drawSide(screen.context());
     const std::vector<Segment>& s = screen.canvas.segments();
     ASSERT_EQ(s.size(), 16u);
@@ -42,7 +42,7 @@ TEST(PanelSideView, TheRootAirfoilInProfileAsAClosedPolyline) {
 
 TEST(PanelSideView, DrawShowsThePointsOfTheLastComputationOnly) {
     SymWingSections panel = defaultWingPanel();
-    panel.computeSidePoints(2, 10, 300);
+    panel.computeSidePoints({2, 10, 300});
     panel.pos1 = 0;  // not seen until the next computation
     RecordedView screen(1, 0, 0);
     panel.drawSide(screen.context());
@@ -53,7 +53,7 @@ TEST(PanelSideView, DrawShowsThePointsOfTheLastComputationOnly) {
 
 TEST(PanelSideView, PrintDrawsTheSectionInBlack) {
     SymWingSections panel = defaultWingPanel();
-    panel.computeSidePoints(1, 0, 100);
+    panel.computeSidePoints({1, 0, 100});
     RecordingCanvas printer;
     panel.printSide(printer);
     ASSERT_EQ(printer.segments().size(), 16u);
@@ -62,7 +62,7 @@ TEST(PanelSideView, PrintDrawsTheSectionInBlack) {
 
 TEST(PanelSideView, DxfOfTheBuiltInAirfoilHasSixteenLinesTheLastOfLengthZero) {
     SymWingSections panel = panelWithAThinTip();
-    panel.computeSidePoints(3, 7, 11);
+    panel.computeSidePoints({3, 7, 11});
     testing::DxfCapture dxf;
     panel.saveDXF_side(dxf.file);
     // From the trailing edge (410, 50) along the lower surface to the leading
@@ -87,7 +87,7 @@ TEST(PanelSideView, APanelWithFewerThanTwoPointsShowsNothing) {
         SymWingSections panel = defaultWingPanel();
         panel.nb = nb;
         panel.allocate();
-        panel.computeSidePoints(1, 0, 0);
+        panel.computeSidePoints({1, 0, 0});
         RecordedView screen(1, 0, 0);
         panel.drawSide(screen.context());
         RecordingCanvas printer;
@@ -106,7 +106,7 @@ TEST(PanelHTopView, PlanformRootChordFirstAndItsMirrorBelowTheAxis) {
     for (double shift : {0.0, 60.0}) {
         SymWingSections stab = defaultStabiliser();
         stab.shift = shift;
-        stab.computeHTopPoints(1, 10, 300);
+        stab.computeHTopPoints({1, 10, 300});
         RecordedView screen(1, 0, 0);
         stab.drawHTop(screen.context());
         const std::vector<Segment>& s = screen.canvas.segments();

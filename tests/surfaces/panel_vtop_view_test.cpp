@@ -148,7 +148,7 @@ TEST(PanelVTopView, UnderATracingPictureNothingIsErased) {
 TEST(PanelVTopView, TheFirstDrawErasesAlongTheAllZeroOutline) {
     SymWingSections panel = defaultWingPanel();
     RecordedView screen(1, 100, 0);
-    panel.drawVTop(screen.context(), 1, 100, 0);
+    panel.drawVTop(screen.context());
     const std::vector<Call>& calls = screen.canvas.calls();
     ASSERT_EQ(calls.size(), 20u);
     EXPECT_EQ(calls[0].op, Op::SetCurrentPoint);
@@ -168,10 +168,12 @@ TEST(PanelVTopView, LargestScreenCoordinatesOfTheOutline) {
     EXPECT_EQ(panel.xMaxVtopGet(), 0);
     EXPECT_EQ(panel.yMaxVtopGet(), 0);
     RecordedView screen(1, 100.5, 0.5);
-    panel.drawVTop(screen.context(), 1, 100.5, 0.5);
+    panel.drawVTop(screen.context());
     EXPECT_EQ(panel.xMaxVtopGet(), 800);  // 800.5, halves to even
     EXPECT_EQ(panel.yMaxVtopGet(), 410);  // 410.5
-    panel.drawVTop(screen.context(), 1, -5000, -5000);
+    screen.view.xoff = -5000;
+    screen.view.yoff = -5000;
+    panel.drawVTop(screen.context());
     EXPECT_EQ(panel.xMaxVtopGet(), 0);  // never negative
     EXPECT_EQ(panel.yMaxVtopGet(), 0);
 }
@@ -179,7 +181,7 @@ TEST(PanelVTopView, LargestScreenCoordinatesOfTheOutline) {
 TEST(PanelVTopView, PrintDrawsThePlanformAndItsMirrorInBlack) {
     const SymWingSections panel = defaultWingPanel();
     RecordingCanvas printer;
-    panel.printVTop(printer, 0.5, 300, 20);
+    panel.printVTop(printer, {0.5, 300, 20});
     const std::vector<Segment>& s = printer.segments();
     ASSERT_EQ(s.size(), 8u);
     EXPECT_EQ(s[0].x1, 300);

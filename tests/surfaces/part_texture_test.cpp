@@ -1,4 +1,4 @@
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ double expectedFinU(const VertWingSection& fin, int i, double xtex, double ytex)
 SymWingSections panelWithTexture(const std::string& file) {
     SymWingSections panel = testing::defaultWingPanel();
     panel.create();
-    panel.set_texture_filename(file);
+    panel.setTexture(file);
     return panel;
 }
 
@@ -78,7 +78,7 @@ TEST(PartTexture, FinUsesItsImageAsLoadedAndCreatesAfterLoading) {
     services.converter.addImage("/img/fin.bmp", 300, 400);
     services.converter.addImage("/img/small.bmp", 256, 128);
     VertWingSection fin = testing::defaultFin();
-    fin.texture_filename = "/img/fin.bmp";
+    fin.setTexture("/img/fin.bmp");
     fin.textureMap(services.context);
     EXPECT_EQ(fin.xtex, 256);
     EXPECT_EQ(fin.ytex, 512);
@@ -87,7 +87,7 @@ TEST(PartTexture, FinUsesItsImageAsLoadedAndCreatesAfterLoading) {
     EXPECT_DOUBLE_EQ(fin.texcoord1Get(2), expectedFinU(fin, 2, 256, 512));
     EXPECT_GT(fin.texcoord1Get(2), 0.0);
 
-    fin.texture_filename = "/img/small.bmp";
+    fin.setTexture("/img/small.bmp");
     fin.texture_loaded = false;
     fin.textureMap(services.context);
     EXPECT_EQ(fin.xtex, 256);
@@ -118,7 +118,8 @@ TEST(PartTexture, ALoadedTextureIsUploadedAgainWithoutLoading) {
     services.converter.addImage("/img/wing.bmp", 64, 32);
     SymWingSections panel = panelWithTexture("/img/wing.bmp");
     panel.Left.textureMap(services.context);
-    // A changed geometry keeps the texture coordinates of the load.
+    // A changed geometry gets its texture coordinates from the loaded image's
+    // size, as the fin's does: the trailing edge 400 aft in place of 230.
     const double u = panel.Left.texcoord1Get(1);
     panel.length1 = 400;
     panel.create();
@@ -129,7 +130,7 @@ TEST(PartTexture, ALoadedTextureIsUploadedAgainWithoutLoading) {
     ASSERT_EQ(services.upload.calls().size(), 2u);
     EXPECT_EQ(services.upload.calls()[1].rgb, services.upload.calls()[0].rgb);
     EXPECT_EQ(services.upload.calls()[1].width, 32);
-    EXPECT_EQ(panel.Left.texcoord1Get(1), u);
+    EXPECT_DOUBLE_EQ(panel.Left.texcoord1Get(1), u * 400 / 230);
 }
 
 // Draws the panel's halves as the 3D view does, once per rendering.
@@ -159,8 +160,7 @@ TEST(PartTexture, AFailingImageGivesOneMessageAndLeavesTheHalfUnloaded) {
     EXPECT_TRUE(services.notifier.takePending().empty());
 
     // Assigning the image again makes a failure worth a message again.
-    panel.set_texture_filename("/img/missing.bmp");
-    panel.set_texture_loaded(false);
+    panel.setTexture("/img/missing.bmp");
     renderPanel(panel, services.context);
     EXPECT_EQ(services.notifier.takePending().size(), 1u);
 }
@@ -191,7 +191,7 @@ TEST(PartTexture, FinFailuresReachTheCaller) {
     services.converter.addImage("/img/huge.bmp", 40000, 40000);
     for (const char* file : {"/img/missing.bmp", "/img/huge.bmp"}) {
         VertWingSection fin = testing::defaultFin();
-        fin.texture_filename = file;
+        fin.setTexture(file);
         EXPECT_THROW(fin.textureMap(services.context), ImageError) << file;
         EXPECT_FALSE(fin.texture_loaded);
         EXPECT_EQ(fin.xtex, 0);

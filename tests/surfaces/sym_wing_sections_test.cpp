@@ -33,8 +33,7 @@ TEST(SymWingSections, InitGivesTheBuiltInAirfoilAndDefaultsAndKeepsTheGeometry) 
     panel.span = 700;
     panel.length1 = 230;
     panel.colorSet({1, 2, 3});
-    panel.set_texture_filename("/tmp/wood.bmp");
-    panel.qualified_texture_filename = "wood.bmp";
+    panel.setTexture("/tmp/wood.bmp");
     panel.paint = 0;
     panel.init();
 
@@ -44,8 +43,8 @@ TEST(SymWingSections, InitGivesTheBuiltInAirfoilAndDefaultsAndKeepsTheGeometry) 
     EXPECT_EQ(panel.colorGet(), (ColorRGB{200, 200, 200}));
     EXPECT_EQ(panel.paint, 5);
     EXPECT_EQ(panel.texture_filename(), "");
-    EXPECT_EQ(panel.qualified_texture_filename, "");
-    EXPECT_EQ(panel.Left.texture_filename, "");
+    EXPECT_EQ(panel.qualified_texture_filename(), "");
+    EXPECT_EQ(panel.Left.texture_filename(), "");
     EXPECT_FALSE(panel.Left.texture_loaded);
     EXPECT_EQ(panel.span, 700);
     EXPECT_EQ(panel.length1, 230);
@@ -153,22 +152,23 @@ TEST(SymWingSections, RescaleThatOverflowsIsReportedAndChangesNothing) {
     EXPECT_EQ(panel.pos1, 180);
 }
 
-TEST(SymWingSections, TextureNameReachesBothHalves) {
+// An assigned image reaches both halves, each to load it again; its title is
+// the name the project file stores, and no texture has none.
+TEST(SymWingSections, TextureAssignmentReachesBothHalves) {
     SymWingSections panel = testing::defaultWingPanel();
-    panel.set_texture_filename("/home/u/wood.bmp");
-    panel.qualified_texture_filename = "wood.bmp";
-    panel.set_texture_loaded(true);
-    EXPECT_EQ(panel.Left.texture_filename, "/home/u/wood.bmp");
-    EXPECT_EQ(panel.Right.texture_filename, "/home/u/wood.bmp");
-    EXPECT_TRUE(panel.Right.texture_loaded);
-
-    panel.set_texture_filename("");
-    panel.set_texture_loaded(false);
-    EXPECT_EQ(panel.texture_filename(), "");
-    EXPECT_EQ(panel.Left.texture_filename, "");
-    EXPECT_EQ(panel.Right.texture_filename, "");
+    panel.Left.texture_loaded = panel.Right.texture_loaded = true;
+    panel.setTexture("/home/u/wood.bmp");
+    EXPECT_EQ(panel.Left.texture_filename(), "/home/u/wood.bmp");
+    EXPECT_EQ(panel.Right.texture_filename(), "/home/u/wood.bmp");
     EXPECT_FALSE(panel.Left.texture_loaded);
-    EXPECT_EQ(panel.qualified_texture_filename, "wood.bmp");
+    EXPECT_FALSE(panel.Right.texture_loaded);
+    EXPECT_EQ(panel.qualified_texture_filename(), "wood.bmp");
+
+    panel.setTexture("");
+    EXPECT_EQ(panel.texture_filename(), "");
+    EXPECT_EQ(panel.Left.texture_filename(), "");
+    EXPECT_EQ(panel.Right.texture_filename(), "");
+    EXPECT_EQ(panel.qualified_texture_filename(), "");
 }
 
 }  // namespace

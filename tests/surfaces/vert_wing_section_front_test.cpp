@@ -41,19 +41,19 @@ TEST(FinFront, HitCodes) {
         {300, 200, 5, "far away"},
     };
     VertWingSection fin = defaultFin();
-    fin.computeFrontPoints(1, kXoff, kYoff);
+    fin.computeFrontPoints({1, kXoff, kYoff});
     for (const auto& c : cases) EXPECT_EQ(fin.testPositionFront(c.x, c.y), c.code) << c.what;
 
     // Root and tip edges less than 3 pixels apart: the tip, tested last, wins.
     fin.span = 2;
-    fin.computeFrontPoints(1, kXoff, kYoff);
+    fin.computeFrontPoints({1, kXoff, kYoff});
     EXPECT_EQ(fin.testPositionFront(400, 269), 0);
 }
 
 TEST(FinFront, TheMirroredFinOfATwinIsDrawnButNeverHit) {
     VertWingSection fin = defaultFin();
     fin.offset1 = 40;
-    fin.computeFrontPoints(1, kXoff, kYoff);
+    fin.computeFrontPoints({1, kXoff, kYoff});
     EXPECT_EQ(fin.testPositionFront(440, 270), 4);
     EXPECT_EQ(fin.testPositionFront(360, 270), 5);
     EXPECT_EQ(fin.testPositionFront(360, 120), 5);
@@ -62,7 +62,7 @@ TEST(FinFront, TheMirroredFinOfATwinIsDrawnButNeverHit) {
 TEST(FinFront, DragsWithoutAUsableZoomChangeNothing) {
     for (double zoom : {0.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         VertWingSection fin = defaultFin();
-        fin.computeFrontPoints(1, kXoff, kYoff);
+        fin.computeFrontPoints({1, kXoff, kYoff});
         ViewState view;
         view.zoom = 1;
         view.xoff = kXoff;
@@ -93,7 +93,7 @@ TEST(FinFront, DrawColoursAndThePictureUnderTheView) {
     const ViewColors colors{};
     for (const auto& c : {Case{5, kBlack}, Case{6, colors.colorInactive}, Case{9, kWhite}, Case{3, kBlack}}) {
         VertWingSection fin = defaultFin();
-        fin.computeFrontPoints(1, kXoff, kYoff);
+        fin.computeFrontPoints({1, kXoff, kYoff});
         RecordingCanvas canvas;
         ViewState view;
         view.xoff = kXoff;
@@ -106,7 +106,7 @@ TEST(FinFront, DrawColoursAndThePictureUnderTheView) {
 
     // With a tracing picture under the view nothing is erased, but the fin is drawn.
     VertWingSection fin = defaultFin();
-    fin.computeFrontPoints(1, kXoff, kYoff);
+    fin.computeFrontPoints({1, kXoff, kYoff});
     RecordingCanvas canvas;
     ViewState view;
     view.firstPictureRefresh = true;
@@ -119,9 +119,9 @@ TEST(FinFront, DrawColoursAndThePictureUnderTheView) {
 TEST(FinFront, PrintingATwinDrawsBothFinsAndLeavesTheScreenOutline) {
     VertWingSection fin = defaultFin();
     fin.offset1 = 20;
-    fin.computeFrontPoints(1, kXoff, kYoff);
+    fin.computeFrontPoints({1, kXoff, kYoff});
     RecordingCanvas printer;
-    fin.printFront(printer, 10, 1000, 3000);
+    fin.printFront(printer, {10, 1000, 3000});
     const auto& printed = printer.segments();
     ASSERT_EQ(printed.size(), 8u);
     expectSegment(printed[0], 1125, 2700, 1275, 2700, kBlack, "root edge");

@@ -23,6 +23,14 @@ using testing::DxfCapture;
 constexpr double kXoff = -450;
 constexpr double kYoff = 300;
 
+// The Side view with that transform.
+ViewState sideView() {
+    ViewState view;
+    view.xoff = kXoff;
+    view.yoff = kYoff;
+    return view;
+}
+
 TEST(FinSide, HitCodes) {
     const testing::FinHitCase cases[] = {
         {275, 270, 4, "on the root edge"},
@@ -45,33 +53,33 @@ TEST(FinSide, HitCodes) {
     };
     VertWingSection fin = defaultFin();
     RecordingCanvas canvas;
-    ViewState view;
-    fin.drawSide({canvas, view, {}}, 1, kXoff, kYoff);
+    ViewState view = sideView();
+    fin.drawSide({canvas, view, {}});
     for (const auto& c : cases) EXPECT_EQ(fin.testPositionSide(c.x, c.y), c.code) << c.what;
 
     // Corners within reach of each other: the later test wins.
     fin.length1 = 2;  // P2 at (202, 270)
-    fin.drawSide({canvas, view, {}}, 1, kXoff, kYoff);
+    fin.drawSide({canvas, view, {}});
     EXPECT_EQ(fin.testPositionSide(201, 270), 8);
     fin.length1 = 150;
     fin.pos2 = 148;
     fin.length2 = 2;  // P4 (348, 120), P3 (350, 120)
-    fin.drawSide({canvas, view, {}}, 1, kXoff, kYoff);
+    fin.drawSide({canvas, view, {}});
     EXPECT_EQ(fin.testPositionSide(349, 120), 7);
 }
 
 TEST(FinSide, InactiveDrawingWinsOverHighlightsAndAPictureIsNotErased) {
     VertWingSection fin = defaultFin();
     RecordingCanvas canvas;
-    ViewState view;
+    ViewState view = sideView();
     view.firstPictureRefresh = true;
     const ViewColors colors{};
-    fin.drawSide({canvas, view, colors}, 1, kXoff, kYoff, 2, 3, 4, 5, VertWingSection::kDrawInactive);
+    fin.drawSide({canvas, view, colors}, 2, 3, 4, 5, VertWingSection::kDrawInactive);
     EXPECT_EQ(colorsOf(canvas.segments()), std::vector<PaletteColor>(4, colors.colorInactive));
     EXPECT_TRUE(fin.selected);  // a highlight list marks the fin as selected
 
     canvas.reset();
-    fin.drawSide({canvas, view, colors}, 1, kXoff, kYoff);
+    fin.drawSide({canvas, view, colors});
     EXPECT_EQ(colorsOf(canvas.segments()), std::vector<PaletteColor>(4, kBlack));
     RecordingCanvas::Segment first = canvas.segments().front();
     EXPECT_EQ(first.x1, 200);
@@ -82,10 +90,10 @@ TEST(FinSide, InactiveDrawingWinsOverHighlightsAndAPictureIsNotErased) {
 TEST(FinSide, PrintingLeavesTheScreenOutline) {
     VertWingSection fin = defaultFin();
     RecordingCanvas screen;
-    ViewState view;
-    fin.drawSide({screen, view, {}}, 1, kXoff, kYoff);
+    ViewState view = sideView();
+    fin.drawSide({screen, view, {}});
     RecordingCanvas printer;
-    fin.printSide(printer, 1, -600, 200);
+    fin.printSide(printer, {1, -600, 200});
     ASSERT_EQ(printer.segments().size(), 4u);
     EXPECT_EQ(colorsOf(printer.segments()), std::vector<PaletteColor>(4, kBlack));
     EXPECT_EQ(printer.segments()[0].x1, 50);

@@ -46,8 +46,7 @@ TEST(VertWingSection, InitGivesASingleDefaultFinWhateverThePreviousFinHeld) {
     fin.offset1 = 60;
     fin.offset2 = -7;
     fin.paint = 8;
-    fin.texture_filename = "/home/u/wood.bmp";
-    fin.qualified_texture_filename = "wood.bmp";
+    fin.setTexture("/home/u/wood.bmp");
     fin.texture_loaded = true;
     fin.colorSet({1, 2, 3});
     fin.initval = 11;
@@ -61,8 +60,8 @@ TEST(VertWingSection, InitGivesASingleDefaultFinWhateverThePreviousFinHeld) {
     expectDefaultGeometry(fin);
     EXPECT_FALSE(fin.isTwin());
     EXPECT_EQ(fin.paint, 5);
-    EXPECT_EQ(fin.texture_filename, "");
-    EXPECT_EQ(fin.qualified_texture_filename, "");
+    EXPECT_EQ(fin.texture_filename(), "");
+    EXPECT_EQ(fin.qualified_texture_filename(), "");
     EXPECT_FALSE(fin.texture_loaded);
     EXPECT_EQ(fin.colorGet(), (ColorRGB{150, 160, 170}));
     // Interaction state and the texture size stay for the texture and mouse code.

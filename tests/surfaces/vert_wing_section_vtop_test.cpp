@@ -54,7 +54,7 @@ TEST(FinVTop, DxfOfATwinFinHasEightLines) {
 TEST(FinVTop, DrawnInTheInactiveColourWithTheTwinMirroredAboutTheCentreColumn) {
     VertWingSection fin = defaultFin();
     fin.offset1 = 20;
-    fin.computeVTopPoints(2, 400, -1000);
+    fin.computeVTopPoints({2, 400, -1000});
     RecordingCanvas canvas;
     ViewState view;
     view.xoff = 400;

@@ -48,14 +48,14 @@ struct Services {
 WingSection loadedHalf(const std::string& file, TextureContext& context) {
     SymWingSections panel = testing::defaultWingPanel();
     panel.create();
-    panel.set_texture_filename(file);
+    panel.setTexture(file);
     panel.Left.textureMap(context);
     return panel.Left;
 }
 
 VertWingSection loadedFin(const std::string& file, TextureContext& context) {
     VertWingSection fin = testing::defaultFin();
-    fin.texture_filename = file;
+    fin.setTexture(file);
     fin.textureMap(context);
     return fin;
 }
@@ -188,7 +188,7 @@ TEST(QtImageConverter, UnusableFilesAreImageErrors) {
     Services services;
     SymWingSections panel = testing::defaultWingPanel();
     panel.create();
-    panel.set_texture_filename(files[2]);
+    panel.setTexture(files[2]);
     panel.Left.textureMap(services.context);
     panel.Right.textureMap(services.context);
     EXPECT_EQ(services.notifier.takePending().size(), 1u);

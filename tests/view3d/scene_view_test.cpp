@@ -197,7 +197,7 @@ TEST_F(SceneViewTest, TexturedWingPanelShowsItsImageColours) {
     const QImage plain = picture(*view);
     EXPECT_EQ(countColour(plain, kOrange) + countColour(plain, kSky), 0);
 
-    plane.mainWing.wing(1).set_texture_filename(writeTwoColourImage(dir));
+    plane.mainWing.wing(1).setTexture(writeTwoColourImage(dir));
     view->renderScene(true);
     const QImage textured = picture(*view);
     savePicture(textured, "view3d_textured_wing");

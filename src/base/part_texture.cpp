@@ -1,4 +1,4 @@
-#include "surfaces/part_texture.h"
+#include "base/part_texture.h"
 
 #include <cstddef>
 #include <new>
@@ -42,14 +42,18 @@ std::vector<std::uint8_t> readPixels(const ImageConverter& converter, TextureSiz
     return bytes;
 }
 
-void loadTexture(const TextureFields& part, const TextureSteps& steps, TextureContext& context) {
+}  // namespace
+
+void loadPartTexture(const TextureFields& part, const TextureSteps& steps, ImageConverter& converter,
+                     ConversionProgress& progress) {
+    if (part.texture_filename.empty() || part.texture_loaded) return;
     TextureSize size;
     std::vector<std::uint8_t> bytes;
     {
-        ProgressScope scope(context.progress);
-        size = loadPowerOfTwoImage(context.converter, part.texture_filename, steps.quarterTurn);
+        ProgressScope scope(progress);
+        size = loadPowerOfTwoImage(converter, part.texture_filename, steps.quarterTurn);
         try {
-            bytes = readPixels(context.converter, size, context.progress);
+            bytes = readPixels(converter, size, progress);
         } catch (const std::bad_alloc&) {
             throw ImageError(part.texture_filename, "not enough memory for the texture");
         }
@@ -61,16 +65,10 @@ void loadTexture(const TextureFields& part, const TextureSteps& steps, TextureCo
     if (steps.afterLoad) steps.afterLoad();
 }
 
-}  // namespace
-
 void mapPartTexture(const TextureFields& part, const TextureSteps& steps, TextureContext& context) {
     if (part.texture_filename.empty()) return;
-    if (!part.texture_loaded) loadTexture(part, steps, context);
+    loadPartTexture(part, steps, context.converter, context.progress);
     context.upload.upload(part.xtex, part.ytex, part.texture_bytes, steps.wrap);
-}
-
-void mapFinTexture(const TextureFields& fin, const std::function<void()>& create, TextureContext& context) {
-    mapPartTexture(fin, {false, TextureWrap::Clamp, create}, context);
 }
 
 }  // namespace ferlo

@@ -1,40 +1,32 @@
 #pragma once
 
-#include <cstdint>
-
 #include "base/drag_step.h"
 
 namespace ferlo {
 
-// The hit codes a panel gives the edges and corners of its planform: the
-// trapezoid of the root chord `length1` starting at `pos1`, and the tip chord
-// `length2` starting `pos2` aft of the root's leading edge, `span` out from
-// the root, which stands at `shift`. The wing panels edit it in the VTop view,
-// the fin in the Side view.
-struct PlanformCodes {
-    std::int32_t tipEdge;
-    std::int32_t rootEdge;
-    std::int32_t tipTrailingCorner;
-    std::int32_t rootTrailingCorner;
-    std::int32_t tipLeadingCorner;
-    std::int32_t rootLeadingCorner;
-};
+// The drag of a panel's planform: the trapezoid of the root chord `length1`
+// starting at `pos1`, and the tip chord `length2` starting `pos2` aft of the
+// root's leading edge, `span` out from the root, which stands at `shift`. The
+// wing panels edit it in the VTop view, the fin in the Side view; both name
+// the hit codes of its edges and corners `kHitTipEdge`, `kHitRootEdge`,
+// `kHitTipTrailingCorner`, `kHitRootTrailingCorner`, `kHitTipLeadingCorner`
+// and `kHitRootLeadingCorner`.
 
 // Mouse-down: the start values (`initval` to `initval3`) of the drag of the
 // element `paint` names. With Shift the edges move spanwise (the root: the
 // whole panel; the tip: the span), without it chordwise.
-template <PlanformCodes codes, typename Panel>
+template <typename Panel>
 void startPlanformDrag(Panel& panel, bool shiftKey) {
     switch (panel.paint) {
-    case codes.tipEdge: panel.initval = shiftKey ? panel.span : panel.pos2; break;
-    case codes.rootEdge: panel.initval = shiftKey ? panel.shift : panel.pos1; break;
-    case codes.tipTrailingCorner: panel.initval = panel.length2; break;
-    case codes.rootTrailingCorner: panel.initval = panel.length1; break;
-    case codes.tipLeadingCorner:
+    case Panel::kHitTipEdge: panel.initval = shiftKey ? panel.span : panel.pos2; break;
+    case Panel::kHitRootEdge: panel.initval = shiftKey ? panel.shift : panel.pos1; break;
+    case Panel::kHitTipTrailingCorner: panel.initval = panel.length2; break;
+    case Panel::kHitRootTrailingCorner: panel.initval = panel.length1; break;
+    case Panel::kHitTipLeadingCorner:
         panel.initval = panel.length2;
         panel.initval2 = panel.pos2;
         break;
-    case codes.rootLeadingCorner:
+    case Panel::kHitRootLeadingCorner:
         panel.initval = panel.length1;
         panel.initval2 = panel.pos1;
         panel.initval3 = panel.pos2;
@@ -49,20 +41,20 @@ void startPlanformDrag(Panel& panel, bool shiftKey) {
 // leading edge along the chord while the trailing edge stays, the root's
 // keeping the tip where it was. False when nothing changed (nothing grabbed,
 // or a value that would not be finite).
-template <PlanformCodes codes, typename Panel>
+template <typename Panel>
 bool dragPlanform(Panel& panel, bool shiftKey, double aft, double spanwise) {
     switch (panel.paint) {
-    case codes.tipEdge:
+    case Panel::kHitTipEdge:
         return shiftKey ? assignIfFinite({{panel.span, panel.initval + spanwise}})
                         : assignIfFinite({{panel.pos2, panel.initval + aft}});
-    case codes.rootEdge:
+    case Panel::kHitRootEdge:
         return shiftKey ? assignIfFinite({{panel.shift, panel.initval + spanwise}})
                         : assignIfFinite({{panel.pos1, panel.initval + aft}});
-    case codes.tipTrailingCorner: return assignIfFinite({{panel.length2, panel.initval + aft}});
-    case codes.rootTrailingCorner: return assignIfFinite({{panel.length1, panel.initval + aft}});
-    case codes.tipLeadingCorner:
+    case Panel::kHitTipTrailingCorner: return assignIfFinite({{panel.length2, panel.initval + aft}});
+    case Panel::kHitRootTrailingCorner: return assignIfFinite({{panel.length1, panel.initval + aft}});
+    case Panel::kHitTipLeadingCorner:
         return assignIfFinite({{panel.length2, panel.initval - aft}, {panel.pos2, panel.initval2 + aft}});
-    case codes.rootLeadingCorner:
+    case Panel::kHitRootLeadingCorner:
         return assignIfFinite(
             {{panel.length1, panel.initval - aft}, {panel.pos1, panel.initval2 + aft}, {panel.pos2, panel.initval3 - aft}});
     default: return false;

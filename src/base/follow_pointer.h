@@ -14,8 +14,8 @@ struct EditableView {
     std::int32_t (Part::*testPosition)(double x, double y) const;
     // One drag step of the element `paint` names; false when nothing changed.
     bool (Part::*drag)(const ViewState& view, double x, double y);
-    // The redraw with the given transform and lit edges.
-    void (Part::*draw)(const ViewContext& ctx, double zoom, double xoff, double yoff, const EdgeSelection& lit);
+    // The redraw with lit edges.
+    void (Part::*draw)(const ViewContext& ctx, const EdgeSelection& lit);
     // The edges a hit code lights.
     EdgeSelection (*highlight)(std::int32_t code);
 };
@@ -28,14 +28,13 @@ struct EditableView {
 // grabbed element lit.
 template <typename Part>
 void followPointer(Part& part, const ViewContext& ctx, double x, double y, const EditableView<Part>& view) {
-    const ViewState& state = ctx.view;
     if (part.paint == Part::kIdlePaint) {
         const std::int32_t code = (part.*view.testPosition)(x, y);
         if constexpr (requires { part.selected_part; }) part.selected_part = code;
-        (part.*view.draw)(ctx, state.zoom, state.xoff, state.yoff, view.highlight(code));
+        (part.*view.draw)(ctx, view.highlight(code));
         part.selected = code != Part::kIdlePaint;
-    } else if ((part.*view.drag)(state, x, y)) {
-        (part.*view.draw)(ctx, state.zoom, state.xoff, state.yoff, view.highlight(part.paint));
+    } else if ((part.*view.drag)(ctx.view, x, y)) {
+        (part.*view.draw)(ctx, view.highlight(part.paint));
     }
 }
 
