@@ -42,6 +42,12 @@ MouseProtocol& DrawingAreaInput::protocol() {
     return mouse_;
 }
 
+bool DrawingAreaInput::dragUnderWay() {
+    bool dragging = false;
+    skipOnFailure([&] { dragging = protocol().dragParts().has_value(); });
+    return dragging;
+}
+
 void DrawingAreaInput::drawView() {
     MouseProtocol& m = protocol();
     const ViewContext ctx = main_.viewContext();
@@ -89,9 +95,7 @@ void DrawingAreaInput::mouseDown(int button, int, double x, double y) {
         if (main_.liveRendering() && button == kLeftButton) main_.renderScene(true);
     }
     followGrabWithTab();
-    bool dragging = false;
-    skipOnFailure([&] { dragging = m.dragParts().has_value(); });
-    if (picture.bitmapLoaded || dragging) paintView();
+    if (picture.bitmapLoaded || dragUnderWay()) paintView();
     c.DrawArea->canvas().flush();
 }
 
@@ -130,9 +134,7 @@ void DrawingAreaInput::mouseMove(int button, int, double x, double y) {
     refillPanels();
     if (button != kLeftButton) updateMousePointer();
     if (main_.liveRendering() && button == kLeftButton) main_.renderScene(true);
-    skipOnFailure([&] {
-        if (m.dragParts()) s.savedProject = false;
-    });
+    if (dragUnderWay()) s.savedProject = false;
 }
 
 // The panels the view's move refills (the fuselage panel in Side and in

@@ -34,6 +34,8 @@ public:
     void mouseDown(int button, int shift, double x, double y) override;
     void mouseMove(int button, int shift, double x, double y) override;
     void mouseUp(int button, int shift, double x, double y) override;
+    // Some part the current view edits is grabbed.
+    bool dragUnderWay();
     // Draws the parts of the current view over the drawing area, which the
     // caller has just cleared and given its tracing picture; while a drag is
     // under way as a drag picture.

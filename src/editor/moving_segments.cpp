@@ -25,10 +25,10 @@ void MovingSegments::draw(const QLineF& line, PaletteColor color) {
 void MovingSegments::erase(const QLineF& line) {
     const auto found = shownAt_.find(keyOf(line));
     if (found == shownAt_.end()) return;
-    entries_[found->second.front()].shown = false;
-    found->second.pop_front();
-    if (found->second.empty()) shownAt_.erase(found);
-    if (++erased_ > entries_.size() / 2) compact();
+    for (std::size_t i : found->second) entries_[i].shown = false;
+    erased_ += found->second.size();
+    shownAt_.erase(found);
+    if (erased_ > entries_.size() / 2) compact();
 }
 
 void MovingSegments::clear() {

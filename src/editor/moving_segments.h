@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -12,9 +11,9 @@
 namespace ferlo {
 
 // The segments that the moving parts of a drag show now, in the order they
-// were drawn. A part erases its outline by drawing it again in white: each
-// erased segment takes away the oldest shown segment with the same two
-// ends (in either direction), so parts that share a segment keep theirs.
+// were drawn. A part erases its outline by drawing it again in white: an
+// erased segment takes away every shown segment with the same two ends (in
+// either direction), as white over the pixels would.
 class MovingSegments {
 public:
     struct Segment {
@@ -51,7 +50,7 @@ private:
     void compact();
 
     std::vector<Entry> entries_;
-    std::unordered_map<Key, std::deque<std::size_t>, KeyHash> shownAt_;  // entry indices, oldest first
+    std::unordered_map<Key, std::vector<std::size_t>, KeyHash> shownAt_;  // entry indices
     std::size_t erased_ = 0;
 };
 

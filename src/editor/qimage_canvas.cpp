@@ -80,27 +80,45 @@ void QImageCanvas::flush() {
 }
 
 void QImageCanvas::flushPlain() {
+    MovingSegments shown;
+    track(shown);
     QPainter painter(&image_);
-    painter.setPen(copyingPen(under_));
+    paintShown(painter, shown, under_);
+    // Inverting twice gives back what lies under the line.
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const Pending& p : pending_) {
+        if (p.mode != DrawMode::Invert) continue;
+        painter.setPen(penOf(p.color));
+        painter.drawLine(p.line);
+    }
+}
+
+void QImageCanvas::track(MovingSegments& shown) const {
+    for (const Pending& p : pending_) {
+        if (p.mode == DrawMode::Invert) continue;
+        if (p.erases()) {
+            shown.erase(p.line);
+        } else {
+            shown.draw(p.line, p.color);
+        }
+    }
+}
+
+// The pixels of every erased segment from `under`, then the segments shown,
+// in the order they were drawn.
+void QImageCanvas::paintShown(QPainter& painter, const MovingSegments& shown, const QImage& under) const {
+    painter.setPen(copyingPen(under));
     for (const Pending& p : pending_) {
         if (p.erases()) painter.drawLine(p.line);
     }
     PaletteColor color = -1;
-    DrawMode mode = DrawMode::Plain;
-    for (const Pending& p : pending_) {
-        if (p.erases()) continue;
-        if (p.mode != mode) {
-            mode = p.mode;
-            // Inverting twice gives back what lies under the line.
-            painter.setCompositionMode(mode == DrawMode::Invert ? QPainter::RasterOp_NotDestination
-                                                                : QPainter::CompositionMode_SourceOver);
-        }
-        if (p.color != color) {
-            color = p.color;
+    shown.forEachShown([&](const MovingSegments::Segment& s) {
+        if (s.color != color) {
+            color = s.color;
             painter.setPen(penOf(color));
         }
-        painter.drawLine(p.line);
-    }
+        painter.drawLine(s.line);
+    });
 }
 
 // The parts that do not move are drawn once, at the grab, from a picture
@@ -119,27 +137,12 @@ void QImageCanvas::flushStill(Layer layer) {
     }
 }
 
+// Every moving segment is painted again, since an erased one may have
+// crossed another that did not move this time.
 void QImageCanvas::flushMoving() {
+    track(moving_);
     QPainter painter(&image_);
-    painter.setPen(copyingPen(still_));
-    for (const Pending& p : pending_) {
-        if (!p.erases()) continue;
-        painter.drawLine(p.line);
-        moving_.erase(p.line);
-    }
-    for (const Pending& p : pending_) {
-        if (!p.erases()) moving_.draw(p.line, p.color);
-    }
-    // Every moving segment again, in order, since an erased one may have
-    // crossed another that did not move this time.
-    PaletteColor color = -1;
-    moving_.forEachShown([&](const MovingSegments::Segment& s) {
-        if (s.color != color) {
-            color = s.color;
-            painter.setPen(penOf(color));
-        }
-        painter.drawLine(s.line);
-    });
+    paintShown(painter, moving_, still_);
     if (!anythingAbove_) return;
     painter.setPen(copyingPen(above_));
     moving_.forEachShown([&](const MovingSegments::Segment& s) { painter.drawLine(s.line); });

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QPainter>
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
@@ -17,7 +18,7 @@ namespace ferlo {
 // paints them with one painter: first every segment drawn in white, which
 // erases an outline and so gives back what lies under the drawing (white, or
 // a tracing picture painted after the clear), then the others in the order
-// they were drawn.
+// they were drawn, but for those erased after they were drawn.
 //
 // While parts are dragged, a drag picture keeps what does not move: the
 // parts drawn into the layer Below and Above at the grab form the still
@@ -72,6 +73,10 @@ private:
     };
     void add(const QLineF& line, PaletteColor color);
     void flushPlain();
+    // Follows the pending segments in order: a segment erased after it was
+    // drawn is no longer shown.
+    void track(MovingSegments& shown) const;
+    void paintShown(QPainter& painter, const MovingSegments& shown, const QImage& under) const;
     void flushStill(Layer layer);
     void flushMoving();
 
