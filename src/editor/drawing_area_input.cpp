@@ -15,11 +15,11 @@
 #include <QScrollBar>
 #include <QSlider>
 
-#include "document/view_drawing.h"
 #include "editor/failure_rule.h"
 #include "editor/main_window.h"
 #include "editor/parameter_panels.h"
 #include "editor/tracing_pictures.h"
+#include "editor/view_picture.h"
 
 namespace ferlo {
 
@@ -50,20 +50,8 @@ bool DrawingAreaInput::dragUnderWay() {
 
 void DrawingAreaInput::drawView() {
     MouseProtocol& m = protocol();
-    const ViewContext ctx = main_.viewContext();
-    const std::optional<DragParts> drag = m.dragParts();
-    if (!drag) {
-        ferlo::drawView(main_.plane(), m.mode, ctx, m.equipmentTabOpen);
-        return;
-    }
-    QImageCanvas& canvas = main_.controls().DrawArea->canvas();
-    canvas.beginDragPicture();
-    ferlo::drawView(main_.plane(), m.mode, ctx, m.equipmentTabOpen, drag->below);
-    canvas.drawInto(QImageCanvas::Layer::Moving);
-    ferlo::drawView(main_.plane(), m.mode, ctx, m.equipmentTabOpen, drag->grabbed);
-    canvas.drawInto(QImageCanvas::Layer::Above);
-    ferlo::drawView(main_.plane(), m.mode, ctx, m.equipmentTabOpen, drag->above);
-    canvas.drawInto(QImageCanvas::Layer::Moving);
+    drawViewPicture(main_.controls().DrawArea->canvas(), main_.plane(), m.mode, main_.viewContext(),
+                    m.equipmentTabOpen, m.dragParts());
 }
 
 void DrawingAreaInput::paintView() {

@@ -1,14 +1,8 @@
 #include "editor/moving_segments.h"
 
-#include <functional>
+#include <algorithm>
 
 namespace ferlo {
-
-std::size_t MovingSegments::KeyHash::operator()(const Key& k) const {
-    std::size_t h = 0;
-    for (double v : {k.x1, k.y1, k.x2, k.y2}) h = h * 1000003u ^ std::hash<double>{}(v);
-    return h;
-}
 
 MovingSegments::Key MovingSegments::keyOf(const QLineF& line) {
     const QPointF a = line.p1();
@@ -17,37 +11,26 @@ MovingSegments::Key MovingSegments::keyOf(const QLineF& line) {
     return {b.x(), b.y(), a.x(), a.y()};
 }
 
-void MovingSegments::draw(const QLineF& line, PaletteColor color) {
-    shownAt_[keyOf(line)].push_back(entries_.size());
-    entries_.push_back({{line, color}, true});
-}
+void MovingSegments::draw(const QLineF& line, PaletteColor color) { entries_.push_back({{line, color}, clock_++}); }
 
-void MovingSegments::erase(const QLineF& line) {
-    const auto found = shownAt_.find(keyOf(line));
-    if (found == shownAt_.end()) return;
-    for (std::size_t i : found->second) entries_[i].shown = false;
-    erased_ += found->second.size();
-    shownAt_.erase(found);
-    if (erased_ > entries_.size() / 2) compact();
-}
+void MovingSegments::erase(const QLineF& line) { erased_.emplace_back(keyOf(line), clock_++); }
 
 void MovingSegments::clear() {
     entries_.clear();
-    shownAt_.clear();
-    erased_ = 0;
+    erased_.clear();
 }
 
-void MovingSegments::compact() {
-    std::vector<Entry> shown;
-    shown.reserve(entries_.size() - erased_);
-    shownAt_.clear();
-    for (const Entry& e : entries_) {
-        if (!e.shown) continue;
-        shownAt_[keyOf(e.segment.line)].push_back(shown.size());
-        shown.push_back(e);
-    }
-    entries_ = std::move(shown);
-    erased_ = 0;
+void MovingSegments::settle() {
+    if (erased_.empty()) return;
+    // The last erase of each segment.
+    std::sort(erased_.begin(), erased_.end());
+    std::erase_if(entries_, [this](const Entry& e) {
+        const Key key = keyOf(e.segment.line);
+        const auto after = std::upper_bound(erased_.begin(), erased_.end(), key,
+                                            [](const Key& k, const auto& erase) { return k < erase.first; });
+        return after != erased_.begin() && std::prev(after)->first == key && std::prev(after)->second > e.drawn;
+    });
+    erased_.clear();
 }
 
 }  // namespace ferlo

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <cstddef>
-#include <unordered_map>
+#include <array>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include <QLineF>
@@ -12,8 +13,8 @@ namespace ferlo {
 
 // The segments that the moving parts of a drag show now, in the order they
 // were drawn. A part erases its outline by drawing it again in white: an
-// erased segment takes away every shown segment with the same two ends (in
-// either direction), as white over the pixels would.
+// erased segment takes away every segment with the same two ends (in either
+// direction) drawn before it, as white over the pixels would.
 class MovingSegments {
 public:
     struct Segment {
@@ -27,31 +28,24 @@ public:
 
     // The segments shown, oldest first.
     template <typename Action>
-    void forEachShown(Action action) const {
-        for (const Entry& e : entries_) {
-            if (e.shown) action(e.segment);
-        }
+    void forEachShown(Action action) {
+        settle();
+        for (const Entry& e : entries_) action(e.segment);
     }
 
 private:
+    using Key = std::array<double, 4>;
     struct Entry {
         Segment segment;
-        bool shown;
-    };
-    struct Key {
-        double x1, y1, x2, y2;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const;
+        std::uint64_t drawn;  // when, in drawing order
     };
     static Key keyOf(const QLineF& line);
-    // Drops the erased entries once they outnumber the shown ones.
-    void compact();
+    // Drops the segments erased after they were drawn.
+    void settle();
 
     std::vector<Entry> entries_;
-    std::unordered_map<Key, std::vector<std::size_t>, KeyHash> shownAt_;  // entry indices
-    std::size_t erased_ = 0;
+    std::vector<std::pair<Key, std::uint64_t>> erased_;  // since the last settle, with when
+    std::uint64_t clock_ = 0;
 };
 
 }  // namespace ferlo

@@ -1,6 +1,7 @@
 #include "editor/qimage_canvas.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QPainter>
 #include <QPen>
@@ -13,8 +14,6 @@ namespace {
 
 QPen penOf(PaletteColor color) { return QPen(qtColor(color), 0); }
 
-// A one-pixel pen that paints, at each pixel of a line, that pixel of `picture`.
-QPen copyingPen(const QImage& picture) { return QPen(QBrush(picture), 0); }
 
 }  // namespace
 
@@ -23,7 +22,8 @@ bool QImageCanvas::Pending::erases() const { return color == kWhite && mode == D
 QImageCanvas::QImageCanvas(int width, int height) { resize(width, height); }
 
 void QImageCanvas::resize(int width, int height) {
-    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+    mask_.resize(image_.size());
     clear();
 }
 
@@ -35,6 +35,7 @@ void QImageCanvas::clear() {
     above_ = QImage();
     image_.fill(Qt::white);
     under_ = image_;
+    pictureUnder_ = false;
 }
 
 void QImageCanvas::paintPicture(const QImage& picture, const QRectF& place) {
@@ -44,6 +45,7 @@ void QImageCanvas::paintPicture(const QImage& picture, const QRectF& place) {
     painter.end();
     QPainter under(&under_);
     under.drawImage(place, picture);
+    pictureUnder_ = true;
 }
 
 void QImageCanvas::setCurrentPoint(double x, double y) { current_ = QPointF(x, y); }
@@ -82,8 +84,9 @@ void QImageCanvas::flush() {
 void QImageCanvas::flushPlain() {
     MovingSegments shown;
     track(shown);
+    restoreErased();
     QPainter painter(&image_);
-    paintShown(painter, shown, under_);
+    paintShown(painter, shown);
     // Inverting twice gives back what lies under the line.
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     for (const Pending& p : pending_) {
@@ -104,13 +107,32 @@ void QImageCanvas::track(MovingSegments& shown) const {
     }
 }
 
-// The pixels of every erased segment from `under`, then the segments shown,
-// in the order they were drawn.
-void QImageCanvas::paintShown(QPainter& painter, const MovingSegments& shown, const QImage& under) const {
-    painter.setPen(copyingPen(under));
-    for (const Pending& p : pending_) {
-        if (p.erases()) painter.drawLine(p.line);
+// Over a tracing picture the pixels of the erased segments, found through
+// the mask, come back from `under_`; over white they are painted white.
+void QImageCanvas::restoreErased() {
+    if (!pictureUnder_) {
+        QPainter painter(&image_);
+        painter.setPen(penOf(kWhite));
+        for (const Pending& p : pending_) {
+            if (p.erases()) painter.drawLine(p.line);
+        }
+        return;
     }
+    mask_.mark([&](QPainter& painter) {
+        for (const Pending& p : pending_) {
+            if (p.erases()) painter.drawLine(p.line);
+        }
+    });
+    QRgb* to = reinterpret_cast<QRgb*>(image_.bits());
+    const QRgb* from = reinterpret_cast<const QRgb*>(under_.constBits());
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    for (const Pending& p : pending_) {
+        if (!p.erases()) continue;
+        mask_.takePixels(p.line, [&](int x, int y) { to[y * stride + x] = from[y * stride + x]; });
+    }
+}
+
+void QImageCanvas::paintShown(QPainter& painter, MovingSegments& shown) const {
     PaletteColor color = -1;
     shown.forEachShown([&](const MovingSegments::Segment& s) {
         if (s.color != color) {
@@ -137,15 +159,34 @@ void QImageCanvas::flushStill(Layer layer) {
     }
 }
 
-// Every moving segment is painted again, since an erased one may have
-// crossed another that did not move this time.
+// The still picture holds everything but the moving segments, which are
+// all painted again: so the pixels around each erased segment come back
+// from it whole, and a moving segment that an erased one crossed without
+// moving this time is painted again too. What lies above the moving parts
+// is then laid over them: around each moving segment, wherever the parts
+// above have a pixel (elsewhere the still picture shows them already).
 void QImageCanvas::flushMoving() {
     track(moving_);
-    QPainter painter(&image_);
-    paintShown(painter, moving_, still_);
+    QRgb* to = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    const QRgb* still = reinterpret_cast<const QRgb*>(still_.constBits());
+    for (const Pending& p : pending_) {
+        if (!p.erases()) continue;
+        forEachPixelNear(p.line, image_.size(), [&](int x, int y) { to[y * stride + x] = still[y * stride + x]; });
+    }
+    {
+        QPainter painter(&image_);
+        paintShown(painter, moving_);
+    }
     if (!anythingAbove_) return;
-    painter.setPen(copyingPen(above_));
-    moving_.forEachShown([&](const MovingSegments::Segment& s) { painter.drawLine(s.line); });
+    const QRgb* above = reinterpret_cast<const QRgb*>(above_.constBits());
+    moving_.forEachShown([&](const MovingSegments::Segment& s) {
+        if (!aboveNear(s.line)) return;
+        forEachPixelNear(s.line, image_.size(), [&](int x, int y) {
+            const QRgb over = above[y * stride + x];
+            if (qAlpha(over) != 0) to[y * stride + x] = over;
+        });
+    });
 }
 
 void QImageCanvas::beginDragPicture() {
@@ -162,7 +203,44 @@ void QImageCanvas::beginDragPicture() {
 
 void QImageCanvas::drawInto(Layer layer) {
     flush();
+    if (layer_ == Layer::Above) findAboveTiles();
     layer_ = layer;
+}
+
+namespace {
+constexpr int kTile = 16;
+}  // namespace
+
+void QImageCanvas::findAboveTiles() {
+    const int columns = (above_.width() + kTile - 1) / kTile;
+    const int rows = (above_.height() + kTile - 1) / kTile;
+    aboveTiles_.assign(static_cast<std::size_t>(columns) * rows, false);
+    if (!anythingAbove_) return;
+    for (int y = 0; y < above_.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(above_.constScanLine(y));
+        for (int x = 0; x < above_.width(); ++x) {
+            if (qAlpha(line[x]) != 0) aboveTiles_[static_cast<std::size_t>(y / kTile) * columns + x / kTile] = true;
+        }
+    }
+}
+
+// Some tile within two pixels of the line's box holds a part above.
+bool QImageCanvas::aboveNear(const QLineF& line) const {
+    const int columns = (above_.width() + kTile - 1) / kTile;
+    const int rows = (above_.height() + kTile - 1) / kTile;
+    const auto tileOf = [](double v, int count) {
+        return static_cast<int>(std::clamp(std::floor(v / kTile), 0.0, count - 1.0));
+    };
+    const int left = tileOf(std::min(line.x1(), line.x2()) - 2, columns);
+    const int right = tileOf(std::max(line.x1(), line.x2()) + 2, columns);
+    const int top = tileOf(std::min(line.y1(), line.y2()) - 2, rows);
+    const int bottom = tileOf(std::max(line.y1(), line.y2()) + 2, rows);
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c) {
+            if (aboveTiles_[static_cast<std::size_t>(r) * columns + c]) return true;
+        }
+    }
+    return false;
 }
 
 void QImageCanvas::endDragPicture() {

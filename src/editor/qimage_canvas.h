@@ -10,6 +10,7 @@
 
 #include "base/canvas.h"
 #include "editor/moving_segments.h"
+#include "editor/pixel_mask.h"
 
 namespace ferlo {
 
@@ -76,12 +77,20 @@ private:
     // Follows the pending segments in order: a segment erased after it was
     // drawn is no longer shown.
     void track(MovingSegments& shown) const;
-    void paintShown(QPainter& painter, const MovingSegments& shown, const QImage& under) const;
+    // The pixels of every erased segment from what lies under the drawing.
+    void restoreErased();
+    // The segments shown, in the order they were drawn.
+    void paintShown(QPainter& painter, MovingSegments& shown) const;
+    // Notes which tiles of the image the parts above the moving ones reach.
+    void findAboveTiles();
+    bool aboveNear(const QLineF& line) const;
     void flushStill(Layer layer);
     void flushMoving();
 
     QImage image_;
     QImage under_;  // what erasing gives back: white and the tracing picture
+    bool pictureUnder_ = false;  // `under_` holds a picture, not only white
+    PixelMask mask_;
     std::vector<Pending> pending_;
     QPointF current_;
     DrawMode mode_ = DrawMode::Plain;
@@ -91,6 +100,7 @@ private:
     QImage still_;  // under_ with every part that does not move
     QImage above_;  // the parts drawn over the moving ones, transparent elsewhere
     bool anythingAbove_ = false;
+    std::vector<bool> aboveTiles_;  // by tile, row by row
     MovingSegments moving_;
 };
 
