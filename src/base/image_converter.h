@@ -32,7 +32,9 @@ public:
 
     // Makes the image of the file the current image. The format is recognised
     // by the file's content, not by its name (bitmap copies are saved under
-    // ".jpg" titles). Throws ImageError when the file is missing or unreadable.
+    // ".jpg" titles). Throws ImageError when the file is missing or
+    // unreadable, and, before decoding, when its header gives a size that
+    // checkTextureSize (power_of_two_image.h) refuses.
     virtual void load(const std::string& path) = 0;
     // Turns the current image a quarter turn clockwise: width and height swap.
     virtual void turnQuarter() = 0;

@@ -7,9 +7,12 @@
 
 namespace ferlo {
 
-// The largest texture the program converts, in pixels (16384 x 8192): a
-// texture three bytes a pixel stays under 400 MB.
-inline constexpr std::int64_t kMaxTexturePixels = std::int64_t{1} << 27;
+// The largest image the texture path takes: no side above kMaxTextureSide,
+// the largest texture side OpenGL implementations offer, and no more than
+// kMaxTexturePixels in all (2048 x 2048), so that its power-of-two texture
+// stays under 8.4 million pixels (32 MB) and converts in a blink.
+inline constexpr std::int64_t kMaxTextureSide = 16384;
+inline constexpr std::int64_t kMaxTexturePixels = std::int64_t{1} << 22;
 
 struct TextureSize {
     std::int32_t width = 0;
@@ -21,10 +24,15 @@ struct TextureSize {
 // 2^k x sqrt(2), so 181 gives 128 and 182 gives 256. A power of two stays.
 std::int64_t nearestPowerOfTwo(std::int64_t size);
 
+// Throws ImageError naming `file` and the size for an image the texture path
+// does not take: a side of 0 pixels, or a size above the limits. Converters
+// call it with the size an image file's header gives, before decoding it.
+void checkTextureSize(const std::string& file, std::int64_t width, std::int64_t height);
+
 // Loads `file` into the converter, turns it a quarter turn when `turn` is set
 // and scales it to the nearest power of two on each side; returns that size.
-// Throws ImageError for a file that cannot be loaded, an image with a side of
-// 0 pixels, or a result above kMaxTexturePixels or too large to hold.
+// Throws ImageError for a file that cannot be loaded, an image that
+// checkTextureSize refuses, or a result too large to hold.
 TextureSize loadPowerOfTwoImage(ImageConverter& converter, const std::string& file, bool turn);
 
 }  // namespace ferlo

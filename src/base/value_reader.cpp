@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "base/file_errors.h"
+#include "base/line_writer.h"
 #include "base/number_text.h"
 
 namespace ferlo {
@@ -74,10 +75,13 @@ bool ValueReader::readBool() {
 
 std::string ValueReader::readString() {
     std::string line = readLine();
-    if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
-        return line.substr(1, line.size() - 2);
+    if (line.size() < 2 || line.front() != '"' || line.back() != '"') {
+        fail("a text between double quotes was expected");
     }
-    fail("a text between double quotes was expected");
+    std::string value = line.substr(1, line.size() - 2);
+    // The writer could not write it back, so no later save would succeed.
+    if (!isTextValue(value)) fail("a text cannot hold a line break or a NUL character");
+    return value;
 }
 
 }  // namespace ferlo

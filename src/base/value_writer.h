@@ -16,8 +16,11 @@ public:
 
     void keyword(std::string_view name);
     void integer(std::int64_t value);
+    // Throws WriteError for a number the reader would refuse (NaN, infinity,
+    // a magnitude above kMaxFileMagnitude).
     void number(double value);
     void boolean(bool value);
+    // Throws WriteError for a text with a line break or a NUL character.
     void string(std::string_view value);
 
 private:

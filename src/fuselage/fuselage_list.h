@@ -33,6 +33,10 @@ public:
     // A limit far above any model. It keeps a damaged file or a held-down
     // Plus button from making the program build meshes without end.
     static constexpr int kMaxFuselages = 100;
+    // The mesh points (sections x outline points) all fuselages together may
+    // hold: four of the largest fuselage. A file at this bound reads in a
+    // blink and rebuilds its 3D view in seconds.
+    static constexpr std::int64_t kMaxMeshPoints = 4'000'000;
 
     // The fuselage the editor works on, 1 to nbFuselages(). Only the user
     // moves it (fuselage panel, fuselage manager); a loop over the fuselages
@@ -89,12 +93,15 @@ public:
 
     // ---- The fuselage section of the project file (fuselage_list_records.cpp) ----
     // The count, then one "Fuselage" record per fuselage, hidden ones too.
+    // Fuselages holding more than kMaxMeshPoints in all throw WriteError:
+    // such a file could not be read back.
     void saveFuselages(ValueWriter& out) const;
     // A counted section: the count (1 to kMaxFuselages) is checked before
     // anything is built, then every record is read into a new default
     // fuselage with `defaultColor`, so what an older record does not carry
     // has the default. Every fuselage read is shown. When a value cannot be
-    // read they throw ReadError; the list then holds the fuselages whose
+    // read, or a record brings the fuselages above kMaxMeshPoints in all,
+    // they throw ReadError; the list then holds the fuselages whose
     // records were read completely, or stays as it was when there is none.
     // `currentFuselage` stays, kept within the list.
     void readFuselages(ValueReader& in, const ColorRGB& defaultColor = kDefaultPartColor);      // 1.3 and later

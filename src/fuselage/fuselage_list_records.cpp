@@ -1,13 +1,33 @@
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "base/file_errors.h"
 #include "base/list_reading.h"
 #include "fuselage/fuselage_list.h"
 
 namespace ferlo {
 
+namespace {
+
+std::int64_t meshPointsOf(const MeshSections& fuselage) {
+    return std::int64_t{fuselage.nb_sections} * fuselage.nb_cross;
+}
+
+std::string meshBound() {
+    return std::to_string(FuselageList::kMaxMeshPoints) + " mesh points (sections x outline points) in all";
+}
+
+}  // namespace
+
 void FuselageList::saveFuselages(ValueWriter& out) const {
+    std::int64_t meshPoints = 0;
+    for (const Entry& e : entries) meshPoints += meshPointsOf(e.fuselage);
+    if (meshPoints > kMaxMeshPoints) {
+        throw WriteError("the fuselages hold " + std::to_string(meshPoints) + " mesh points; a project file holds " +
+                         meshBound());
+    }
     out.integer(nbFuselages());
     for (const Entry& e : entries) e.fuselage.save(out);
 }
@@ -16,11 +36,14 @@ void FuselageList::readCountedSection(ValueReader& in, RecordReader readRecord, 
     const std::int16_t count = in.readCount(1, kMaxFuselages, "fuselage count");
     adoptItemsRead<MeshSections>(
         [&in, readRecord, &defaultColor, count](std::vector<MeshSections>& read) {
+            std::int64_t meshPoints = 0;
             for (int i = 1; i <= count; ++i) {
                 // Every length of a new fuselage is zero or overwritten by
                 // the record, so its unit does not matter.
                 MeshSections fuselage(LengthUnit::Millimeters, defaultColor);
                 (fuselage.*readRecord)(in);
+                meshPoints += meshPointsOf(fuselage);
+                if (meshPoints > kMaxMeshPoints) in.fail("the fuselages ask for more than " + meshBound());
                 read.push_back(std::move(fuselage));
             }
         },

@@ -183,10 +183,11 @@ void MeshSections::initArrays() {
     }
 
     // The screen points of the Front and HTop views: the HTop rows keep their
-    // points, the Front outlines start cleared (for a count of outline points).
+    // points; the Front outlines are dropped, and computeFrontPoints sizes
+    // them to what there is when the view needs them.
     htop_pts1.resize(slots);
     htop_pts2.resize(slots);
-    if (nb_cross > 0) front_pts.reset(nb_sections, nb_cross);
+    front_pts = {};
 }
 
 void MeshSections::fillCurvatureArrays() {

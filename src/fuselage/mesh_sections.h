@@ -322,7 +322,8 @@ public:
     // without outline points. A result that is not finite is not stored.
     void computeFrontPoints(const ViewTransform& transform);
     // Draws the stored outline of section `sel_sec` (nothing when it names no
-    // section or there are no outline points), and its mirror about the
+    // section, there are no outline points or none are stored since the last
+    // initArrays), and its mirror about the
     // column `xoff` of the view; nothing is erased.
     void drawFront(const ViewContext& ctx) const;
     // Prints the outline of display section `i_sections` (and its mirror
@@ -519,7 +520,8 @@ private:
     std::vector<Point2D> vtop_pts;
 
     // ---- Front and HTop views: the screen points last computed or drawn ----
-    // front_pts(i, j): outline point j of display section i in the Front view.
+    // front_pts(i, j): outline point j of display section i in the Front
+    // view; sized by computeFrontPoints, emptied by initArrays.
     PointGrid<Point2D> front_pts;
     // Element i: the first-side (shift + W / 2) and second-side (shift - W /
     // 2) point of display section i in the HTop view; element 0 unused.

@@ -1,11 +1,13 @@
 #include "surfaces/airfoil.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string_view>
 
 #include "base/file_errors.h"
 #include "base/number_text.h"
+#include "base/value_reader.h"
 
 namespace ferlo {
 
@@ -75,15 +77,29 @@ AirfoilThickness measureAirfoilThickness(const AirfoilPoints& airfoil) {
     return {true, thickness};
 }
 
-AirfoilPoints readXyAirfoil(const std::string& path) {
+void divideHeights(AirfoilPoints& airfoil, double thickness) {
+    if (thickness == 0.0) return;
+    for (std::size_t i = 1; i < airfoil.size(); ++i) airfoil[i].z /= thickness;
+}
+
+namespace {
+
+// The points of an ".xy" file as they stand, with the line of each.
+struct XyPoints {
+    AirfoilPoints points{Point3D{}};
+    std::vector<int> lines{0};
+    int lastLine = 0;
+};
+
+XyPoints parseXyPoints(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw ReadError(path, 0, "the airfoil file cannot be opened");
 
+    XyPoints read;
     std::string line;
-    int lineNumber = 0;
+    int& lineNumber = read.lastLine;
     if (std::getline(in, line)) ++lineNumber;  // the title
 
-    AirfoilPoints points{Point3D{}};
     bool haveX = false;
     double x = 0.0;
     while (std::getline(in, line)) {
@@ -100,23 +116,50 @@ AirfoilPoints readXyAirfoil(const std::string& path) {
             if (!value) {
                 throw ReadError(path, lineNumber, "\"" + std::string(token) + "\" is not a number");
             }
+            if (std::fabs(*value) > kMaxFileMagnitude) {
+                throw ReadError(path, lineNumber, "the value " + std::string(token) + " is too large");
+            }
             if (!haveX) {
                 x = *value;
             } else {
-                if (points.size() > static_cast<std::size_t>(kMaxAirfoilPoints)) {
+                if (read.points.size() > static_cast<std::size_t>(kMaxAirfoilPoints)) {
                     throw ReadError(path, lineNumber, "the airfoil has more than " +
                                                           std::to_string(kMaxAirfoilPoints) + " points");
                 }
-                points.push_back({x, 0.0, *value});
+                read.points.push_back({x, 0.0, *value});
+                read.lines.push_back(lineNumber);
             }
             haveX = !haveX;
         }
     }
     if (haveX) throw ReadError(path, lineNumber, "the last point has no height");
-    if (points.size() - 1 < static_cast<std::size_t>(kMinAirfoilPoints)) {
+    if (read.points.size() - 1 < static_cast<std::size_t>(kMinAirfoilPoints)) {
         throw ReadError(path, lineNumber, "an airfoil needs at least 3 points");
     }
-    return points;
+    return read;
+}
+
+}  // namespace
+
+XyAirfoil readXyAirfoil(const std::string& path) {
+    XyPoints read = parseXyPoints(path);
+    const auto [least, most] = std::minmax_element(read.points.begin() + 1, read.points.end(),
+                                                   [](const Point3D& a, const Point3D& b) { return a.x < b.x; });
+    const double extent = most->x - least->x;
+    if (!(extent >= kMinAirfoilChordExtent)) {
+        throw ReadError(path, read.lastLine, "the points span only " + formatNumber(extent) + " along the chord");
+    }
+    const AirfoilThickness thickness = measureAirfoilThickness(read.points);
+    if (!thickness.measurable || std::fabs(thickness.value) > kMaxFileMagnitude) {
+        throw ReadError(path, read.lastLine, "the airfoil's relative thickness is too large");
+    }
+    divideHeights(read.points, thickness.value);
+    for (std::size_t i = 1; i < read.points.size(); ++i) {
+        if (!(std::fabs(read.points[i].z) <= kMaxFileMagnitude)) {
+            throw ReadError(path, read.lines[i], "the height is too large for the airfoil's thickness");
+        }
+    }
+    return {std::move(read.points), thickness.value};
 }
 
 }  // namespace ferlo

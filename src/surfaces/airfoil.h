@@ -33,12 +33,29 @@ struct AirfoilThickness {
 };
 AirfoilThickness measureAirfoilThickness(const AirfoilPoints& airfoil);
 
-// Reads the points of an ".xy" airfoil file: a title line, then numbers
-// separated by blanks, commas or line ends, taken as x, z pairs; blank lines
-// are skipped. Throws ReadError naming the file and the line when the file
-// cannot be opened, a number does not parse, the last pair is incomplete, or
-// there are fewer than 3 or more than kMaxAirfoilPoints points. The result's
-// entry 0 is unused.
-AirfoilPoints readXyAirfoil(const std::string& path);
+// Divides every height by the relative thickness; a thickness of 0 leaves
+// the heights as they are.
+void divideHeights(AirfoilPoints& airfoil, double thickness);
+
+// The smallest x extent the points of an airfoil file may span (x is a
+// fraction of the chord, and the thickness is measured over this extent).
+inline constexpr double kMinAirfoilChordExtent = 1e-6;
+
+// An airfoil read from an ".xy" file and normalised as a panel keeps it.
+struct XyAirfoil {
+    AirfoilPoints points;  // entry 0 unused; heights divided by `thickness` unless it is 0
+    double thickness = 0.0;
+};
+
+// Reads and normalises the points of an ".xy" airfoil file: a title line,
+// then numbers separated by blanks, commas or line ends, taken as x, z
+// pairs; blank lines are skipped. Throws ReadError naming the file and the
+// line when the file cannot be opened, a number does not parse or lies
+// beyond kMaxFileMagnitude, the last pair is incomplete, there are fewer
+// than 3 or more than kMaxAirfoilPoints points, the x values span less than
+// kMinAirfoilChordExtent, or the relative thickness or a normalised height
+// would lie beyond kMaxFileMagnitude: whatever it gives, a project file
+// holds and reads back.
+XyAirfoil readXyAirfoil(const std::string& path);
 
 }  // namespace ferlo

@@ -42,8 +42,10 @@ void SymWingSections::init_airfoil() {
 }
 
 void SymWingSections::loadAirfoilFile(const std::string& filename) {
-    adoptAirfoil(readXyAirfoil(filename));  // throws before anything changes
-    normalize_airfoil();
+    XyAirfoil read = readXyAirfoil(filename);  // throws before anything changes
+    adoptAirfoil(std::move(read.points));
+    thickness1 = read.thickness;
+    thickness2 = read.thickness;
 }
 
 void SymWingSections::adoptAirfoil(AirfoilPoints points) {
@@ -58,9 +60,7 @@ void SymWingSections::normalize_airfoil() {
         thickness1 = measured.value;
         thickness2 = measured.value;
     }
-    // An airfoil without thickness keeps its heights as they are.
-    if (thickness1 == 0.0) return;
-    for (std::size_t i = 1; i < airfoil.size(); ++i) airfoil[i].z /= thickness1;
+    divideHeights(airfoil, thickness1);
 }
 
 template <typename Convert>

@@ -1,18 +1,25 @@
 #include "view3d/qt_image_converter.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QTransform>
 
+#include "base/atomic_file.h"
 #include "base/file_errors.h"
+#include "base/power_of_two_image.h"
 
 namespace ferlo {
 
 namespace {
 
 QString localPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+// What decoding an image of kMaxTexturePixels may allocate, in megabytes
+// (four bytes a pixel, and room for a format's own rows).
+constexpr int kDecodeLimitMegabytes = static_cast<int>(kMaxTexturePixels * 4 / (1024 * 1024)) + 16;
 
 }  // namespace
 
@@ -21,6 +28,12 @@ void QtImageConverter::load(const std::string& path) {
     file_ = path;
     QImageReader reader(localPath(path));
     reader.setDecideFormatFromContent(true);
+    // The size the header gives decides before anything is decoded; a
+    // format that cannot tell it is decoded within Qt's allocation limit and
+    // checked afterwards.
+    const QSize claimed = reader.size();
+    if (claimed.isValid()) checkTextureSize(path, claimed.width(), claimed.height());
+    reader.setAllocationLimit(kDecodeLimitMegabytes);
     const QImage loaded = reader.read();
     if (loaded.isNull()) throw ImageError(path, reader.errorString().toStdString());
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
@@ -52,14 +65,17 @@ void QtImageConverter::saveBitmap(const std::string& path) const { save(path, "b
 
 void QtImageConverter::save(const std::string& path, const char* format, int quality) const {
     if (image_.isNull()) throw WriteError(path + ": no image to write");
-    // Written beside the target and renamed over it, so a failed write
-    // leaves an existing file as it was.
-    QSaveFile file(localPath(path));
-    if (!file.open(QIODevice::WriteOnly)) throw WriteError(path + ": " + file.errorString().toStdString());
-    QImageWriter writer(&file, format);
+    // Encoded in memory, then written as any file of the program is, so a
+    // failed write leaves an existing file as it was and names its reason.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
     if (!writer.write(image_)) throw WriteError(path + ": " + writer.errorString().toStdString());
-    if (!file.commit()) throw WriteError(path + ": " + file.errorString().toStdString());
+    AtomicFile file(path);
+    file.stream().write(encoded.constData(), encoded.size());
+    file.commit();
 }
 
 }  // namespace ferlo

@@ -36,13 +36,17 @@ TEST(PowerOfTwoImage, UnusableImagesAreImageErrors) {
     testing::FakeImageConverter converter;
     converter.addImage("flat.bmp", 0, 10);
     converter.addImage("narrow.bmp", 10, 0);
-    converter.addImage("huge.bmp", 30000, 20000);  // 32768 x 16384 after rounding
-    for (const char* file : {"missing.bmp", "flat.bmp", "narrow.bmp", "huge.bmp"}) {
+    converter.addImage("too wide.bmp", 16385, 1);
+    converter.addImage("too many pixels.bmp", 2048, 2049);
+    converter.addImage("huge.bmp", 30000, 20000);
+    for (const char* file : {"missing.bmp", "flat.bmp", "narrow.bmp", "too wide.bmp", "too many pixels.bmp", "huge.bmp"}) {
         EXPECT_THROW(loadPowerOfTwoImage(converter, file, false), ImageError) << file;
     }
-    // The largest size allowed still converts.
-    converter.addImage("large.bmp", 16384, 8192);
-    EXPECT_EQ(loadPowerOfTwoImage(converter, "large.bmp", false).width, 16384);
+    // The largest sizes allowed still convert.
+    converter.addImage("square.bmp", 2048, 2048);
+    EXPECT_EQ(loadPowerOfTwoImage(converter, "square.bmp", true).width, 2048);
+    converter.addImage("wide.bmp", 16384, 256);
+    EXPECT_EQ(loadPowerOfTwoImage(converter, "wide.bmp", true).height, 16384);
 }
 
 }  // namespace

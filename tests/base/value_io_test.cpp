@@ -1,4 +1,6 @@
+#include <limits>
 #include <sstream>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,8 @@
 
 namespace ferlo {
 namespace {
+
+using namespace std::string_literals;
 
 TEST(ValueWriter, WritesOneValuePerCrLfLine) {
     std::ostringstream out;
@@ -40,7 +44,7 @@ TEST(ValueReader, ReadsEachValueAsItsFieldsType) {
 }
 
 struct BadValue {
-    const char* text;
+    std::string text;
     int line;
     enum Kind { Int16, Int32, Double, Bool, String, Count } kind;
 };
@@ -53,6 +57,10 @@ TEST(ValueReader, AValueThatCannotBeReadIsAReadErrorWithItsLine) {
         {"1\r\nname\r\n", 2, BadValue::String},        {"1\r\n0\r\n", 2, BadValue::Count},
         {"1\r\n40000\r\n", 2, BadValue::Count},    {"1\r\n1e13\r\n", 2, BadValue::Double},
         {"1\r\n-2E+300\r\n", 2, BadValue::Double},
+        // A text the writer could not write back (a carriage return inside),
+        // or no file name could hold (a NUL).
+        {"1\r\n\"wo\rod.jpg\"\r\n", 2, BadValue::String}, {"1\r\n\"wood.jpg\r\"\n", 2, BadValue::String},
+        {"1\r\n\"wood.jpg\0.bmp\"\r\n"s, 2, BadValue::String},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.text);
@@ -84,12 +92,24 @@ TEST(ValueWriter, TextValuesReadBackAsTheyWereAndLineBreaksAreRefused) {
     ValueReader r(in, "t");
     EXPECT_EQ(r.readString(), "my \"best\" wood.bmp");
 
-    for (const char* broken : {"two\nlines.bmp", "cr\r.bmp"}) {
+    for (const std::string& broken : {"two\nlines.bmp"s, "cr\r.bmp"s, "nul\0.bmp"s}) {
         std::ostringstream refused;
         LineWriter refusedLines(refused, "t");
         ValueWriter refusing(refusedLines);
         EXPECT_THROW(refusing.string(broken), WriteError) << broken;
         EXPECT_TRUE(refused.str().empty()) << broken;
+    }
+}
+
+// A number the reader would refuse is not written: the file stays readable.
+TEST(ValueWriter, NumbersBeyondTheFileLimitAreRefused) {
+    for (const double refused : {1.5e12, -1e13, std::numeric_limits<double>::infinity(),
+                                 std::numeric_limits<double>::quiet_NaN()}) {
+        std::ostringstream out;
+        LineWriter lines(out, "t");
+        ValueWriter w(lines);
+        EXPECT_THROW(w.number(refused), WriteError) << refused;
+        EXPECT_TRUE(out.str().empty()) << refused;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "document/airfoil_import.h"
+#include "document/project_file.h"
 
 #include <stdexcept>
 #include <string>
@@ -13,6 +14,7 @@
 #include "support/fake_image_converter.h"
 #include "support/panel_values.h"
 #include "support/point_checks.h"
+#include "support/project_text.h"
 #include "support/refused_xy_files.h"
 #include "support/temp_dir.h"
 
@@ -176,6 +178,28 @@ TEST(LoadAirfoil, RefusedFilesLeaveEveryPanelAsItWas) {
         const PanelSnapshot before = snapshotOf(plane);
         testing::expectReadErrorAt([&] { loadAirfoil(plane, path); }, path, file.line);
         expectUnchanged(plane, before);
+    }
+}
+
+// Whatever the import accepts, a project file holds and reads back as it was.
+TEST(LoadAirfoil, AirfoilsAtTheLimitsAreSavedAndReadBack) {
+    const char* files[] = {
+        "largest thickness\n1 0\n0.5 -5e11\n0 0\n0.5 5e11\n1 0\n",
+        "large heights\n1 0\n0.5 -0.01\n0 0\n0.5 0.01\n1 0\n1 1e10\n",
+        "shortest extent\n1e-6 0\n5e-7 -1e-7\n0 0\n5e-7 1e-7\n1e-6 0\n",
+    };
+    for (const char* text : files) {
+        SCOPED_TRACE(text);
+        TempDir dir;
+        Plane plane;
+        testing::setUpDefaultPlane(plane);
+        loadAirfoil(plane, dir.write("limit.xy", text));
+        const std::string saved = testing::projectText(plane);
+        Plane read;
+        testing::setUpDefaultPlane(read);
+        const ProjectReadResult result = readProject(read, dir.write("plane.flx", saved));
+        EXPECT_EQ(result.status, ProjectReadStatus::Read) << result.message;
+        EXPECT_EQ(testing::projectText(read), saved);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "base/file_errors.h"
 #include "support/default_plane.h"
 #include "support/dxf_capture.h"
+#include "support/file_size_limit.h"
 #include "support/scoped_locale.h"
 #include "support/temp_dir.h"
 #include "support/text_lines.h"
@@ -193,15 +195,15 @@ TEST_F(DxfExportTest, FailedExportLeavesThePreviousFileAndThePen) {
         const char* name;
         std::function<void(Plane&, const TempDir&)> breakIt;
         ViewKind mode;
+        rlim_t fileSizeLimit = 0;  // 0: none
     };
     const std::vector<Failure> failures{
         // A panel count beyond the panels held: the export stops after panel 1.
         {"missing panel", [](Plane& p, const TempDir&) { p.mainWing.nbWings = 7; }, ViewKind::VTop},
         {"invalid current fuselage", [](Plane& p, const TempDir&) { p.fuselages.currentFuselage = 9; },
          ViewKind::HTop},
-        // The temporary file cannot be created.
-        {"unwritable", [](Plane&, const TempDir& d) { std::filesystem::create_directory(d.path() / "view.dxf.part"); },
-         ViewKind::Side},
+        // The disk is full.
+        {"disk full", [](Plane&, const TempDir&) {}, ViewKind::Side, 100},
     };
     for (const auto& f : failures) {
         SCOPED_TRACE(f.name);
@@ -209,15 +211,17 @@ TEST_F(DxfExportTest, FailedExportLeavesThePreviousFileAndThePen) {
         testing::setUpDefaultPlane(broken);
         broken.dxfLastPoint = Point3D{1, 2, 3};
         f.breakIt(broken, dir);
-        EXPECT_ANY_THROW(exportDXF(broken, f.mode, path));
+        {
+            std::optional<testing::FileSizeLimit> limit;
+            if (f.fileSizeLimit > 0) limit.emplace(f.fileSizeLimit);
+            EXPECT_ANY_THROW(exportDXF(broken, f.mode, path));
+        }
         EXPECT_EQ(TempDir::read(path), previous);
         EXPECT_EQ(broken.dxfLastPoint.x, 1);
         EXPECT_EQ(broken.dxfLastPoint.y, 2);
         EXPECT_EQ(broken.dxfLastPoint.z, 3);
     }
-    std::filesystem::remove(dir.path() / "view.dxf.part");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"view.dxf"});
 }
 
 TEST(DxfExport, FileThatCannotBeCreatedIsAWriteError) {

@@ -241,7 +241,7 @@ TEST(ProjectFile, AFailedSaveLeavesThePreviousFileAndIsReported) {
     plane.fin.setTexture("/images/a\nb.jpg");
     EXPECT_THROW(saveProject(plane, path, converter), WriteError);
     EXPECT_EQ(TempDir::read(path), "the previous design");
-    EXPECT_FALSE(fs::exists(path + ".part"));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"plane.flx"});
     EXPECT_TRUE(converter.saves.empty());
 
     EXPECT_THROW(saveProject(defaultPlane(), dir.path() / "missing" / "plane.flx", converter), WriteError);
@@ -321,6 +321,26 @@ TEST(ProjectFile, ADamagedFileKeepsWhatWasReadAndReportsWhereReadingStopped) {
             EXPECT_EQ(projectText(read), projectText(defaults));
         }
     }
+}
+
+// A texture name with a carriage return inside could never be written back:
+// reading stops there, and the aircraft read so far can still be saved.
+TEST(ProjectFile, ANameThatCannotBeWrittenBackIsAReadError) {
+    std::vector<std::string> lines = linesOf(testing::fixtureText("project_current.flx"));
+    ASSERT_EQ(lines.size(), 231u);
+    lines[230] = "\"wo\rod.jpg\"";  // the fin's texture name
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    TempDir dir;
+    const std::string path = dir.write("plane.flx", text);
+    ProjectReadResult result;
+    const Plane read = readOntoDefault(path, &result);
+    EXPECT_EQ(result.status, ProjectReadStatus::Failed);
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(result.error->line(), 231);
+    EXPECT_EQ(read.fin.qualified_texture_filename(), "");
+    FakeImageConverter converter;
+    EXPECT_NO_THROW(saveProject(read, dir.path() / "saved.flx", converter));
 }
 
 TEST(ProjectFile, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {

@@ -193,5 +193,45 @@ TEST(FuselageListRecords, DamagedInputGivesAReadErrorAndKeepsTheFuselagesReadCom
     EXPECT_FALSE(list.fuselage(1).cut);
 }
 
+// What a file may ask of the 3D rebuild is bounded across the fuselages:
+// once did 100 fuselages of 1000 sections x 1000 outline points, 100 million
+// mesh points, read and rebuild for a minute in gigabytes.
+TEST(FuselageListRecords, FuselagesAskingForMoreMeshPointsThanTheBoundAreRefused) {
+    MeshSections largest;
+    largest.nb_sections = MeshSections::kMaxSections;
+    largest.nb_cross = MeshSections::kMaxCrossPoints;
+    largest.initArrays();
+    largest.shift = 7;
+    const std::string record = savedRecord(largest);
+    const int recordLines = static_cast<int>(testing::splitCrlfLines(record).size());
+    const auto fuselages = [&record](int count) {
+        std::string text = std::to_string(count) + "\r\n";
+        for (int i = 0; i < count; ++i) text += record;
+        return text;
+    };
+    constexpr int kWithin = static_cast<int>(FuselageList::kMaxMeshPoints / (1000 * 1000));
+
+    FuselageList list;
+    testing::readLines(fuselages(kWithin), [&list](ValueReader& in) { list.readFuselages(in); });
+    EXPECT_EQ(list.nbFuselages(), kWithin);
+    EXPECT_NO_THROW(savedSection(list));
+
+    for (const int count : {kWithin + 1, FuselageList::kMaxFuselages}) {
+        FuselageList refusing;
+        try {
+            testing::readLines(fuselages(count), [&refusing](ValueReader& in) { refusing.readFuselages(in); });
+            ADD_FAILURE() << count << " fuselages read";
+        } catch (const ReadError& e) {
+            EXPECT_EQ(e.line(), 1 + (kWithin + 1) * recordLines) << count;
+            EXPECT_NE(std::string(e.what()).find("mesh points"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(shiftsOf(refusing), std::vector<double>(kWithin, 7)) << count;
+    }
+
+    // Nor does a save write what could not be read back.
+    list.addFuselage(true, LengthUnit::Millimeters, kDefaultPartColor);
+    EXPECT_THROW(savedSection(list), WriteError);
+}
+
 }  // namespace
 }  // namespace ferlo

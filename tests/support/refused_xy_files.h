@@ -26,6 +26,12 @@ inline const std::vector<RefusedXyFile>& refusedXyFiles() {
         {"not a number", "title\n1 0\n0.5 abc\n0 0\n", 3},
         {"odd count", "title\n1 0\n0.5 0.1\n0 0\n0.5\n", 5},
         {"height missing after a blank line", "title\n1 0\n\n0.5 0.1\n0 0\n0.5\n", 6},
+        // Values a project file could not hold or read back.
+        {"beyond the file limit", "title\n1 0\n0.5 -1e308\n0 0\n0.5 1e308\n1 0\n", 3},
+        {"heights beyond the file limit once normalised", "title\n1 0\n0.5 -0.005\n1 0\n0.5 0.005\n1 0\n1 5e11\n", 7},
+        {"thickness beyond the file limit", "title\n1 0\n0.5 -9e11\n0 0\n0.5 9e11\n1 0\n", 6},
+        {"a chord extent of almost nothing", "title\n1e-14 0\n5e-15 -0.05\n0 0\n5e-15 0.05\n1e-14 0\n", 6},
+        {"no chord extent", "title\n0.5 0\n0.5 -0.05\n0.5 0.05\n", 4},
     };
     return files;
 }

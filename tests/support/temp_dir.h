@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace ferlo::testing {
 
@@ -29,6 +31,16 @@ public:
         const auto file = path_ / name;
         std::ofstream(file, std::ios::binary) << text;
         return file.string();
+    }
+
+    // The names of everything in this folder (hidden files too), sorted.
+    std::vector<std::string> names() const {
+        std::vector<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            result.push_back(entry.path().filename().string());
+        }
+        std::sort(result.begin(), result.end());
+        return result;
     }
 
     static std::string read(const std::filesystem::path& file) {

@@ -1,8 +1,11 @@
 #include "view3d/qt_image_converter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <system_error>
 
 #include <QImage>
 #include <QImageReader>
@@ -13,6 +16,7 @@
 #include "base/recording_texture_upload.h"
 #include "base/texture_copies.h"
 #include "support/default_aircraft.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "view3d/conversion_progress_window.h"
 
@@ -34,6 +38,26 @@ std::string writeImage(const testing::TempDir& dir, const std::string& name, con
     const std::string path = (dir.path() / name).string();
     EXPECT_TRUE(image.save(QString::fromStdString(path), format, 95)) << path;
     return path;
+}
+
+// A 24-bit bitmap file of 58 bytes: a header claiming `width` x `height`
+// pixels, then 4 bytes of pixels.
+std::string bitmapHeader(std::uint32_t width, std::uint32_t height) {
+    std::string file = "BM";
+    const auto put = [&file](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) file += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(58, 4);                                 // file size
+    put(0, 4);                                  // reserved
+    put(54, 4);                                 // offset of the pixels
+    put(40, 4);                                 // size of the info header
+    put(width, 4);
+    put(height, 4);
+    put(1, 2);                                  // planes
+    put(24, 2);                                 // bits a pixel
+    file += std::string(24, '\0');              // no compression, sizes, palette
+    file += std::string(4, '\x7f');             // the pixels there are
+    return file;
 }
 
 // The real services of the 3D view, with a recording upload.
@@ -170,14 +194,9 @@ TEST(QtImageConverter, CopiesAreTwentyFourBitBitmapsAndJpegs) {
 TEST(QtImageConverter, UnusableFilesAreImageErrors) {
     const testing::TempDir dir;
     QtImageConverter converter;
-    // A bitmap header claiming 100000 x 100000 pixels, and nothing after it.
-    std::string huge = "BM";
-    huge += std::string(12, '\0');
-    const unsigned char info[] = {40, 0, 0, 0, 0xA0, 0x86, 0x01, 0, 0xA0, 0x86, 0x01, 0, 1, 0, 24, 0};
-    huge += std::string(reinterpret_cast<const char*>(info), sizeof info);
-    huge += std::string(24, '\0');
     const std::string files[] = {(dir.path() / "missing.bmp").string(), dir.write("empty.bmp", ""),
-                                 dir.write("text.jpg", "not an image"), dir.write("huge.bmp", huge)};
+                                 dir.write("text.jpg", "not an image"),
+                                 dir.write("huge.bmp", bitmapHeader(100000, 100000))};
     for (const std::string& file : files) {
         EXPECT_THROW(converter.load(file), ImageError) << file;
         EXPECT_EQ(converter.width(), 0) << file;
@@ -196,11 +215,67 @@ TEST(QtImageConverter, UnusableFilesAreImageErrors) {
     EXPECT_FALSE(services.progress.isVisible());
 }
 
+// A header claiming more than a texture can hold is refused before any
+// pixel is decoded or scaled, wherever the image is used: 1 x 262150 pixels
+// once crashed the scaler, millions of pixels took seconds.
+TEST(QtImageConverter, HeadersClaimingMoreThanATextureHoldsAreRefusedBeforeDecoding) {
+    const testing::TempDir dir;
+    Services services;
+    struct Claim {
+        std::uint32_t width, height;
+    };
+    for (const Claim c : {Claim{1, 262150}, Claim{2896, 2896}, Claim{4100, 4100}, Claim{16385, 1}, Claim{2049, 2048}}) {
+        const std::string size = std::to_string(c.width) + " x " + std::to_string(c.height);
+        SCOPED_TRACE(size);
+        const std::string file = dir.write("claim.bmp", bitmapHeader(c.width, c.height));
+        try {
+            services.converter.load(file);
+            ADD_FAILURE() << "loaded";
+        } catch (const ImageError& e) {
+            EXPECT_NE(std::string(e.what()).find(size), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(services.converter.width(), 0);
+
+        const WingSection half = loadedHalf(file, services.context);
+        EXPECT_FALSE(half.texture_loaded);
+        EXPECT_EQ(services.notifier.takePending().size(), 1u);
+        EXPECT_THROW(saveTarget(services.converter, file, "copy.bmp", dir.path() / "copies"), ImageError);
+    }
+    // The largest claims allowed are decoded as far as the file goes.
+    for (const Claim c : {Claim{2048, 2048}, Claim{16384, 1}}) {
+        services.converter.load(dir.write("claim.bmp", bitmapHeader(c.width, c.height)));
+        EXPECT_EQ(services.converter.width(), static_cast<int>(c.width));
+        EXPECT_EQ(services.converter.height(), static_cast<int>(c.height));
+    }
+}
+
 TEST(QtImageConverter, AnUnwritableCopyIsAWriteError) {
     const testing::TempDir dir;
     QtImageConverter converter;
-    converter.load(writeImage(dir, "a.bmp", "BMP", 8, 8, smoothColour));
-    EXPECT_THROW(converter.saveJpeg((dir.path() / "no-such-folder" / "a.jpg").string()), WriteError);
+    converter.load(writeImage(dir, "a.bmp", "BMP", 64, 64, smoothColour));
+    std::filesystem::create_directory(dir.path() / "folder.jpg");
+    const std::string previous = dir.write("full.bmp", "the previous copy");
+    struct Case {
+        std::string path;
+        int error;  // the system's reason
+        rlim_t fileSizeLimit;  // 0: none
+    };
+    for (const Case& c : {Case{(dir.path() / "no-such-folder" / "a.jpg").string(), ENOENT, 0},
+                          Case{(dir.path() / "folder.jpg").string(), EISDIR, 0},
+                          Case{previous, EFBIG, 1000}}) {
+        try {
+            std::optional<testing::FileSizeLimit> limit;
+            if (c.fileSizeLimit > 0) limit.emplace(c.fileSizeLimit);
+            converter.saveBitmap(c.path);
+            ADD_FAILURE() << c.path << " written";
+        } catch (const WriteError& e) {
+            const std::string reason = std::system_category().message(c.error);
+            EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.path), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(testing::TempDir::read(previous), "the previous copy");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.bmp", "folder.jpg", "full.bmp"}));
 }
 
 }  // namespace
