@@ -37,8 +37,9 @@ struct Editor {
     DrawingArea& area = *main.controls().DrawArea;
     Plane& plane = main.plane();
     ViewState& view = main.state().view;
-    // The start-up timer's renders are not the drawing area's.
-    bool timerStopped = (main.controls().Timer1->stop(), true);
+    // The start-up timer's renders are not the drawing area's; the pointer
+    // reaches the window once it is on the screen.
+    bool ready = (main.controls().Timer1->stop(), QTest::qWaitForWindowExposed(&main));
 
     void show(ViewKind kind, ParameterTab tab = ParameterTab::Wing) {
         main.setTab(tab);
