@@ -4,6 +4,8 @@
 #include <string>
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QGroupBox>
 #include <QMenu>
 #include <QScrollBar>
@@ -31,6 +33,13 @@ QPoint screenAt(const ViewState& v, double across, double second, bool down) {
             static_cast<int>(std::lround(down ? v.yoff + second * v.zoom : v.yoff - second * v.zoom))};
 }
 
+// A mouse move over the widget with `buttons` held, delivered at once (a
+// move through the window system may arrive late on a loaded machine).
+void moveMouse(QWidget& widget, QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
 struct Editor {
     testing::EditorWindow window;
     MainWindow& main = window.start();
@@ -50,17 +59,12 @@ struct Editor {
         case ViewKind::HTop: return main.initHTopView();
         }
     }
-    // The pointer moved to `at` (from elsewhere: a move to where the pointer
-    // already is reaches no widget).
-    void hover(QPoint at) {
-        QTest::mouseMove(&area, at + QPoint(1, 1));
-        QTest::mouseMove(&area, at);
-    }
+    void hover(QPoint at) { moveMouse(area, at); }
     // A left-button drag by (dx, dy) pixels, with the modifiers held.
     void drag(QPoint from, QPoint by, Qt::KeyboardModifiers mods = {}) {
         hover(from);
         QTest::mousePress(&area, Qt::LeftButton, mods, from);
-        QTest::mouseMove(&area, from + by);
+        moveMouse(area, from + by, Qt::LeftButton);
         QTest::mouseRelease(&area, Qt::LeftButton, mods, from + by);
     }
     int rebuilds() const { return window.render->count("rebuild"); }
@@ -197,9 +201,9 @@ TEST(DrawingAreaInput, RendersFollowTheLiveRule) {
     e.main.controls().button("Render")->setChecked(true);
     before = e.rebuilds();
     QTest::mousePress(&e.area, Qt::LeftButton, {}, tip);
-    QTest::mouseMove(&e.area, tip + QPoint(0, 5));
+    moveMouse(e.area, tip + QPoint(0, 5), Qt::LeftButton);
     const double pos2 = stab.pos2;
-    QTest::mouseMove(&e.area, tip + QPoint(0, 5));
+    moveMouse(e.area, tip + QPoint(0, 5), Qt::LeftButton);
     EXPECT_EQ(stab.pos2, pos2);
     EXPECT_EQ(e.rebuilds(), before + 1);
     QTest::mouseRelease(&e.area, Qt::LeftButton, {}, tip + QPoint(0, 5));
@@ -222,7 +226,7 @@ TEST(DrawingAreaInput, AKeyUpEndsADrag) {
     const SymWingSections& stab = e.plane.stab;
     const QPoint tip = screenAt(e.view, stab.span, stab.pos1 + stab.pos2 + stab.length2 / 2, true);
     QTest::mousePress(&e.area, Qt::LeftButton, {}, tip);
-    QTest::mouseMove(&e.area, tip + QPoint(0, 6));
+    moveMouse(e.area, tip + QPoint(0, 6), Qt::LeftButton);
     const int before = e.rebuilds();
     QTest::keyPress(&e.area, Qt::Key_Z);  // ignored while a part is grabbed
     EXPECT_NE(stab.paint, SymWingSections::kIdlePaint);
@@ -230,7 +234,7 @@ TEST(DrawingAreaInput, AKeyUpEndsADrag) {
     EXPECT_EQ(stab.paint, SymWingSections::kIdlePaint);
     EXPECT_EQ(e.rebuilds(), before + 1);
     const double pos2 = stab.pos2;
-    QTest::mouseMove(&e.area, tip + QPoint(0, 20));
+    moveMouse(e.area, tip + QPoint(0, 20), Qt::LeftButton);
     EXPECT_EQ(stab.pos2, pos2);
     QTest::mouseRelease(&e.area, Qt::LeftButton, {}, tip + QPoint(0, 20));
 }
@@ -280,7 +284,7 @@ TEST(DrawingAreaInput, AfterADragTheImageIsAFullRedraw) {
         e.hover(from);
         QTest::mousePress(&e.area, Qt::LeftButton, {}, from);
         ASSERT_TRUE(e.main.drawingAreaInput().dragUnderWay());
-        for (int step = 1; step <= 3; ++step) QTest::mouseMove(&e.area, from + c.by * step / 3);
+        for (int step = 1; step <= 3; ++step) moveMouse(e.area, from + c.by * step / 3, Qt::LeftButton);
         QTest::mouseRelease(&e.area, Qt::LeftButton, {}, from + c.by);
         const QImage& shown = e.area.canvas().image();
         testing::saveOutputPng(shown, std::string("drawing_area_after_drag_") + c.name);
