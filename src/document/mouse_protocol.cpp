@@ -19,44 +19,66 @@ std::int16_t toPixel(double value) {
 }  // namespace
 
 void clearHighlights(Plane& plane) {
+    plane.fuselages.current().selected = false;
     plane.mainWing.unselectWings();
     plane.stab.selected = false;
     plane.fin.selected = false;
     plane.equipment.equipmentSelected(false);
-    plane.fuselages.current().selected = false;
 }
 
 MouseProtocol::MouseProtocol(Plane& plane, ViewState& view, Canvas& canvas)
     : plane_(plane), view_(view), canvas_(canvas) {}
 
-void MouseProtocol::mouseDown(double x, double y) {
+SectionEdit MouseProtocol::mouseDown(double x, double y) {
     view_.xloc = toPixel(x);
     view_.yloc = toPixel(y);
-    const ViewContext ctx = context();
-    for (const auto& step : mouseStepsOf(plane_, mode, equipmentTabOpen).down) step(ctx, x, y);
+    switch (mode) {
+    case ViewKind::VTop: mouseDownVTop(plane_, view_, x, y); break;
+    case ViewKind::Front: mouseDownFront(plane_, view_, x, y); break;
+    case ViewKind::Side: return mouseDownSide(plane_, context(), equipmentTabOpen, x, y);
+    case ViewKind::HTop: return mouseDownHTop(plane_, context(), equipmentTabOpen, x, y);
+    }
+    return SectionEdit::None;
 }
 
-bool MouseProtocol::mouseMove(double x, double y) {
+bool MouseProtocol::takesMove(double x, double y) {
     // Compared in single precision, the pointer's own resolution.
     if (static_cast<float>(x) == static_cast<float>(lastMove_.x) &&
         static_cast<float>(y) == static_cast<float>(lastMove_.y)) {
         return false;
     }
     lastMove_ = {x, y};
-    const ViewContext ctx = context();
-    for (const auto& step : mouseStepsOf(plane_, mode, equipmentTabOpen).move) step(ctx, x, y);
-    view_.firstPictureRefresh = false;
     return true;
+}
+
+void MouseProtocol::mouseMove(double x, double y) {
+    const ViewParts parts = stepParts();
+    const ViewContext ctx = context();
+    switch (mode) {
+    case ViewKind::VTop: return mouseMoveVTop(plane_, ctx, parts, x, y);
+    case ViewKind::Front: return mouseMoveFront(plane_, ctx, parts, x, y);
+    case ViewKind::Side: return mouseMoveSide(plane_, ctx, equipmentTabOpen, parts, x, y);
+    case ViewKind::HTop: return mouseMoveHTop(plane_, ctx, equipmentTabOpen, parts, x, y);
+    }
 }
 
 void MouseProtocol::mouseUp() {
     clearHighlights(plane_);
+    const ViewParts parts = stepParts();
     const ViewContext ctx = context();
-    for (const auto& step : mouseStepsOf(plane_, mode, equipmentTabOpen).up) step(ctx);
-    view_.shiftkey = false;
-    view_.ctrlkey = false;
-    view_.altkey = false;
-    view_.firstPictureRefresh = false;
+    switch (mode) {
+    case ViewKind::VTop: return mouseUpVTop(plane_, ctx, parts);
+    case ViewKind::Front: return mouseUpFront(plane_, ctx, parts);
+    case ViewKind::Side: return mouseUpSide(plane_, ctx, equipmentTabOpen, parts);
+    case ViewKind::HTop: return mouseUpHTop(plane_, ctx, equipmentTabOpen, parts);
+    }
+}
+
+std::optional<DragParts> MouseProtocol::dragParts() const { return dragPartsOf(plane_, mode, equipmentTabOpen); }
+
+ViewParts MouseProtocol::stepParts() const {
+    const std::optional<DragParts> drag = dragParts();
+    return drag ? drag->grabbed : ViewParts::all();
 }
 
 }  // namespace ferlo

@@ -1,9 +1,10 @@
-// Which parts each 2D view lets the user edit with the mouse, and in which
-// order they are asked at each event.
+// The rows of the drawing area's mouse protocol: for each view and event,
+// which parts are asked, in which order. The parts decide by their `paint`
+// whether a move hovers or drags.
 
-#include "document/mouse_protocol.h"
+#include "document/mouse_steps.h"
 
-#include <initializer_list>
+#include <algorithm>
 
 #include "document/view_drawing.h"
 
@@ -11,301 +12,213 @@ namespace ferlo {
 
 namespace {
 
-using PointerStep = ViewMouseSteps::PointerStep;
-using ReleaseStep = ViewMouseSteps::ReleaseStep;
-
-// The operations of the main wing and of a panel in one editable view.
-struct PanelViewOperations {
-    void (MainWing::*pressWings)(const ViewState& view, double x, double y);
-    void (MainWing::*selectsWings)(const ViewContext& ctx, double x, double y);
-    void (MainWing::*drawWings)(const ViewContext& ctx);
-    std::int32_t (SymWingSections::*testPosition)(double x, double y) const;
-    void (SymWingSections::*initMouseVal)(const ViewState& view);
-    void (SymWingSections::*selects)(const ViewContext& ctx, double x, double y);
-    void (SymWingSections::*draw)(const ViewContext& ctx, const EdgeSelection& lit);
-};
-
-constexpr PanelViewOperations kVTopPanels{
-    &MainWing::initMouseValVTopWings, &MainWing::selectsVTopWings, &MainWing::drawVTopWings,
-    &SymWingSections::testPositionVTop, &SymWingSections::initMouseValVTop, &SymWingSections::selectsVTop,
-    &SymWingSections::drawVTop};
-
-constexpr PanelViewOperations kFrontPanels{
-    &MainWing::initMouseValFrontWings, &MainWing::selectsFrontWings, &MainWing::drawFrontWings,
-    &SymWingSections::testPositionFront, &SymWingSections::initMouseValFront, &SymWingSections::selectsFront,
-    &SymWingSections::drawFront};
-
-// The main-wing panels, then the stabiliser, in a view where both are edited:
-// the panels through the wing list (outer panels follow a grabbed root), the
-// stabiliser on its own.
-ViewMouseSteps panelSteps(Plane& plane, const PanelViewOperations& op) {
-    MainWing& wing = plane.mainWing;
-    SymWingSections& stab = plane.stab;
-    ViewMouseSteps steps;
-    steps.down = {
-        [&wing, op](const ViewContext& ctx, double x, double y) { (wing.*op.pressWings)(ctx.view, x, y); },
-        [&stab, op](const ViewContext& ctx, double x, double y) {
-            stab.paint = (stab.*op.testPosition)(x, y);
-            (stab.*op.initMouseVal)(ctx.view);
-        }};
-    steps.move = {
-        [&wing, op](const ViewContext& ctx, double x, double y) { (wing.*op.selectsWings)(ctx, x, y); },
-        [&stab, op](const ViewContext& ctx, double x, double y) { (stab.*op.selects)(ctx, x, y); }};
-    steps.up = {
-        [&wing, op](const ViewContext& ctx) {
-            wing.resetWingsPaint();
-            (wing.*op.drawWings)(ctx);
-        },
-        [&stab, op](const ViewContext& ctx) {
-            stab.paint = SymWingSections::kIdlePaint;
-            (stab.*op.draw)(ctx, kNoEdgeSelected);
-        }};
-    return steps;
+template <typename Action>
+void forEachIn(const NumberRange& range, int count, Action action) {
+    for (int i = std::max(range.first, 1); i <= std::min(range.last, count); ++i) action(i);
 }
 
-// The Side and HTop views show the first wing panel and the stabiliser for
-// reference: each move draws them again over what the edited parts erased.
-ViewMouseSteps referenceSteps(Plane& plane, void (SymWingSections::*draw)(const ViewContext&) const) {
-    ViewMouseSteps steps;
-    steps.move = {[&plane, draw](const ViewContext& ctx, double, double) {
-        (plane.mainWing.wing(1).*draw)(ctx);
-        (plane.stab.*draw)(ctx);
-    }};
-    return steps;
+template <typename Part>
+void press(Part& part, std::int32_t code, const ViewState& view,
+           void (Part::*initMouseVal)(const ViewState&)) {
+    part.paint = code;
+    (part.*initMouseVal)(view);
 }
 
-// The operations of the fin in a view where it is edited.
-struct FinViewOperations {
-    std::int32_t (VertWingSection::*testPosition)(double x, double y) const;
-    void (VertWingSection::*initMouseVal)(const ViewState& view);
-    void (VertWingSection::*selects)(const ViewContext& ctx, double x, double y);
-};
-
-constexpr FinViewOperations kFrontFin{&VertWingSection::testPositionFront, &VertWingSection::initMouseValFront,
-                                      &VertWingSection::selectsFront};
-constexpr FinViewOperations kSideFin{&VertWingSection::testPositionSide, &VertWingSection::initMouseValSide,
-                                     &VertWingSection::selectsSide};
-
-// The fin in a view where it is edited (Front: by its root or tip edge; Side:
-// by an edge or a corner). At mouse-up it is idle again and keeps the outline
-// of its last move on the screen.
-ViewMouseSteps finSteps(VertWingSection& fin, const FinViewOperations& op) {
-    ViewMouseSteps steps;
-    steps.down = {[&fin, op](const ViewContext& ctx, double x, double y) {
-        fin.paint = (fin.*op.testPosition)(x, y);
-        (fin.*op.initMouseVal)(ctx.view);
-    }};
-    steps.move = {[&fin, op](const ViewContext& ctx, double x, double y) { (fin.*op.selects)(ctx, x, y); }};
-    steps.up = {[&fin](const ViewContext&) { fin.paint = VertWingSection::kIdlePaint; }};
-    return steps;
+// The fuselages as the Side or HTop view draws them with no section lit:
+// the other shown fuselages inactive, the current one in the colour of
+// `which` (for the fuselages in `parts`).
+void drawFuselagesSide(Plane& plane, const ViewContext& ctx, const ViewParts& parts, std::int32_t which) {
+    if (parts.otherFuselages) {
+        plane.fuselages.drawSideFuselages(ctx, -1, which);
+    } else if (parts.fuselage && currentShown(plane.fuselages)) {
+        plane.fuselages.current().drawSide(ctx, -1, which);
+    }
 }
 
-// The fin in the Side view while the equipment tab is open: never grabbed,
-// each move draws it again in the inactive colour.
-ViewMouseSteps inactiveFinSideSteps(VertWingSection& fin) {
-    ViewMouseSteps steps;
-    steps.move = {[&fin](const ViewContext& ctx, double, double) {
-        fin.drawSide(ctx, -1, -1, -1, -1, VertWingSection::kDrawInactive);
-    }};
-    steps.up = {[&fin](const ViewContext&) { fin.paint = VertWingSection::kIdlePaint; }};
-    return steps;
+void drawFuselagesHTop(Plane& plane, const ViewContext& ctx, const ViewParts& parts, std::int32_t which) {
+    if (parts.otherFuselages) {
+        plane.fuselages.drawHTopFuselages(ctx, -1, which);
+    } else if (parts.fuselage && currentShown(plane.fuselages)) {
+        plane.fuselages.current().drawHTop(ctx, -1, which);
+    }
 }
 
-// The VTop view shows the fin for reference: each move draws it again where
-// the view's set-up placed it.
-ViewMouseSteps finVTopSteps(const VertWingSection& fin) {
-    ViewMouseSteps steps;
-    steps.move = {[&fin](const ViewContext& ctx, double, double) { fin.drawVTop(ctx); }};
-    return steps;
-}
-
-// The operations of the equipment list in a view where the boxes are edited.
-struct EquipmentViewOperations {
-    void (Equipment::*testPosition)(double x, double y);
-    void (Equipment::*initMouseVal)(const ViewState& view);
-    void (Equipment::*selects)(const ViewContext& ctx, double x, double y);
-    void (Equipment::*draw)(const ViewContext& ctx);
-};
-
-constexpr EquipmentViewOperations kSideEquipment{
-    &Equipment::testPositionSideEquipment, &Equipment::initMouseValSideEquipment, &Equipment::selectsSideEquipment,
-    &Equipment::drawSideEquipment};
-constexpr EquipmentViewOperations kHTopEquipment{
-    &Equipment::testPositionHTopEquipment, &Equipment::initMouseValHTopEquipment, &Equipment::selectsHTopEquipment,
-    &Equipment::drawHTopEquipment};
-
-// The equipment boxes while the parameter panels show the equipment tab: the
-// current box is tried first at mouse-down; at mouse-up every box is idle
-// again and redrawn in black.
-ViewMouseSteps equipmentSteps(Equipment& equipment, const EquipmentViewOperations& op) {
-    ViewMouseSteps steps;
-    steps.down = {[&equipment, op](const ViewContext& ctx, double x, double y) {
-        (equipment.*op.testPosition)(x, y);
-        (equipment.*op.initMouseVal)(ctx.view);
-    }};
-    steps.move = {
-        [&equipment, op](const ViewContext& ctx, double x, double y) { (equipment.*op.selects)(ctx, x, y); }};
-    steps.up = {[&equipment, op](const ViewContext& ctx) {
-        equipment.resetEquipmentPaint();
-        (equipment.*op.draw)(ctx);
-    }};
-    return steps;
-}
-
-// The current fuselage in the VTop view: grabbed by its front section line
-// (only when shown), moved with the other shown fuselages redrawn inactive;
-// at mouse-up it is idle and keeps the outline of its last move.
-ViewMouseSteps fuselageVTopSteps(FuselageList& fuselages) {
-    ViewMouseSteps steps;
-    steps.down = {[&fuselages](const ViewContext& ctx, double x, double y) {
-        fuselages.pressVTopFuselages(ctx.view, x, y);
-    }};
-    steps.move = {[&fuselages](const ViewContext& ctx, double x, double y) {
-        fuselages.selectsVTopFuselages(ctx, x, y);
-    }};
-    steps.up = {[&fuselages](const ViewContext&) { fuselages.current().paint = MeshSections::kIdlePaint; }};
-    return steps;
-}
-
-// The Front view shows the selected section of the current fuselage: each
-// move draws it again where the view's set-up placed it.
-ViewMouseSteps fuselageFrontSteps(const FuselageList& fuselages) {
-    ViewMouseSteps steps;
-    steps.move = {[&fuselages](const ViewContext& ctx, double, double) { fuselages.current().drawFront(ctx); }};
-    return steps;
-}
-
-// The operations of the fuselages in the Side or HTop view.
-struct FuselageViewOperations {
-    ViewKind mode;
-    void (FuselageList::*press)(const ViewState& view, double x, double y);
-    void (FuselageList::*selects)(const ViewContext& ctx, double x, double y);
-    void (FuselageList::*draw)(const ViewContext& ctx, std::int16_t selected1, std::int32_t which);
-    std::int32_t drawPlain;  // the current fuselage in black, no point lit
-    std::int32_t gap;          // the hit code of a gap between sections (with Ctrl)
-    std::int32_t sectionLine;  // the hit code of a section line
-};
-
-constexpr FuselageViewOperations kSideFuselages{
-    ViewKind::Side,
-    &FuselageList::pressSideFuselages,
-    &FuselageList::selectsSideFuselages,
-    &FuselageList::drawSideFuselages,
-    MeshSections::kHitSideSectionLine,
-    MeshSections::kHitSideGap,
-    MeshSections::kHitSideSectionLine};
-constexpr FuselageViewOperations kHTopFuselages{
-    ViewKind::HTop,
-    &FuselageList::pressHTopFuselages,
-    &FuselageList::selectsHTopFuselages,
-    &FuselageList::drawHTopFuselages,
-    MeshSections::kHTopPlain,
-    MeshSections::kHitHTopGap,
-    MeshSections::kHitHTopSectionLine};
-
-// The fuselages redrawn with no section lit, the current one in black.
-void drawFuselages(FuselageList& fuselages, const FuselageViewOperations& op, const ViewContext& ctx) {
-    (fuselages.*op.draw)(ctx, -1, op.drawPlain);
-}
-
-// With Ctrl a click into the gap between two sections of the current
-// fuselage inserts a section there, and a click on a section line removes
-// that section; only in a fuselage the view shows. A removal redraws the
-// whole view, since what the removed section covered is gone, and leaves
-// nothing grabbed: the section that takes the removed one's number is not
-// dragged by the moves that follow.
-void editSectionsWithCtrl(Plane& plane, const FuselageViewOperations& op, const ViewContext& ctx) {
-    FuselageList& fuselages = plane.fuselages;
-    MeshSections& f = fuselages.current();
-    if (!ctx.view.ctrlkey) return;
-    if (f.paint == op.gap) {
+// The Ctrl section edit right after the current fuselage's hit test: a hit
+// in a gap inserts a section at the mouse-down point and redraws the
+// fuselages; a hit on a section line removes that section (a fuselage of
+// two sections keeps both), clears the drawing surface and redraws the
+// fuselages. The fuselage is idle afterwards.
+SectionEdit editSections(Plane& plane, const ViewContext& ctx, std::int32_t gap, std::int32_t sectionLine,
+                         void (*drawFuselages)(Plane&, const ViewContext&, const ViewParts&, std::int32_t),
+                         std::int32_t plain) {
+    MeshSections& f = plane.fuselages.current();
+    if (!ctx.view.ctrlkey || !currentShown(plane.fuselages)) return SectionEdit::None;
+    SectionEdit edit = SectionEdit::None;
+    if (f.paint == gap) {
         f.insertSection(ctx.view);
-        drawFuselages(fuselages, op, ctx);
-    } else if (f.paint == op.sectionLine) {
+        drawFuselages(plane, ctx, ViewParts::all(), plain);
+        edit = SectionEdit::Inserted;
+    } else if (f.paint == sectionLine) {
         f.removeSection();
-        f.paint = MeshSections::kIdlePaint;
-        drawView(plane, op.mode, ctx);
+        ctx.canvas.clear();
+        drawFuselages(plane, ctx, ViewParts::all(), plain);
+        edit = SectionEdit::Removed;
     }
-}
-
-// The fuselages in the Side or HTop view while the current one is edited:
-// its hit code and start values at mouse-down, then Ctrl's section insert or
-// removal; at each move the others redrawn inactive and the current one
-// hovering or dragged; at mouse-up idle (in HTop redrawn in black).
-ViewMouseSteps editedFuselageSteps(Plane& plane, const FuselageViewOperations& op) {
-    FuselageList& fuselages = plane.fuselages;
-    ViewMouseSteps steps;
-    steps.down = {[&plane, op](const ViewContext& ctx, double x, double y) {
-        (plane.fuselages.*op.press)(ctx.view, x, y);
-        editSectionsWithCtrl(plane, op, ctx);
-    }};
-    steps.move = {[&fuselages, op](const ViewContext& ctx, double x, double y) { (fuselages.*op.selects)(ctx, x, y); }};
-    steps.up = {[&fuselages, op](const ViewContext& ctx) {
-        fuselages.current().paint = MeshSections::kIdlePaint;
-        if (op.mode == ViewKind::HTop) drawFuselages(fuselages, op, ctx);
-    }};
-    return steps;
-}
-
-// The fuselages in the Side or HTop view while the equipment tab is open:
-// never grabbed, each move draws every shown one again in the inactive
-// colour.
-ViewMouseSteps inactiveFuselageSteps(FuselageList& fuselages, const FuselageViewOperations& op) {
-    ViewMouseSteps steps;
-    steps.move = {[&fuselages, op](const ViewContext& ctx, double, double) {
-        (fuselages.*op.draw)(ctx, -1, MeshSections::kDrawInactive);
-    }};
-    steps.up = {[&fuselages](const ViewContext&) { fuselages.current().paint = MeshSections::kIdlePaint; }};
-    return steps;
-}
-
-// The HTop view shows the equipment boxes while the fuselage is edited: each
-// move draws them again over what the fuselages erased.
-ViewMouseSteps shownEquipmentHTopSteps(Equipment& equipment) {
-    ViewMouseSteps steps;
-    steps.move = {[&equipment](const ViewContext& ctx, double, double) { equipment.drawHTopEquipment(ctx); }};
-    return steps;
-}
-
-// The steps of several parts, each event's list in the order the parts are given.
-ViewMouseSteps joined(std::initializer_list<ViewMouseSteps> parts) {
-    ViewMouseSteps steps;
-    for (const ViewMouseSteps& part : parts) {
-        steps.down.insert(steps.down.end(), part.down.begin(), part.down.end());
-        steps.move.insert(steps.move.end(), part.move.begin(), part.move.end());
-        steps.up.insert(steps.up.end(), part.up.begin(), part.up.end());
-    }
-    return steps;
+    if (edit != SectionEdit::None) f.paint = MeshSections::kIdlePaint;
+    return edit;
 }
 
 }  // namespace
 
-ViewMouseSteps mouseStepsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen) {
-    switch (mode) {
-    case ViewKind::VTop:
-        return joined(
-            {panelSteps(plane, kVTopPanels), fuselageVTopSteps(plane.fuselages), finVTopSteps(plane.fin)});
-    case ViewKind::Front:
-        return joined(
-            {panelSteps(plane, kFrontPanels), fuselageFrontSteps(plane.fuselages), finSteps(plane.fin, kFrontFin)});
-    case ViewKind::Side:
-        if (equipmentTabOpen) {
-            return joined({equipmentSteps(plane.equipment, kSideEquipment),
-                           inactiveFuselageSteps(plane.fuselages, kSideFuselages), inactiveFinSideSteps(plane.fin),
-                           referenceSteps(plane, &SymWingSections::drawSide)});
-        }
-        return joined({editedFuselageSteps(plane, kSideFuselages), finSteps(plane.fin, kSideFin),
-                       referenceSteps(plane, &SymWingSections::drawSide)});
-    case ViewKind::HTop:
-        if (equipmentTabOpen) {
-            return joined({equipmentSteps(plane.equipment, kHTopEquipment),
-                           inactiveFuselageSteps(plane.fuselages, kHTopFuselages),
-                           referenceSteps(plane, &SymWingSections::drawHTop)});
-        }
-        return joined({editedFuselageSteps(plane, kHTopFuselages), shownEquipmentHTopSteps(plane.equipment),
-                       referenceSteps(plane, &SymWingSections::drawHTop)});
+// ---- VTop: the current fuselage, the wing panels and the stabiliser are
+// edited; the fin is shown.
+
+void mouseDownVTop(Plane& plane, const ViewState& view, double x, double y) {
+    plane.fuselages.pressVTopFuselages(view, x, y);
+    plane.mainWing.initMouseValVTopWings(view, x, y);
+    press(plane.stab, plane.stab.testPositionVTop(x, y), view, &SymWingSections::initMouseValVTop);
+}
+
+void mouseMoveVTop(Plane& plane, const ViewContext& ctx, const ViewParts& parts, double x, double y) {
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).selectsVTop(ctx, x, y); });
+    if (parts.stab) plane.stab.selectsVTop(ctx, x, y);
+    if (parts.otherFuselages) {
+        plane.fuselages.selectsVTopFuselages(ctx, x, y);
+    } else if (parts.fuselage && currentShown(plane.fuselages)) {
+        plane.fuselages.current().selectsVTop(ctx, x, y);
     }
-    return {};
+    if (parts.fin) plane.fin.drawVTop(ctx);
+}
+
+void mouseUpVTop(Plane& plane, const ViewContext& ctx, const ViewParts& parts) {
+    plane.mainWing.resetWingsPaint();
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawVTop(ctx); });
+    plane.stab.paint = SymWingSections::kIdlePaint;
+    if (parts.stab) plane.stab.drawVTop(ctx, kNoEdgeSelected);
+    // The fuselage keeps the outline of its last move, lit no more.
+    MeshSections& f = plane.fuselages.current();
+    f.paint = MeshSections::kIdlePaint;
+    if (parts.fuselage && currentShown(plane.fuselages)) f.drawVTop(ctx, MeshSections::kVTopPlain);
+}
+
+// ---- Front: the wing panels, the stabiliser and the fin are edited; the
+// current fuselage's selected section is shown.
+
+void mouseDownFront(Plane& plane, const ViewState& view, double x, double y) {
+    plane.mainWing.initMouseValFrontWings(view, x, y);
+    press(plane.stab, plane.stab.testPositionFront(x, y), view, &SymWingSections::initMouseValFront);
+    press(plane.fin, plane.fin.testPositionFront(x, y), view, &VertWingSection::initMouseValFront);
+}
+
+void mouseMoveFront(Plane& plane, const ViewContext& ctx, const ViewParts& parts, double x, double y) {
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).selectsFront(ctx, x, y); });
+    if (parts.stab) plane.stab.selectsFront(ctx, x, y);
+    if (parts.fuselage) plane.fuselages.current().drawFront(ctx);
+    if (parts.fin) plane.fin.selectsFront(ctx, x, y);
+}
+
+void mouseUpFront(Plane& plane, const ViewContext& ctx, const ViewParts& parts) {
+    plane.mainWing.resetWingsPaint();
+    forEachIn(parts.panels, plane.mainWing.nbWings, [&](int i) { plane.mainWing.wing(i).drawFront(ctx); });
+    plane.stab.paint = SymWingSections::kIdlePaint;
+    if (parts.stab) plane.stab.drawFront(ctx, kNoEdgeSelected);
+    // The fin (never lit in this view) keeps the outline of its last move.
+    plane.fin.paint = VertWingSection::kIdlePaint;
+}
+
+// ---- Side: the current fuselage and the fin are edited, or only the
+// equipment boxes while the equipment tab is open; panel 1 and the
+// stabiliser are shown.
+
+SectionEdit mouseDownSide(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, double x, double y) {
+    const ViewState& view = ctx.view;
+    if (equipmentTabOpen) {
+        plane.equipment.testPositionSideEquipment(x, y);
+        plane.equipment.initMouseValSideEquipment(view);
+        return SectionEdit::None;
+    }
+    plane.fuselages.pressSideFuselages(view, x, y);
+    const SectionEdit edit = editSections(plane, ctx, MeshSections::kHitSideGap, MeshSections::kHitSideSectionLine,
+                                          drawFuselagesSide, MeshSections::kHitSideSectionLine);
+    press(plane.fin, plane.fin.testPositionSide(x, y), view, &VertWingSection::initMouseValSide);
+    return edit;
+}
+
+void mouseMoveSide(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts, double x,
+                   double y) {
+    if (equipmentTabOpen) {
+        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).selectsSide(ctx, x, y); });
+        drawFuselagesSide(plane, ctx, parts, MeshSections::kDrawInactive);
+        if (parts.fin) plane.fin.drawSide(ctx, -1, -1, -1, -1, VertWingSection::kDrawInactive);
+    } else {
+        if (parts.otherFuselages) {
+            plane.fuselages.selectsSideFuselages(ctx, x, y);
+        } else if (parts.fuselage && currentShown(plane.fuselages)) {
+            plane.fuselages.current().selectsSide(ctx, x, y);
+        }
+        if (parts.fin) plane.fin.selectsSide(ctx, x, y);
+    }
+    if (parts.panels.contains(1)) plane.mainWing.wing(1).drawSide(ctx);
+    if (parts.stab) plane.stab.drawSide(ctx);
+}
+
+void mouseUpSide(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts) {
+    plane.fuselages.current().paint = MeshSections::kIdlePaint;
+    plane.fin.paint = VertWingSection::kIdlePaint;
+    // What the last move may have lit is drawn plain again.
+    if (equipmentTabOpen) {
+        plane.equipment.resetEquipmentPaint();
+        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawSide(ctx); });
+    } else {
+        if (parts.fuselage && currentShown(plane.fuselages)) {
+            plane.fuselages.current().drawSide(ctx, -1, MeshSections::kHitSideSectionLine);
+        }
+        if (parts.fin) plane.fin.drawSide(ctx);
+    }
+}
+
+// ---- HTop: the current fuselage is edited, or only the equipment boxes
+// while the equipment tab is open; panel 1 and the stabiliser are shown.
+
+SectionEdit mouseDownHTop(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, double x, double y) {
+    const ViewState& view = ctx.view;
+    if (equipmentTabOpen) {
+        plane.equipment.testPositionHTopEquipment(x, y);
+        plane.equipment.initMouseValHTopEquipment(view);
+        return SectionEdit::None;
+    }
+    plane.fuselages.pressHTopFuselages(view, x, y);
+    return editSections(plane, ctx, MeshSections::kHitHTopGap, MeshSections::kHitHTopSectionLine, drawFuselagesHTop,
+                        MeshSections::kHTopPlain);
+}
+
+void mouseMoveHTop(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts, double x,
+                   double y) {
+    Equipment& equipment = plane.equipment;
+    if (equipmentTabOpen) {
+        forEachIn(parts.boxes, equipment.nbBoxes, [&](int i) { equipment.box(i).selectsHTop(ctx, x, y); });
+        drawFuselagesHTop(plane, ctx, parts, MeshSections::kDrawInactive);
+    } else {
+        // The shown fuselages in list order, the current one at its place.
+        if (parts.otherFuselages) {
+            plane.fuselages.selectsHTopFuselages(ctx, x, y);
+        } else if (parts.fuselage && currentShown(plane.fuselages)) {
+            plane.fuselages.current().selectsHTop(ctx, x, y);
+        }
+        forEachIn(parts.boxes, equipment.nbBoxes, [&](int i) { equipment.box(i).drawHTop(ctx); });
+    }
+    if (parts.panels.contains(1)) plane.mainWing.wing(1).drawHTop(ctx);
+    if (parts.stab) plane.stab.drawHTop(ctx);
+}
+
+void mouseUpHTop(Plane& plane, const ViewContext& ctx, bool equipmentTabOpen, const ViewParts& parts) {
+    plane.fuselages.current().paint = MeshSections::kIdlePaint;
+    // The fuselages as the view draws them, lit no more.
+    drawFuselagesHTop(plane, ctx, parts, equipmentTabOpen ? MeshSections::kDrawInactive : MeshSections::kHTopPlain);
+    if (equipmentTabOpen) {
+        plane.equipment.resetEquipmentPaint();
+        forEachIn(parts.boxes, plane.equipment.nbBoxes, [&](int i) { plane.equipment.box(i).drawHTop(ctx); });
+    }
 }
 
 }  // namespace ferlo

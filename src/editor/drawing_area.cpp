@@ -13,19 +13,19 @@ DrawingArea::DrawingArea(QWidget* parent) : CanvasWidget(parent) {
 void DrawingArea::setMousePointer(int value) {
     pointer_ = value;
     switch (value) {
-    case kCross:
+    case kPointerCross:
         setCursor(Qt::CrossCursor);
         break;
-    case kSizeAll:
+    case kPointerSizeAll:
         setCursor(Qt::SizeAllCursor);
         break;
-    case kSizeNS:
+    case kPointerSizeNS:
         setCursor(Qt::SizeVerCursor);
         break;
-    case kSizeWE:
+    case kPointerSizeWE:
         setCursor(Qt::SizeHorCursor);
         break;
-    case kCustom:
+    case kPointerCustom:
         setCursor(mouseIcon_);
         break;
     default:
@@ -36,7 +36,7 @@ void DrawingArea::setMousePointer(int value) {
 
 void DrawingArea::setMouseIcon(const QCursor& icon) {
     mouseIcon_ = icon;
-    if (pointer_ == kCustom) setCursor(mouseIcon_);
+    if (pointer_ == kPointerCustom) setCursor(mouseIcon_);
 }
 
 int DrawingArea::buttonValue(Qt::MouseButtons buttons) {
@@ -69,12 +69,18 @@ void DrawingArea::mouseReleaseEvent(QMouseEvent* event) {
     events_->mouseUp(buttonValue(event->button()), shiftValue(event->modifiers()), p.x(), p.y());
 }
 
+int DrawingArea::keyShiftValue(int key, Qt::KeyboardModifiers modifiers) {
+    const int own = key == Qt::Key_Shift ? 1 : key == Qt::Key_Control ? 2 : key == Qt::Key_Alt ? 4 : 0;
+    return shiftValue(modifiers) | own;
+}
+
 void DrawingArea::keyPressEvent(QKeyEvent* event) {
-    if (events_ != nullptr) events_->keyDown(event->key(), shiftValue(event->modifiers()));
+    if (events_ != nullptr) events_->keyDown(event->key(), keyShiftValue(event->key(), event->modifiers()));
 }
 
 void DrawingArea::keyReleaseEvent(QKeyEvent* event) {
-    if (events_ != nullptr) events_->keyUp(event->key(), shiftValue(event->modifiers()));
+    if (event->isAutoRepeat() || events_ == nullptr) return;
+    events_->keyUp(event->key(), keyShiftValue(event->key(), event->modifiers()));
 }
 
 }  // namespace ferlo

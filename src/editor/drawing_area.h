@@ -3,6 +3,7 @@
 #include <QCursor>
 
 #include "editor/canvas_widget.h"
+#include "editor/pointer_shapes.h"
 
 namespace ferlo {
 
@@ -10,8 +11,10 @@ namespace ferlo {
 // on, with mouse tracking, the keyboard focus and a pointer shape chosen by
 // value. It passes its mouse and key events on to an `Events` handler in the
 // values the window's handlers work with: buttons as a bit set (1 left,
-// 2 right, 4 middle), modifiers as a bit set (1 Shift, 2 Ctrl, 4 Alt),
-// positions in pixels and the key's code.
+// 2 right, 4 middle), modifiers as a bit set (1 Shift, 2 Ctrl, 4 Alt; a
+// modifier key's own press counts), positions in pixels and the key's code.
+// The releases of a held key's repeats are not passed on, so a drag goes on
+// while a key is held.
 class DrawingArea : public CanvasWidget {
 public:
     class Events {
@@ -24,21 +27,20 @@ public:
         virtual void keyUp(int keyCode, int shift) = 0;
     };
 
-    // The pointer shapes by their values.
-    enum Pointer { kDefault = 0, kCross = 2, kSizeAll = 5, kSizeNS = 7, kSizeWE = 9, kCustom = 99 };
-
     explicit DrawingArea(QWidget* parent = nullptr);
 
     void setEvents(Events* events) { events_ = events; }
 
     int mousePointer() const { return pointer_; }
-    // A value other than those of `Pointer` shows the default arrow.
+    // A value other than those of `PointerValue` shows the default arrow.
     void setMousePointer(int value);
-    // The shape of the value kCustom.
+    // The shape of the value kPointerCustom.
     void setMouseIcon(const QCursor& icon);
 
     static int buttonValue(Qt::MouseButtons buttons);
     static int shiftValue(Qt::KeyboardModifiers modifiers);
+    // The modifiers of a key event: with the key itself when it is Shift, Ctrl or Alt.
+    static int keyShiftValue(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,7 +51,7 @@ protected:
 
 private:
     Events* events_ = nullptr;
-    int pointer_ = kDefault;
+    int pointer_ = kPointerDefault;
     QCursor mouseIcon_;
 };
 

@@ -16,6 +16,8 @@ public:
     // The widget shown in the 3D box.
     virtual QWidget* widget() = 0;
     virtual void initGL() = 0;
+    // A new projection whose near half-width is `size` (a positive number).
+    virtual void initGLFrustum(double size) = 0;
     virtual void renderScene(bool rebuild) = 0;
     virtual void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) = 0;
     virtual double viewZoom() const = 0;

@@ -26,6 +26,7 @@ public:
 
     QWidget* widget() override { return view_; }
     void initGL() override { view_->initGL(); }
+    void initGLFrustum(double size) override { view_->initGLFrustum(size); }
     void renderScene(bool rebuild) override {
         view_->renderScene(rebuild);
         for (const TextureFailure& failure : textureErrors_.takePending()) {

@@ -49,7 +49,6 @@ void TracingPictures::loadBitmap() {
         // The picture stays on screen until the view is next drawn, without it.
         p.bitmapLoaded = false;
         c.LockZoom->setEnabled(false);
-        c.DrawArea->canvas().setBackground({}, {});
         return;
     }
     clearBitmap();
@@ -95,9 +94,7 @@ void TracingPictures::lockZoom() {
 }
 
 void TracingPictures::clearBitmap() {
-    QImageCanvas& canvas = main_.controls().DrawArea->canvas();
-    canvas.setBackground({}, {});
-    canvas.clear();
+    main_.controls().DrawArea->canvas().clear();
     main_.state().picture().bitmapLoaded = false;
     main_.refreshDrawingArea();
     dropPictureItems();
@@ -115,7 +112,6 @@ void TracingPictures::clearDrawingArea() {
         p.bitmapLoaded = false;
         dropPictureItems();
     }
-    canvas.setBackground({}, {});
     canvas.clear();
 }
 
@@ -137,8 +133,8 @@ void TracingPictures::dropPictureItems() {
 void TracingPictures::paint(const QImage& picture) {
     const TracingPicture& p = main_.state().picture();
     QImageCanvas& canvas = main_.controls().DrawArea->canvas();
-    canvas.setBackground(picture, QRectF(p.bitmapPos.x, p.bitmapPos.y, p.bitmapSize.x, p.bitmapSize.y));
     canvas.clear();
+    canvas.paintPicture(picture, QRectF(p.bitmapPos.x, p.bitmapPos.y, p.bitmapSize.x, p.bitmapSize.y));
 }
 
 }  // namespace ferlo

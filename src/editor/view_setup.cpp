@@ -11,10 +11,10 @@
 #include <QSlider>
 #include <QTabWidget>
 
-#include "document/view_drawing.h"
 #include "document/zoom_to_fit.h"
 #include "editor/canvas_widget.h"
 #include "editor/drawing_area.h"
+#include "editor/drawing_area_input.h"
 #include "editor/failure_rule.h"
 #include "editor/main_window.h"
 #include "editor/tracing_pictures.h"
@@ -72,7 +72,7 @@ void MainWindow::setUpView(ViewKind kind) {
     if (kind == ViewKind::HTop) enableSmoothing(c, false, false, true);
     initDrawArea();
     c.InsRem->setEnabled(kind == ViewKind::Side || kind == ViewKind::HTop);
-    skipOnFailure([&] { drawView(plane_, kind, viewContext(), tab() == ParameterTab::Electronics); });
+    skipOnFailure([&] { drawingAreaInput_->drawView(); });
 }
 
 void MainWindow::initDrawArea() {

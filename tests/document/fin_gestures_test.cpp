@@ -96,27 +96,26 @@ TEST(FinGestures, FrontDragOffTheCentreAndBackErasesExactlyWhatWasDrawn) {
     area.mouse.mouseMove(430, 270);
     EXPECT_EQ(fin.offset1, 30);
     EXPECT_TRUE(fin.isTwin());
-    // The wing panel and the stabiliser hover first (16 lines each), the
-    // fuselage's section is drawn again (8 lines); then the fin: the hover
-    // redraw, the single fin erased, the new fin and its twin.
+    // Only the fin, the part dragged, is drawn again: its stored outline
+    // first, then the single fin erased, the new fin and its twin.
     const auto& drawn = area.canvas.segments();
-    ASSERT_EQ(drawn.size(), 40u + 16u);
-    expectOutline(drawn, 40, centred, kBlack, "hover redraw");
-    expectOutline(drawn, 44, centred, kWhite, "erased single fin");
-    expectOutline(drawn, 48, moved, kBlack, "new fin");
-    expectOutline(drawn, 52, mirror, kBlack, "its twin");
+    ASSERT_EQ(drawn.size(), 16u);
+    expectOutline(drawn, 0, centred, kBlack, "stored outline");
+    expectOutline(drawn, 4, centred, kWhite, "erased single fin");
+    expectOutline(drawn, 8, moved, kBlack, "new fin");
+    expectOutline(drawn, 12, mirror, kBlack, "its twin");
 
     // Back to exactly 0: the twin drawn last is erased too, and the fin is a
     // single fin again.
     area.canvas.reset();
     area.mouse.mouseMove(400, 270);
     EXPECT_FALSE(fin.isTwin());
-    ASSERT_EQ(drawn.size(), 40u + 20u);
-    expectOutline(drawn, 40, moved, kBlack, "hover redraw");
-    expectOutline(drawn, 44, mirror, kBlack, "hover redraw of the twin");
-    expectOutline(drawn, 48, moved, kWhite, "erased fin");
-    expectOutline(drawn, 52, mirror, kWhite, "erased twin");
-    expectOutline(drawn, 56, centred, kBlack, "single fin");
+    ASSERT_EQ(drawn.size(), 20u);
+    expectOutline(drawn, 0, moved, kBlack, "stored outline");
+    expectOutline(drawn, 4, mirror, kBlack, "stored twin");
+    expectOutline(drawn, 8, moved, kWhite, "erased fin");
+    expectOutline(drawn, 12, mirror, kWhite, "erased twin");
+    expectOutline(drawn, 16, centred, kBlack, "single fin");
     area.mouse.mouseUp();
 }
 
@@ -211,13 +210,12 @@ TEST(FinGestures, SideDragErasesTheOutlineDrawnLast) {
     for (double aft : {10.0, 20.0}) {
         area.canvas.reset();
         area.mouse.mouseMove(275 + aft, 270);
-        // The fuselage (7 lines erased and drawn again), the fin (erase, then
-        // the new outline, every edge lit), then the wing panel's and the
-        // stabiliser's airfoils.
+        // Only the fin, the part dragged: erased, then the new outline with
+        // every edge lit.
         const auto& drawn = area.canvas.segments();
-        ASSERT_EQ(drawn.size(), 14u + 8u + 32u) << aft;
-        testing::expectOutline(drawn, 14, outlineAt(aft - 10), kWhite, "erased");
-        testing::expectOutline(drawn, 18, outlineAt(aft), lit, "drawn");
+        ASSERT_EQ(drawn.size(), 8u) << aft;
+        testing::expectOutline(drawn, 0, outlineAt(aft - 10), kWhite, "erased");
+        testing::expectOutline(drawn, 4, outlineAt(aft), lit, "drawn");
     }
     area.mouse.mouseUp();
 }

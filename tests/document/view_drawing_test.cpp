@@ -14,18 +14,18 @@ namespace {
 
 using Segment = RecordingCanvas::Segment;
 
-// Each view's set-up on the default aircraft at zoom 1: the surface cleared,
-// then the parts the view shows, in its order, told apart by their colours:
-// the edited panels erase their last outline in white and draw it and its
-// mirror in black; the reference outlines are light blue. The fuselage comes
-// after the stabiliser in VTop (inactive at its place in the list, then in
-// black as the current one) and Front (its selected section, for
-// reference), first in Side and HTop (in black, or in the inactive colour
-// after the Side view's boxes while the equipment tab is open). The fin
-// comes last in VTop (for reference) and Front, in Side after the fuselage
-// (edited) or in the inactive colour while the equipment tab is open, and
-// not at all in HTop. The equipment box erases its last rectangle and draws
-// it in black, in Side only while the equipment tab is open, in HTop always.
+// Each view's drawing on the default aircraft at zoom 1, over what the
+// surface holds (it never clears it): the parts the view shows, in its order,
+// told apart by their colours: the edited panels erase their last outline in
+// white and draw it and its mirror in black; the reference outlines are light
+// blue. The fuselage comes after the stabiliser in VTop (in black as the
+// current one) and Front (its selected section, for reference), first in
+// Side and HTop (in black, or in the inactive colour after the Side view's
+// boxes while the equipment tab is open). The fin comes last in VTop (for
+// reference) and Front, in Side after the fuselage (edited) or in the
+// inactive colour while the equipment tab is open, and not at all in HTop.
+// The equipment box erases its last rectangle and draws it in black, in Side
+// only while the equipment tab is open, in HTop always.
 TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
     struct Case {
         ViewKind mode;
@@ -43,8 +43,8 @@ TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
          false,
          100,
          0,
-         {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {L, 6}, {B, 6}, {L, 4}},
-         {{38, {110, 0, 150, 200, B}}, {44, {107.5, 650, 107.5, 800, L}}}},
+         {{W, 8}, {B, 8}, {W, 8}, {B, 8}, {B, 6}, {L, 4}},
+         {{32, {110, 0, 150, 200, B}}, {38, {107.5, 650, 107.5, 800, L}}}},
         {ViewKind::Front,
          false,
          100,
@@ -72,8 +72,7 @@ TEST(ViewDrawing, EachViewDrawsItsPartsInItsOrder) {
         RecordingCanvas canvas;
         drawView(plane, c.mode, {canvas, view, plane.viewColors()}, c.equipmentTabOpen);
 
-        ASSERT_FALSE(canvas.calls().empty());
-        EXPECT_EQ(canvas.calls().front().op, RecordingCanvas::Op::Clear);
+        for (const RecordingCanvas::Call& call : canvas.calls()) EXPECT_NE(call.op, RecordingCanvas::Op::Clear);
         std::vector<PaletteColor> expected;
         for (const auto& [color, count] : c.colorRuns) expected.insert(expected.end(), count, color);
         const std::vector<Segment>& s = canvas.segments();

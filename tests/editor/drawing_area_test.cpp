@@ -84,7 +84,7 @@ TEST(DrawingArea, ShowsThePointerShapeOfItsValue) {
     }
     QPixmap icon(32, 32);
     icon.fill(Qt::black);
-    area.setMousePointer(DrawingArea::kCustom);
+    area.setMousePointer(kPointerCustom);
     area.setMouseIcon(QCursor(icon, 14, 11));
     EXPECT_EQ(area.cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(area.cursor().hotSpot(), QPoint(14, 11));

@@ -19,7 +19,8 @@ public:
 
     explicit RecordingRenderView(QWidget& box) : widget_(new QWidget(&box)) {}
 
-    std::vector<std::string> calls;  // "initGL", "render", "rebuild", "camera" in order
+    std::vector<std::string> calls;  // "initGL", "frustum", "render", "rebuild", "camera" in order
+    std::vector<double> frustumSizes;
     std::vector<Camera> cameras;
 
     int count(const std::string& call) const {
@@ -30,6 +31,10 @@ public:
 
     QWidget* widget() override { return widget_; }
     void initGL() override { calls.push_back("initGL"); }
+    void initGLFrustum(double size) override {
+        calls.push_back("frustum");
+        frustumSizes.push_back(size);
+    }
     void renderScene(bool rebuild) override { calls.push_back(rebuild ? "rebuild" : "render"); }
     void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) override {
         calls.push_back("camera");
