@@ -4,16 +4,10 @@
 
 #include "editor/drawing_area_input.h"
 
-#include <algorithm>
-#include <climits>
-#include <cmath>
-#include <optional>
-
 #include <QCursor>
 #include <QGroupBox>
 #include <QMenu>
 #include <QScrollBar>
-#include <QSlider>
 
 #include "editor/failure_rule.h"
 #include "editor/main_window.h"
@@ -27,12 +21,6 @@ namespace {
 
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
-
-// A height in pixels for a widget: finite values within the int range only.
-std::optional<int> toPixels(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    return static_cast<int>(std::lround(std::clamp(value, 0.0, static_cast<double>(INT_MAX))));
-}
 
 }  // namespace
 
@@ -163,24 +151,12 @@ void DrawingAreaInput::mouseUp(int, int, double, double) {
         case ViewKind::HTop: main_.initHTopView(); break;
         }
     }
-    if ((s.mode == ViewKind::Side || s.mode == ViewKind::HTop) && !m.equipmentTabOpen) setSectionZoom();
+    if ((s.mode == ViewKind::Side || s.mode == ViewKind::HTop) && !m.equipmentTabOpen) main_.zoomSectionBox();
     updateMousePointer();
     s.view.shiftkey = false;
     s.view.ctrlkey = false;
     s.view.altkey = false;
     main_.renderScene(true);
-}
-
-// The section box's scale for the current fuselage, and the bias slider's
-// height with it.
-void DrawingAreaInput::setSectionZoom() {
-    MainControls& c = main_.controls();
-    skipOnFailure([&] {
-        const std::optional<float> biasHeight =
-            main_.plane().fuselages.current().zoomSectionSet(c.DrawSectionArea->width(), c.DrawSectionArea->height());
-        if (!biasHeight) return;
-        if (const std::optional<int> height = toPixels(*biasHeight)) c.BiasSlider->resize(c.BiasSlider->width(), *height);
-    });
 }
 
 }  // namespace ferlo

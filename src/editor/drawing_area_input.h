@@ -60,7 +60,6 @@ private:
     void paintView();
     void followGrabWithTab();
     void refillPanels();
-    void setSectionZoom();
     void shortcut(int keyCode, int shift);
     void askFrustumSize();
 

@@ -1,13 +1,17 @@
 #include "editor/parameter_panels.h"
 
+#include "editor/fuselage_panel.h"
+
 namespace ferlo {
 
-// The pages hold no fields of their own yet, so there is nothing to fill.
-ParameterPanels::ParameterPanels(MainWindow& main) : main_(main) {}
+ParameterPanels::ParameterPanels(MainWindow& main)
+    : main_(main), fuselage_(std::make_unique<FuselagePanel>(main)) {}
+
+ParameterPanels::~ParameterPanels() = default;
 
 void ParameterPanels::updateWingInterface() {}
 void ParameterPanels::updateStabInterface() {}
-void ParameterPanels::updateFuselageInterface() {}
+void ParameterPanels::updateFuselageInterface() { fuselage_->fill(); }
 void ParameterPanels::updateRudderInterface() {}
 void ParameterPanels::updateEquipmentInterface() {}
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 namespace ferlo {
 
+class FuselagePanel;
 class MainWindow;
 
 // The parameter tabs' fields and their fill procedures, which copy the
@@ -10,6 +13,7 @@ class MainWindow;
 class ParameterPanels {
 public:
     explicit ParameterPanels(MainWindow& main);
+    ~ParameterPanels();
 
     void updateWingInterface();
     void updateStabInterface();
@@ -19,6 +23,7 @@ public:
 
 private:
     [[maybe_unused]] MainWindow& main_;
+    std::unique_ptr<FuselagePanel> fuselage_;
 };
 
 }  // namespace ferlo

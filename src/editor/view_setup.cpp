@@ -2,8 +2,10 @@
 // completely from a cleared drawing area, fitted unless the zoom is locked.
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include <QAction>
 #include <QGroupBox>
@@ -25,6 +27,12 @@ namespace {
 
 std::int16_t toInt16(int pixels) {
     return static_cast<std::int16_t>(std::clamp(pixels, 0, static_cast<int>(INT16_MAX)));
+}
+
+// A height in pixels for a widget: finite values within the int range only.
+std::optional<int> toPixels(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    return static_cast<int>(std::lround(std::clamp(value, 0.0, static_cast<double>(INT_MAX))));
 }
 
 void enableSmoothing(MainControls& c, bool top, bool down, bool width) {
@@ -122,7 +130,9 @@ void MainWindow::zoomSectionBox() {
     skipOnFailure([&] {
         const std::optional<float> biasHeight =
             plane_.fuselages.current().zoomSectionSet(c.DrawSectionArea->width(), c.DrawSectionArea->height());
-        if (biasHeight) c.BiasSlider->resize(c.BiasSlider->width(), static_cast<int>(std::lround(*biasHeight)));
+        if (const std::optional<int> height = biasHeight ? toPixels(*biasHeight) : std::nullopt) {
+            c.BiasSlider->resize(c.BiasSlider->width(), *height);
+        }
     });
 }
 

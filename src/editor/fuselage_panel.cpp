@@ -1,0 +1,223 @@
+#include "editor/fuselage_panel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "editor/canvas_widget.h"
+#include "editor/drawing_area.h"
+#include "editor/failure_rule.h"
+#include "editor/fuselage_manager.h"
+#include "editor/length_text.h"
+#include "editor/main_window.h"
+#include "editor/user_dialogs.h"
+
+namespace ferlo {
+
+namespace {
+
+// A shape value (exponent or bias) as a slider position, in hundredths,
+// rounded half to even and held within the slider's range: a value beyond
+// the range (from a project file) is shown at its end.
+int sliderPosition(double value, const QSlider& slider) {
+    const double hundredths = value * 100;
+    if (!std::isfinite(hundredths)) return slider.value();
+    return static_cast<int>(std::nearbyint(std::clamp(hundredths, double(slider.minimum()), double(slider.maximum()))));
+}
+
+void setBlocked(QSlider* slider, int position) {
+    const QSignalBlocker blocker(slider);
+    slider->setValue(position);
+}
+
+void setBlocked(QCheckBox* check, bool checked) {
+    const QSignalBlocker blocker(check);
+    check->setChecked(checked);
+}
+
+void setBlocked(QScrollBar* scroll, int maximum, int position) {
+    const QSignalBlocker blocker(scroll);
+    scroll->setMaximum(maximum);
+    scroll->setValue(position);
+}
+
+// The section number as the label shows it, after a blank (" 3").
+QString sectionLabel(int section) { return QStringLiteral(" ") + QString::number(section); }
+
+}  // namespace
+
+FuselagePanel::FuselagePanel(MainWindow& main) : main_(main) {
+    buildControls();
+    connectControls();
+}
+
+void FuselagePanel::connectControls() {
+    MainControls& c = main_.controls();
+    QObject::connect(c.FuselageScroll, &QScrollBar::valueChanged, c.FuselageScroll, [this] { FuselageScroll_Change(); });
+    QObject::connect(IndexFusScroll, &QScrollBar::valueChanged, IndexFusScroll, [this] { IndexFusScroll_Change(); });
+    QObject::connect(IndexFusMinusButton, &QPushButton::clicked, IndexFusMinusButton,
+                     [this] { IndexFusMinusButton_Click(); });
+    QObject::connect(c.CurvatureSlider, &QSlider::valueChanged, c.CurvatureSlider, [this] { curvatureMoved(true); });
+    QObject::connect(c.Curvature2Slider, &QSlider::valueChanged, c.Curvature2Slider, [this] { curvatureMoved(false); });
+    QObject::connect(c.BiasSlider, &QSlider::valueChanged, c.BiasSlider, [this] { BiasSlider_Change(); });
+
+    const auto flag = [this](QCheckBox* check, bool MeshSections::*field, bool rerender) {
+        QObject::connect(check, &QCheckBox::toggled, check, [this, field, rerender](bool on) {
+            skipOnFailure([&] { main_.plane().fuselages.current().*field = on; });
+            main_.state().savedProject = false;
+            if (rerender) main_.renderScene(true);
+        });
+    };
+    flag(UniqueCurvatureCheck, &MeshSections::uniqueCurvature, false);
+    flag(c.LinkedCurvaturesCheck, &MeshSections::linkedCurvatures, false);
+    // The 3D view shows transparency whether or not it renders live.
+    flag(TransparentCheck, &MeshSections::transparent, true);
+
+    const auto smoothing = [this](QPushButton* button, void (MeshSections::*pass)()) {
+        QObject::connect(button, &QPushButton::clicked, button, [this, pass] { smooth(pass); });
+    };
+    smoothing(c.SmoothTopCommand, &MeshSections::smoothTop);
+    smoothing(c.SmoothDownCommand, &MeshSections::smoothDown);
+    smoothing(c.SmoothWidthCommand, &MeshSections::SmoothWidth);
+}
+
+void FuselagePanel::fill() {
+    MainControls& c = main_.controls();
+    FuselageList& fuselages = main_.plane().fuselages;
+    const MeshSections& f = fuselages.current();
+    const LengthUnit units = main_.plane().units;
+    const auto length = [&](QLineEdit* box, double value) { box->setText(Formatter(value, units)); };
+
+    enableTextBoxes(f.nb_cross != 0);
+    setBlocked(c.CurvatureSlider, sliderPosition(f.curvatureGet(), *c.CurvatureSlider));
+    setBlocked(c.Curvature2Slider, sliderPosition(f.curvature2Get(), *c.Curvature2Slider));
+    setBlocked(c.BiasSlider, sliderPosition(f.bias_curveGet(), *c.BiasSlider));
+    length(WidthFuselageText, f.widthGet());
+    length(HeightFuselageText, f.heightGet());
+    length(ElevationFuselageText, f.elevationGet());
+    length(PosFuselageText, f.posGet());
+    {
+        const QSignalBlocker blocker(NbCrossFuselageText);
+        NbCrossFuselageText->setText(QString::number(f.nb_cross));
+    }
+    length(ElevOffsetText, f.elevation_offset);
+    FuselageSectionLabel->setText(sectionLabel(f.sel_sec));
+    setBlocked(c.FuselageScroll, f.nb_sections, f.sel_sec);
+    setBlocked(IndexFusScroll, fuselages.nbFuselages(), fuselages.currentFuselage);
+    IdFusLabel->setText(QString::number(fuselages.currentFuselage));
+    length(c.PosOffsetText, f.pos_offset);
+    length(c.ShiftOffsetText, f.shift);
+    setBlocked(UniqueCurvatureCheck, f.uniqueCurvature);
+    setBlocked(TransparentCheck, f.transparent);
+    setBlocked(c.LinkedCurvaturesCheck, f.linkedCurvatures);
+    drawSectionBox();
+}
+
+void FuselagePanel::FuselageScroll_Change() {
+    const int position = main_.controls().FuselageScroll->value();
+    skipOnFailure([&] {
+        MeshSections& f = main_.plane().fuselages.current();
+        if (position == f.sel_sec) {
+            main_.zoomSectionBox();
+            return;
+        }
+        f.sel_sec = static_cast<std::int16_t>(position);
+        // The box shows the new section as large as it fits.
+        main_.zoomSectionBox();
+        fill();
+        main_.refreshDrawingArea();
+        Plane& plane = main_.plane();
+        const ViewKind mode = main_.state().mode;
+        if (mode == ViewKind::Side) plane.fuselages.drawSideFuselages(main_.viewContext(), f.sel_sec, 0);
+        if (mode == ViewKind::HTop) plane.fuselages.drawHTopFuselages(main_.viewContext(), f.sel_sec, 0);
+        main_.controls().DrawArea->canvas().flush();
+    });
+}
+
+void FuselagePanel::IndexFusScroll_Change() { showFuselage(IndexFusScroll->value()); }
+
+void FuselagePanel::showFuselage(int index) {
+    main_.plane().fuselages.currentFuselage = static_cast<std::int16_t>(index);
+    IdFusLabel->setText(QString::number(index));
+    main_.zoomSectionBox();
+    skipOnFailure([&] { fill(); });
+    main_.refreshDrawingArea();
+}
+
+void FuselagePanel::IndexFusPlusButton_MouseDown(Qt::KeyboardModifiers modifiers) {
+    Plane& plane = main_.plane();
+    const bool ctrlkey_tab = (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    bool added = false;
+    skipOnFailure([&] { added = plane.fuselages.addFuselage(ctrlkey_tab, plane.units, plane.defaultColor); });
+    if (!added) return;
+    main_.fuselageManager().update();
+    changed();
+    showFuselage(plane.fuselages.nbFuselages());
+}
+
+void FuselagePanel::IndexFusMinusButton_Click() {
+    if (!main_.dialogs().question(
+            QStringLiteral("This will destroy the last created fuselage.\nDo you want to proceed ?"))) {
+        return;
+    }
+    FuselageList& fuselages = main_.plane().fuselages;
+    if (!fuselages.removeLastFuselage()) return;
+    main_.fuselageManager().update();
+    changed();
+    showFuselage(fuselages.nbFuselages());
+}
+
+void FuselagePanel::curvatureMoved(bool upper) {
+    MainControls& c = main_.controls();
+    QSlider* moved = upper ? c.CurvatureSlider : c.Curvature2Slider;
+    QSlider* other = upper ? c.Curvature2Slider : c.CurvatureSlider;
+    const int position = moved->value();
+    const double value = position / 100.0;
+    skipOnFailure([&] {
+        MeshSections& f = main_.plane().fuselages.current();
+        if (c.LinkedCurvaturesCheck->isChecked()) {
+            upper ? f.curvature2Set(value) : f.curvatureSet(value);
+            setBlocked(other, position);
+        }
+        upper ? f.curvatureSet(value) : f.curvature2Set(value);
+    });
+    drawSectionBox();
+    changed();
+}
+
+void FuselagePanel::BiasSlider_Change() {
+    const double value = main_.controls().BiasSlider->value() / 100.0;
+    skipOnFailure([&] { main_.plane().fuselages.current().bias_curveSet(value); });
+    drawSectionBox();
+    changed();
+}
+
+void FuselagePanel::smooth(void (MeshSections::*pass)()) {
+    skipOnFailure([&] {
+        (main_.plane().fuselages.current().*pass)();
+        fill();
+    });
+    changed();
+}
+
+void FuselagePanel::enableTextBoxes(bool all) {
+    for (QLineEdit* box : main_.controls().Parameters->findChildren<QLineEdit*>()) {
+        box->setEnabled(all || box == NbCrossFuselageText);
+    }
+}
+
+void FuselagePanel::drawSectionBox() {
+    skipOnFailure([&] { main_.plane().fuselages.current().drawSection(main_.controls().DrawSectionArea->canvas()); });
+}
+
+void FuselagePanel::changed() { main_.afterEdit(); }
+
+}  // namespace ferlo

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <Qt>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QSlider;
+
+namespace ferlo {
+
+class MainWindow;
+class MeshSections;
+
+// The fuselage tab (tab 0): the current fuselage's selected section (width,
+// height, elevation, position), its outline-point count and offsets, the
+// three shape sliders, the option check boxes, the smoothing buttons, the
+// section and fuselage scroll bars with Plus and Minus, and the section box.
+// The tab keeps no values: the current fuselage is the store, and `fill`
+// copies it into the tab. The section editor group and the VTop offsets
+// frame are the window's own controls (MainControls); the rest is created
+// here on the tab's page.
+class FuselagePanel {
+public:
+    explicit FuselagePanel(MainWindow& main);
+
+    // `Main.updateFuselageInterface`: the tab shows the current fuselage.
+    // Filling writes nothing to the model: the controls' signals are blocked
+    // while they are set, so a shape value outside a slider's range stays as
+    // it is.
+    void fill();
+
+    QGroupBox* SectionFrame = nullptr;  // "Section properties"
+    QLineEdit* WidthFuselageText = nullptr;
+    QLineEdit* HeightFuselageText = nullptr;
+    QLineEdit* ElevationFuselageText = nullptr;
+    QLineEdit* PosFuselageText = nullptr;
+    QLabel* Label19 = nullptr;  // "Points"
+    QLineEdit* NbCrossFuselageText = nullptr;
+    QLabel* Label6 = nullptr;  // "Offset"
+    QLineEdit* ElevOffsetText = nullptr;
+    QCheckBox* UniqueCurvatureCheck = nullptr;
+    QCheckBox* TransparentCheck = nullptr;
+    QLabel* FuselageSectionLabel = nullptr;
+    QScrollBar* IndexFusScroll = nullptr;
+    QLabel* IdFusLabel = nullptr;
+    QPushButton* IndexFusPlusButton = nullptr;
+    QPushButton* IndexFusMinusButton = nullptr;
+
+private:
+    void buildControls();
+    void connectControls();
+
+    // The section scroll bar moved: the section box's scale, and for a new
+    // position the section selected, the tab filled and the view redrawn
+    // with the section's line lit.
+    void FuselageScroll_Change();
+    // The fuselage scroll bar moved: that fuselage becomes current.
+    void IndexFusScroll_Change();
+    // Fuselage `index` becomes current and the tab, the section box and the
+    // drawing area show it.
+    void showFuselage(int index);
+    // A mouse press on Plus, with any button: a new fuselage, a copy of the
+    // current one when Ctrl alone is held.
+    void IndexFusPlusButton_MouseDown(Qt::KeyboardModifiers modifiers);
+    // Minus: after the user agrees, the last fuselage goes (never the only one).
+    void IndexFusMinusButton_Click();
+    // A shape slider moved: its value / 100 goes into the fuselage, and into
+    // the other exponent too while the exponents are linked.
+    void curvatureMoved(bool upper);
+    void BiasSlider_Change();
+    // One smoothing pass (`pass` of the current fuselage), then the tab and
+    // the views show its result.
+    void smooth(void (MeshSections::*pass)());
+
+    // The text boxes of every tab enabled, or all but the point box disabled
+    // for a fuselage without outline points.
+    void enableTextBoxes(bool all);
+    void drawSectionBox();
+    // What ends every change the tab makes: the project unsaved and the
+    // drawing area redrawn.
+    void changed();
+
+    MainWindow& main_;
+};
+
+}  // namespace ferlo
