@@ -1,14 +1,27 @@
 #include "editor/parameter_panels.h"
 
+#include "editor/equipment_panel.h"
+#include "editor/fin_panel.h"
+#include "editor/stab_panel.h"
+#include "editor/wing_panel.h"
+
 namespace ferlo {
 
-// The pages hold no fields of their own yet, so there is nothing to fill.
-ParameterPanels::ParameterPanels(MainWindow& main) : main_(main) {}
+ParameterPanels::ParameterPanels(MainWindow& main)
+    : wing_(std::make_unique<WingPanel>(main)),
+      stab_(std::make_unique<StabPanel>(main)),
+      fin_(std::make_unique<FinPanel>(main)),
+      equipment_(std::make_unique<EquipmentPanel>(main)) {}
 
-void ParameterPanels::updateWingInterface() {}
-void ParameterPanels::updateStabInterface() {}
-void ParameterPanels::updateFuselageInterface() {}
-void ParameterPanels::updateRudderInterface() {}
-void ParameterPanels::updateEquipmentInterface() {}
+ParameterPanels::~ParameterPanels() = default;
+
+void ParameterPanels::updateWingInterface() { wing_->fill(); }
+void ParameterPanels::updateStabInterface() { stab_->fill(); }
+void ParameterPanels::updateRudderInterface() { fin_->fill(); }
+void ParameterPanels::updateEquipmentInterface() { equipment_->fill(); }
+
+void ParameterPanels::updateFuselageInterface() {
+    if (fuselage_) fuselage_->fill();
+}
 
 }  // namespace ferlo
