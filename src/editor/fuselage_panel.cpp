@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,8 +17,8 @@
 #include "editor/canvas_widget.h"
 #include "editor/drawing_area.h"
 #include "editor/failure_rule.h"
+#include "editor/field_table.h"
 #include "editor/fuselage_manager.h"
-#include "editor/length_text.h"
 #include "editor/main_window.h"
 #include "editor/user_dialogs.h"
 
@@ -56,15 +58,51 @@ QString sectionLabel(int section) { return QStringLiteral(" ") + QString::number
 
 FuselagePanel::FuselagePanel(MainWindow& main) : main_(main) {
     buildControls();
+    buildFields();
     connectControls();
+}
+
+FuselagePanel::~FuselagePanel() = default;
+
+void FuselagePanel::buildFields() {
+    FuselageList& fuselages = main_.plane().fuselages;
+    const auto current = [&fuselages]() -> MeshSections& { return fuselages.current(); };
+    using Getter = double (MeshSections::*)() const;
+    using Setter = void (MeshSections::*)(double);
+    const auto sectionField = [&](QLineEdit* box, Getter get, Setter set) {
+        return Field{box, [current, get] { return (current().*get)(); },
+                     [current, set](double v) { (current().*set)(v); }, FieldForm::Length,
+                     [this] { redrawSectionBox(); }};
+    };
+    // Only a whole number of points from 0 to 100 is taken; the arrays follow
+    // the count, and the tab shows the fuselage with it.
+    const Field points{NbCrossFuselageText, [current] { return double(current().nb_cross); },
+                       [current](double v) {
+                           if (v < 0 || v > 100) return;
+                           MeshSections& f = current();
+                           f.nb_cross = static_cast<std::int16_t>(std::nearbyint(v));
+                           f.initArrays();
+                       },
+                       FieldForm::Plain, [this] { fill(); }};
+    MainControls& c = main_.controls();
+    fields_ = std::make_unique<FieldTable>(
+        main_, std::vector<Field>{
+                   sectionField(WidthFuselageText, &MeshSections::widthGet, &MeshSections::widthSet),
+                   sectionField(HeightFuselageText, &MeshSections::heightGet, &MeshSections::heightSet),
+                   sectionField(ElevationFuselageText, &MeshSections::elevationGet, &MeshSections::elevationSet),
+                   sectionField(PosFuselageText, &MeshSections::posGet, &MeshSections::posSet),
+                   points,
+                   memberField(ElevOffsetText, current, &MeshSections::elevation_offset),
+                   memberField(c.PosOffsetText, current, &MeshSections::pos_offset),
+                   memberField(c.ShiftOffsetText, current, &MeshSections::shift),
+               });
 }
 
 void FuselagePanel::connectControls() {
     MainControls& c = main_.controls();
     QObject::connect(c.FuselageScroll, &QScrollBar::valueChanged, c.FuselageScroll, [this] { FuselageScroll_Change(); });
-    QObject::connect(IndexFusScroll, &QScrollBar::valueChanged, IndexFusScroll, [this] { IndexFusScroll_Change(); });
-    QObject::connect(IndexFusMinusButton, &QPushButton::clicked, IndexFusMinusButton,
-                     [this] { IndexFusMinusButton_Click(); });
+    QObject::connect(index.scroll, &QScrollBar::valueChanged, index.scroll, [this] { IndexFusScroll_Change(); });
+    QObject::connect(index.minus, &QPushButton::clicked, index.minus, [this] { IndexFusMinusButton_Click(); });
     QObject::connect(c.CurvatureSlider, &QSlider::valueChanged, c.CurvatureSlider, [this] { curvatureMoved(true); });
     QObject::connect(c.Curvature2Slider, &QSlider::valueChanged, c.Curvature2Slider, [this] { curvatureMoved(false); });
     QObject::connect(c.BiasSlider, &QSlider::valueChanged, c.BiasSlider, [this] { BiasSlider_Change(); });
@@ -93,28 +131,14 @@ void FuselagePanel::fill() {
     MainControls& c = main_.controls();
     FuselageList& fuselages = main_.plane().fuselages;
     const MeshSections& f = fuselages.current();
-    const LengthUnit units = main_.plane().units;
-    const auto length = [&](QLineEdit* box, double value) { box->setText(Formatter(value, units)); };
-
     enableTextBoxes(f.nb_cross != 0);
     setBlocked(c.CurvatureSlider, sliderPosition(f.curvatureGet(), *c.CurvatureSlider));
     setBlocked(c.Curvature2Slider, sliderPosition(f.curvature2Get(), *c.Curvature2Slider));
     setBlocked(c.BiasSlider, sliderPosition(f.bias_curveGet(), *c.BiasSlider));
-    length(WidthFuselageText, f.widthGet());
-    length(HeightFuselageText, f.heightGet());
-    length(ElevationFuselageText, f.elevationGet());
-    length(PosFuselageText, f.posGet());
-    {
-        const QSignalBlocker blocker(NbCrossFuselageText);
-        NbCrossFuselageText->setText(QString::number(f.nb_cross));
-    }
-    length(ElevOffsetText, f.elevation_offset);
+    fields_->fill();
     FuselageSectionLabel->setText(sectionLabel(f.sel_sec));
     setBlocked(c.FuselageScroll, f.nb_sections, f.sel_sec);
-    setBlocked(IndexFusScroll, fuselages.nbFuselages(), fuselages.currentFuselage);
-    IdFusLabel->setText(QString::number(fuselages.currentFuselage));
-    length(c.PosOffsetText, f.pos_offset);
-    length(c.ShiftOffsetText, f.shift);
+    index.show(fuselages.nbFuselages(), fuselages.currentFuselage);
     setBlocked(UniqueCurvatureCheck, f.uniqueCurvature);
     setBlocked(TransparentCheck, f.transparent);
     setBlocked(c.LinkedCurvaturesCheck, f.linkedCurvatures);
@@ -142,11 +166,11 @@ void FuselagePanel::FuselageScroll_Change() {
     });
 }
 
-void FuselagePanel::IndexFusScroll_Change() { showFuselage(IndexFusScroll->value()); }
+void FuselagePanel::IndexFusScroll_Change() { showFuselage(index.scroll->value()); }
 
-void FuselagePanel::showFuselage(int index) {
-    main_.plane().fuselages.currentFuselage = static_cast<std::int16_t>(index);
-    IdFusLabel->setText(QString::number(index));
+void FuselagePanel::showFuselage(int number) {
+    main_.plane().fuselages.currentFuselage = static_cast<std::int16_t>(number);
+    index.label->setText(QString::number(number));
     main_.zoomSectionBox();
     skipOnFailure([&] { fill(); });
     main_.refreshDrawingArea();
@@ -212,6 +236,11 @@ void FuselagePanel::enableTextBoxes(bool all) {
     for (QLineEdit* box : main_.controls().Parameters->findChildren<QLineEdit*>()) {
         box->setEnabled(all || box == NbCrossFuselageText);
     }
+}
+
+void FuselagePanel::redrawSectionBox() {
+    main_.zoomSectionBox();
+    drawSectionBox();
 }
 
 void FuselagePanel::drawSectionBox() {

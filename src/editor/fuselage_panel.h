@@ -1,17 +1,20 @@
 #pragma once
 
+#include <memory>
+
 #include <Qt>
+
+#include "editor/panel_widgets.h"
+#include "editor/tab_panel.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QScrollBar;
-class QSlider;
 
 namespace ferlo {
 
+class FieldTable;
 class MainWindow;
 class MeshSections;
 
@@ -23,15 +26,17 @@ class MeshSections;
 // copies it into the tab. The section editor group and the VTop offsets
 // frame are the window's own controls (MainControls); the rest is created
 // here on the tab's page.
-class FuselagePanel {
+class FuselagePanel : public TabPanel {
 public:
     explicit FuselagePanel(MainWindow& main);
+    ~FuselagePanel() override;
 
     // `Main.updateFuselageInterface`: the tab shows the current fuselage.
     // Filling writes nothing to the model: the controls' signals are blocked
     // while they are set, so a shape value outside a slider's range stays as
-    // it is.
-    void fill();
+    // it is. A fuselage without outline points leaves only its point box
+    // enabled, among the text boxes of every tab.
+    void fill() override;
 
     QGroupBox* SectionFrame = nullptr;  // "Section properties"
     QLineEdit* WidthFuselageText = nullptr;
@@ -45,14 +50,16 @@ public:
     QCheckBox* UniqueCurvatureCheck = nullptr;
     QCheckBox* TransparentCheck = nullptr;
     QLabel* FuselageSectionLabel = nullptr;
-    QScrollBar* IndexFusScroll = nullptr;
-    QLabel* IdFusLabel = nullptr;
-    QPushButton* IndexFusPlusButton = nullptr;
-    QPushButton* IndexFusMinusButton = nullptr;
+    // IndexFusScroll, IdFusLabel, IndexFusPlusButton, IndexFusMinusButton.
+    IndexControls index;
 
 private:
     void buildControls();
     void connectControls();
+    // The numeric boxes: the section's four values (whose commits redraw
+    // the section box), the offsets, and the outline-point count, which
+    // takes a whole number from 0 to 100 and refills the tab.
+    void buildFields();
 
     // The section scroll bar moved: the section box's scale, and for a new
     // position the section selected, the tab filled and the view redrawn
@@ -80,11 +87,14 @@ private:
     // for a fuselage without outline points.
     void enableTextBoxes(bool all);
     void drawSectionBox();
+    // The section box scaled to the selected section and drawn anew.
+    void redrawSectionBox();
     // What ends every change the tab makes: the project unsaved and the
     // drawing area redrawn.
     void changed();
 
     MainWindow& main_;
+    std::unique_ptr<FieldTable> fields_;
 };
 
 }  // namespace ferlo

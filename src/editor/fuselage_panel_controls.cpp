@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "editor/fuselage_panel.h"
 #include "editor/main_window.h"
@@ -19,19 +18,21 @@ namespace ferlo {
 
 namespace {
 
-// A button that reports every mouse press, of any button, with the modifier
-// keys held; the keyboard does not press it.
-class PressButton : public QPushButton {
+// Reports every mouse press on the watched button, of any mouse button, with
+// the modifier keys held (the second press of a double click too).
+class PressWatcher : public QObject {
 public:
-    PressButton(const QString& text, QWidget* parent, std::function<void(Qt::KeyboardModifiers)> onPress)
-        : QPushButton(text, parent), onPress_(std::move(onPress)) {
-        setFocusPolicy(Qt::NoFocus);
+    PressWatcher(QObject* button, std::function<void(Qt::KeyboardModifiers)> onPress)
+        : QObject(button), onPress_(std::move(onPress)) {
+        button->installEventFilter(this);
     }
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        QPushButton::mousePressEvent(event);
-        onPress_(event->modifiers());
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            onPress_(static_cast<QMouseEvent*>(event)->modifiers());
+        }
+        return false;
     }
 
 private:
@@ -56,16 +57,13 @@ QLabel* caption(QWidget* parent, const char* text, int x, int y, int w) {
 void FuselagePanel::buildControls() {
     QWidget* page = main_.controls().pages[0];
 
-    IndexFusMinusButton = placed(new QPushButton(QStringLiteral("-"), page), "IndexFusMinusButton", 0, 2, 22, 22);
-    IndexFusScroll = placed(new QScrollBar(Qt::Horizontal, page), "IndexFusScroll", 24, 5, 96, 16);
-    IndexFusScroll->setRange(1, 1);
-    IndexFusScroll->setValue(1);
-    IndexFusPlusButton = placed(new PressButton(QStringLiteral("+"), page,
-                                                [this](Qt::KeyboardModifiers m) { IndexFusPlusButton_MouseDown(m); }),
-                                "IndexFusPlusButton", 122, 2, 22, 22);
-    IdFusLabel = placed(new QLabel(QStringLiteral("1"), page), "IdFusLabel", 150, 5, 30, 16);
+    index = addIndexControls(page, "IndexFusScroll", "IdFusLabel", "IndexFusPlusButton", "IndexFusMinusButton", 0);
+    // Plus acts on the press, where the modifier keys are read; the keyboard
+    // does not press it.
+    index.plus->setFocusPolicy(Qt::NoFocus);
+    new PressWatcher(index.plus, [this](Qt::KeyboardModifiers m) { IndexFusPlusButton_MouseDown(m); });
 
-    SectionFrame = placed(new QGroupBox(QStringLiteral("Section properties"), page), "SectionFrame", 0, 28, 196, 80);
+    SectionFrame = placed(new QGroupBox(QStringLiteral("Section properties"), page), "SectionFrame", 0, 52, 196, 80);
     caption(SectionFrame, "Width", 6, 20, 40);
     WidthFuselageText = placed(new QLineEdit(SectionFrame), "WidthFuselageText", 46, 20, 50, 22);
     caption(SectionFrame, "Height", 100, 20, 40);
@@ -75,13 +73,13 @@ void FuselagePanel::buildControls() {
     caption(SectionFrame, "Pos.", 100, 50, 40);
     PosFuselageText = placed(new QLineEdit(SectionFrame), "PosFuselageText", 140, 50, 50, 22);
 
-    Label19 = placed(new QLabel(QStringLiteral("Points"), page), "Label19", 0, 118, 40, 18);
-    NbCrossFuselageText = placed(new QLineEdit(page), "NbCrossFuselageText", 42, 116, 40, 22);
-    Label6 = placed(new QLabel(QStringLiteral("Offset"), page), "Label6", 92, 118, 40, 18);
-    ElevOffsetText = placed(new QLineEdit(page), "ElevOffsetText", 134, 116, 56, 22);
+    Label19 = placed(new QLabel(QStringLiteral("Points"), page), "Label19", 0, 138, 40, 18);
+    NbCrossFuselageText = placed(new QLineEdit(page), "NbCrossFuselageText", 42, 136, 40, 22);
+    Label6 = placed(new QLabel(QStringLiteral("Offset"), page), "Label6", 92, 138, 40, 18);
+    ElevOffsetText = placed(new QLineEdit(page), "ElevOffsetText", 134, 136, 56, 22);
 
-    UniqueCurvatureCheck = placed(new QCheckBox(QStringLiteral("1Curv"), page), "UniqueCurvatureCheck", 144, 166, 56, 18);
-    TransparentCheck = placed(new QCheckBox(QStringLiteral("Trans"), page), "TransparentCheck", 144, 190, 56, 18);
+    UniqueCurvatureCheck = placed(new QCheckBox(QStringLiteral("1Curv"), page), "UniqueCurvatureCheck", 144, 170, 56, 18);
+    TransparentCheck = placed(new QCheckBox(QStringLiteral("Trans"), page), "TransparentCheck", 144, 194, 56, 18);
 
     FuselageSectionLabel = placed(new QLabel(QStringLiteral("10"), page), "FuselageSectionLabel", 130, 350, 30, 16);
 }

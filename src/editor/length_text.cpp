@@ -1,6 +1,12 @@
 #include "editor/length_text.h"
 
 #include <cmath>
+#include <string>
+
+#include <QRegularExpression>
+
+#include "base/number_text.h"
+#include "base/value_reader.h"
 
 namespace ferlo {
 
@@ -10,6 +16,17 @@ QString Formatter(double x, LengthUnit unit) {
     const qsizetype digit = text.startsWith('-') ? 1 : 0;
     if (text.mid(digit, 2) == QStringLiteral("0.")) text.remove(digit, 1);
     return text;
+}
+
+std::optional<double> readLeadingNumber(QStringView text) {
+    static const QRegularExpression kBlanks(QStringLiteral("\\s"));
+    static const QRegularExpression kLeadingNumber(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QString compact = text.toString().remove(kBlanks);
+    const QRegularExpressionMatch match = kLeadingNumber.match(compact);
+    if (!match.hasMatch()) return std::nullopt;
+    const std::optional<double> value = parseNumber(match.captured(0).toStdString());
+    if (!value || std::abs(*value) > kMaxFileMagnitude) return std::nullopt;
+    return value;
 }
 
 }  // namespace ferlo

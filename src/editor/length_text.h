@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
+#include <QStringView>
 
 #include "base/units.h"
 
@@ -11,5 +14,14 @@ namespace ferlo {
 // in millimetres the greatest whole number not above it ("12" for 12.9,
 // "-1" for -0.5).
 QString Formatter(double x, LengthUnit unit);
+
+// The number a parameter box's text starts with: blanks anywhere are
+// skipped, then an optional sign, digits with an optional point (always a
+// point, whatever the locale) and an optional exponent; reading stops at
+// the first character that cannot continue the number ("12abc" is 12).
+// Nothing for a text that does not start with a number (the empty text
+// too), and nothing for a value the project file could not hold (above
+// kMaxFileMagnitude, or not finite), so a typed value can always be saved.
+std::optional<double> readLeadingNumber(QStringView text);
 
 }  // namespace ferlo

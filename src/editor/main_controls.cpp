@@ -118,7 +118,7 @@ QPushButton* pictureButton(QWidget* page, const char* name, QStyle::StandardPixm
 // scroll bar and smoothing buttons) and the frame of the VTop offsets.
 void buildFuselagePage(QWidget* page, MainControls& c) {
     c.FuselageVTopFrame = named(new QGroupBox(page), "FuselageVTopFrame");
-    c.FuselageVTopFrame->setGeometry(0, 160, 140, 56);
+    c.FuselageVTopFrame->setGeometry(0, 164, 140, 56);
     c.PosOffsetText = named(new QLineEdit(c.FuselageVTopFrame), "PosOffsetText");
     c.PosOffsetText->setGeometry(6, 24, 60, 24);
     c.ShiftOffsetText = named(new QLineEdit(c.FuselageVTopFrame), "ShiftOffsetText");
@@ -149,11 +149,11 @@ void buildFuselagePage(QWidget* page, MainControls& c) {
 
 void buildElectronicsPage(QWidget* page, MainControls& c) {
     c.Frame8 = named(new QGroupBox(QStringLiteral("Electronics"), page), "Frame8");
-    c.Frame8->setGeometry(0, 0, 150, 400);
+    c.Frame8->setGeometry(0, 0, 168, 404);
     c.Line1 = named(new QFrame(c.Frame8), "Line1");
     c.Line1->setFrameShape(QFrame::HLine);
     c.Line1->setFrameShadow(QFrame::Sunken);
-    c.Line1->setGeometry(0, 200, 150, 2);
+    c.Line1->setGeometry(0, 196, 168, 2);
 }
 
 }  // namespace

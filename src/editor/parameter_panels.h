@@ -4,12 +4,17 @@
 
 namespace ferlo {
 
-class FuselagePanel;
+class EquipmentPanel;
+class FinPanel;
 class MainWindow;
+class StabPanel;
+class TabPanel;
+class WingPanel;
 
-// The parameter tabs' fields and their fill procedures, which copy the
-// current parts' values into the tabs. Each tab is a page of
-// `MainControls::pages`, a container that its panel fills with its fields.
+// The parameter tabs' panels, each building its fields on its page of
+// `MainControls::pages`, and their fill procedures, which copy the current
+// parts' values into the tabs. Whoever changes a part elsewhere calls the
+// fill of its tab afterwards.
 class ParameterPanels {
 public:
     explicit ParameterPanels(MainWindow& main);
@@ -21,9 +26,17 @@ public:
     void updateRudderInterface();
     void updateEquipmentInterface();
 
+    WingPanel& wing() { return *wing_; }
+    StabPanel& stab() { return *stab_; }
+    FinPanel& fin() { return *fin_; }
+    EquipmentPanel& equipment() { return *equipment_; }
+
 private:
-    [[maybe_unused]] MainWindow& main_;
-    std::unique_ptr<FuselagePanel> fuselage_;
+    std::unique_ptr<WingPanel> wing_;
+    std::unique_ptr<StabPanel> stab_;
+    std::unique_ptr<FinPanel> fin_;
+    std::unique_ptr<EquipmentPanel> equipment_;
+    std::unique_ptr<TabPanel> fuselage_;
 };
 
 }  // namespace ferlo

@@ -1,0 +1,58 @@
+#include "editor/field_table.h"
+
+#include <optional>
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "base/number_text.h"
+#include "editor/failure_rule.h"
+#include "editor/length_text.h"
+#include "editor/main_window.h"
+
+namespace ferlo {
+
+FieldTable::FieldTable(MainWindow& main, std::vector<Field> fields) : main_(main), fields_(std::move(fields)) {
+    for (const Field& field : fields_) {
+        const auto run = [this, &field] { commit(field); };
+        connections_.push_back(QObject::connect(field.box, &QLineEdit::textEdited, field.box, run));
+        connections_.push_back(QObject::connect(field.box, &QLineEdit::returnPressed, field.box, run));
+    }
+}
+
+FieldTable::~FieldTable() {
+    for (const QMetaObject::Connection& connection : connections_) QObject::disconnect(connection);
+}
+
+QString FieldTable::textOf(const Field& field) const {
+    const double value = field.get();
+    if (field.form == FieldForm::Length) return Formatter(value, main_.plane().units);
+    return QString::fromStdString(formatNumber(value));
+}
+
+void FieldTable::fill() {
+    for (const Field& field : fields_) {
+        if (field.box == committing_) continue;
+        // A box whose part cannot be read keeps its text; the others fill.
+        skipOnFailure([&] {
+            const QString text = textOf(field);
+            if (field.box->text() == text) return;
+            const QSignalBlocker quiet(field.box);
+            field.box->setText(text);
+        });
+    }
+}
+
+void FieldTable::commit(const Field& field) {
+    const std::optional<double> value = readLeadingNumber(field.box->text());
+    if (!value) return;
+    committing_ = field.box;
+    skipOnFailure([&] {
+        field.set(*value);
+        main_.afterEdit();
+        if (field.afterCommit) field.afterCommit();
+    });
+    committing_ = nullptr;
+}
+
+}  // namespace ferlo
