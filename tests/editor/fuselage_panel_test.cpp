@@ -25,6 +25,7 @@
 #include "editor/parameter_panels.h"
 #include "support/editor_window.h"
 #include "support/fuselage_sections.h"
+#include "support/panel_typing.h"
 #include "support/snapshot.h"
 
 namespace ferlo {
@@ -109,8 +110,120 @@ TEST(FuselagePanel, SectionScrollBarShowsEachSection) {
     }
     EXPECT_TRUE(p.saved());
     p.c.FuselageScroll->setValue(2);
-    p.main.show();
-    testing::saveOutputPng(p.c.pages[0]->grab().toImage(), "fuselage_panel_page");
+    testing::saveTabPng(p.main, ParameterTab::Fuselage, "fuselage_tab");
+}
+
+// A typed value reaches the fuselage at every key: the selected section's
+// four values raw (without the offsets), the offsets the fuselage's; a text
+// that does not start with a number leaves the value. The width and height
+// redraw the section box. Each commit marks the project unsaved.
+TEST(FuselagePanel, TypedValuesReachTheSelectedSection) {
+    struct Case {
+        const char* box;
+        QString text;
+        double (*value)(const MeshSections&);
+        double expected;
+    };
+    const auto second = [](const MeshSections& f) { return testing::sectionAt(f, 2); };
+    const Case cases[] = {
+        {"WidthFuselageText", "55", [](const MeshSections& f) { return testing::sectionAt(f, 2).width; }, 55},
+        {"HeightFuselageText", "70.5", [](const MeshSections& f) { return testing::sectionAt(f, 2).height; }, 70.5},
+        {"ElevationFuselageText", "-5", [](const MeshSections& f) { return testing::sectionAt(f, 2).elevation; }, -5},
+        {"PosFuselageText", "210", [](const MeshSections& f) { return testing::sectionAt(f, 2).pos; }, 210},
+        {"PosFuselageText", "x1", [](const MeshSections& f) { return testing::sectionAt(f, 2).pos; }, 200},
+        {"ElevOffsetText", "12", [](const MeshSections& f) { return f.elevation_offset; }, 12},
+        {"PosOffsetText", "30", [](const MeshSections& f) { return f.pos_offset; }, 30},
+        {"ShiftOffsetText", "-40", [](const MeshSections& f) { return f.shift; }, -40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.text.toStdString());
+        Panel p;
+        p.c.FuselageScroll->setValue(2);
+        const testing::SectionValues before = second(p.current());
+        testing::typeOver(&p.get(c.box), c.text);
+        EXPECT_EQ(c.value(p.current()), c.expected);
+        EXPECT_EQ(p.text(c.box), c.text);
+        EXPECT_EQ(p.saved(), c.text == "x1");
+        // The other section values stay.
+        const testing::SectionValues after = second(p.current());
+        EXPECT_EQ(after.curvature, before.curvature);
+        const QImage& shown = p.c.DrawSectionArea->canvas().image();
+        QImageCanvas expected(shown.width(), shown.height());
+        p.main.zoomSectionBox();
+        p.current().drawSection(expected);
+        EXPECT_EQ(shown, expected.image());
+    }
+}
+
+// The point box commits at every key a whole number of points from 0 to
+// 100 (half to even): "12" gives 1, then 12; "150" gives 1, 15 and keeps 15;
+// an emptied box commits nothing. Each commit fills the tab (the section
+// box shows the new outline) but leaves the box as typed.
+TEST(FuselagePanel, PointBoxTakesWholeCountsUpTo100) {
+    struct Case {
+        QString text;
+        std::vector<int> afterEachKey;
+    };
+    const Case cases[] = {{"12", {1, 12}}, {"150", {1, 15, 15}}, {"", {8}}, {"12.5", {1, 12, 12, 12}},
+                          {"13.5", {1, 13, 13, 14}}, {"-3", {8, 8}}, {"abc", {8, 8, 8}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        Panel p;
+        QLineEdit& box = p.get("NbCrossFuselageText");
+        if (c.text.isEmpty()) {
+            testing::typeOver(&box, c.text);
+            EXPECT_EQ(p.current().nb_cross, c.afterEachKey[0]);
+            EXPECT_TRUE(p.saved());
+            continue;
+        }
+        box.setFocus();
+        box.selectAll();
+        for (int i = 0; i < c.text.size(); ++i) {
+            QTest::keyClicks(&box, c.text.mid(i, 1));
+            EXPECT_EQ(p.current().nb_cross, c.afterEachKey[i]) << "after " << c.text.left(i + 1).toStdString();
+        }
+        EXPECT_EQ(box.text(), c.text);
+        const QImage& shown = p.c.DrawSectionArea->canvas().image();
+        QImageCanvas expected(shown.width(), shown.height());
+        p.current().drawSection(expected);
+        EXPECT_EQ(shown, expected.image());
+    }
+}
+
+// Switching to a fuselage without outline points leaves, of the text boxes
+// of every tab, only the point box enabled, showing "0"; a count typed
+// there enables them all again, and so does switching back.
+TEST(FuselagePanel, AFuselageWithoutPointsLeavesOnlyThePointBox) {
+    Panel p;
+    p.addFuselages(2);
+    MeshSections& empty = p.plane.fuselages.fuselage(2);
+    empty.nb_cross = 0;
+    empty.initArrays();
+    QScrollBar& fuselages = p.get<QScrollBar>("IndexFusScroll");
+    const auto enabledBoxes = [&] {
+        std::vector<QString> names;
+        for (QLineEdit* box : p.c.Parameters->findChildren<QLineEdit*>()) {
+            if (box->isEnabled()) names.push_back(box->objectName());
+        }
+        return names;
+    };
+    const std::size_t all = p.c.Parameters->findChildren<QLineEdit*>().size();
+    ASSERT_GT(all, 10u);
+    ASSERT_EQ(enabledBoxes().size(), all);
+
+    fuselages.setValue(2);
+    EXPECT_EQ(enabledBoxes(), std::vector<QString>{"NbCrossFuselageText"});
+    EXPECT_EQ(p.text("NbCrossFuselageText"), "0");
+    testing::typeOver(&p.get("NbCrossFuselageText"), "6");
+    EXPECT_EQ(empty.nb_cross, 6);
+    EXPECT_EQ(enabledBoxes().size(), all);
+
+    empty.nb_cross = 0;
+    fuselages.setValue(3);
+    fuselages.setValue(2);
+    EXPECT_EQ(enabledBoxes().size(), 1u);
+    fuselages.setValue(1);
+    EXPECT_EQ(enabledBoxes().size(), all);
 }
 
 // The exponent sliders write their position / 100; linked, both move
