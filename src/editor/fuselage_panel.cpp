@@ -45,10 +45,12 @@ void setBlocked(QCheckBox* check, bool checked) {
     check->setChecked(checked);
 }
 
-void setBlocked(QScrollBar* scroll, int maximum, int position) {
+// The section scroll bar from 1 to the section count: a fuselage without
+// sections leaves it at 1, so it never offers section 0.
+void showSection(QScrollBar* scroll, int sections, int selected) {
     const QSignalBlocker blocker(scroll);
-    scroll->setMaximum(maximum);
-    scroll->setValue(position);
+    scroll->setRange(1, std::max(1, sections));
+    scroll->setValue(selected);
 }
 
 // The section number as the label shows it, after a blank (" 3").
@@ -137,7 +139,7 @@ void FuselagePanel::fill() {
     setBlocked(c.BiasSlider, sliderPosition(f.bias_curveGet(), *c.BiasSlider));
     fields_->fill();
     FuselageSectionLabel->setText(sectionLabel(f.sel_sec));
-    setBlocked(c.FuselageScroll, f.nb_sections, f.sel_sec);
+    showSection(c.FuselageScroll, f.nb_sections, f.sel_sec);
     index.show(fuselages.nbFuselages(), fuselages.currentFuselage);
     setBlocked(UniqueCurvatureCheck, f.uniqueCurvature);
     setBlocked(TransparentCheck, f.transparent);

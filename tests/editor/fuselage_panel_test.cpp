@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document/view_drawing.h"
 #include "editor/canvas_widget.h"
 #include "editor/drawing_area.h"
 #include "editor/fuselage_manager.h"
@@ -111,6 +112,27 @@ TEST(FuselagePanel, SectionScrollBarShowsEachSection) {
     EXPECT_TRUE(p.saved());
     p.c.FuselageScroll->setValue(2);
     testing::saveTabPng(p.main, ParameterTab::Fuselage, "fuselage_tab");
+}
+
+// In the Side and HTop views the section scroll bar redraws the view with
+// the newly selected section's line lit.
+TEST(FuselagePanel, SectionScrollBarLightsTheSectionInTheFuselageViews) {
+    for (ViewKind kind : {ViewKind::Side, ViewKind::HTop}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        Panel p;
+        kind == ViewKind::Side ? p.main.initSideView() : p.main.initHTopView();
+        p.c.FuselageScroll->setValue(2);
+        const QImage& shown = p.c.DrawArea->canvas().image();
+        QImageCanvas expected(shown.width(), shown.height());
+        const ViewContext ctx{expected, p.main.state().view, p.plane.viewColors()};
+        drawView(p.plane, kind, ctx, false);
+        QImageCanvas plain(shown.width(), shown.height());
+        drawView(p.plane, kind, {plain, p.main.state().view, p.plane.viewColors()}, false);
+        if (kind == ViewKind::Side) p.plane.fuselages.drawSideFuselages(ctx, 2, 0);
+        if (kind == ViewKind::HTop) p.plane.fuselages.drawHTopFuselages(ctx, 2, 0);
+        EXPECT_EQ(shown, expected.image());
+        EXPECT_NE(shown, plain.image());
+    }
 }
 
 // A typed value reaches the fuselage at every key: the selected section's
@@ -464,6 +486,23 @@ TEST(FuselagePanel, DegenerateSectionSizesAreShownSafely) {
         EXPECT_GE(p.c.BiasSlider->height(), 0);
         EXPECT_TRUE(std::isfinite(p.current().szoom));
     }
+}
+
+// A fuselage without sections (a project file may hold one) shows zeros,
+// and its section scroll bar still starts at section 1.
+TEST(FuselagePanel, AFuselageWithoutSections) {
+    Panel p;
+    p.addFuselages(1);
+    MeshSections& bare = p.plane.fuselages.fuselage(2);
+    bare.nb_sections = 0;
+    bare.initArrays();
+    p.get<QScrollBar>("IndexFusScroll").setValue(2);
+    EXPECT_EQ(sectionBoxes(p), (std::vector<QString>{"0", "0", "0", "0"}));
+    EXPECT_EQ(p.c.FuselageScroll->minimum(), 1);
+    EXPECT_EQ(p.c.FuselageScroll->maximum(), 1);
+    p.get<QScrollBar>("IndexFusScroll").setValue(1);
+    EXPECT_EQ(p.c.FuselageScroll->minimum(), 1);
+    EXPECT_EQ(p.c.FuselageScroll->maximum(), 3);
 }
 
 // A drag of the current fuselage in the Side view refills the tab while the
