@@ -56,6 +56,15 @@ struct Panel {
         main.fuselageManager().update();
         main.panels().updateFuselageInterface();
     }
+    // Fuselage 2 of `total` with `count` (its sections or its outline
+    // points) 0, as a project file may hold it; fuselage 1 current.
+    MeshSections& fuselage2Without(std::int16_t MeshSections::*count, int total) {
+        addFuselages(total - 1);
+        MeshSections& f = plane.fuselages.fuselage(2);
+        f.*count = 0;
+        f.initArrays();
+        return f;
+    }
     // A press of Plus with `button` and the modifiers held.
     void pressPlus(Qt::MouseButton button, Qt::KeyboardModifiers mods) {
         QTest::mousePress(&get<QPushButton>("IndexFusPlusButton"), button, mods);
@@ -217,10 +226,7 @@ TEST(FuselagePanel, PointBoxTakesWholeCountsUpTo100) {
 // there enables them all again, and so does switching back.
 TEST(FuselagePanel, AFuselageWithoutPointsLeavesOnlyThePointBox) {
     Panel p;
-    p.addFuselages(2);
-    MeshSections& empty = p.plane.fuselages.fuselage(2);
-    empty.nb_cross = 0;
-    empty.initArrays();
+    MeshSections& empty = p.fuselage2Without(&MeshSections::nb_cross, 3);
     QScrollBar& fuselages = p.get<QScrollBar>("IndexFusScroll");
     const auto enabledBoxes = [&] {
         std::vector<QString> names;
@@ -492,10 +498,7 @@ TEST(FuselagePanel, DegenerateSectionSizesAreShownSafely) {
 // and its section scroll bar still starts at section 1.
 TEST(FuselagePanel, AFuselageWithoutSections) {
     Panel p;
-    p.addFuselages(1);
-    MeshSections& bare = p.plane.fuselages.fuselage(2);
-    bare.nb_sections = 0;
-    bare.initArrays();
+    p.fuselage2Without(&MeshSections::nb_sections, 2);
     p.get<QScrollBar>("IndexFusScroll").setValue(2);
     EXPECT_EQ(sectionBoxes(p), (std::vector<QString>{"0", "0", "0", "0"}));
     EXPECT_EQ(p.c.FuselageScroll->minimum(), 1);
