@@ -36,6 +36,7 @@ IndexControls addIndexControls(QWidget* parent, const char* scrollName, const ch
     c.scroll = new QScrollBar(Qt::Horizontal, parent);
     c.scroll->setObjectName(scrollName);
     c.scroll->setRange(1, 1);
+    c.scroll->setPageStep(1);
     c.scroll->setValue(1);
     c.scroll->setGeometry(kMargin, y, kCaptionWidth + kBoxWidth, 18);
     c.label = new QLabel(QStringLiteral("1"), parent);

@@ -13,12 +13,12 @@
 #include "editor/failure_rule.h"
 #include "editor/length_text.h"
 #include "editor/main_window.h"
-#include "editor/parameter_panels.h"
 #include "editor/preferences_file.h"
 #include "editor/program_picture.h"
 #include "editor/render_view.h"
 #include "editor/small_fonts.h"
 #include "editor/start_up.h"
+#include "editor/toolbar_commands.h"
 #include "editor/user_dialogs.h"
 
 namespace ferlo {
@@ -168,9 +168,10 @@ bool Preferences::apply() {
                                     QStringLiteral(" %: a length would be too large."));
         }
     }
-    main_.zoomSectionBox();
     main_.setTab(ParameterTab::Wing);
-    skipOnFailure([&] { main_.panels().updateWingInterface(); });
+    // Every tab, not the wing's alone: a box still showing a length in the
+    // old unit or scale would write it back at its next commit.
+    main_.toolbarCommands().refillAllPanels();
     main_.initVTopView();
     skipOnFailure([&] { main_.renderView().setViewTransform(0, 0, kCameraZoom, kCameraYaw, kCameraPitch); });
     main_.renderScene(true);

@@ -17,7 +17,10 @@
 
 #include "base/file_errors.h"
 #include "document/plane_operations.h"
+#include "editor/equipment_panel.h"
 #include "editor/length_text.h"
+#include "editor/parameter_panels.h"
+#include "editor/stab_panel.h"
 #include "editor/preferences_file.h"
 #include "support/editor_window.h"
 #include "support/file_size_limit.h"
@@ -190,6 +193,11 @@ TEST(Preferences, MillimetresToInchesAndBack) {
     EXPECT_FALSE(main.state().savedProject);
     EXPECT_EQ(main.state().mode, ViewKind::VTop);
     EXPECT_EQ(main.tab(), ParameterTab::Wing);
+    // Every tab shows the new unit, not the wing's alone.
+    const Plane& plane = main.plane();
+    EXPECT_EQ(main.panels().stab().boxes.Span->text(), Formatter(2 * plane.stab.span, LengthUnit::Inches));
+    EXPECT_EQ(main.panels().equipment().LengthServoText->text(),
+              Formatter(plane.equipment.current().length, LengthUnit::Inches));
 
     main.state().savedProject = true;
     runPrefs(main, [](Preferences& prefs) {

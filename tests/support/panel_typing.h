@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -26,6 +27,7 @@ inline void typeOver(QLineEdit* box, const QString& text) {
 // Writes the page of `tab` as <build>/output/<name>.png, the tab open.
 inline void saveTabPng(MainWindow& main, ParameterTab tab, const std::string& name) {
     main.setTab(tab);
+    QApplication::processEvents();
     saveOutputPng(main.controls().Parameters->grab().toImage(), name);
 }
 
