@@ -185,7 +185,7 @@ void FuselagePanel::IndexFusPlusButton_MouseDown(Qt::KeyboardModifiers modifiers
     skipOnFailure([&] { added = plane.fuselages.addFuselage(ctrlkey_tab, plane.units, plane.defaultColor); });
     if (!added) return;
     main_.fuselageManager().update();
-    changed();
+    main_.state().savedProject = false;
     showFuselage(plane.fuselages.nbFuselages());
 }
 
@@ -197,7 +197,7 @@ void FuselagePanel::IndexFusMinusButton_Click() {
     FuselageList& fuselages = main_.plane().fuselages;
     if (!fuselages.removeLastFuselage()) return;
     main_.fuselageManager().update();
-    changed();
+    main_.state().savedProject = false;
     showFuselage(fuselages.nbFuselages());
 }
 
@@ -216,14 +216,14 @@ void FuselagePanel::curvatureMoved(bool upper) {
         upper ? f.curvatureSet(value) : f.curvature2Set(value);
     });
     drawSectionBox();
-    changed();
+    main_.afterEdit();
 }
 
 void FuselagePanel::BiasSlider_Change() {
     const double value = main_.controls().BiasSlider->value() / 100.0;
     skipOnFailure([&] { main_.plane().fuselages.current().bias_curveSet(value); });
     drawSectionBox();
-    changed();
+    main_.afterEdit();
 }
 
 void FuselagePanel::smooth(void (MeshSections::*pass)()) {
@@ -231,7 +231,7 @@ void FuselagePanel::smooth(void (MeshSections::*pass)()) {
         (main_.plane().fuselages.current().*pass)();
         fill();
     });
-    changed();
+    main_.afterEdit();
 }
 
 void FuselagePanel::enableTextBoxes(bool all) {
@@ -248,7 +248,5 @@ void FuselagePanel::redrawSectionBox() {
 void FuselagePanel::drawSectionBox() {
     skipOnFailure([&] { main_.plane().fuselages.current().drawSection(main_.controls().DrawSectionArea->canvas()); });
 }
-
-void FuselagePanel::changed() { main_.afterEdit(); }
 
 }  // namespace ferlo

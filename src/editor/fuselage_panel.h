@@ -67,9 +67,9 @@ private:
     void FuselageScroll_Change();
     // The fuselage scroll bar moved: that fuselage becomes current.
     void IndexFusScroll_Change();
-    // Fuselage `index` becomes current and the tab, the section box and the
+    // Fuselage `number` becomes current and the tab, the section box and the
     // drawing area show it.
-    void showFuselage(int index);
+    void showFuselage(int number);
     // A mouse press on Plus, with any button: a new fuselage, a copy of the
     // current one when Ctrl alone is held.
     void IndexFusPlusButton_MouseDown(Qt::KeyboardModifiers modifiers);
@@ -89,9 +89,6 @@ private:
     void drawSectionBox();
     // The section box scaled to the selected section and drawn anew.
     void redrawSectionBox();
-    // What ends every change the tab makes: the project unsaved and the
-    // drawing area redrawn.
-    void changed();
 
     MainWindow& main_;
     std::unique_ptr<FieldTable> fields_;
