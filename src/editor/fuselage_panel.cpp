@@ -138,7 +138,7 @@ void FuselagePanel::fill() {
     setBlocked(c.Curvature2Slider, sliderPosition(f.curvature2Get(), *c.Curvature2Slider));
     setBlocked(c.BiasSlider, sliderPosition(f.bias_curveGet(), *c.BiasSlider));
     fields_->fill();
-    FuselageSectionLabel->setText(sectionLabel(f.sel_sec));
+    c.FuselageSectionLabel->setText(sectionLabel(f.sel_sec));
     showSection(c.FuselageScroll, f.nb_sections, f.sel_sec);
     index.show(fuselages.nbFuselages(), fuselages.currentFuselage);
     setBlocked(UniqueCurvatureCheck, f.uniqueCurvature);

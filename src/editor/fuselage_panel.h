@@ -49,7 +49,6 @@ public:
     QLineEdit* ElevOffsetText = nullptr;
     QCheckBox* UniqueCurvatureCheck = nullptr;
     QCheckBox* TransparentCheck = nullptr;
-    QLabel* FuselageSectionLabel = nullptr;
     // IndexFusScroll, IdFusLabel, IndexFusPlusButton, IndexFusMinusButton.
     IndexControls index;
 

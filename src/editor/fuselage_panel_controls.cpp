@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "editor/fuselage_panel.h"
 #include "editor/main_window.h"
@@ -46,42 +47,48 @@ Widget* placed(Widget* widget, const char* name, int x, int y, int w, int h) {
     return widget;
 }
 
-QLabel* caption(QWidget* parent, const char* text, int x, int y, int w) {
+void caption(QWidget* parent, const char* text, int x, int y, int w) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setGeometry(x, y + 2, w, 18);
-    return label;
+    label->setGeometry(x, y, w, 16);
 }
 
 }  // namespace
 
+// Rows from the top, within the visible column also in small-fonts mode: the
+// fuselage index on one row, the section frame (captions above the boxes, so
+// its boxes keep their places when small-fonts mode moves them right), the
+// point count and offset, the two option check boxes; then the VTop frame
+// and the section editor group.
 void FuselagePanel::buildControls() {
     QWidget* page = main_.controls().pages[0];
 
     index = addIndexControls(page, "IndexFusScroll", "IdFusLabel", "IndexFusPlusButton", "IndexFusMinusButton", 0);
+    index.minus->setGeometry(0, 2, 24, 22);
+    index.scroll->setGeometry(26, 5, 82, 16);
+    index.plus->setGeometry(110, 2, 24, 22);
+    index.label->setGeometry(136, 5, 24, 16);
     // Plus acts on the press, where the modifier keys are read; the keyboard
     // does not press it.
     index.plus->setFocusPolicy(Qt::NoFocus);
     new PressWatcher(index.plus, [this](Qt::KeyboardModifiers m) { IndexFusPlusButton_MouseDown(m); });
 
-    SectionFrame = placed(new QGroupBox(QStringLiteral("Section properties"), page), "SectionFrame", 0, 52, 196, 80);
-    caption(SectionFrame, "Width", 6, 20, 40);
-    WidthFuselageText = placed(new QLineEdit(SectionFrame), "WidthFuselageText", 46, 20, 50, 22);
-    caption(SectionFrame, "Height", 100, 20, 40);
-    HeightFuselageText = placed(new QLineEdit(SectionFrame), "HeightFuselageText", 140, 20, 50, 22);
-    caption(SectionFrame, "Elev.", 6, 50, 40);
-    ElevationFuselageText = placed(new QLineEdit(SectionFrame), "ElevationFuselageText", 46, 50, 50, 22);
-    caption(SectionFrame, "Pos.", 100, 50, 40);
-    PosFuselageText = placed(new QLineEdit(SectionFrame), "PosFuselageText", 140, 50, 50, 22);
+    SectionFrame = placed(new QGroupBox(QStringLiteral("Section properties"), page), "SectionFrame", 0, 28, 134, 104);
+    const auto sectionBox = [&](const char* name, const char* text, int x, int y) {
+        caption(SectionFrame, text, x, y, 56);
+        return placed(new QLineEdit(SectionFrame), name, x, y + 16, 56, 22);
+    };
+    WidthFuselageText = sectionBox("WidthFuselageText", "Width", 6, 16);
+    HeightFuselageText = sectionBox("HeightFuselageText", "Height", 70, 16);
+    ElevationFuselageText = sectionBox("ElevationFuselageText", "Elevation", 6, 56);
+    PosFuselageText = sectionBox("PosFuselageText", "Position", 70, 56);
 
-    Label19 = placed(new QLabel(QStringLiteral("Points"), page), "Label19", 0, 138, 40, 18);
-    NbCrossFuselageText = placed(new QLineEdit(page), "NbCrossFuselageText", 42, 136, 40, 22);
-    Label6 = placed(new QLabel(QStringLiteral("Offset"), page), "Label6", 92, 138, 40, 18);
-    ElevOffsetText = placed(new QLineEdit(page), "ElevOffsetText", 134, 136, 56, 22);
+    Label19 = placed(new QLabel(QStringLiteral("Points"), page), "Label19", 0, 140, 40, 18);
+    NbCrossFuselageText = placed(new QLineEdit(page), "NbCrossFuselageText", 40, 138, 40, 22);
+    Label6 = placed(new QLabel(QStringLiteral("Offset"), page), "Label6", 86, 140, 40, 18);
+    ElevOffsetText = placed(new QLineEdit(page), "ElevOffsetText", 124, 138, 40, 22);
 
-    UniqueCurvatureCheck = placed(new QCheckBox(QStringLiteral("1Curv"), page), "UniqueCurvatureCheck", 144, 170, 56, 18);
-    TransparentCheck = placed(new QCheckBox(QStringLiteral("Trans"), page), "TransparentCheck", 144, 194, 56, 18);
-
-    FuselageSectionLabel = placed(new QLabel(QStringLiteral("10"), page), "FuselageSectionLabel", 130, 350, 30, 16);
+    UniqueCurvatureCheck = placed(new QCheckBox(QStringLiteral("1Curv"), page), "UniqueCurvatureCheck", 0, 162, 64, 18);
+    TransparentCheck = placed(new QCheckBox(QStringLiteral("Trans"), page), "TransparentCheck", 70, 162, 64, 18);
 }
 
 }  // namespace ferlo

@@ -118,7 +118,7 @@ QPushButton* pictureButton(QWidget* page, const char* name, QStyle::StandardPixm
 // scroll bar and smoothing buttons) and the frame of the VTop offsets.
 void buildFuselagePage(QWidget* page, MainControls& c) {
     c.FuselageVTopFrame = named(new QGroupBox(page), "FuselageVTopFrame");
-    c.FuselageVTopFrame->setGeometry(0, 164, 140, 56);
+    c.FuselageVTopFrame->setGeometry(0, 182, 140, 56);
     c.PosOffsetText = named(new QLineEdit(c.FuselageVTopFrame), "PosOffsetText");
     c.PosOffsetText->setGeometry(6, 24, 60, 24);
     c.ShiftOffsetText = named(new QLineEdit(c.FuselageVTopFrame), "ShiftOffsetText");
@@ -128,6 +128,7 @@ void buildFuselagePage(QWidget* page, MainControls& c) {
     c.FuselageScroll = named(new QScrollBar(Qt::Horizontal, page), "FuselageScroll");
     c.FuselageScroll->setRange(1, 3);
     c.FuselageScroll->setValue(1);
+    c.FuselageSectionLabel = named(new QLabel(QStringLiteral("10"), page), "FuselageSectionLabel");
     c.CurvatureSlider = verticalSlider(page, "CurvatureSlider", 1, 350, 100, 10);
     c.Curvature2Slider = verticalSlider(page, "Curvature2Slider", 1, 350, 100, 10);
     c.BiasSlider = verticalSlider(page, "BiasSlider", 1, 99, 50, 5);
@@ -138,6 +139,7 @@ void buildFuselagePage(QWidget* page, MainControls& c) {
 
     c.DrawSectionArea->setGeometry(16, 240, 110, 110);
     c.FuselageScroll->resize(0, 16);
+    c.FuselageSectionLabel->resize(28, 16);
     c.CurvatureSlider->resize(16, 46);
     c.LinkedCurvaturesCheck->resize(16, 18);
     c.Curvature2Slider->resize(16, 46);
@@ -163,7 +165,7 @@ void placeSectionEditorGroup(MainControls& c) {
                              layoutRectOf(*c.CurvatureSlider),   layoutRectOf(*c.LinkedCurvaturesCheck),
                              layoutRectOf(*c.Curvature2Slider),  layoutRectOf(*c.BiasSlider),
                              layoutRectOf(*c.SmoothTopCommand),  layoutRectOf(*c.SmoothWidthCommand),
-                             layoutRectOf(*c.SmoothDownCommand)};
+                             layoutRectOf(*c.SmoothDownCommand), layoutRectOf(*c.FuselageSectionLabel)};
     placeSectionEditor(group);
     place(*c.FuselageScroll, group.fuselageScroll);
     place(*c.CurvatureSlider, group.curvatureSlider);
@@ -173,6 +175,7 @@ void placeSectionEditorGroup(MainControls& c) {
     place(*c.SmoothTopCommand, group.smoothTop);
     place(*c.SmoothWidthCommand, group.smoothWidth);
     place(*c.SmoothDownCommand, group.smoothDown);
+    place(*c.FuselageSectionLabel, group.sectionLabel);
 }
 
 MainControls buildMainControls(QWidget& window) {

@@ -61,6 +61,7 @@ struct MainControls {
     // buttons and the frame of the fuselage's offsets in the VTop view.
     CanvasWidget* DrawSectionArea = nullptr;
     QScrollBar* FuselageScroll = nullptr;
+    QLabel* FuselageSectionLabel = nullptr;  // the selected section's number
     QSlider* CurvatureSlider = nullptr;
     QSlider* Curvature2Slider = nullptr;
     QSlider* BiasSlider = nullptr;

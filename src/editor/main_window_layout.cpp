@@ -66,6 +66,8 @@ void placeSectionEditor(SectionEditorGroup& g) {
     g.curvature2Slider.left = g.curvatureSlider.left;
     g.biasSlider.top = box.top;
     g.biasSlider.left = box.right();
+    g.sectionLabel.top = g.fuselageScroll.bottom();
+    g.sectionLabel.left = g.fuselageScroll.left;
 
     const int buttonsTop = g.fuselageScroll.bottom() + kSmoothButtonsGap;
     const auto centreAt = [&](LayoutRect& button, double share) {

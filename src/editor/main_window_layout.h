@@ -81,8 +81,9 @@ LayoutRect scaled(const LayoutRect& rect, const Scaling& factors);
 // linked-curvatures check box and the lower-curvature slider under it; the
 // bias slider right of the box; the three smoothing buttons 50 pixels below
 // the scroll bar, centred at 30 % (top), 50 % (width) and 70 % (down) of
-// the box's width from the container's left edge. Each rectangle keeps its
-// own width and height except the scroll bar's width.
+// the box's width from the container's left edge; the section number's label
+// under the scroll bar's left end. Each rectangle keeps its own width and
+// height except the scroll bar's width.
 struct SectionEditorGroup {
     LayoutRect sectionBox;
     LayoutRect fuselageScroll;
@@ -93,6 +94,7 @@ struct SectionEditorGroup {
     LayoutRect smoothTop;
     LayoutRect smoothWidth;
     LayoutRect smoothDown;
+    LayoutRect sectionLabel;
 };
 inline constexpr int kSmoothButtonsGap = 50;
 void placeSectionEditor(SectionEditorGroup& group);

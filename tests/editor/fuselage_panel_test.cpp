@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -506,6 +507,42 @@ TEST(FuselagePanel, AFuselageWithoutSections) {
     p.get<QScrollBar>("IndexFusScroll").setValue(1);
     EXPECT_EQ(p.c.FuselageScroll->minimum(), 1);
     EXPECT_EQ(p.c.FuselageScroll->maximum(), 3);
+}
+
+// In both layout modes the tab's own controls stand in the column the views
+// leave free, and its rows do not overlap the frames around them.
+TEST(FuselagePanel, TheTabFitsTheVisibleColumn) {
+    for (bool smallFonts : {false, true}) {
+        SCOPED_TRACE(smallFonts);
+        testing::EditorWindow editor;
+        if (smallFonts) {
+            editor.screen.area = QSize(1024, 768);
+            editor.screen.dpi = 96;
+            editor.config.write("prefs.txt", "");
+        }
+        MainWindow& main = editor.start();
+        main.setTab(ParameterTab::Fuselage);
+        const MainControls& c = main.controls();
+        QWidget* page = c.pages[0];
+        for (const char* name : {"IndexFusMinusButton", "IndexFusScroll", "IndexFusPlusButton", "IdFusLabel",
+                                 "SectionFrame", "Label19", "NbCrossFuselageText", "Label6", "ElevOffsetText",
+                                 "UniqueCurvatureCheck", "TransparentCheck", "FuselageSectionLabel"}) {
+            const QWidget* w = main.findChild<QWidget*>(name);
+            ASSERT_NE(w, nullptr) << name;
+            const QRect onWindow(w->mapTo(&main, QPoint(0, 0)), w->size());
+            EXPECT_LE(onWindow.right(), c.DrawArea->x()) << name;
+            EXPECT_LE(w->geometry().bottom(), page->height()) << name;
+        }
+        const auto below = [](const QWidget* upper, const QWidget* lower) {
+            return upper->geometry().bottom() < lower->geometry().top();
+        };
+        auto* section = main.findChild<QWidget*>("SectionFrame");
+        EXPECT_TRUE(below(main.findChild<QWidget*>("IndexFusPlusButton"), section));
+        EXPECT_TRUE(below(section, main.findChild<QWidget*>("NbCrossFuselageText")));
+        EXPECT_TRUE(below(main.findChild<QWidget*>("TransparentCheck"), c.FuselageVTopFrame));
+        EXPECT_TRUE(below(c.FuselageVTopFrame, c.DrawSectionArea));
+        testing::saveOutputPng(main.grab().toImage(), smallFonts ? "fuselage_tab_small_fonts" : "fuselage_tab_window");
+    }
 }
 
 // A drag of the current fuselage in the Side view refills the tab while the

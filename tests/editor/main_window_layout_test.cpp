@@ -119,12 +119,13 @@ TEST(MainWindowLayout, SmallFontsModeRescalesTheControlsByKind) {
 
     // Picture boxes and frames: top x 1.04, width x 1.19, height x 1.04.
     expectRect(layoutRectOf(*c.DrawSectionArea), {16, 250, 131, 114}, "section box");
-    expectRect(layoutRectOf(*c.FuselageVTopFrame), {0, 171, 167, 58}, "offsets frame");
+    expectRect(layoutRectOf(*c.FuselageVTopFrame), {0, 189, 167, 58}, "offsets frame");
     expectRect(layoutRectOf(*c.Frame8), {0, 0, 200, 420}, "electronics frame");
     // Text boxes in a frame: left x 1.25, top x 1.15.
     expectRect(layoutRectOf(*c.PosOffsetText), {8, 28, 60, 24}, "offset box");
     // The group around the section box.
     expectRect(layoutRectOf(*c.FuselageScroll), {16, 364, 131, 16}, "section scroll bar");
+    expectRect(layoutRectOf(*c.FuselageSectionLabel), {16, 380, 28, 16}, "section number");
     expectRect(layoutRectOf(*c.CurvatureSlider), {0, 250, 16, 46}, "curvature slider");
     expectRect(layoutRectOf(*c.LinkedCurvaturesCheck), {0, 296, 16, 18}, "linked check box");
     expectRect(layoutRectOf(*c.Curvature2Slider), {0, 314, 16, 46}, "lower curvature slider");
@@ -145,6 +146,7 @@ TEST(MainWindowLayout, NormalModeKeepsTheDesignedSectionEditor) {
     expectRect(layoutRectOf(*c.DrawSectionArea), {16, 240, 110, 110}, "section box");
     expectRect(layoutRectOf(*c.SmoothWidthCommand), {45, 416, 20, 20}, "smooth width");
     expectRect(layoutRectOf(*c.CurvatureSlider), {0, 240, 16, 46}, "curvature slider");
+    expectRect(layoutRectOf(*c.FuselageSectionLabel), {16, 366, 28, 16}, "section number");
 }
 
 }  // namespace
