@@ -2,7 +2,6 @@
 // completely from a cleared drawing area, fitted unless the zoom is locked.
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -29,10 +28,11 @@ std::int16_t toInt16(int pixels) {
     return static_cast<std::int16_t>(std::clamp(pixels, 0, static_cast<int>(INT16_MAX)));
 }
 
-// A height in pixels for a widget: finite values within the int range only.
-std::optional<int> toPixels(double value) {
+// A size in pixels for a widget, from 0 to `limit`; nothing for a value that
+// is not finite.
+std::optional<int> toPixels(double value, int limit) {
     if (!std::isfinite(value)) return std::nullopt;
-    return static_cast<int>(std::lround(std::clamp(value, 0.0, static_cast<double>(INT_MAX))));
+    return static_cast<int>(std::lround(std::clamp(value, 0.0, static_cast<double>(limit))));
 }
 
 void enableSmoothing(MainControls& c, bool top, bool down, bool width) {
@@ -128,9 +128,12 @@ void MainWindow::afterEdit() {
 void MainWindow::zoomSectionBox() {
     MainControls& c = controls_;
     skipOnFailure([&] {
-        const std::optional<float> biasHeight =
-            plane_.fuselages.current().zoomSectionSet(c.DrawSectionArea->width(), c.DrawSectionArea->height());
-        if (const std::optional<int> height = biasHeight ? toPixels(*biasHeight) : std::nullopt) {
+        const int w = c.DrawSectionArea->width();
+        const int h = c.DrawSectionArea->height();
+        const std::optional<float> biasHeight = plane_.fuselages.current().zoomSectionSet(w, h);
+        // The slider stands beside the box: a section of a size the model
+        // allows but no screen shows (a negative width, say) keeps it there.
+        if (const std::optional<int> height = biasHeight ? toPixels(*biasHeight, std::max(w, h)) : std::nullopt) {
             c.BiasSlider->resize(c.BiasSlider->width(), *height);
         }
     });

@@ -1,5 +1,6 @@
 #include "editor/fuselage_panel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -473,8 +474,8 @@ TEST(FuselagePanel, MinusAsksAndRemovesTheLastFuselage) {
 
 // A section of zero or negative size, or of one far beyond its height, is
 // shown without a division by zero or a float-to-integer conversion out of
-// range (the sanitizer build checks the conversions): the bias slider keeps
-// a height the screen can have.
+// range (the sanitizer build checks the conversions): the bias slider stays
+// within the section box's size.
 TEST(FuselagePanel, DegenerateSectionSizesAreShownSafely) {
     struct Case {
         double width, height;
@@ -491,6 +492,7 @@ TEST(FuselagePanel, DegenerateSectionSizesAreShownSafely) {
         p.main.zoomSectionBox();
         p.main.panels().updateFuselageInterface();
         EXPECT_GE(p.c.BiasSlider->height(), 0);
+        EXPECT_LE(p.c.BiasSlider->height(), std::max(p.c.DrawSectionArea->width(), p.c.DrawSectionArea->height()));
         EXPECT_TRUE(std::isfinite(p.current().szoom));
     }
 }
