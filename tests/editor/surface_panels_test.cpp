@@ -176,6 +176,11 @@ TEST(SurfacePanels, ShiftCommitsAndTheOverallSpan) {
     QTest::keyClick(e.stab.boxes.Span, Qt::Key_Return);
     EXPECT_EQ(e.plane.stab.span, 220);
     EXPECT_EQ(e.plane.stab.shift, 30);
+
+    // A shift box without a number leaves the stabiliser's own shift to count.
+    typeOver(e.stab.boxes.Shift, "");
+    typeOver(e.stab.boxes.Span, "600");
+    EXPECT_EQ(e.plane.stab.span, 270);
 }
 
 // Under a comma-decimal locale the boxes still show and read a point; a
