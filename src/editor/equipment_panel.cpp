@@ -65,14 +65,14 @@ EquipmentPanel::EquipmentPanel(MainWindow& main) : main_(main) {
     for (std::int32_t kind = 0; kind < 3; ++kind) {
         auto* combo = new QComboBox(frame);
         combo->setObjectName(comboNames[kind]);
-        combo->setGeometry(8, 314, 148, 24);
+        combo->setGeometry(8, 322, 138, 24);
         for (const std::string& name : equipment.catalogueOf(kind)->names()) combo->addItem(QString::fromStdString(name));
         QObject::connect(combo, &QComboBox::activated, frame, [this](int item) { modelChosen(item); });
         combos[static_cast<std::size_t>(kind)] = combo;
     }
 
     index = addIndexControls(frame, "IndexServosScroll", "IdEquipLabel", "IndexServoPlusButton",
-                             "IndexServoMinusButton", 346);
+                             "IndexServoMinusButton", 350);
     QObject::connect(index.scroll, &QScrollBar::valueChanged, frame, [this] { IndexServosScroll_Change(); });
     QObject::connect(index.plus, &QPushButton::clicked, frame, [this] { IndexServoPlusButton_Click(); });
     QObject::connect(index.minus, &QPushButton::clicked, frame, [this] { IndexServoMinusButton_Click(); });
@@ -84,18 +84,18 @@ EquipmentPanel::~EquipmentPanel() = default;
 // below the line: two groups, each exclusive on its own.
 void EquipmentPanel::buildOptions(QWidget* frame) {
     auto* type = new QGroupBox(QStringLiteral("Type"), frame);
-    type->setGeometry(8, 98, 148, 90);
-    ServoOption = option(type, "ServoOption", "Servo", {8, 18, 130, 22});
-    ReceiverOption = option(type, "ReceiverOption", "Receiver", {8, 40, 130, 22});
-    AccuOption = option(type, "AccuOption", "Accumulator", {8, 62, 130, 22});
+    type->setGeometry(6, 98, 140, 90);
+    ServoOption = option(type, "ServoOption", "Servo", {8, 18, 124, 22});
+    ReceiverOption = option(type, "ReceiverOption", "Receiver", {8, 40, 124, 22});
+    AccuOption = option(type, "AccuOption", "Accumulator", {8, 62, 124, 22});
     kinds_ = new QButtonGroup(frame);
     kinds_->addButton(ServoOption, ElectroBox::kServo);
     kinds_->addButton(ReceiverOption, ElectroBox::kReceiver);
     kinds_->addButton(AccuOption, ElectroBox::kAccumulator);
     QObject::connect(kinds_, &QButtonGroup::idClicked, frame, [this](int kind) { kindClick(kind); });
 
-    HorizontalServoOption = option(frame, "HorizontalServoOption", "Horizontal", {8, 284, 84, 24});
-    VerticalServoOption = option(frame, "VerticalServoOption", "Vertical", {92, 284, 70, 24});
+    HorizontalServoOption = option(frame, "HorizontalServoOption", "Horizontal", {8, 280, 130, 20});
+    VerticalServoOption = option(frame, "VerticalServoOption", "Vertical", {8, 300, 130, 20});
     orientations_ = new QButtonGroup(frame);
     orientations_->addButton(HorizontalServoOption, kHorizontalId);
     orientations_->addButton(VerticalServoOption, kVerticalId);

@@ -11,8 +11,8 @@ namespace ferlo {
 FinPanel::FinPanel(MainWindow& main) {
     QWidget* page = main.controls().pages[static_cast<int>(ParameterTab::Fin)];
     boxes = addSurfaceBoxes(page, QStringLiteral("Rudder"), false);
-    Offset1 = addBoxRow(page, QStringLiteral("Offset1RudderText"), QStringLiteral("Offset root"), boxes.bottom);
-    Offset2 = addBoxRow(page, QStringLiteral("Offset2RudderText"), QStringLiteral("Offset tip"),
+    Offset1 = addBoxRow(page, QStringLiteral("Offset1RudderText"), QStringLiteral("Offset 1"), boxes.bottom);
+    Offset2 = addBoxRow(page, QStringLiteral("Offset2RudderText"), QStringLiteral("Offset 2"),
                         boxes.bottom + kRowHeight);
 
     VertWingSection& fin = main.plane().fin;

@@ -151,11 +151,11 @@ void buildFuselagePage(QWidget* page, MainControls& c) {
 
 void buildElectronicsPage(QWidget* page, MainControls& c) {
     c.Frame8 = named(new QGroupBox(QStringLiteral("Electronics"), page), "Frame8");
-    c.Frame8->setGeometry(0, 0, 168, 404);
+    c.Frame8->setGeometry(0, 0, 150, 400);
     c.Line1 = named(new QFrame(c.Frame8), "Line1");
     c.Line1->setFrameShape(QFrame::HLine);
     c.Line1->setFrameShadow(QFrame::Sunken);
-    c.Line1->setGeometry(0, 196, 168, 2);
+    c.Line1->setGeometry(0, 200, 150, 2);
 }
 
 }  // namespace

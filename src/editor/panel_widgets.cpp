@@ -9,8 +9,8 @@
 namespace ferlo {
 
 namespace {
-constexpr int kCaptionWidth = 64;
-constexpr int kBoxWidth = 84;
+constexpr int kCaptionWidth = 60;
+constexpr int kBoxWidth = 78;
 constexpr int kMargin = 8;
 }  // namespace
 
@@ -42,13 +42,13 @@ IndexControls addIndexControls(QWidget* parent, const char* scrollName, const ch
     c.label = new QLabel(QStringLiteral("1"), parent);
     c.label->setObjectName(labelName);
     c.label->setAlignment(Qt::AlignCenter);
-    c.label->setGeometry(kMargin + 52, y + 24, 44, 24);
+    c.label->setGeometry(kMargin + 44, y + 24, 50, 24);
     c.minus = new QPushButton(QStringLiteral("-"), parent);
     c.minus->setObjectName(minusName);
-    c.minus->setGeometry(kMargin, y + 24, 44, 24);
+    c.minus->setGeometry(kMargin, y + 24, 40, 24);
     c.plus = new QPushButton(QStringLiteral("+"), parent);
     c.plus->setObjectName(plusName);
-    c.plus->setGeometry(kMargin + 104, y + 24, 44, 24);
+    c.plus->setGeometry(kMargin + 98, y + 24, 40, 24);
     return c;
 }
 

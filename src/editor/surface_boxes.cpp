@@ -10,7 +10,7 @@ namespace ferlo {
 
 namespace {
 
-constexpr int kGroupWidth = 168;
+constexpr int kGroupWidth = 152;
 
 // The chord, position, elevation and thickness rows of the root or the tip.
 QGroupBox* addEndGroup(QWidget* page, const QString& title, const QString& end, const QString& infix,
