@@ -120,7 +120,7 @@ TEST(MainWindowLayout, SmallFontsModeRescalesTheControlsByKind) {
     // Picture boxes and frames: top x 1.04, width x 1.19, height x 1.04.
     expectRect(layoutRectOf(*c.DrawSectionArea), {16, 250, 131, 114}, "section box");
     expectRect(layoutRectOf(*c.FuselageVTopFrame), {0, 189, 167, 58}, "offsets frame");
-    expectRect(layoutRectOf(*c.Frame8), {0, 0, 200, 420}, "electronics frame");
+    expectRect(layoutRectOf(*c.Frame8), {0, 0, 179, 416}, "electronics frame");
     // Text boxes in a frame: left x 1.25, top x 1.15.
     expectRect(layoutRectOf(*c.PosOffsetText), {8, 28, 60, 24}, "offset box");
     // The group around the section box.
