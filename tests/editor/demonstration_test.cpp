@@ -173,5 +173,34 @@ TEST(Demonstration, AWholeRunAtFirstUse) {
     ASSERT_FALSE(editor.pointerMoves.empty());
 }
 
+// Closing the window during a glide ends the demonstration first: the glide
+// stops, no message or popup follows, the window's input is the user's
+// again and the window goes cleanly.
+TEST(Demonstration, ClosingTheWindowDuringAGlideEndsIt) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    Demonstration& demo = main.demonstration();
+    testing::PopupCloser popups;
+    bool closed = false;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (closed || !demo.Timer2->isActive()) return;
+        editor.dialogs.answers = {true};
+        closed = main.close();
+    });
+    closer.start();
+    demo.run();
+    closer.stop();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(demo.running());
+    EXPECT_FALSE(demo.Timer2->isActive());
+    EXPECT_EQ(editor.dialogs.informations.size(), 2u);
+    EXPECT_TRUE(popups.closed.empty());
+    EXPECT_FALSE(main.endLongOperation);
+    EXPECT_EQ(main.state().mode, ViewKind::VTop);
+    editor.main.reset();
+}
+
 }  // namespace
 }  // namespace ferlo
