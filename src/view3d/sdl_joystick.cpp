@@ -18,7 +18,8 @@ public:
     }
     ~SdlJoystick() override {
         if (joystick_ != nullptr) SDL_JoystickClose(joystick_);
-        if (initialised_) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        // SDL serves nothing else here: all of it goes, its hints included.
+        if (initialised_) SDL_Quit();
     }
 
     std::optional<JoystickReading> read() override {
