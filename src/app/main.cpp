@@ -10,6 +10,7 @@
 #include "editor/scene_view_host.h"
 #include "editor/screen_measure.h"
 #include "editor/start_up.h"
+#include "view3d/joystick.h"
 #include "view3d/surface_format.h"
 
 int main(int argc, char** argv) {
@@ -23,7 +24,10 @@ int main(int argc, char** argv) {
     ferlo::EditorEnvironment env{dialogs, screen, ferlo::EditorPaths::standard(),
                                  [&dialogs](ferlo::Plane& plane, QWidget& box) {
                                      return ferlo::createSceneView(plane, box, dialogs);
-                                 }};
+                                 },
+                                 ferlo::openSdlJoystick};
     const std::unique_ptr<ferlo::MainWindow> mainWindow = ferlo::startUp(env);
+    // Closed during the first-use demonstration: the run is over.
+    if (!mainWindow->isVisible()) return 0;
     return app.exec();
 }

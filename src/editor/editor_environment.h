@@ -3,12 +3,14 @@
 #include <functional>
 #include <memory>
 
+#include <QPoint>
 #include <QString>
 
 class QWidget;
 
 namespace ferlo {
 
+class Joystick;
 class Plane;
 class RenderView;
 class ScreenMeasure;
@@ -28,13 +30,25 @@ struct EditorPaths {
 // Makes the 3D view for the aircraft, inside the 3D box.
 using RenderViewFactory = std::function<std::unique_ptr<RenderView>(Plane& plane, QWidget& box)>;
 
-// What the editor takes from outside: the dialogs, the screen, its folders
-// and the 3D view. The program passes the real ones; tests their own.
+// Opens the first joystick for a flight.
+using JoystickFactory = std::function<std::unique_ptr<Joystick>()>;
+
+// Puts the real mouse pointer at a point of the screen (pixels); false
+// where the platform lets no program move it (Wayland).
+using PointerMover = std::function<bool(const QPoint& screen)>;
+bool movePlatformPointer(const QPoint& screen);
+
+// What the editor takes from outside: the dialogs, the screen, its folders,
+// the 3D view, the joystick (none: the mouse steers the flights) and the
+// pointer the demonstration moves. The program passes the real ones; tests
+// their own.
 struct EditorEnvironment {
     UserDialogs& dialogs;
     const ScreenMeasure& screen;
     EditorPaths paths;
     RenderViewFactory makeRenderView;
+    JoystickFactory openJoystick = {};
+    PointerMover movePointer = movePlatformPointer;
 };
 
 }  // namespace ferlo

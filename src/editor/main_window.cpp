@@ -12,12 +12,14 @@
 #include "editor/drawing_area.h"
 #include "editor/drawing_area_input.h"
 #include "editor/failure_rule.h"
+#include "editor/flying_preview.h"
 #include "editor/fuselage_manager.h"
 #include "editor/help.h"
 #include "editor/layout_geometry.h"
 #include "editor/parameter_panels.h"
 #include "editor/preferences.h"
 #include "editor/program_picture.h"
+#include "editor/render_mouse.h"
 #include "editor/render_view.h"
 #include "editor/screen_measure.h"
 #include "editor/toolbar_commands.h"
@@ -44,6 +46,8 @@ MainWindow::MainWindow(EditorEnvironment& env) : env_(env), controls_(buildMainC
     demonstration_ = std::make_unique<Demonstration>(*this);
     toolbar_ = std::make_unique<ToolbarCommands>(*this);
     drawingAreaInput_ = std::make_unique<DrawingAreaInput>(*this);
+    flight_ = std::make_unique<FlyingPreview>(*this);
+    renderMouse_ = std::make_unique<RenderMouse>(*this);
 
     c.DrawArea->setEvents(drawingAreaInput_.get());
     for (const MainControls::ToolbarButton& b : c.buttons) {
@@ -94,7 +98,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::shutDown() {
-    if (endLongOperation) endLongOperation();
+    // The operation's ending may clear the hook: run it from a copy.
+    if (const std::function<void()> end = endLongOperation) end();
     controls_.Timer1->stop();
     help_->helpQuit();
     skipOnFailure([&] { prefs_->writeAll(); });

@@ -15,10 +15,12 @@ namespace ferlo {
 
 class Demonstration;
 class DrawingAreaInput;
+class FlyingPreview;
 class FuselageManager;
 class Help;
 class ParameterPanels;
 class Preferences;
+class RenderMouse;
 class RenderView;
 class ToolbarCommands;
 class TracingPictures;
@@ -39,6 +41,7 @@ public:
     MainControls& controls() { return controls_; }
     UserDialogs& dialogs() { return env_.dialogs; }
     const EditorPaths& paths() const { return env_.paths; }
+    const EditorEnvironment& environment() const { return env_; }
 
     RenderView& renderView() { return *renderView_; }
     TracingPictures& pictures() { return *pictures_; }
@@ -49,6 +52,8 @@ public:
     Demonstration& demonstration() { return *demonstration_; }
     ToolbarCommands& toolbarCommands() { return *toolbar_; }
     DrawingAreaInput& drawingAreaInput() { return *drawingAreaInput_; }
+    FlyingPreview& flyingPreview() { return *flight_; }
+    RenderMouse& renderMouse() { return *renderMouse_; }
 
     // ---- Start-up and shut-down (start_up.cpp, main_window.cpp) ----
     // The one-time initialisation (`Main.init`): help, caption, layout from the
@@ -128,6 +133,8 @@ private:
     std::unique_ptr<Demonstration> demonstration_;
     std::unique_ptr<ToolbarCommands> toolbar_;
     std::unique_ptr<DrawingAreaInput> drawingAreaInput_;
+    std::unique_ptr<FlyingPreview> flight_;
+    std::unique_ptr<RenderMouse> renderMouse_;
     MainWindowLayout layout_;
 };
 

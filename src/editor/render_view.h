@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view3d/camera.h"
+
 class QWidget;
 
 namespace ferlo {
@@ -7,8 +9,9 @@ namespace ferlo {
 // What the editor asks of the 3D view in its box: its rendering state set up,
 // a render (with `rebuild` the aircraft's 3D geometry and scene are made
 // anew, without it the last scene is shown again), the camera (pan, zoom and
-// two angles in tenths of a degree) and the committed 3D zoom. The rendering
-// context goes with the widget.
+// two angles in tenths of a degree, or a whole transform during a flight) and
+// the camera variables with the 3D box's drag state. The rendering context
+// goes with the widget.
 class RenderView {
 public:
     virtual ~RenderView() = default;
@@ -20,8 +23,11 @@ public:
     virtual void initGLFrustum(double size) = 0;
     virtual void renderScene(bool rebuild) = 0;
     virtual void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) = 0;
-    virtual double viewZoom() const = 0;
-    virtual void setViewZoom(double zoom) = 0;
+    virtual void setCameraTransform(const CameraTransform& transform) = 0;
+    virtual CameraState& camera() = 0;
+
+    double viewZoom() { return camera().viewZoom; }
+    void setViewZoom(double zoom) { camera().viewZoom = zoom; }
 };
 
 }  // namespace ferlo

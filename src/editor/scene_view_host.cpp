@@ -36,8 +36,8 @@ public:
     void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch) override {
         view_->setViewTransform(panX, panY, zoom, yaw, pitch);
     }
-    double viewZoom() const override { return view_->camera().viewZoom; }
-    void setViewZoom(double zoom) override { view_->camera().viewZoom = zoom; }
+    void setCameraTransform(const CameraTransform& transform) override { view_->setCameraTransform(transform); }
+    CameraState& camera() override { return view_->camera(); }
 
 private:
     UserDialogs& dialogs_;

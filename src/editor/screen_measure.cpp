@@ -10,6 +10,11 @@ QSize QtScreenMeasure::workArea() const {
     return screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
 }
 
+QSize QtScreenMeasure::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
+}
+
 double QtScreenMeasure::logicalDpi() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;

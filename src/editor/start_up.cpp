@@ -32,7 +32,6 @@ namespace ferlo {
 
 namespace {
 
-const QString kFirstUseTitle = QStringLiteral("First use Help");
 // The demonstration state that asks for the demonstration, as the preferences hold it.
 const QString kRunDemonstration = QStringLiteral("DoIt");
 
@@ -46,22 +45,7 @@ constexpr double kStartPitch = 200;
 
 }  // namespace
 
-void runFirstUseDemonstration(MainWindow& main) {
-    UserDialogs& dialogs = main.dialogs();
-    Demonstration& demo = main.demonstration();
-    const ViewState& v = main.state().view;
-    dialogs.information(kFirstUseTitle, QStringLiteral("The following demonstration shows how to use\n"
-                                                       "the Mouse, the Shift and the Control key\n"
-                                                       "The cursor will move AUTOMATICALLY"));
-    dialogs.information(kFirstUseTitle, QStringLiteral("MOUSE edits ..."));
-    demo.demoMouseEdit(v.zoom, v.xoff, v.yoff);
-    dialogs.information(kFirstUseTitle, QStringLiteral("SHIFT button for horizontal moves ..."));
-    demo.demoShiftMove(v.zoom, v.xoff, v.yoff);
-    main.setTab(ParameterTab::Fuselage);
-    main.initSideView();
-    dialogs.information(kFirstUseTitle, QStringLiteral("CTRL key for insert/remove sections ..."));
-    demo.demoCtrlSection(v.zoom, v.xoff, v.yoff);
-}
+void runFirstUseDemonstration(MainWindow& main) { main.demonstration().run(); }
 
 QString programVersion() { return QStringLiteral(FERLO_VERSION); }
 

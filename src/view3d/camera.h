@@ -43,6 +43,10 @@ struct CameraTransform {
     std::array<double, 4> lightPosition{};
 };
 
+// Where the fixed state puts light 0 (eye coordinates): a directional light
+// from below ahead, until a camera places it.
+inline constexpr std::array<double, 4> kFixedLightPosition{0, -1000, 1000, 0};
+
 // The camera circles a pivot 1000 model units in front of the eye: it moves
 // the model by the pans (a fifth of a unit each) and the zoom (5 units away
 // each), turns the model's z axis up the screen, turns by the yaw about the

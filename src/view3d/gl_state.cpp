@@ -18,7 +18,9 @@ void applyFixedState() {
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    const GLfloat lightFromBelowAhead[] = {0, -1000, 1000, 0};
+    const GLfloat lightFromBelowAhead[] = {
+        static_cast<GLfloat>(kFixedLightPosition[0]), static_cast<GLfloat>(kFixedLightPosition[1]),
+        static_cast<GLfloat>(kFixedLightPosition[2]), static_cast<GLfloat>(kFixedLightPosition[3])};
     glLightfv(GL_LIGHT0, GL_POSITION, lightFromBelowAhead);
 
     const GLfloat black[] = {0, 0, 0, 1};

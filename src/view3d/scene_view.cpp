@@ -60,7 +60,10 @@ void SceneView::setViewTransform(double panX, double panY, double zoom, double y
     } catch (const std::out_of_range&) {
         // No current fuselage: the pivot stays at the origin.
     }
-    const CameraTransform transform = viewTransform({panX, panY, zoom, yaw, pitch}, plane_.units, pivot);
+    setCameraTransform(viewTransform({panX, panY, zoom, yaw, pitch}, plane_.units, pivot));
+}
+
+void SceneView::setCameraTransform(const CameraTransform& transform) {
     if (isFinite(transform)) transform_ = transform;
 }
 

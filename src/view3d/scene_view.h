@@ -55,6 +55,9 @@ public:
     // from now on. It changes no camera variable and draws nothing; the
     // caller renders afterwards. A camera that is not finite is ignored.
     void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch);
+    // The live camera given whole (the flying preview's view and light),
+    // likewise.
+    void setCameraTransform(const CameraTransform& transform);
 
     // The camera variables and drag state, for the 3D box's mouse handlers.
     CameraState& camera() { return camera_; }

@@ -109,25 +109,6 @@ TEST(StartUp, DeletesTheLogFileOfTheConfigurationFolderOnly) {
     EXPECT_TRUE(std::filesystem::exists(working.path() / "log.txt"));
 }
 
-// The first-use demonstration's messages, in order, with the fuselage tab and
-// the Side view set up before its last scene.
-TEST(StartUp, TheFirstUseDemonstrationShowsItsMessagesAndTheSideView) {
-    testing::EditorWindow editor;
-    MainWindow& main = editor.start();
-    runFirstUseDemonstration(main);
-    const std::vector<std::pair<QString, QString>> expected{
-        {"First use Help",
-         "The following demonstration shows how to use\nthe Mouse, the Shift and the Control key\n"
-         "The cursor will move AUTOMATICALLY"},
-        {"First use Help", "MOUSE edits ..."},
-        {"First use Help", "SHIFT button for horizontal moves ..."},
-        {"First use Help", "CTRL key for insert/remove sections ..."},
-    };
-    EXPECT_EQ(editor.dialogs.informations, expected);
-    EXPECT_EQ(main.tab(), ParameterTab::Fuselage);
-    EXPECT_EQ(main.state().mode, ViewKind::Side);
-}
-
 // Closing asks the quit question whatever closes the window: No keeps the
 // window and the project as they were; Yes first ends a running operation,
 // then takes down what the window started (the help viewer among them).

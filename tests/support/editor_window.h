@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
+#include <QApplication>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QTest>
@@ -31,19 +34,30 @@ public:
 };
 
 // The editor as the program starts it, with scripted dialogs, a recording 3D
-// view, a screen of its own and a configuration folder of its own (the help
-// document from the sources). Members are public so a test can set the
-// screen, the folder's files and the answers before `start`.
+// view, a screen of its own, a configuration folder of its own (the help
+// document from the sources), no joystick and a pointer that only records
+// where the demonstration puts it (the real pointer would wander over the
+// windows of other tests on the display). Members are public so a test can
+// set the screen, the folder's files, the answers and the joystick before
+// `start`.
 struct EditorWindow {
     TempDir config;
     ScriptedDialogs dialogs;
     FakeScreen screen;
     RecordingRenderView* render = nullptr;
-    EditorEnvironment env{dialogs, screen, {QString::fromStdString(config.path().string()), FERLO_HELP_DIR},
+    std::vector<QPoint> pointerMoves;
+    EditorEnvironment env{dialogs,
+                          screen,
+                          {QString::fromStdString(config.path().string()), FERLO_HELP_DIR},
                           [this](Plane&, QWidget& box) {
                               auto view = std::make_unique<RecordingRenderView>(box);
                               render = view.get();
                               return std::unique_ptr<RenderView>(std::move(view));
+                          },
+                          {},
+                          [this](const QPoint& at) {
+                              pointerMoves.push_back(at);
+                              return false;
                           }};
     std::unique_ptr<MainWindow> main;
 
@@ -64,6 +78,24 @@ struct EditorWindow {
     ~EditorWindow() {
         // Leave without the quit question.
         if (main) main->hide();
+    }
+};
+
+// Closes each popup menu soon after it opens (the first-use demonstration
+// ends by waiting for its popup), keeping the popups' object names.
+struct PopupCloser {
+    QTimer timer;
+    std::vector<QString> closed;
+
+    PopupCloser() {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                closed.push_back(popup->objectName());
+                popup->close();
+            }
+        });
+        timer.start();
     }
 };
 

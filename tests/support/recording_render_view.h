@@ -19,9 +19,10 @@ public:
 
     explicit RecordingRenderView(QWidget& box) : widget_(new QWidget(&box)) {}
 
-    std::vector<std::string> calls;  // "initGL", "frustum", "render", "rebuild", "camera" in order
+    std::vector<std::string> calls;  // "initGL", "frustum", "render", "rebuild", "camera", "transform" in order
     std::vector<double> frustumSizes;
     std::vector<Camera> cameras;
+    std::vector<CameraTransform> transforms;  // whole transforms (flight frames)
 
     int count(const std::string& call) const {
         int n = 0;
@@ -40,12 +41,15 @@ public:
         calls.push_back("camera");
         cameras.push_back({panX, panY, zoom, yaw, pitch});
     }
-    double viewZoom() const override { return viewZoom_; }
-    void setViewZoom(double zoom) override { viewZoom_ = zoom; }
+    void setCameraTransform(const CameraTransform& transform) override {
+        calls.push_back("transform");
+        transforms.push_back(transform);
+    }
+    CameraState& camera() override { return camera_; }
 
 private:
     QWidget* widget_;
-    double viewZoom_ = 0;
+    CameraState camera_;
 };
 
 }  // namespace ferlo::testing

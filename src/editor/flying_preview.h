@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+
+#include <QRect>
+#include <QTimer>
+
+#include "view3d/flight.h"
+
+class QStatusBar;
+
+namespace ferlo {
+
+class Joystick;
+class MainWindow;
+
+// The flying preview (`Flying`), run by the toolbar's FlyingPreview button:
+// down starts a flight, up ends it. The 3D box covers the window from its
+// top-left corner at the screen's size, the status bar `FlyingInfo` tells
+// whether the joystick or the mouse steers, and a timer draws one frame
+// after the other; every other command is disabled meanwhile. The model is
+// never changed: the flight shows it scaled in the view. A joystick that
+// stops answering hands the steering to the mouse.
+class FlyingPreview {
+public:
+    // Time between two frames, milliseconds.
+    static constexpr int kFrameInterval = 20;
+
+    explicit FlyingPreview(MainWindow& main);
+    ~FlyingPreview();
+
+    // The flight's start (`flyingPreview`): the joystick probed, the box
+    // enlarged, the projection made for the flight, the starting view drawn
+    // with the scene rebuilt, the frames started. Nothing while one runs.
+    void start();
+    // The flight's end: the frames stopped, the box back in its place, the
+    // 3D view set up anew (initGL), the status bar hidden, the commands
+    // enabled again. Nothing when none runs.
+    void end();
+    // One frame: the joystick's rates (when it steers), the view moved on
+    // and the list drawn again.
+    void frame();
+
+    FlightState& state() { return flight_; }
+    QStatusBar* FlyingInfo;
+    // The frame timer.
+    QTimer* frameTimer() { return &timer_; }
+
+private:
+    void showSteering();
+
+    MainWindow& main_;
+    FlightState flight_;
+    std::unique_ptr<Joystick> joystick_;
+    QRect renderPlace_;  // the 3D box's place before the flight
+    QTimer timer_;
+};
+
+}  // namespace ferlo
