@@ -14,7 +14,7 @@
 #include "document/project_file.h"
 #include "document/vrml_export.h"
 #include "bench_folder.h"
-#include "large_aircraft.h"
+#include "support/large_aircraft.h"
 #include "support/fake_image_converter.h"
 
 // The document's heavy paths, each next to a plain baseline in the same run,
@@ -91,7 +91,7 @@ void flatMeshes(const std::vector<std::vector<FlatSection>>& fuselages, int poin
 
 void BM_CreateAll(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     for (auto _ : state) {
         createAll(plane);
         benchmark::DoNotOptimize(plane.fuselages.fuselage(1).pointGet(1, 1));
@@ -102,7 +102,7 @@ void BM_CreateAll(benchmark::State& state) {
 // rebuilt as createAll rebuilds them.
 void BM_CreateAllFlatBaseline(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     std::vector<std::vector<FlatSection>> fuselages;
     std::size_t values = 0;
     const int points = plane.fuselages.fuselage(1).nb_cross;
@@ -132,7 +132,7 @@ fs::path savedProject(const Plane& plane, const std::string& name) {
 
 void BM_ReadProject(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     const fs::path path = savedProject(plane, "read.flx");
     for (auto _ : state) {
         state.PauseTiming();
@@ -146,14 +146,14 @@ void BM_ReadProject(benchmark::State& state) {
 
 void BM_ReadProjectBaseline(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     const fs::path path = savedProject(plane, "read_baseline.flx");
     for (auto _ : state) benchmark::DoNotOptimize(fileText(path));
 }
 
 void BM_SaveProject(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     const fs::path path = bench::benchFolder() / "save.flx";
     testing::FakeImageConverter converter;
     for (auto _ : state) saveProject(plane, path, converter);
@@ -161,7 +161,7 @@ void BM_SaveProject(benchmark::State& state) {
 
 void BM_SaveProjectBaseline(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     const fs::path from = savedProject(plane, "copy_from.flx");
     const fs::path to = bench::benchFolder() / "copy_to.flx";
     for (auto _ : state) fs::copy_file(from, to, fs::copy_options::overwrite_existing);
@@ -184,7 +184,7 @@ std::string exportName(int view) { return view == 0 ? "world.wrl" : "view" + std
 
 void BM_Export(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     const int view = static_cast<int>(state.range(1));
     const fs::path path = bench::benchFolder() / exportName(view);
     for (auto _ : state) exportOnce(plane, view, path);
@@ -193,7 +193,7 @@ void BM_Export(benchmark::State& state) {
 
 void BM_ExportBaseline(benchmark::State& state) {
     Plane plane;
-    bench::makeAircraft(plane, state.range(0) != 0);
+    testing::makeAircraft(plane, state.range(0) != 0);
     const int view = static_cast<int>(state.range(1));
     const std::string bytes = fileText(exportOnce(plane, view, bench::benchFolder() / ("baseline_" + exportName(view))));
     const fs::path path = bench::benchFolder() / ("copy_" + exportName(view));

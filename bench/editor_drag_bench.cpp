@@ -9,7 +9,7 @@
 #include "document/zoom_to_fit.h"
 #include "editor/qimage_canvas.h"
 #include "editor/view_picture.h"
-#include "large_aircraft.h"
+#include "support/large_aircraft.h"
 
 // One drag step in the drawing area: a section of the current fuselage
 // dragged in the Side view, its outline erased and drawn again into the
@@ -37,7 +37,7 @@ struct SideDrag {
 
     SideDrag(bool large, int section) {
         if (large) {
-            bench::makeLargeAircraft(plane);
+            testing::makeLargeAircraft(plane);
         } else {
             newPlane(plane);
         }

@@ -11,7 +11,7 @@
 #include "editor/qimage_canvas.h"
 #include "editor/qt_palette.h"
 #include "editor/view_picture.h"
-#include "large_aircraft.h"
+#include "support/large_aircraft.h"
 
 // A full redraw of the HTop view in the drawing area (the image cleared, every
 // part drawn, one flush), on the default aircraft (argument 0) and on the
@@ -30,7 +30,7 @@ struct HTopView {
     ViewState view;
 
     explicit HTopView(bool large) {
-        bench::makeAircraft(plane, large);
+        testing::makeAircraft(plane, large);
         bool focus = false;
         fitHTop(plane, kWidth, kHeight, focus, view);
     }

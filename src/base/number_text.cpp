@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace ferlo {
 
@@ -11,12 +12,13 @@ namespace {
 
 constexpr std::size_t kLongestPlainText = 24;
 
-std::string toChars(double value, std::chars_format format) {
-    std::array<char, 400> buffer{};
+// The shortest text of `value` in `format` when it has at most `longest`
+// characters; nothing when it is longer.
+template <std::size_t longest>
+std::optional<std::string> toChars(double value, std::chars_format format) {
+    std::array<char, longest> buffer;
     auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
-    if (error != std::errc{}) {
-        throw std::invalid_argument("number cannot be written");
-    }
+    if (error != std::errc{}) return std::nullopt;
     return std::string(buffer.data(), end);
 }
 
@@ -37,12 +39,11 @@ std::string formatNumber(double value) {
         return "0";  // also for negative zero
     }
     // Plain decimal notation where it stays short, exponent form otherwise;
-    // both are the shortest text that reads back exactly.
-    std::string plain = toChars(value, std::chars_format::fixed);
-    if (plain.size() <= kLongestPlainText) {
-        return plain;
-    }
-    return toChars(value, std::chars_format::scientific);
+    // both are the shortest text that reads back exactly. The exponent form
+    // of a double has at most 24 characters ("-2.2250738585072014e-308").
+    if (auto plain = toChars<kLongestPlainText>(value, std::chars_format::fixed)) return std::move(*plain);
+    if (auto scientific = toChars<32>(value, std::chars_format::scientific)) return std::move(*scientific);
+    throw std::invalid_argument("number cannot be written");
 }
 
 std::optional<double> parseNumber(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -21,12 +22,25 @@ std::string vrmlIndex(int value) {
     return (value < 0 ? "-" : " ") + std::to_string(std::abs(value)) + " ";
 }
 
+// `items` with `separator` between them and `end` after the last, built in
+// one string: a world holds millions of such lines.
+std::string joinedLine(std::initializer_list<std::string> items, std::string_view separator, std::string_view end) {
+    std::string line;
+    line.reserve(64);
+    for (const std::string& item : items) {
+        if (&item != items.begin()) line += separator;
+        line += item;
+    }
+    line += end;
+    return line;
+}
+
 std::string pointLine(const Point3D& p, bool last) {
-    return vrmlReal(p.x) + " " + vrmlReal(p.y) + " " + vrmlReal(p.z) + (last ? "" : ",");
+    return joinedLine({vrmlReal(p.x), vrmlReal(p.y), vrmlReal(p.z)}, " ", last ? "" : ",");
 }
 
 std::string faceLine(const Face& face, bool lastOfList) {
-    return vrmlIndex(face.a) + ", " + vrmlIndex(face.b) + ", " + vrmlIndex(face.c) + (lastOfList ? ", -1" : ", -1,");
+    return joinedLine({vrmlIndex(face.a), vrmlIndex(face.b), vrmlIndex(face.c)}, ", ", lastOfList ? ", -1" : ", -1,");
 }
 
 // A face and whether its line ends the list form (", -1" without comma).

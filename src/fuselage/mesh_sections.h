@@ -444,8 +444,29 @@ private:
     template <typename LineOf, typename Apply>
     void smoothLine(LineOf lineOf, Apply apply);
 
-    static double superCos(double t, double p);  // sgn(cos t) |cos t|^p
-    static double superSin(double t, double p);  // sgn(sin t) |sin t|^p
+    // The outline is built from factors per point and values per section:
+    // the angle of point j of n (its half of the outline, cos t and sin t),
+    // its factors with the half's exponent (sgn(cos t) |cos t|^p across,
+    // sgn(sin t) |sin t|^p up; the left end of the widest line is (-1, 0)),
+    // and the section's height, half width and bias that scale them.
+    enum class OutlineHalf { Upper, Lower, LeftEnd };
+    struct OutlineAngle {
+        OutlineHalf half;
+        double cos, sin;
+    };
+    struct OutlineFactor {
+        OutlineHalf half;
+        double across, up;
+    };
+    struct SectionShape {
+        double height, halfWidth, bias;
+        Point2D offset(const OutlineFactor& factor) const;
+    };
+    static OutlineAngle outlineAngle(int j, int n);
+    static OutlineFactor outlineFactor(const OutlineAngle& angle, double p1, double p2);
+    SectionShape sectionShape(int d) const;
+    // The height of display section d's widest line.
+    double widestLine(int d) const;
     // Outline point j of display section d from the centre of its widest
     // line (lateral, height); zero outside the sections and points.
     Point2D outlineOffset(int d, int j) const;

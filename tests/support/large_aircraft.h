@@ -6,9 +6,9 @@
 #include "document/plane.h"
 #include "document/plane_operations.h"
 
-namespace ferlo::bench {
+namespace ferlo::testing {
 
-// The aircraft the benchmarks measure besides the default one, built through
+// The large aircraft of the benchmarks and the output checks, built through
 // the public operations as the editor builds it: 100 wing panels, 20
 // fuselages of 200 sections of 64 outline points (256 000 mesh points), 200
 // equipment boxes; fuselage 10 is the current one.
@@ -50,4 +50,4 @@ inline void makeAircraft(Plane& plane, bool large) {
     createAll(plane);
 }
 
-}  // namespace ferlo::bench
+}  // namespace ferlo::testing
