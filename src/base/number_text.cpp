@@ -4,23 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
-#include <utility>
 
 namespace ferlo {
 
 namespace {
 
 constexpr std::size_t kLongestPlainText = 24;
-
-// The shortest text of `value` in `format` when it has at most `longest`
-// characters; nothing when it is longer.
-template <std::size_t longest>
-std::optional<std::string> toChars(double value, std::chars_format format) {
-    std::array<char, longest> buffer;
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
-    if (error != std::errc{}) return std::nullopt;
-    return std::string(buffer.data(), end);
-}
 
 std::string_view trimBlanks(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -31,19 +20,28 @@ std::string_view trimBlanks(std::string_view text) {
 
 }  // namespace
 
-std::string formatNumber(double value) {
+std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
+
+NumberText::NumberText(double value) {
     if (!std::isfinite(value)) {
         throw std::invalid_argument("a number that is not finite cannot be written");
     }
     if (value == 0.0) {
-        return "0";  // also for negative zero
+        chars_[0] = '0';  // also for negative zero
+        size_ = 1;
+        return;
     }
     // Plain decimal notation where it stays short, exponent form otherwise;
-    // both are the shortest text that reads back exactly. The exponent form
-    // of a double has at most 24 characters ("-2.2250738585072014e-308").
-    if (auto plain = toChars<kLongestPlainText>(value, std::chars_format::fixed)) return std::move(*plain);
-    if (auto scientific = toChars<32>(value, std::chars_format::scientific)) return std::move(*scientific);
-    throw std::invalid_argument("number cannot be written");
+    // both are the shortest text that reads back exactly.
+    char* const first = chars_.data();
+    auto written = std::to_chars(first, first + kLongestPlainText, value, std::chars_format::fixed);
+    if (written.ec != std::errc{}) {
+        written = std::to_chars(first, first + chars_.size(), value, std::chars_format::scientific);
+    }
+    if (written.ec != std::errc{}) {
+        throw std::invalid_argument("number cannot be written");
+    }
+    size_ = static_cast<std::size_t>(written.ptr - first);
 }
 
 std::optional<double> parseNumber(std::string_view text) {
