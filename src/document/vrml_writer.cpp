@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -18,29 +17,38 @@ struct Face {
     int a, b, c;
 };
 
-std::string vrmlIndex(int value) {
-    return (value < 0 ? "-" : " ") + std::to_string(std::abs(value)) + " ";
+// A face's point number: a blank (or "-"), the digits, a blank.
+void appendVrmlIndex(std::string& line, int value) {
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, std::abs(value));
+    line += value < 0 ? '-' : ' ';
+    line.append(digits, written.ptr);
+    line += ' ';
 }
 
-// `items` with `separator` between them and `end` after the last, built in
-// one string: a world holds millions of such lines.
-std::string joinedLine(std::initializer_list<std::string> items, std::string_view separator, std::string_view end) {
+// A world holds millions of point and face lines: each is built in one string.
+std::string pointLine(const Point3D& p, bool last) {
     std::string line;
     line.reserve(64);
-    for (const std::string& item : items) {
-        if (&item != items.begin()) line += separator;
-        line += item;
-    }
-    line += end;
+    appendVrmlReal(line, p.x);
+    line += ' ';
+    appendVrmlReal(line, p.y);
+    line += ' ';
+    appendVrmlReal(line, p.z);
+    if (!last) line += ',';
     return line;
 }
 
-std::string pointLine(const Point3D& p, bool last) {
-    return joinedLine({vrmlReal(p.x), vrmlReal(p.y), vrmlReal(p.z)}, " ", last ? "" : ",");
-}
-
 std::string faceLine(const Face& face, bool lastOfList) {
-    return joinedLine({vrmlIndex(face.a), vrmlIndex(face.b), vrmlIndex(face.c)}, ", ", lastOfList ? ", -1" : ", -1,");
+    std::string line;
+    line.reserve(48);
+    appendVrmlIndex(line, face.a);
+    line += ", ";
+    appendVrmlIndex(line, face.b);
+    line += ", ";
+    appendVrmlIndex(line, face.c);
+    line += lastOfList ? ", -1" : ", -1,";
+    return line;
 }
 
 // A face and whether its line ends the list form (", -1" without comma).
@@ -135,6 +143,7 @@ int meshVertex(int i, int j, int nc) { return (i - 1) * nc + (j - 1); }
 std::vector<FaceLine> fuselageFaces(int ns, int nc, bool transparent) {
     std::vector<FaceLine> faces;
     if (nc < 2) return faces;
+    faces.reserve(2 * static_cast<std::size_t>(std::max(ns - 1, 0)) * static_cast<std::size_t>(nc));
     auto v = [nc](int i, int j) { return meshVertex(i, j, nc); };
     if (transparent) {
         const int first = static_cast<int>(std::floor(nc / 4.0 + 1));
@@ -158,15 +167,26 @@ std::vector<FaceLine> fuselageFaces(int ns, int nc, bool transparent) {
 
 }  // namespace
 
-std::string vrmlReal(double value) {
+void appendVrmlReal(std::string& text, double value) {
     if (!std::isfinite(value)) throw std::invalid_argument("a number that is not finite cannot be written");
-    if (value == 0.0) return " 0";
+    if (value == 0.0) {
+        text += " 0";
+        return;
+    }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::general, 15);
-    std::string digits(buffer, result.ptr);
-    if (digits.starts_with("0.")) digits.erase(0, 1);
-    if (const auto e = digits.find('e'); e != std::string::npos) digits[e] = 'E';
-    return (value < 0 ? "-" : " ") + digits;
+    std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (digits.starts_with("0.")) digits.remove_prefix(1);
+    text += value < 0 ? '-' : ' ';
+    const std::size_t start = text.size();
+    text += digits;
+    if (const auto e = text.find('e', start); e != std::string::npos) text[e] = 'E';
+}
+
+std::string vrmlReal(double value) {
+    std::string text;
+    appendVrmlReal(text, value);
+    return text;
 }
 
 void writeVrmlHeader(LineWriter& out) {
