@@ -1,6 +1,7 @@
 #include "document/vrml_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -26,29 +27,28 @@ void appendVrmlIndex(std::string& line, int value) {
     line += ' ';
 }
 
-// A world holds millions of point and face lines: each is built in one string.
-std::string pointLine(const Point3D& p, bool last) {
+// A line of three values, each put by `append`, with `separator` between
+// them and `end` after them: a world holds millions of point and face lines,
+// so each is built in one string.
+template <typename Value, typename Append>
+std::string lineOfThree(const std::array<Value, 3>& values, Append append, std::string_view separator,
+                        std::string_view end) {
     std::string line;
     line.reserve(64);
-    appendVrmlReal(line, p.x);
-    line += ' ';
-    appendVrmlReal(line, p.y);
-    line += ' ';
-    appendVrmlReal(line, p.z);
-    if (!last) line += ',';
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0) line += separator;
+        append(line, values[k]);
+    }
+    line += end;
     return line;
 }
 
+std::string pointLine(const Point3D& p, bool last) {
+    return lineOfThree<double>({p.x, p.y, p.z}, appendVrmlReal, " ", last ? "" : ",");
+}
+
 std::string faceLine(const Face& face, bool lastOfList) {
-    std::string line;
-    line.reserve(48);
-    appendVrmlIndex(line, face.a);
-    line += ", ";
-    appendVrmlIndex(line, face.b);
-    line += ", ";
-    appendVrmlIndex(line, face.c);
-    line += lastOfList ? ", -1" : ", -1,";
-    return line;
+    return lineOfThree<int>({face.a, face.b, face.c}, appendVrmlIndex, ", ", lastOfList ? ", -1" : ", -1,");
 }
 
 // A face and whether its line ends the list form (", -1" without comma).
