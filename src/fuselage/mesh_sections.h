@@ -462,8 +462,22 @@ private:
         double height, halfWidth, bias;
         Point2D offset(const OutlineFactor& factor) const;
     };
+    // The factors of every point for the exponents of the sections built
+    // last: a section of the same exponents takes them as they are.
+    struct OutlineFactors {
+        std::vector<OutlineFactor> factors;
+        double upper = 0, lower = 0;
+        void update(const std::vector<OutlineAngle>& angles, double p1, double p2);
+    };
     static OutlineAngle outlineAngle(int j, int n);
     static OutlineFactor outlineFactor(const OutlineAngle& angle, double p1, double p2);
+    // The angles of outline points 1..nb_cross, at most kMaxCrossPoints.
+    std::vector<OutlineAngle> outlineAngles() const;
+    // The outline of display section d (a section that exists) into
+    // `outline`: the points outlinePoint gives, from the angles and the
+    // factors for its exponents.
+    void buildOutline(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
+                      std::vector<Point2D>& outline) const;
     SectionShape sectionShape(int d) const;
     // The height of display section d's widest line.
     double widestLine(int d) const;

@@ -67,12 +67,39 @@ double MeshSections::widestLine(int d) const {
     return sectionValue(&MeshSections::sec_elevation, d) + elevation_offset + (1 - bias) * height;
 }
 
+std::vector<MeshSections::OutlineAngle> MeshSections::outlineAngles() const {
+    std::vector<OutlineAngle> angles;
+    const int points = std::min<int>(nb_cross, kMaxCrossPoints);
+    for (int j = 1; j <= points; ++j) angles.push_back(outlineAngle(j, nb_cross));
+    return angles;
+}
+
+void MeshSections::OutlineFactors::update(const std::vector<OutlineAngle>& angles, double p1, double p2) {
+    if (!factors.empty() && p1 == upper && p2 == lower) return;
+    factors.clear();
+    for (const OutlineAngle& angle : angles) factors.push_back(outlineFactor(angle, p1, p2));
+    upper = p1;
+    lower = p2;
+}
+
+void MeshSections::buildOutline(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
+                                std::vector<Point2D>& outline) const {
+    factors.update(angles, sectionValue(&MeshSections::sec_curvature, d),
+                   sectionValue(&MeshSections::sec_curvature2, d));
+    const SectionShape shape = sectionShape(d);
+    const double widest = widestLine(d);
+    outline.clear();
+    for (const OutlineFactor& factor : factors.factors) {
+        const Point2D offset = shape.offset(factor);
+        outline.push_back({shift + offset.x, widest + offset.y});
+    }
+}
+
 std::vector<Point2D> MeshSections::sectionOutline(int d) const {
     if (!slotOf(d)) return {};
-    const int points = std::min<int>(nb_cross, kMaxCrossPoints);
+    OutlineFactors factors;
     std::vector<Point2D> outline;
-    outline.reserve(static_cast<std::size_t>(std::max(points, 0)));
-    for (int j = 1; j <= points; ++j) outline.push_back(outlinePoint(d, j));
+    buildOutline(d, outlineAngles(), factors, outline);
     return outline;
 }
 
@@ -85,29 +112,13 @@ void MeshSections::create() {
     mesh_vertices.reset(sections, points);
     mesh_texcoords.reset(sections, points);
     // The points' angles are the same for every section, and sections of the
-    // same exponents share their factors: each is computed once, and every
-    // point is what outlinePoint gives.
-    std::vector<OutlineAngle> angles;
-    for (int j = 1; j <= points; ++j) angles.push_back(outlineAngle(j, nb_cross));
-    std::vector<OutlineFactor> factors;
-    double factorsP1 = 0, factorsP2 = 0;
-    std::vector<Point2D> outline(static_cast<std::size_t>(points));
+    // same exponents share their factors: each is computed once.
+    const std::vector<OutlineAngle> angles = outlineAngles();
+    OutlineFactors factors;
+    std::vector<Point2D> outline;
     for (int i = 1; i <= sections; ++i) {
         if (!slotOf(i)) continue;
-        const double p1 = sectionValue(&MeshSections::sec_curvature, i);
-        const double p2 = sectionValue(&MeshSections::sec_curvature2, i);
-        if (factors.empty() || p1 != factorsP1 || p2 != factorsP2) {
-            factors.clear();
-            for (const OutlineAngle& angle : angles) factors.push_back(outlineFactor(angle, p1, p2));
-            factorsP1 = p1;
-            factorsP2 = p2;
-        }
-        const SectionShape shape = sectionShape(i);
-        const double widest = widestLine(i);
-        for (std::size_t k = 0; k < outline.size(); ++k) {
-            const Point2D offset = shape.offset(factors[k]);
-            outline[k] = {shift + offset.x, widest + offset.y};
-        }
+        buildOutline(i, angles, factors, outline);
         if (!isFinite(outline)) continue;
         const double x = sectionValue(&MeshSections::sec_pos, i) + pos_offset;
         if (!std::isfinite(x)) continue;
