@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <memory>
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -14,7 +13,6 @@
 #include "view3d/conversion_progress_window.h"
 #include "view3d/qt_image_converter.h"
 #include "view3d/scene_view.h"
-#include "view3d/surface_format.h"
 
 // Frames of the 3D view under Mesa's software renderer (run under a display:
 // Xvfb and LIBGL_ALWAYS_SOFTWARE=1). A frame is what a drag in the 3D box
@@ -105,13 +103,3 @@ BENCHMARK(BM_ReplayLargeAircraft)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RebuildLargeAircraft)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ferlo::setDefaultSurfaceFormat();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

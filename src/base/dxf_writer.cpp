@@ -1,5 +1,7 @@
 #include "base/dxf_writer.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "base/number_text.h"
@@ -8,24 +10,36 @@ namespace ferlo {
 
 namespace {
 
+// dxfNumber's text in a buffer of its own: an export writes millions of them.
+class DxfNumberText {
+public:
+    explicit DxfNumberText(double value) {
+        const NumberText number(value);
+        const std::string_view digits = number.view();
+        if (digits.front() != '-') chars_[size_++] = ' ';
+        size_ += digits.copy(chars_.data() + size_, digits.size());
+        chars_[size_++] = ' ';
+    }
+    std::string_view view() const { return {chars_.data(), size_}; }
+
+private:
+    std::array<char, 34> chars_;  // a blank, the number, a blank
+    std::size_t size_ = 0;
+};
+
 void writeGroup(DxfFile& file, int code, std::string_view value) {
-    file.out.writeLine(dxfNumber(code));
+    file.out.writeLine(DxfNumberText(code).view());
     file.out.writeLine(value);
 }
 
 void writeCoordinate(DxfFile& file, int code, double value) {
-    file.out.writeLine(dxfNumber(code));
-    file.out.writeLine(dxfNumber(value));
+    file.out.writeLine(DxfNumberText(code).view());
+    file.out.writeLine(DxfNumberText(value).view());
 }
 
 }  // namespace
 
-std::string dxfNumber(double value) {
-    std::string text = formatNumber(value);
-    if (text.front() != '-') text.insert(text.begin(), ' ');
-    text.push_back(' ');
-    return text;
-}
+std::string dxfNumber(double value) { return std::string(DxfNumberText(value).view()); }
 
 void dxfHeader(DxfFile& file) {
     writeGroup(file, 0, "SECTION");

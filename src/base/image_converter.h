@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -45,6 +47,18 @@ public:
     virtual void resize(int width, int height) = 0;
     // Pixel (x, y), from 0, row 0 at the top; black outside the image.
     virtual PixelRGB pixel(int x, int y) const = 0;
+    // Row y of the current image as red, green and blue bytes, three a pixel,
+    // into `rgb` (three bytes for each pixel of the row): pixel(0, y),
+    // pixel(1, y), ... A converter that holds its image in rows copies them
+    // whole; this one asks for each pixel.
+    virtual void copyRow(int y, std::span<std::uint8_t> rgb) const {
+        for (std::size_t x = 0; x < rgb.size() / 3; ++x) {
+            const PixelRGB p = pixel(static_cast<int>(x), y);
+            rgb[3 * x] = p.red;
+            rgb[3 * x + 1] = p.green;
+            rgb[3 * x + 2] = p.blue;
+        }
+    }
     // Write the current image with 24 bits a pixel, replacing an existing
     // file of that name; a failed write throws WriteError and leaves an
     // existing file as it was.

@@ -11,15 +11,6 @@ namespace {
 
 constexpr std::size_t kLongestPlainText = 24;
 
-std::string toChars(double value, std::chars_format format) {
-    std::array<char, 400> buffer{};
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
-    if (error != std::errc{}) {
-        throw std::invalid_argument("number cannot be written");
-    }
-    return std::string(buffer.data(), end);
-}
-
 std::string_view trimBlanks(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -29,20 +20,28 @@ std::string_view trimBlanks(std::string_view text) {
 
 }  // namespace
 
-std::string formatNumber(double value) {
+std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
+
+NumberText::NumberText(double value) {
     if (!std::isfinite(value)) {
         throw std::invalid_argument("a number that is not finite cannot be written");
     }
     if (value == 0.0) {
-        return "0";  // also for negative zero
+        chars_[0] = '0';  // also for negative zero
+        size_ = 1;
+        return;
     }
     // Plain decimal notation where it stays short, exponent form otherwise;
     // both are the shortest text that reads back exactly.
-    std::string plain = toChars(value, std::chars_format::fixed);
-    if (plain.size() <= kLongestPlainText) {
-        return plain;
+    char* const first = chars_.data();
+    auto written = std::to_chars(first, first + kLongestPlainText, value, std::chars_format::fixed);
+    if (written.ec != std::errc{}) {
+        written = std::to_chars(first, first + chars_.size(), value, std::chars_format::scientific);
     }
-    return toChars(value, std::chars_format::scientific);
+    if (written.ec != std::errc{}) {
+        throw std::invalid_argument("number cannot be written");
+    }
+    size_ = static_cast<std::size_t>(written.ptr - first);
 }
 
 std::optional<double> parseNumber(std::string_view text) {

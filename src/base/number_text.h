@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +15,18 @@ namespace ferlo {
 // negative zero is written as "0". Very large or very small magnitudes use an
 // exponent ("1e-20"). Throws std::invalid_argument for NaN or infinity.
 std::string formatNumber(double value);
+
+// The text formatNumber gives, held in a buffer of its own: a writer of
+// millions of numbers allocates no string for them. Throws as formatNumber.
+class NumberText {
+public:
+    explicit NumberText(double value);
+    std::string_view view() const { return {chars_.data(), size_}; }
+
+private:
+    std::array<char, 32> chars_;  // the exponent form has at most 24 characters
+    std::size_t size_ = 0;
+};
 
 // Reads a whole string as a decimal number: an optional sign ('+' too),
 // digits with an optional point (the digit before it may be missing), an

@@ -22,22 +22,19 @@ private:
     ConversionProgress& progress_;
 };
 
-// The current image of the converter as texture bytes, column by column as
-// the progress window counts them.
+// The current image of the converter as texture bytes, row by row as the
+// progress window counts them. Each row is copied whole and appended, so no
+// byte is written twice.
 std::vector<std::uint8_t> readPixels(const ImageConverter& converter, TextureSize size,
                                      ConversionProgress& progress) {
-    const auto width = static_cast<std::size_t>(size.width);
     const auto height = static_cast<std::size_t>(size.height);
-    std::vector<std::uint8_t> bytes(width * height * 3);
-    for (std::size_t x = 0; x < width; ++x) {
-        progress.setValue(static_cast<int>(x * 100 / width));
-        for (std::size_t y = 0; y < height; ++y) {
-            const PixelRGB pixel = converter.pixel(static_cast<int>(x), static_cast<int>(y));
-            const std::size_t at = (y * width + x) * 3;
-            bytes[at] = pixel.red;
-            bytes[at + 1] = pixel.green;
-            bytes[at + 2] = pixel.blue;
-        }
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(size.width) * 3);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(row.size() * height);
+    for (std::size_t y = 0; y < height; ++y) {
+        progress.setValue(static_cast<int>(y * 100 / height));
+        converter.copyRow(static_cast<int>(y), row);
+        bytes.insert(bytes.end(), row.begin(), row.end());
     }
     return bytes;
 }

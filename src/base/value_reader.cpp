@@ -12,25 +12,26 @@ namespace ferlo {
 ValueReader::ValueReader(std::istream& in, std::string fileName)
     : in_(in), fileName_(std::move(fileName)) {}
 
-void ValueReader::fail(const std::string& what) const { throw ReadError(fileName_, line_, what); }
+void ValueReader::fail(const std::string& what) const { throw ReadError(fileName_, lineNumber_, what); }
 
-std::string ValueReader::readLine() {
-    std::string line;
-    if (!std::getline(in_, line)) {
-        ++line_;
+const std::string& ValueReader::nextLine() {
+    if (!std::getline(in_, line_)) {
+        ++lineNumber_;
         fail("unexpected end of file");
     }
-    ++line_;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+    ++lineNumber_;
+    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    return line_;
 }
+
+std::string ValueReader::readLine() { return nextLine(); }
 
 bool ValueReader::atEnd() { return in_.peek() == std::istream::traits_type::eof(); }
 
-void ValueReader::skipKeyword() { readLine(); }
+void ValueReader::skipKeyword() { nextLine(); }
 
 double ValueReader::readDouble() {
-    const std::string line = readLine();
+    const std::string& line = nextLine();
     const auto value = parseNumber(line);
     if (!value) fail("\"" + line + "\" is not a number");
     if (std::fabs(*value) > kMaxFileMagnitude) fail("the value " + line + " is too large");
@@ -67,14 +68,14 @@ std::int16_t ValueReader::readCount(int minimum, int maximum, const char* what) 
 }
 
 bool ValueReader::readBool() {
-    const std::string line = readLine();
+    const std::string& line = nextLine();
     if (line == "#TRUE#") return true;
     if (line == "#FALSE#") return false;
     fail("\"" + line + "\" is not #TRUE# or #FALSE#");
 }
 
 std::string ValueReader::readString() {
-    std::string line = readLine();
+    const std::string& line = nextLine();
     if (line.size() < 2 || line.front() != '"' || line.back() != '"') {
         fail("a text between double quotes was expected");
     }

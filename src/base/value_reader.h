@@ -34,17 +34,20 @@ public:
     std::string readString();
 
     bool atEnd();
-    int lineNumber() const { return line_; }  // of the line read last
+    int lineNumber() const { return lineNumber_; }  // of the line read last
     const std::string& fileName() const { return fileName_; }
 
     [[noreturn]] void fail(const std::string& what) const;
 
 private:
+    // The next line without its line end, in a buffer that the next read reuses.
+    const std::string& nextLine();
     std::int64_t readInteger(std::int64_t minimum, std::int64_t maximum);
 
     std::istream& in_;
     std::string fileName_;
-    int line_ = 0;
+    int lineNumber_ = 0;
+    std::string line_;
 };
 
 }  // namespace ferlo

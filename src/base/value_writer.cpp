@@ -19,7 +19,7 @@ void ValueWriter::number(double value) {
         const std::string text = std::isfinite(value) ? formatNumber(value) : std::isnan(value) ? "NaN" : "infinity";
         throw WriteError(out_.name() + ": the number " + text + " is beyond what a file can hold");
     }
-    out_.writeLine(formatNumber(value));
+    out_.writeLine(NumberText(value).view());
 }
 
 void ValueWriter::boolean(bool value) { out_.writeLine(value ? "#TRUE#" : "#FALSE#"); }

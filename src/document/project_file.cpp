@@ -1,6 +1,9 @@
 #include "document/project_file.h"
 
 #include <fstream>
+#include <set>
+#include <string>
+#include <utility>
 
 #include "base/atomic_file.h"
 #include "base/line_writer.h"
@@ -22,10 +25,13 @@ namespace {
 fs::path folderOf(const fs::path& path) { return path.parent_path(); }
 
 // The name of each part's copy: the part's texture title, numbered where it
-// would replace another image or the project file.
+// would replace another image or the project file. The project's version on
+// disk is read for the copies it refers to only when there are copies to name.
 std::vector<TextureEntry> textureEntries(const Plane& plane, const fs::path& projectPath) {
+    std::set<std::string> replaceable;
+    if (anyPartTextured(plane)) replaceable = replaceableCopies(projectPath, projectTextureNames(projectPath));
     return textureCopyNames(plane, {folderOf(projectPath), projectPath, [](const std::string& title) { return title; },
-                                    true, replaceableCopies(projectPath, projectTextureNames(projectPath))});
+                                    true, std::move(replaceable)});
 }
 
 void writeBody(const Plane& plane, ValueWriter& out, const std::vector<TextureEntry>& textures) {

@@ -15,4 +15,13 @@ void forEachTexturedPart(PlaneT& plane, Action action) {
     action(plane.fin);
 }
 
+// Whether any part carries a texture image, so that a written file has
+// copies to name.
+template <typename PlaneT>
+bool anyPartTextured(PlaneT& plane) {
+    bool any = false;
+    forEachTexturedPart(plane, [&](const auto& part) { any = any || !part.texture_filename().empty(); });
+    return any;
+}
+
 }  // namespace ferlo

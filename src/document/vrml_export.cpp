@@ -3,6 +3,7 @@
 #include <functional>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "base/atomic_file.h"
 #include "base/line_writer.h"
@@ -109,9 +110,13 @@ VrmlExportResult exportVRML(Plane& plane, const fs::path& path, ImageConverter& 
     const std::set<std::string> failedImages = loadTextures(plane, converter, progress, result.textureCopyErrors);
 
     const fs::path folder = path.parent_path();
+    // The world's version on disk is read for the copies it refers to only
+    // when there are copies to name.
+    std::set<std::string> replaceable;
+    if (anyPartTextured(plane)) replaceable = replaceableCopies(path, worldTextureUrls(path));
     const std::vector<TextureEntry> textures =
         textureCopyNames(plane, {folder, path, [](const std::string& title) { return jpgCopyName(title, title); },
-                                 false, replaceableCopies(path, worldTextureUrls(path))});
+                                 false, std::move(replaceable)});
     {
         AtomicFile file(path);
         LineWriter out(file.stream(), path.string());

@@ -1,6 +1,7 @@
 #include "document/vrml_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -17,16 +18,37 @@ struct Face {
     int a, b, c;
 };
 
-std::string vrmlIndex(int value) {
-    return (value < 0 ? "-" : " ") + std::to_string(std::abs(value)) + " ";
+// A face's point number: a blank (or "-"), the digits, a blank.
+void appendVrmlIndex(std::string& line, int value) {
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, std::abs(value));
+    line += value < 0 ? '-' : ' ';
+    line.append(digits, written.ptr);
+    line += ' ';
+}
+
+// A line of three values, each put by `append`, with `separator` between
+// them and `end` after them: a world holds millions of point and face lines,
+// so each is built in one string.
+template <typename Value, typename Append>
+std::string lineOfThree(const std::array<Value, 3>& values, Append append, std::string_view separator,
+                        std::string_view end) {
+    std::string line;
+    line.reserve(64);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0) line += separator;
+        append(line, values[k]);
+    }
+    line += end;
+    return line;
 }
 
 std::string pointLine(const Point3D& p, bool last) {
-    return vrmlReal(p.x) + " " + vrmlReal(p.y) + " " + vrmlReal(p.z) + (last ? "" : ",");
+    return lineOfThree<double>({p.x, p.y, p.z}, appendVrmlReal, " ", last ? "" : ",");
 }
 
 std::string faceLine(const Face& face, bool lastOfList) {
-    return vrmlIndex(face.a) + ", " + vrmlIndex(face.b) + ", " + vrmlIndex(face.c) + (lastOfList ? ", -1" : ", -1,");
+    return lineOfThree<int>({face.a, face.b, face.c}, appendVrmlIndex, ", ", lastOfList ? ", -1" : ", -1,");
 }
 
 // A face and whether its line ends the list form (", -1" without comma).
@@ -121,6 +143,7 @@ int meshVertex(int i, int j, int nc) { return (i - 1) * nc + (j - 1); }
 std::vector<FaceLine> fuselageFaces(int ns, int nc, bool transparent) {
     std::vector<FaceLine> faces;
     if (nc < 2) return faces;
+    faces.reserve(2 * static_cast<std::size_t>(std::max(ns - 1, 0)) * static_cast<std::size_t>(nc));
     auto v = [nc](int i, int j) { return meshVertex(i, j, nc); };
     if (transparent) {
         const int first = static_cast<int>(std::floor(nc / 4.0 + 1));
@@ -144,15 +167,26 @@ std::vector<FaceLine> fuselageFaces(int ns, int nc, bool transparent) {
 
 }  // namespace
 
-std::string vrmlReal(double value) {
+void appendVrmlReal(std::string& text, double value) {
     if (!std::isfinite(value)) throw std::invalid_argument("a number that is not finite cannot be written");
-    if (value == 0.0) return " 0";
+    if (value == 0.0) {
+        text += " 0";
+        return;
+    }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::general, 15);
-    std::string digits(buffer, result.ptr);
-    if (digits.starts_with("0.")) digits.erase(0, 1);
-    if (const auto e = digits.find('e'); e != std::string::npos) digits[e] = 'E';
-    return (value < 0 ? "-" : " ") + digits;
+    std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (digits.starts_with("0.")) digits.remove_prefix(1);
+    text += value < 0 ? '-' : ' ';
+    const std::size_t start = text.size();
+    text += digits;
+    if (const auto e = text.find('e', start); e != std::string::npos) text[e] = 'E';
+}
+
+std::string vrmlReal(double value) {
+    std::string text;
+    appendVrmlReal(text, value);
+    return text;
 }
 
 void writeVrmlHeader(LineWriter& out) {

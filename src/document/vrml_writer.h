@@ -20,6 +20,8 @@ namespace ferlo {
 // most 15 significant digits, a blank before a value >= 0 and "-" before a
 // negative one, no zero before the point (" .5"), exponents as "E-20".
 std::string vrmlReal(double value);
+// The same text appended to `text`.
+void appendVrmlReal(std::string& text, double value);
 
 void writeVrmlHeader(LineWriter& out);
 void writeVrmlGroup(LineWriter& out, const std::string& name);

@@ -444,8 +444,43 @@ private:
     template <typename LineOf, typename Apply>
     void smoothLine(LineOf lineOf, Apply apply);
 
-    static double superCos(double t, double p);  // sgn(cos t) |cos t|^p
-    static double superSin(double t, double p);  // sgn(sin t) |sin t|^p
+    // The outline is built from factors per point and values per section:
+    // the angle of point j of n (its half of the outline, cos t and sin t),
+    // its factors with the half's exponent (sgn(cos t) |cos t|^p across,
+    // sgn(sin t) |sin t|^p up; the left end of the widest line is (-1, 0)),
+    // and the section's height, half width and bias that scale them.
+    enum class OutlineHalf { Upper, Lower, LeftEnd };
+    struct OutlineAngle {
+        OutlineHalf half;
+        double cos, sin;
+    };
+    struct OutlineFactor {
+        OutlineHalf half;
+        double across, up;
+    };
+    struct SectionShape {
+        double height, halfWidth, bias;
+        Point2D offset(const OutlineFactor& factor) const;
+    };
+    // The factors of every point for the exponents of the sections built
+    // last: a section of the same exponents takes them as they are.
+    struct OutlineFactors {
+        std::vector<OutlineFactor> factors;
+        double upper = 0, lower = 0;
+        void update(const std::vector<OutlineAngle>& angles, double p1, double p2);
+    };
+    static OutlineAngle outlineAngle(int j, int n);
+    static OutlineFactor outlineFactor(const OutlineAngle& angle, double p1, double p2);
+    // The angles of outline points 1..nb_cross, at most kMaxCrossPoints.
+    std::vector<OutlineAngle> outlineAngles() const;
+    // The outline of display section d (a section that exists) into
+    // `outline`: the points outlinePoint gives, from the angles and the
+    // factors for its exponents.
+    void buildOutline(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
+                      std::vector<Point2D>& outline) const;
+    SectionShape sectionShape(int d) const;
+    // The height of display section d's widest line.
+    double widestLine(int d) const;
     // Outline point j of display section d from the centre of its widest
     // line (lateral, height); zero outside the sections and points.
     Point2D outlineOffset(int d, int j) const;

@@ -9,51 +9,97 @@
 
 namespace ferlo {
 
+namespace {
+
 // sgn(0) is 0, so an axis point stays on the axis whatever the exponent.
-double MeshSections::superCos(double t, double p) {
-    const double c = std::cos(t);
-    return c == 0.0 ? 0.0 : std::copysign(std::pow(std::fabs(c), p), c);
+double superPower(double value, double p) {
+    return value == 0.0 ? 0.0 : std::copysign(std::pow(std::fabs(value), p), value);
 }
 
-double MeshSections::superSin(double t, double p) {
-    const double s = std::sin(t);
-    return s == 0.0 ? 0.0 : std::copysign(std::pow(std::fabs(s), p), s);
+}  // namespace
+
+// The angle's half follows from whole numbers: t = 2 pi (j - 1) / n lies
+// below pi when 2 (j - 1) < n, and is pi exactly when they are equal.
+MeshSections::OutlineAngle MeshSections::outlineAngle(int j, int n) {
+    const int twice = 2 * (j - 1);
+    if (twice == n) return {OutlineHalf::LeftEnd, -1.0, 0.0};
+    const double t = 2 * std::numbers::pi * (j - 1) / n;
+    return {twice < n ? OutlineHalf::Upper : OutlineHalf::Lower, std::cos(t), std::sin(t)};
+}
+
+MeshSections::OutlineFactor MeshSections::outlineFactor(const OutlineAngle& angle, double p1, double p2) {
+    if (angle.half == OutlineHalf::LeftEnd) return {angle.half, -1.0, 0.0};
+    const double p = angle.half == OutlineHalf::Upper ? p1 : p2;
+    return {angle.half, superPower(angle.cos, p), superPower(angle.sin, p)};
+}
+
+Point2D MeshSections::SectionShape::offset(const OutlineFactor& factor) const {
+    switch (factor.half) {
+        case OutlineHalf::LeftEnd: return {-halfWidth, 0.0};
+        case OutlineHalf::Upper: return {halfWidth * factor.across, bias * height * factor.up};
+        case OutlineHalf::Lower: break;
+    }
+    return {halfWidth * factor.across, (1 - bias) * height * factor.up};
+}
+
+MeshSections::SectionShape MeshSections::sectionShape(int d) const {
+    return {sectionValue(&MeshSections::sec_height, d), sectionValue(&MeshSections::sec_width, d) / 2,
+            sectionValue(&MeshSections::sec_bias, d)};
 }
 
 Point2D MeshSections::outlineOffset(int d, int j) const {
     const int n = nb_cross;
     if (!slotOf(d) || j < 1 || j > n) return {};
-    const double height = sectionValue(&MeshSections::sec_height, d);
-    const double halfWidth = sectionValue(&MeshSections::sec_width, d) / 2;
-    const double bias = sectionValue(&MeshSections::sec_bias, d);
-    // The angle's half follows from whole numbers: t = 2 pi (j - 1) / n lies
-    // below pi when 2 (j - 1) < n, and is pi exactly when they are equal.
-    const int twice = 2 * (j - 1);
-    if (twice == n) return {-halfWidth, 0.0};
-    const double t = 2 * std::numbers::pi * (j - 1) / n;
-    if (twice < n) {
-        const double p1 = sectionValue(&MeshSections::sec_curvature, d);
-        return {halfWidth * superCos(t, p1), bias * height * superSin(t, p1)};
-    }
-    const double p2 = sectionValue(&MeshSections::sec_curvature2, d);
-    return {halfWidth * superCos(t, p2), (1 - bias) * height * superSin(t, p2)};
+    const OutlineFactor factor = outlineFactor(outlineAngle(j, n), sectionValue(&MeshSections::sec_curvature, d),
+                                               sectionValue(&MeshSections::sec_curvature2, d));
+    return sectionShape(d).offset(factor);
 }
 
 Point2D MeshSections::outlinePoint(int d, int j) const {
     if (!slotOf(d) || j < 1 || j > nb_cross) return {};
+    const Point2D offset = outlineOffset(d, j);
+    return {shift + offset.x, widestLine(d) + offset.y};
+}
+
+double MeshSections::widestLine(int d) const {
     const double height = sectionValue(&MeshSections::sec_height, d);
     const double bias = sectionValue(&MeshSections::sec_bias, d);
-    const double widest = sectionValue(&MeshSections::sec_elevation, d) + elevation_offset + (1 - bias) * height;
-    const Point2D offset = outlineOffset(d, j);
-    return {shift + offset.x, widest + offset.y};
+    return sectionValue(&MeshSections::sec_elevation, d) + elevation_offset + (1 - bias) * height;
+}
+
+std::vector<MeshSections::OutlineAngle> MeshSections::outlineAngles() const {
+    std::vector<OutlineAngle> angles;
+    const int points = std::min<int>(nb_cross, kMaxCrossPoints);
+    for (int j = 1; j <= points; ++j) angles.push_back(outlineAngle(j, nb_cross));
+    return angles;
+}
+
+void MeshSections::OutlineFactors::update(const std::vector<OutlineAngle>& angles, double p1, double p2) {
+    if (!factors.empty() && p1 == upper && p2 == lower) return;
+    factors.clear();
+    for (const OutlineAngle& angle : angles) factors.push_back(outlineFactor(angle, p1, p2));
+    upper = p1;
+    lower = p2;
+}
+
+void MeshSections::buildOutline(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
+                                std::vector<Point2D>& outline) const {
+    factors.update(angles, sectionValue(&MeshSections::sec_curvature, d),
+                   sectionValue(&MeshSections::sec_curvature2, d));
+    const SectionShape shape = sectionShape(d);
+    const double widest = widestLine(d);
+    outline.clear();
+    for (const OutlineFactor& factor : factors.factors) {
+        const Point2D offset = shape.offset(factor);
+        outline.push_back({shift + offset.x, widest + offset.y});
+    }
 }
 
 std::vector<Point2D> MeshSections::sectionOutline(int d) const {
     if (!slotOf(d)) return {};
-    const int points = std::min<int>(nb_cross, kMaxCrossPoints);
+    OutlineFactors factors;
     std::vector<Point2D> outline;
-    outline.reserve(static_cast<std::size_t>(std::max(points, 0)));
-    for (int j = 1; j <= points; ++j) outline.push_back(outlinePoint(d, j));
+    buildOutline(d, outlineAngles(), factors, outline);
     return outline;
 }
 
@@ -65,9 +111,15 @@ void MeshSections::create() {
     const int points = std::min<int>(nb_cross, kMaxCrossPoints);
     mesh_vertices.reset(sections, points);
     mesh_texcoords.reset(sections, points);
+    // The points' angles are the same for every section, and sections of the
+    // same exponents share their factors: each is computed once.
+    const std::vector<OutlineAngle> angles = outlineAngles();
+    OutlineFactors factors;
+    std::vector<Point2D> outline;
     for (int i = 1; i <= sections; ++i) {
-        const std::vector<Point2D> outline = sectionOutline(i);
-        if (outline.empty() || !isFinite(outline)) continue;
+        if (!slotOf(i)) continue;
+        buildOutline(i, angles, factors, outline);
+        if (!isFinite(outline)) continue;
         const double x = sectionValue(&MeshSections::sec_pos, i) + pos_offset;
         if (!std::isfinite(x)) continue;
         for (int j = 1; j <= points; ++j) {

@@ -58,6 +58,18 @@ PixelRGB QtImageConverter::pixel(int x, int y) const {
             static_cast<std::uint8_t>(qBlue(rgb))};
 }
 
+void QtImageConverter::copyRow(int y, std::span<std::uint8_t> rgb) const {
+    const auto pixels = static_cast<std::size_t>(image_.width());
+    const bool inside = y >= 0 && y < image_.height();
+    const QRgb* row = inside ? reinterpret_cast<const QRgb*>(image_.constScanLine(y)) : nullptr;
+    for (std::size_t x = 0; x < rgb.size() / 3; ++x) {
+        const QRgb color = inside && x < pixels ? row[x] : qRgb(0, 0, 0);  // black outside, as pixel()
+        rgb[3 * x] = static_cast<std::uint8_t>(qRed(color));
+        rgb[3 * x + 1] = static_cast<std::uint8_t>(qGreen(color));
+        rgb[3 * x + 2] = static_cast<std::uint8_t>(qBlue(color));
+    }
+}
+
 void QtImageConverter::saveJpeg(const std::string& path) const { save(path, "jpeg", kJpegQuality); }
 
 // Qt writes a 32-bit image as a bitmap with 24 bits a pixel.

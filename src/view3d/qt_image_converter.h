@@ -18,6 +18,7 @@ public:
     int height() const override { return image_.height(); }
     void resize(int width, int height) override;
     PixelRGB pixel(int x, int y) const override;
+    void copyRow(int y, std::span<std::uint8_t> rgb) const override;
     void saveJpeg(const std::string& path) const override;
     void saveBitmap(const std::string& path) const override;
 

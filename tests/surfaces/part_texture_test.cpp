@@ -67,8 +67,8 @@ TEST(PartTexture, PanelHalfTurnsItsImageAndLaysItOverThePlanform) {
     EXPECT_EQ(services.progress.begins, 1);
     EXPECT_EQ(services.progress.ends, 1);
     EXPECT_FALSE(services.progress.visible);
-    // The progress runs column by column from 0 to just under 100.
-    ASSERT_EQ(services.progress.values.size(), 512u);
+    // The progress runs row by row from 0 to just under 100.
+    ASSERT_EQ(services.progress.values.size(), 256u);
     EXPECT_EQ(services.progress.values.front(), 0);
     EXPECT_EQ(services.progress.values.back(), 99);
 }
