@@ -148,7 +148,7 @@ TEST(QtUserDialogs, ABareSavedNameGetsTheShownFiltersExtensionBeforeTheReplaceQu
 
     whenShown<QFileDialog>([&](QFileDialog& d) {
         pickFilter(d, 3);
-        typeName(d, "view");
+        typeName(d, qPath(dir.path() / "view"));
     });
     const FileChoice picked = dialogs.saveFileOfType(kSaveFilters, 2);
     EXPECT_EQ(picked.file, qPath(dir.path() / "view.dxf"));
@@ -184,7 +184,7 @@ TEST(QtUserDialogs, TheTypedExtensionWinsOverTheRememberedFilter) {
         EXPECT_EQ(d.selectedNameFilter(), kSaveFilters[1]);
         EXPECT_EQ(nameBox(d)->text(), "");
         testing::saveOutputPng(d.grab().toImage(), "save_dialog_after_export");
-        typeName(d, "plane.flx");
+        typeName(d, qPath(dir.path() / "plane.flx"));
     });
     main.Bar_ButtonClick("Save");
     EXPECT_TRUE(main.state().savedProject);
@@ -205,7 +205,7 @@ TEST(QtUserDialogs, TheTypedExtensionWinsOverTheRememberedFilter) {
     whenShown<QFileDialog>([&](QFileDialog& d) {
         EXPECT_EQ(d.selectedNameFilter(), kOpenFilters[2]);
         EXPECT_EQ(nameBox(d)->text(), "");
-        typeName(d, "plane.flx");
+        typeName(d, qPath(dir.path() / "plane.flx"));
     });
     main.Bar_ButtonClick("Open");
     EXPECT_TRUE(editor.dialogs.warnings.empty());
