@@ -218,17 +218,17 @@ TEST(QtUserDialogs, TheTypedExtensionWinsOverTheRememberedFilter) {
 TEST(QtUserDialogs, TheSaveQuestion) {
     QtUserDialogs dialogs;
     whenShown<QMessageBox>([](QMessageBox& box) {
-        EXPECT_EQ(box.text(), "Unsaved?");
+        EXPECT_EQ(box.text(), "The project has not been saved.\nSave it first ?");
         EXPECT_EQ(box.standardButtons(), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Save));
         testing::saveOutputPng(box.grab().toImage(), "save_question");
         box.button(QMessageBox::Discard)->click();
     });
-    EXPECT_EQ(dialogs.askToSave("Unsaved?"), SaveAnswer::Discard);
+    EXPECT_EQ(dialogs.askToSave("The project has not been saved.\nSave it first ?"), SaveAnswer::Discard);
     whenShown<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(dialogs.askToSave("Unsaved?"), SaveAnswer::Cancel);
+    EXPECT_EQ(dialogs.askToSave("The project has not been saved.\nSave it first ?"), SaveAnswer::Cancel);
     whenShown<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
-    EXPECT_EQ(dialogs.askToSave("Unsaved?"), SaveAnswer::Save);
+    EXPECT_EQ(dialogs.askToSave("The project has not been saved.\nSave it first ?"), SaveAnswer::Save);
 }
 
 // An input box is wide enough for its whole title and the frame's buttons
