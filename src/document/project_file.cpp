@@ -2,8 +2,8 @@
 
 #include <fstream>
 #include <ostream>
-#include <streambuf>
 #include <set>
+#include <streambuf>
 #include <string>
 #include <utility>
 

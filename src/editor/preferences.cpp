@@ -190,9 +190,11 @@ void Preferences::CloseCommand_Click() {
 
 QString Preferences::refusal(bool converting, double scale) const {
     const QString limit = QString::fromStdString(formatNumber(kMaxFileMagnitude));
-    const QString change = scale != 1 ? QStringLiteral("scaled by ") + ScaleText->text() + QStringLiteral(" %")
-                           : converting ? QStringLiteral("converted")
-                                        : QString();
+    QString change = converting ? QStringLiteral("converted") : QString();
+    if (scale != 1) {
+        change += (converting ? QStringLiteral(" and scaled by ") : QStringLiteral("scaled by ")) + ScaleText->text() +
+                  QStringLiteral(" %");
+    }
     return QStringLiteral("The model was not ") + change + QStringLiteral(": a length would exceed ") + limit +
            QStringLiteral(", the largest a project file holds. Nothing was changed.");
 }
