@@ -127,8 +127,7 @@ int tiledPageCount(double start, double end, double pageWidth) {
     // A fuselage without sections has no extent: its page shows the rest.
     if (!(pages >= 1)) return 1;
     if (pages > kMaxTiledPages) {
-        throw std::length_error("the fuselage is too long to print: it would need more than " +
-                                std::to_string(kMaxTiledPages) + " pages");
+        throw std::length_error("the view would take more than " + std::to_string(kMaxTiledPages) + " pages");
     }
     return static_cast<int>(pages);
 }

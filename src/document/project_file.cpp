@@ -1,7 +1,9 @@
 #include "document/project_file.h"
 
 #include <fstream>
+#include <ostream>
 #include <set>
+#include <streambuf>
 #include <string>
 #include <utility>
 
@@ -46,7 +48,27 @@ void writeBody(const Plane& plane, ValueWriter& out, const std::vector<TextureEn
     for (const TextureEntry& texture : textures) out.string(texture.name);
 }
 
+// A stream buffer that takes every character and keeps none.
+class DiscardingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
 }  // namespace
+
+bool projectFileCanHold(const Plane& plane) {
+    DiscardingBuffer buffer;
+    std::ostream discard(&buffer);
+    LineWriter lines(discard, "project");
+    ValueWriter out(lines);
+    try {
+        writeBody(plane, out, {});
+    } catch (const WriteError&) {
+        return false;
+    }
+    return true;
+}
 
 ProjectSaveResult saveProject(const Plane& plane, const fs::path& path, ImageConverter& converter) {
     const std::vector<TextureEntry> textures = textureEntries(plane, path);

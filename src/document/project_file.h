@@ -36,6 +36,10 @@ struct ProjectSaveResult {
 // (textureCopyNames): another name gets a number ("wood_2.jpg"). Changes no part.
 ProjectSaveResult saveProject(const Plane& plane, const std::filesystem::path& path, ImageConverter& converter);
 
+// Whether the project writer can write every value of `plane`: a number
+// beyond kMaxFileMagnitude (or not finite) makes a project unsaveable.
+bool projectFileCanHold(const Plane& plane);
+
 enum class ProjectReadStatus {
     Read,     // the whole file was read
     Refused,  // a version 0.1 file: nothing was read

@@ -23,9 +23,15 @@ struct EditorPaths {
     QString configFolder;
     QString dataFolder;
 
-    // The application's configuration location and the program's own folder.
+    // The application's configuration location and the program's own folder;
+    // Qt's own settings are kept in that configuration folder too.
     static EditorPaths standard();
 };
+
+// Makes the settings Qt keeps for itself (the file dialogs' history and
+// folder) go into `folder` instead of the user's shared configuration
+// folder.
+void keepQtSettingsIn(const QString& folder);
 
 // Makes the 3D view for the aircraft, inside the 3D box.
 using RenderViewFactory = std::function<std::unique_ptr<RenderView>(Plane& plane, QWidget& box)>;

@@ -29,6 +29,7 @@ struct EditorState {
     ViewKind mode = ViewKind::VTop;  // the 2D view shown
     ViewState view;                  // its transform, mouse-down point and modifier keys
     bool savedProject = true;        // no change since start-up or the last save
+    QString projectFile;             // the file last saved or read, "" for a new aircraft
     bool focusZoom = false;          // the next Side or HTop fit zooms on the selected section
     std::array<TracingPicture, 5> pictures{};  // by view kind, 1 to 4
 

@@ -1,6 +1,9 @@
 #include "editor/fuselage_manager.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -112,7 +115,25 @@ void FuselageManager::closeWindow(bool pickSelected) {
 
 void FuselageManager::showEvent(QShowEvent* event) {
     update();
+    fitColumns();
     QDialog::showEvent(event);
+}
+
+// Each column as wide as its heading and texts, and the list wide enough
+// for all of them with room for a vertical scroll bar: no horizontal one.
+// The last column fills what is left, so it is measured unstretched.
+void FuselageManager::fitColumns() {
+    QHeaderView* header = ListView->header();
+    header->setStretchLastSection(false);
+    for (int column = 0; column < ListView->columnCount(); ++column) {
+        ListView->resizeColumnToContents(column);
+        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
+    }
+    const int columns = header->length();
+    header->setStretchLastSection(true);
+    const int scrollBar = ListView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView);
+    ListView->setMinimumWidth(columns + 2 * ListView->frameWidth() + scrollBar);
+    resize(std::max(width(), sizeHint().width()), height());
 }
 
 void FuselageManager::reject() { closeWindow(false); }

@@ -47,11 +47,13 @@ public:
     QPushButton* CloseCommand;
 
 protected:
-    // Each activation brings the rows up to date.
+    // Each activation brings the rows up to date and sizes the window to
+    // its columns.
     void showEvent(QShowEvent* event) override;
 
 private:
     void setSelectedShown(bool shown);
+    void fitColumns();
     int selectedRow() const;  // 1-based, 0 for none
     void closeWindow(bool pickSelected);
 

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,6 +32,10 @@ void Help::helpContents() {
         browser_ = new QTextBrowser(viewer_);
         auto* close = new QPushButton(QStringLiteral("Close"), viewer_);
         QObject::connect(close, &QPushButton::clicked, viewer_, [this] { helpQuit(); });
+        // Escape closes the viewer wherever the focus is in the window; the
+        // key is the window's only while the viewer shows.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), viewer_);
+        QObject::connect(escape, &QShortcut::activated, viewer_, [this] { helpQuit(); });
         auto* buttons = new QHBoxLayout;
         buttons->addStretch();
         buttons->addWidget(close);

@@ -30,7 +30,7 @@ public:
     // Where the viewer is placed, in the owner's pixels (`helpSetWindowPos`).
     void helpSetWindowPos(int x, int y, int dx, int dy);
     // Shows the document's contents, raised over the owner's controls
-    // (`helpContents`).
+    // (`helpContents`); Escape closes it again.
     void helpContents();
     // Closes the viewer (`helpQuit`).
     void helpQuit();

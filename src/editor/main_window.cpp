@@ -53,6 +53,8 @@ MainWindow::MainWindow(EditorEnvironment& env) : env_(env), controls_(buildMainC
     for (const MainControls::ToolbarButton& b : c.buttons) {
         connect(b.action, &QAction::triggered, this, [this, key = b.key] { Bar_ButtonClick(key); });
     }
+    // F1 is the Help button's key, so it is off whenever the button is.
+    c.button("Help")->setShortcut(QKeySequence::HelpContents);
     connect(c.Parameters, &QTabWidget::currentChanged, this, [this] { Parameters_Click(); });
     connect(c.Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
@@ -86,15 +88,30 @@ void MainWindow::renderScene(bool rebuild) {
 
 void MainWindow::Bar_ButtonClick(const QString& key) { toolbar_->buttonClick(key); }
 
-// Closing asks first, whatever closes the window; the project is never saved
-// here. On Yes the window takes down what it started.
+// Closing asks first, whatever closes the window. Unsaved changes are
+// offered to the Save command first, and the window closes only when they
+// were saved or given up; without them the quit question is asked. On
+// closing, the window takes down what it started.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!dialogs().question(QStringLiteral("Do you really want to quit Ferlo ?"))) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }
     shutDown();
     event->accept();
+}
+
+bool MainWindow::mayClose() {
+    if (state_.savedProject) return dialogs().question(QStringLiteral("Do you really want to quit Ferlo ?"));
+    switch (dialogs().askToSave(QStringLiteral("The current project has not been saved.\n"
+                                               "Do you want to save it before quitting ?"))) {
+    case SaveAnswer::Save:
+        Bar_ButtonClick(QStringLiteral("Save"));
+        return state_.savedProject;
+    case SaveAnswer::Discard: return true;
+    case SaveAnswer::Cancel: return false;
+    }
+    return false;
 }
 
 void MainWindow::shutDown() {

@@ -118,6 +118,8 @@ private:
     // once the 3D view is about to be shown.
     void layOut(bool smallFonts);
     void placeRender();
+    // The question before the window closes; true when it may close.
+    bool mayClose();
     void shutDown();
 
     EditorEnvironment& env_;

@@ -10,6 +10,7 @@
 #include "base/file_errors.h"
 #include "base/number_text.h"
 #include "document/plane_operations.h"
+#include "document/project_file.h"
 #include "editor/failure_rule.h"
 #include "editor/length_text.h"
 #include "editor/main_window.h"
@@ -145,28 +146,29 @@ void Preferences::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-bool Preferences::apply() {
+std::optional<bool> Preferences::apply() {
     Plane& plane = main_.plane();
-    bool changed = false;
-    const LengthUnit previous = plane.units;
     const LengthUnit unit = InchesOption->isChecked()        ? LengthUnit::Inches
                             : MillimetersOption->isChecked() ? LengthUnit::Millimeters
-                                                             : previous;
-    try {
-        switchUnits(plane, unit);
-        changed = plane.units != previous;
-    } catch (const std::exception&) {
-        main_.dialogs().warning(QStringLiteral("The model could not be converted: a length would be too large."));
-    }
-    const std::optional<double> scale = typedScale();
-    if (scale && *scale != 1) {
+                                                             : plane.units;
+    const double scale = typedScale().value_or(1);
+    const bool changed = unit != plane.units || scale != 1;
+    if (changed) {
+        // Worked out on a copy: a result the project file could not hold
+        // would leave an aircraft that can no longer be saved.
+        Plane result = plane;
+        bool holds = false;
         try {
-            rescaleAll(plane, *scale);
-            changed = true;
+            switchUnits(result, unit);
+            rescaleAll(result, scale);
+            holds = projectFileCanHold(result);
         } catch (const std::exception&) {
-            main_.dialogs().warning(QStringLiteral("The model could not be scaled by ") + ScaleText->text() +
-                                    QStringLiteral(" %: a length would be too large."));
         }
+        if (!holds) {
+            main_.dialogs().warning(refusal(unit != plane.units, scale));
+            return std::nullopt;
+        }
+        plane = std::move(result);
     }
     main_.setTab(ParameterTab::Wing);
     // Every tab, not the wing's alone: a box still showing a length in the
@@ -183,7 +185,18 @@ bool Preferences::apply() {
 void Preferences::applyPreferences() { apply(); }
 
 void Preferences::CloseCommand_Click() {
-    if (apply()) main_.state().savedProject = false;
+    if (apply().value_or(false)) main_.state().savedProject = false;
+}
+
+QString Preferences::refusal(bool converting, double scale) const {
+    const QString limit = QString::fromStdString(formatNumber(kMaxFileMagnitude));
+    QString change = converting ? QStringLiteral("converted") : QString();
+    if (scale != 1) {
+        change += (converting ? QStringLiteral(" and scaled by ") : QStringLiteral("scaled by ")) + ScaleText->text() +
+                  QStringLiteral(" %");
+    }
+    return QStringLiteral("The model was not ") + change + QStringLiteral(": a length would exceed ") + limit +
+           QStringLiteral(", the largest a project file holds. Nothing was changed.");
 }
 
 void Preferences::CancelCommand_Click() { reject(); }

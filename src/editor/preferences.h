@@ -47,8 +47,11 @@ public:
     // positive number other than 100; then the section box's zoom, the wing
     // tab opened and filled, the VTop view, the 3D camera reset to pan
     // (0, 0), zoom 200, angles 900 and 200, and the 3D view rebuilt; the
-    // window hidden and the scale box back at "100". Start-up and New call it
-    // on a fresh aircraft, which stays marked as it was.
+    // window hidden and the scale box back at "100". A conversion or scale
+    // that would put a length beyond what a project file holds is refused
+    // with a message: nothing changes and the window stays as it is.
+    // Start-up and New call it on a fresh aircraft, which stays marked as it
+    // was.
     void applyPreferences();
     // The Close button: applies; a conversion or a rescale marks the project
     // unsaved.
@@ -76,8 +79,11 @@ private:
     std::optional<double> typedScale() const;
     void showSpan();
     void setOptions(bool inches, bool millimeters);
-    // True when the aircraft changed.
-    bool apply();
+    // Whether the aircraft changed; nothing when the change was refused.
+    std::optional<bool> apply();
+    // The message refusing a conversion (`converting`) or a `scale` whose
+    // result a project file could not hold.
+    QString refusal(bool converting, double scale) const;
 
     MainWindow& main_;
 };

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 
@@ -14,29 +18,38 @@ namespace ferlo {
 
 namespace {
 
-std::unique_ptr<QFileDialog> fileDialog(QFileDialog::AcceptMode mode) {
-    auto dialog = std::make_unique<QFileDialog>();
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(mode);
-    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    return dialog;
-}
+// Room beside a window's title for the frame's icon and buttons, pixels.
+constexpr int kTitleBarButtonsWidth = 160;
 
-// Shows a kept file dialog with `filters`, on filter `filterIndex`, and no
-// file name typed.
-FileChoice runFileDialog(QFileDialog& dialog, const QStringList& filters, int filterIndex) {
+// A file dialog made for one use, so its name box starts empty (Qt's
+// selectFile cannot empty it), in `folder` when one is known, with
+// `filters` on filter `filterIndex`; `folder` becomes the one it ended in.
+FileChoice runFileDialog(QFileDialog::AcceptMode mode, QString& folder, const QStringList& filters,
+                         int filterIndex) {
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
     dialog.setNameFilters(filters);
     if (filterIndex >= 1 && filterIndex <= filters.size()) dialog.selectNameFilter(filters[filterIndex - 1]);
-    dialog.selectFile(QString());
+    if (mode == QFileDialog::AcceptSave) {
+        // The extension a bare name gets is added before the dialog checks
+        // for a file to replace, so it asks about the file that is written.
+        const auto followFilter = [&dialog](const QString& filter) { dialog.setDefaultSuffix(defaultSuffixOf(filter)); };
+        followFilter(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    }
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    return {accepted ? dialog.selectedFiles().front() : QString(), filterIndexOf(filters, dialog.selectedNameFilter())};
+    const QString file = accepted ? dialog.selectedFiles().front() : QString();
+    // A path typed whole leaves the dialog showing the folder it began in.
+    folder = accepted ? QFileInfo(file).absolutePath() : dialog.directory().absolutePath();
+    return {file, filterIndexOf(filters, dialog.selectedNameFilter())};
 }
 
 }  // namespace
 
-QtUserDialogs::QtUserDialogs()
-    : openDialog_(fileDialog(QFileDialog::AcceptOpen)), saveDialog_(fileDialog(QFileDialog::AcceptSave)) {
-    colorDialog_ = std::make_unique<QColorDialog>();
+QtUserDialogs::QtUserDialogs() : colorDialog_(std::make_unique<QColorDialog>()) {
     colorDialog_->setOption(QColorDialog::DontUseNativeDialog);
 }
 
@@ -45,6 +58,15 @@ QtUserDialogs::~QtUserDialogs() = default;
 bool QtUserDialogs::question(const QString& text) {
     return QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text,
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+SaveAnswer QtUserDialogs::askToSave(const QString& text) {
+    switch (QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save: return SaveAnswer::Save;
+    case QMessageBox::Discard: return SaveAnswer::Discard;
+    default: return SaveAnswer::Cancel;
+    }
 }
 
 void QtUserDialogs::information(const QString& title, const QString& text) {
@@ -61,18 +83,25 @@ QString QtUserDialogs::openFile(const QString& filter) {
 }
 
 QString QtUserDialogs::inputText(const QString& prompt, const QString& title, const QString& defaultText) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // Wide enough for the frame to show the whole title. The box sizes
+    // itself to its controls, so its prompt (which spans it) is widened.
+    const QFontMetrics titleFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setMinimumWidth(titleFont.horizontalAdvance(title) + kTitleBarButtonsWidth);
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 FileChoice QtUserDialogs::openFileOfType(const QStringList& filters, int filterIndex) {
-    return runFileDialog(*openDialog_, filters, filterIndex);
+    return runFileDialog(QFileDialog::AcceptOpen, openFolder_, filters, filterIndex);
 }
 
 FileChoice QtUserDialogs::saveFileOfType(const QStringList& filters, int filterIndex) {
-    return runFileDialog(*saveDialog_, filters, filterIndex);
+    return runFileDialog(QFileDialog::AcceptSave, saveFolder_, filters, filterIndex);
 }
 
 std::optional<PackedColor> QtUserDialogs::chooseColor(PackedColor initial) {

@@ -5,20 +5,21 @@
 #include "editor/user_dialogs.h"
 
 class QColorDialog;
-class QFileDialog;
 
 namespace ferlo {
 
 // The dialogs as Qt boxes over the active window (Qt's own dialogs, not the
 // desktop's, so they look and behave the same everywhere). The toolbar's
-// open and save dialogs and the colour dialog are made once and kept, so
-// each remembers its folder or its custom colours.
+// open and save dialogs are made afresh at each use, so the name box starts
+// empty, and each opens in the folder of its last use; the colour dialog is
+// made once and kept, so it remembers its custom colours.
 class QtUserDialogs : public UserDialogs {
 public:
     QtUserDialogs();
     ~QtUserDialogs() override;
 
     bool question(const QString& text) override;
+    SaveAnswer askToSave(const QString& text) override;
     void information(const QString& title, const QString& text) override;
     void warning(const QString& text) override;
     QString openFile(const QString& filter) override;
@@ -31,8 +32,8 @@ public:
     bool setUpPrinter(QPrinter& printer) override;
 
 private:
-    std::unique_ptr<QFileDialog> openDialog_;
-    std::unique_ptr<QFileDialog> saveDialog_;
+    QString openFolder_;
+    QString saveFolder_;
     std::unique_ptr<QColorDialog> colorDialog_;
 };
 

@@ -113,6 +113,7 @@ void ToolbarCommands::New_Click() {
     Plane& plane = main_.plane();
     plane.units = LengthUnit::Millimeters;
     skipOnFailure([&] { newPlane(plane); });
+    main_.state().projectFile.clear();
     main_.fuselageManager().update();
     refillAllPanels();
     if (main_.prefs().inchesOption()) skipOnFailure([&] { main_.prefs().applyPreferences(); });
@@ -121,12 +122,14 @@ void ToolbarCommands::New_Click() {
 }
 
 // A project, an airfoil for the current wing panel, or a texture for the
-// part of the open tab, by the filter the dialog ends on. Cancelled on the
-// texture filter, the part's texture is taken away. The dialog keeps its
-// filter from one open to the next.
+// part of the open tab, by the type the file's extension names, else by
+// the filter the dialog ends on. Cancelled on the texture filter, the
+// part's texture is taken away. The next open starts on the type of this
+// one.
 void ToolbarCommands::Open_Click() {
     const QStringList filters = qtFilters(QString::fromLatin1(kOpenFilter));
-    const FileChoice choice = main_.dialogs().openFileOfType(filters, openFilterIndex_);
+    const FileChoice choice =
+        typedFileChoice(filters, main_.dialogs().openFileOfType(filters, openFilterIndex_), false);
     if (choice.filterIndex >= 1 && choice.filterIndex <= filters.size()) openFilterIndex_ = choice.filterIndex;
     if (!choice.file.isEmpty()) {
         switch (choice.filterIndex) {
@@ -169,6 +172,7 @@ bool ToolbarCommands::openProject(const QString& file) {
         main_.pictures().clearBitmap();
         plane = std::move(read);
         main_.state().savedProject = result.status == ProjectReadStatus::Read;
+        main_.state().projectFile = file;
         main_.prefs().selectUnitOption(plane.units);
     }
     main_.fuselageManager().update();
@@ -197,12 +201,14 @@ void ToolbarCommands::setTextureOfTab(const QString& file) {
     });
 }
 
-// The project, the VRML world or the DXF drawing of the current view, by the
-// filter the dialog ends on. The dialog keeps its filter from one save to
-// the next.
+// The project, the VRML world or the DXF drawing of the current view, by
+// the type the file's extension names, else by the filter the dialog ends
+// on, whose extension a name without one gets. The next save starts on the
+// type of this one.
 void ToolbarCommands::Save_Click() {
     const QStringList filters = qtFilters(QString::fromLatin1(kSaveFilter));
-    const FileChoice choice = main_.dialogs().saveFileOfType(filters, saveFilterIndex_);
+    const FileChoice choice =
+        typedFileChoice(filters, main_.dialogs().saveFileOfType(filters, saveFilterIndex_), true);
     if (choice.filterIndex >= 1 && choice.filterIndex <= filters.size()) saveFilterIndex_ = choice.filterIndex;
     if (choice.file.isEmpty()) return;
     switch (choice.filterIndex) {
@@ -217,6 +223,7 @@ void ToolbarCommands::saveProjectAs(const QString& file) {
     try {
         const ProjectSaveResult result = saveProject(main_.plane(), pathOf(file), *images_);
         main_.state().savedProject = true;
+        main_.state().projectFile = file;
         if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
     } catch (const std::exception& error) {
         main_.dialogs().warning(QStringLiteral("The project was not saved.\n") + text(error.what()));

@@ -6,18 +6,15 @@
 #include <QStringList>
 
 #include "document/print_jobs.h"
+#include "editor/file_filters.h"
 #include "editor/packed_color.h"
 
 class QPrinter;
 
 namespace ferlo {
 
-// A file dialog's answer: the chosen file's full path ("" when cancelled)
-// and the filter (1-based) the dialog ended on, also when cancelled.
-struct FileChoice {
-    QString file;
-    int filterIndex = 1;
-};
+// The answers to the question whether to save the changes first.
+enum class SaveAnswer { Save, Discard, Cancel };
 
 // The questions, messages and dialogs the editor puts to the user, behind one
 // interface: QtUserDialogs shows real boxes, tests script the answers.
@@ -27,6 +24,9 @@ public:
 
     // A Yes/No question with a warning icon and No as the default; true for Yes.
     virtual bool question(const QString& text) = 0;
+    // A question with Save, Discard and Cancel buttons, a warning icon and
+    // Save as the default; closing the box answers Cancel.
+    virtual SaveAnswer askToSave(const QString& text) = 0;
     // A message with an information icon and an OK button.
     virtual void information(const QString& title, const QString& text) = 0;
     // A message with a warning icon and an OK button.
@@ -38,14 +38,16 @@ public:
     // or "" when cancelled.
     virtual QString inputText(const QString& prompt, const QString& title, const QString& defaultText) = 0;
 
-    // ---- The toolbar's dialogs: one open and one save dialog, the colour
+    // ---- The toolbar's dialogs: the open and the save dialog, the colour
     // dialog and the printer dialog keep their settings (folder, custom
     // colours, printer) from one use to the next. ----
 
     // The open dialog with `filters` in Qt's form, showing filter
-    // `filterIndex` (1-based) first.
+    // `filterIndex` (1-based) first, its name box empty.
     virtual FileChoice openFileOfType(const QStringList& filters, int filterIndex) = 0;
-    // The save dialog likewise; it asks before an existing file is replaced.
+    // The save dialog likewise; a name typed without an extension gets the
+    // shown filter's (`typedFileChoice`), and the dialog asks before the
+    // file of that name is replaced.
     virtual FileChoice saveFileOfType(const QStringList& filters, int filterIndex) = 0;
     // The colour dialog opened on `initial`, its custom colours shown; the
     // colour chosen, nothing when cancelled.

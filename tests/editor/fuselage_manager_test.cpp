@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -174,6 +177,34 @@ TEST(FuselageManager, TheManagerButtonShowsTheWindowModally) {
     EXPECT_EQ(shownRows.size(), 2u);
     EXPECT_EQ(main.plane().fuselages.currentFuselage, 1);
     EXPECT_FALSE(main.fuselageManager().isVisible());
+}
+
+// The window opens as wide as its columns need, each column as wide as its
+// heading and texts: no horizontal scroll bar, also with a vertical one
+// beside a long list.
+TEST(FuselageManager, OpensWideEnoughForItsColumns) {
+    for (const int fuselages : {1, 20}) {
+        SCOPED_TRACE(fuselages);
+        testing::EditorWindow editor;
+        MainWindow& main = editor.start();
+        for (int i = 1; i < fuselages; ++i) addFuselage(main.plane());
+        QTimer::singleShot(0, [&] {
+            FuselageManager& manager = main.fuselageManager();
+            QTreeWidget& list = *manager.ListView;
+            // Once the list is laid out: nothing to scroll sideways.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !list.horizontalScrollBar()->isVisible(); }, 2000));
+            EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+            EXPECT_EQ(list.verticalScrollBar()->maximum() > 0, fuselages > 1);
+            for (int column = 0; column < list.columnCount(); ++column) {
+                const QString text = list.topLevelItem(0)->text(column);
+                EXPECT_GT(list.header()->sectionSize(column), list.fontMetrics().horizontalAdvance(text)) << column;
+                EXPECT_GE(list.header()->sectionSize(column), list.header()->sectionSizeHint(column)) << column;
+            }
+            testing::saveOutputPng(manager.grab().toImage(), "fuselage_manager_" + std::to_string(fuselages));
+            manager.reject();
+        });
+        main.Bar_ButtonClick("Manager");
+    }
 }
 
 }  // namespace

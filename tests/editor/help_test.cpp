@@ -1,11 +1,16 @@
 #include "editor/help.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QLineEdit>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
 #include "editor/drawing_area.h"
+#include "editor/parameter_panels.h"
+#include "editor/wing_panel.h"
 #include "support/editor_window.h"
 #include "support/snapshot.h"
 
@@ -40,6 +45,32 @@ TEST(Help, TheHelpButtonShowsTheDocumentOverTheDrawingArea) {
     testing::saveOutputPng(main.grab().toImage(), "main_window_help");
     editor.dialogs.answers = {true};
     main.close();
+    EXPECT_FALSE(main.help().viewer()->isVisible());
+}
+
+// Presses `key` on `widget` of the main window, the window active (the
+// keys are the window's while it is; other tests' windows on the display
+// may take the activation away at any time).
+void pressKey(MainWindow& main, QWidget* widget, Qt::Key key) {
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(widget, key);
+}
+
+// F1 opens the help wherever the focus is in the window; Escape closes it,
+// from the drawing area as from the viewer itself.
+TEST(Help, F1OpensItAndEscapeClosesIt) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    QWidget* area = main.controls().DrawArea;
+    pressKey(main, area, Qt::Key_F1);
+    ASSERT_NE(main.help().viewer(), nullptr);
+    EXPECT_TRUE(main.help().viewer()->isVisible());
+    pressKey(main, area, Qt::Key_Escape);
+    EXPECT_FALSE(main.help().viewer()->isVisible());
+
+    pressKey(main, main.panels().wing().boxes.Span, Qt::Key_F1);
+    EXPECT_TRUE(main.help().viewer()->isVisible());
+    pressKey(main, main.help().browser(), Qt::Key_Escape);
     EXPECT_FALSE(main.help().viewer()->isVisible());
 }
 

@@ -156,7 +156,9 @@ TEST(PreferencesFile, StartUpReadsItAndTheEndOfTheRunWritesIt) {
         EXPECT_NEAR(main.plane().stab.span, c.inches ? 250 / 25.4 : 250, 1e-12);
         EXPECT_EQ(main.state().savedProject, !c.demonstration);
 
+        // Quit, and give up the demonstration's changes.
         editor.dialogs.answers = {true};
+        editor.dialogs.saveAnswers = {SaveAnswer::Discard};
         ASSERT_TRUE(main.close());
         EXPECT_EQ(testing::TempDir::read(editor.config.path() / "prefs.txt"), c.written);
     }
@@ -169,7 +171,7 @@ TEST(PreferencesFile, AFailedWriteAtTheEndOfTheRunIsReported) {
     editor.config.write("prefs.txt", crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}));
     const testing::PopupCloser popups;
     MainWindow& main = editor.startSettled();
-    editor.dialogs.answers = {true};
+    editor.dialogs.saveAnswers = {SaveAnswer::Discard};  // the demonstration's changes
     {
         testing::FileSizeLimit full(10);
         ASSERT_TRUE(main.close());
@@ -262,6 +264,57 @@ TEST(Preferences, OnlyAPositiveScaleRescales) {
     EXPECT_EQ(projectText(main.plane()), before);
     EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
     EXPECT_TRUE(main.state().savedProject);
+}
+
+// A scale or a conversion whose result a project file could not hold (a
+// length beyond 1e12) is refused with a message and changes nothing: the
+// aircraft and its mark stay, nothing is redrawn, and the window stays open
+// with the choice as made. What was taken before can still be saved.
+TEST(Preferences, AChangeBeyondWhatAProjectFileHoldsIsRefused) {
+    testing::TempDir dir;
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    // Applies what `inWindow` chooses; true when the window stayed open.
+    const auto apply = [&](auto inWindow) {
+        bool stayed = false;
+        runPrefs(main, [&](Preferences& prefs) {
+            inWindow(prefs);
+            QTest::mouseClick(prefs.CloseCommand, Qt::LeftButton);
+            stayed = prefs.isVisible();
+            if (stayed) QTest::mouseClick(prefs.CancelCommand, Qt::LeftButton);
+        });
+        return stayed;
+    };
+    EXPECT_FALSE(apply([](Preferences& prefs) { typeScale(prefs, "100000000"); }));
+    EXPECT_NEAR(main.plane().mainWing.wing(1).span, 7e8, 1);
+    EXPECT_TRUE(editor.dialogs.warnings.empty());
+    main.state().savedProject = true;
+    const std::string taken = projectText(main.plane());
+    editor.render->calls.clear();
+
+    EXPECT_TRUE(apply([](Preferences& prefs) { typeScale(prefs, "100000000"); }));
+    EXPECT_EQ(editor.dialogs.warnings,
+              std::vector<QString>{"The model was not scaled by 100000000 %: a length would exceed 1000000000000, "
+                                   "the largest a project file holds. Nothing was changed."});
+    EXPECT_EQ(projectText(main.plane()), taken);
+    EXPECT_TRUE(main.state().savedProject);
+    EXPECT_TRUE(editor.render->calls.empty());
+
+    editor.dialogs.saveChoices = {{QString::fromStdString((dir.path() / "big.flx").string()), 1}};
+    main.Bar_ButtonClick("Save");
+    EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "big.flx"));
+
+    // Inches that would be beyond the limit in millimetres.
+    switchUnits(main.plane(), LengthUnit::Inches);
+    main.prefs().selectUnitOption(LengthUnit::Inches);
+    rescaleAll(main.plane(), 1e4);
+    const std::string inches = projectText(main.plane());
+    EXPECT_TRUE(apply([](Preferences& prefs) { choose(prefs.MillimetersOption); }));
+    ASSERT_EQ(editor.dialogs.warnings.size(), 2u);
+    EXPECT_TRUE(editor.dialogs.warnings[1].startsWith("The model was not converted: a length would exceed"));
+    EXPECT_EQ(projectText(main.plane()), inches);
+    EXPECT_EQ(main.plane().units, LengthUnit::Inches);
 }
 
 // Cancel applies nothing: the options show the unit in use again and the box

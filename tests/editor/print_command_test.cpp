@@ -175,15 +175,83 @@ TEST(PrintCommand, CancelsAndNothingPicked) {
     EXPECT_TRUE(editor.dialogs.warnings.empty());
 }
 
-// A printer that cannot print stops the printing with a message.
-TEST(PrintCommand, AFailureIsReported) {
+// The title a PDF file of the Qt printer carries: its document's name, as
+// UTF-16 with a byte-order mark.
+bool hasTitle(const fs::path& pdf, const QString& title) {
+    std::string utf16 = "/Title (\xFE\xFF";
+    for (const char16_t c : title.toStdU16String()) {
+        utf16 += static_cast<char>(c >> 8);
+        utf16 += static_cast<char>(c & 0xFF);
+    }
+    return testing::TempDir::read(pdf).find(utf16 + ")") != std::string::npos;
+}
+
+// Printed to files, the files written are listed; each job's document is
+// named after the project (its file once saved or read, "Untitled" before)
+// and the view.
+TEST(PrintCommand, TheFilesWrittenAreListedAndEachJobIsNamed) {
+    for (const bool saved : {false, true}) {
+        SCOPED_TRACE(saved);
+        testing::TempDir dir;
+        testing::EditorWindow editor;
+        MainWindow& main = editor.startSettled();
+        if (saved) {
+            editor.dialogs.saveChoices = {{QString::fromStdString((dir.path() / "glider.flx").string()), 1}};
+            main.Bar_ButtonClick("Save");
+        }
+        editor.dialogs.printSelections = {PrintSelection{true, false, false, true, false}};
+        editor.dialogs.printerFiles = {QString::fromStdString((dir.path() / "plans.pdf").string())};
+        main.Bar_ButtonClick("Print");
+        EXPECT_TRUE(editor.dialogs.warnings.empty());
+        ASSERT_EQ(editor.dialogs.informations.size(), 1u);
+        EXPECT_EQ(editor.dialogs.informations[0].first, "Print");
+        EXPECT_EQ(editor.dialogs.informations[0].second,
+                  QString::fromStdString("The plans were written to these files:\n" + jobPath(dir, "side").string() +
+                                         "\n" + jobPath(dir, "plan").string()));
+        const QString project = saved ? "glider" : "Untitled";
+        EXPECT_TRUE(hasTitle(jobPath(dir, "side"), project + " - Side view"));
+        EXPECT_TRUE(hasTitle(jobPath(dir, "plan"), project + " - Plan view"));
+    }
+    EXPECT_EQ(PrintCommand::documentName("/p/v1.2.flx", PrintJob::Sections), "v1.2 - Cross-sections");
+    EXPECT_EQ(PrintCommand::documentName("/p/plane.flx", PrintJob::HTop), "plane - Fuselage top view");
+}
+
+// A failure stops the printing with a full sentence naming the view, the
+// file and the reason, and lists the files written before it; the file it
+// stopped in is removed. The printer prints again afterwards.
+TEST(PrintCommand, AFailureIsReportedWithTheFileAndTheReason) {
+    testing::TempDir dir;
     testing::EditorWindow editor;
     MainWindow& main = editor.startSettled();
     editor.dialogs.printSelections = {kEveryView};
     editor.dialogs.printerFiles = {"/nonexistent-folder/plans.pdf"};
     main.Bar_ButtonClick("Print");
-    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
-    EXPECT_TRUE(editor.dialogs.warnings[0].startsWith("Printing stopped."));
+    EXPECT_EQ(editor.dialogs.warnings, std::vector<QString>{"Printing stopped. The side view could not be printed to "
+                                                            "/nonexistent-folder/plans-side.pdf: No such file or "
+                                                            "directory."});
+    EXPECT_TRUE(editor.dialogs.informations.empty());
+
+    // A fuselage too long for the tiled fuselage top view, printed last.
+    MeshSections& fuselage = main.plane().fuselages.current();
+    fuselage.sel_sec = fuselage.nb_sections;
+    fuselage.posSet(1e6);
+    editor.dialogs.printSelections = {PrintSelection{false, true, true, true, false}};
+    editor.dialogs.printerFiles = {QString::fromStdString((dir.path() / "plans.pdf").string())};
+    main.Bar_ButtonClick("Print");
+    ASSERT_EQ(editor.dialogs.warnings.size(), 2u);
+    EXPECT_EQ(editor.dialogs.warnings[1].toStdString(),
+              "Printing stopped. The fuselage top view could not be printed to " + jobPath(dir, "htop").string() +
+                  ": the view would take more than 1000 pages.\nThese files were written before:\n" +
+                  jobPath(dir, "sections").string() + "\n" + jobPath(dir, "plan").string());
+    EXPECT_FALSE(fs::exists(jobPath(dir, "htop")));
+    EXPECT_EQ(pagesOf(jobPath(dir, "plan")).size(), 1u);
+
+    fuselage.posSet(300);
+    editor.dialogs.printSelections = {PrintSelection{false, true, false, false, false}};
+    editor.dialogs.printerFiles = {QString::fromStdString((dir.path() / "again.pdf").string())};
+    main.Bar_ButtonClick("Print");
+    EXPECT_EQ(editor.dialogs.warnings.size(), 2u);
+    EXPECT_FALSE(pagesOf(dir.path() / "again-htop.pdf").empty());
 }
 
 // The real selection dialog: every box clear, the ticked views given back on

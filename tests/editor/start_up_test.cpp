@@ -1,6 +1,7 @@
 #include "editor/start_up.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,16 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/demonstration.h"
 #include "editor/drawing_area.h"
 #include "editor/help.h"
+#include "editor/parameter_panels.h"
 #include "editor/scene_view_host.h"
 #include "editor/small_fonts.h"
 #include "editor/splash.h"
+#include "editor/wing_panel.h"
 #include "support/editor_window.h"
+#include "support/panel_typing.h"
 #include "support/snapshot.h"
 #include "view3d/scene_view.h"
 
@@ -109,9 +114,10 @@ TEST(StartUp, DeletesTheLogFileOfTheConfigurationFolderOnly) {
     EXPECT_TRUE(std::filesystem::exists(working.path() / "log.txt"));
 }
 
-// Closing asks the quit question whatever closes the window: No keeps the
-// window and the project as they were; Yes first ends a running operation,
-// then takes down what the window started (the help viewer among them).
+// With nothing unsaved, closing asks the quit question whatever closes the
+// window: No keeps the window as it was; Yes first ends a running
+// operation, then takes down what the window started (the help viewer
+// among them).
 TEST(ShutDown, AsksBeforeQuittingAndNoKeepsTheWindow) {
     testing::EditorWindow editor;
     MainWindow& main = editor.start();
@@ -123,12 +129,11 @@ TEST(ShutDown, AsksBeforeQuittingAndNoKeepsTheWindow) {
         ++ended;
         helpOpenWhenEnded = main.help().viewer()->isVisible();
     };
-    main.state().savedProject = false;
     editor.dialogs.answers = {false};
     EXPECT_FALSE(main.close());
     EXPECT_EQ(editor.dialogs.questions, std::vector<QString>{"Do you really want to quit Ferlo ?"});
+    EXPECT_TRUE(editor.dialogs.saveQuestions.empty());
     EXPECT_TRUE(main.isVisible());
-    EXPECT_FALSE(main.state().savedProject);
     EXPECT_EQ(ended, 0);
     EXPECT_TRUE(main.help().viewer()->isVisible());
 
@@ -139,6 +144,66 @@ TEST(ShutDown, AsksBeforeQuittingAndNoKeepsTheWindow) {
     EXPECT_TRUE(helpOpenWhenEnded);
     EXPECT_FALSE(main.help().viewer()->isVisible());
     EXPECT_FALSE(main.controls().Timer1->isActive());
+}
+
+const QString kSaveQuestion =
+    QStringLiteral("The current project has not been saved.\nDo you want to save it before quitting ?");
+
+// With unsaved changes (a span typed), closing offers to save them instead
+// of the quit question: Cancel keeps the window and the changes, Discard
+// quits without a file, Save runs the Save command and quits only when the
+// project was saved, not when its dialog was cancelled or wrote a VRML
+// world instead.
+TEST(ShutDown, UnsavedChangesAreOfferedToSave) {
+    struct Case {
+        const char* name;
+        SaveAnswer answer;
+        std::optional<FileChoice> save;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"cancel", SaveAnswer::Cancel, std::nullopt, false},
+        {"discard", SaveAnswer::Discard, std::nullopt, true},
+        {"save", SaveAnswer::Save, FileChoice{"plane.flx", 1}, true},
+        {"save cancelled", SaveAnswer::Save, FileChoice{"", 1}, false},
+        {"a world instead", SaveAnswer::Save, FileChoice{"plane.wrl", 2}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::TempDir dir;
+        testing::EditorWindow editor;
+        MainWindow& main = editor.startSettled();
+        testing::typeOver(main.panels().wing().boxes.Span, "1000");
+        ASSERT_FALSE(main.state().savedProject);
+        editor.dialogs.saveAnswers = {c.answer};
+        if (c.save) {
+            const QString file = c.save->file.isEmpty() ? QString() : QString::fromStdString((dir.path() / c.save->file.toStdString()).string());
+            editor.dialogs.saveChoices = {{file, c.save->filterIndex}};
+        }
+        EXPECT_EQ(main.close(), c.closes);
+        EXPECT_EQ(editor.dialogs.saveQuestions, std::vector<QString>{kSaveQuestion});
+        EXPECT_TRUE(editor.dialogs.questions.empty());
+        EXPECT_EQ(editor.dialogs.saveRequests.size(), c.answer == SaveAnswer::Save ? 1u : 0u);
+        EXPECT_EQ(main.isVisible(), !c.closes);
+        EXPECT_EQ(main.state().savedProject, c.closes && c.answer == SaveAnswer::Save);
+        EXPECT_EQ(std::filesystem::exists(dir.path() / "plane.flx"), c.save && c.save->file == "plane.flx");
+        if (c.closes) continue;
+        // What the window keeps is still offered at the next close.
+        editor.dialogs.saveAnswers = {SaveAnswer::Discard};
+        EXPECT_TRUE(main.close());
+    }
+}
+
+// The first-use demonstration's edits are changes like the user's own.
+TEST(ShutDown, TheDemonstrationsEditsAreOfferedToSave) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.startSettled();
+    const testing::PopupCloser popups;
+    main.demonstration().run();
+    editor.dialogs.saveAnswers = {SaveAnswer::Discard};
+    EXPECT_TRUE(main.close());
+    EXPECT_EQ(editor.dialogs.saveQuestions, std::vector<QString>{kSaveQuestion});
+    EXPECT_TRUE(editor.dialogs.questions.empty());
 }
 
 // The window stays maximised: restoring it maximises it again at once.

@@ -314,6 +314,76 @@ TEST(ToolbarCommands, EachDialogKeepsItsOwnFilter) {
     EXPECT_EQ(editor.dialogs.openRequests[2].filterIndex, 1);
 }
 
+// The name typed chooses the type by its extension, whatever filter the
+// save dialog shows (letter case aside); a name without an extension gets
+// the shown filter's; an extension of no type keeps the filter shown. The
+// next save starts on the type written.
+TEST(ToolbarCommands, TheSavedNamesExtensionChoosesTheType) {
+    const std::string project = "# FERLO File Format V 2.2.1\r\n";
+    const std::string world = "#VRML V2.0 utf8\r\n";
+    const std::string drawing = " 0 \r\nSECTION\r\n";
+    struct Case {
+        int shown;
+        const char* typed;
+        const char* written;
+        const std::string& begins;
+        int type;
+    };
+    const Case cases[] = {
+        {2, "plane.flx", "plane.flx", project, 1}, {3, "plane.FLX", "plane.FLX", project, 1},
+        {1, "plane", "plane.flx", project, 1},     {2, "world", "world.wrl", world, 2},
+        {3, "view", "view.dxf", drawing, 3},       {1, "plane.wrl", "plane.wrl", world, 2},
+        {1, "notes.txt", "notes.txt", project, 1}, {3, "v1.2", "v1.2", drawing, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        testing::TempDir dir;
+        testing::EditorWindow editor;
+        MainWindow& main = editor.startSettled();
+        main.state().savedProject = false;
+        editor.dialogs.saveChoices = {{qPath(dir.path() / c.typed), c.shown}};
+        main.Bar_ButtonClick("Save");
+        ASSERT_TRUE(fs::exists(dir.path() / c.written));
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+        EXPECT_EQ(testing::TempDir::read(dir.path() / c.written).substr(0, c.begins.size()), c.begins);
+        EXPECT_EQ(main.state().savedProject, c.type == 1);
+        EXPECT_TRUE(editor.dialogs.warnings.empty());
+        main.Bar_ButtonClick("Save");
+        EXPECT_EQ(editor.dialogs.saveRequests.back().filterIndex, c.type);
+    }
+}
+
+// Open likewise: a project, an airfoil or a texture by the name's
+// extension, whatever filter shows; an extension of no type keeps the
+// filter shown.
+TEST(ToolbarCommands, TheOpenedNamesExtensionChoosesTheType) {
+    testing::TempDir dir;
+    const QString project = writeProject(dir, "p.flx");
+    const QString image = writeImage(dir, "wood.BMP");
+    dir.write("five.xy", "Five points\n1 0\n0.5 0.1\n0 0\n0.5 -0.1\n1 0\n");
+    const QString airfoil = qPath(dir.path() / "five.xy");
+    struct Case {
+        int shown;
+        QString file;
+        int type;
+    };
+    for (const Case& c : {Case{3, project, 1}, Case{1, image, 3}, Case{3, airfoil, 2}, Case{2, project, 1}}) {
+        SCOPED_TRACE(c.file.toStdString() + " " + std::to_string(c.shown));
+        testing::EditorWindow editor;
+        MainWindow& main = editor.startSettled();
+        main.setTab(ParameterTab::Wing);
+        editor.dialogs.openChoices = {{c.file, c.shown}};
+        main.Bar_ButtonClick("Open");
+        EXPECT_TRUE(editor.dialogs.warnings.empty());
+        const SymWingSections& wing = main.plane().mainWing.wing(1);
+        EXPECT_EQ(wing.span, c.type == 1 ? 333 : 700);
+        EXPECT_EQ(wing.nb == 5, c.type == 2);
+        EXPECT_EQ(wing.texture_filename(), c.type == 3 ? image.toStdString() : std::string());
+        main.Bar_ButtonClick("Open");
+        EXPECT_EQ(editor.dialogs.openRequests.back().filterIndex, c.type);
+    }
+}
+
 // Each filter writes its own file; only the project marks the project saved.
 // The DXF is the view on screen; the VRML export shows every fuselage, which
 // changes the project when one was hidden.

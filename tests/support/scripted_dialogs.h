@@ -14,15 +14,17 @@
 namespace ferlo::testing {
 
 // Dialogs that answer from scripts and record what was asked. An empty
-// script answers as a cancel: No, no file (the filter as it was shown), no
-// text, no colour, no print selection, no printer.
+// script answers as a cancel: No, Cancel, no file (the filter as it was
+// shown), no text, no colour, no print selection, no printer.
 class ScriptedDialogs : public UserDialogs {
 public:
     std::deque<bool> answers;
+    std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> files;
     std::deque<QString> inputs;
 
     std::vector<QString> questions;
+    std::vector<QString> saveQuestions;
     std::vector<std::pair<QString, QString>> informations;  // title, text
     std::vector<QString> warnings;
     std::vector<QString> fileFilters;
@@ -46,10 +48,17 @@ public:
     std::vector<PackedColor> colorRequests;
     int printSelectionRequests = 0;
     int printerRequests = 0;
+    // When set, the open and save dialogs are these (real ones), recorded
+    // all the same.
+    UserDialogs* fileDialogs = nullptr;
 
     bool question(const QString& text) override {
         questions.push_back(text);
         return next(answers, false);
+    }
+    SaveAnswer askToSave(const QString& text) override {
+        saveQuestions.push_back(text);
+        return next(saveAnswers, SaveAnswer::Cancel);
     }
     void information(const QString& title, const QString& text) override { informations.emplace_back(title, text); }
     void warning(const QString& text) override { warnings.push_back(text); }
@@ -64,10 +73,12 @@ public:
 
     FileChoice openFileOfType(const QStringList& filters, int filterIndex) override {
         openRequests.push_back({filters, filterIndex});
+        if (fileDialogs != nullptr) return fileDialogs->openFileOfType(filters, filterIndex);
         return next(openChoices, FileChoice{QString(), filterIndex});
     }
     FileChoice saveFileOfType(const QStringList& filters, int filterIndex) override {
         saveRequests.push_back({filters, filterIndex});
+        if (fileDialogs != nullptr) return fileDialogs->saveFileOfType(filters, filterIndex);
         return next(saveChoices, FileChoice{QString(), filterIndex});
     }
     std::optional<PackedColor> chooseColor(PackedColor initial) override {
