@@ -100,7 +100,8 @@ void removeAbandonedTemporaries(const fs::path& folder) noexcept try {
         }
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) continue;
-        if (namesOpenFile(path, fd) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && namesOpenFile(path, fd)) {
+        // Locked, and still the file of that name: no save holds it.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && namesOpenFile(path, fd)) {
             ::unlink(path.c_str());
         }
         ::close(fd);
@@ -167,9 +168,8 @@ AtomicFile::AtomicFile(fs::path target, LinkAtTarget link)
     if (target_.native().find('\0') != std::string::npos) fail("Could not create", target_, EINVAL);
     // A new file is created with the usual permissions (the process's umask
     // applies); the temporary of an existing file is private until `commit`
-    // gives it the permissions of the file it replaces.
-    // (A link at the name of a file that replaces links gets no permissions
-    // from what it points to.)
+    // gives it the permissions of the file it replaces. A link that is
+    // replaced counts as no file: what it points to lends no permissions.
     struct stat existing {};
     const bool replacing = ::lstat(written_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
     const mode_t createMode = replacing ? S_IRUSR | S_IWUSR : 0666;
