@@ -15,10 +15,11 @@ public:
 class ReadError : public std::runtime_error {
 public:
     ReadError(std::string file, int line, const std::string& what)
-        : std::runtime_error(describe(file, line, what)), file_(std::move(file)), line_(line) {}
+        : std::runtime_error(describe(file, line, what)), file_(std::move(file)), line_(line), reason_(what) {}
 
     const std::string& file() const { return file_; }
     int line() const { return line_; }  // 1-based; 0 when no line applies
+    const std::string& reason() const { return reason_; }  // what went wrong, without file and line
 
 private:
     static std::string describe(const std::string& file, int line, const std::string& what) {
@@ -29,6 +30,7 @@ private:
 
     std::string file_;
     int line_;
+    std::string reason_;
 };
 
 }  // namespace ferlo

@@ -60,7 +60,8 @@ public:
         }
     }
     // Write the current image with 24 bits a pixel, replacing an existing
-    // file of that name; a failed write throws WriteError and leaves an
+    // file of that name (a symbolic link there is replaced too, never
+    // written through); a failed write throws WriteError and leaves an
     // existing file as it was.
     virtual void saveJpeg(const std::string& path) const = 0;
     virtual void saveBitmap(const std::string& path) const = 0;

@@ -15,7 +15,7 @@ namespace {
 // copy that the document takes over with the finished file.
 template <typename WriteParts>
 void writeDrawing(Plane& plane, const std::filesystem::path& path, WriteParts writeParts) {
-    AtomicFile target(path);
+    AtomicFile target(path, LinkAtTarget::WriteThrough);
     LineWriter lines(target.stream(), path.string());
     Point3D pen = plane.dxfLastPoint;
     DxfFile file{lines, pen};

@@ -1,6 +1,6 @@
 #include "document/project_file.h"
 
-#include <fstream>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <streambuf>
@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/atomic_file.h"
+#include "base/input_file.h"
 #include "base/line_writer.h"
 #include "base/texture_copies.h"
 #include "base/value_writer.h"
@@ -73,7 +74,7 @@ bool projectFileCanHold(const Plane& plane) {
 ProjectSaveResult saveProject(const Plane& plane, const fs::path& path, ImageConverter& converter) {
     const std::vector<TextureEntry> textures = textureEntries(plane, path);
     {
-        AtomicFile file(path);
+        AtomicFile file(path, LinkAtTarget::WriteThrough);
         LineWriter lines(file.stream(), path.string());
         ValueWriter out(lines);
         lines.writeLine(std::string(kProjectHeaderStart) + kProjectVersion);
@@ -117,14 +118,16 @@ void readProjectCurrent(Plane& plane, ValueReader& in, const fs::path& projectDi
 ProjectReadResult readProject(Plane& plane, const fs::path& path) {
     ProjectReadResult result;
     result.projectDir = folderOf(path);
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::optional<InputFile> file;
+    try {
+        file.emplace(path);
+    } catch (const ReadError& error) {
         result.status = ProjectReadStatus::Failed;
-        result.error.emplace(path.string(), 0, "the file cannot be opened");
-        result.message = result.error->what();
+        result.error = error;
+        result.message = error.what();
         return result;
     }
-    ValueReader in(file, path.string());
+    ValueReader in(file->stream(), path.string());
     try {
         const std::string header = in.readLine();
         const ProjectGeneration generation = projectGenerationOf(header);

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <system_error>
 
+#include "base/file_errors.h"
+#include "base/input_file.h"
 #include "base/texture_title.h"
 #include "document/plane_operations.h"
 #include "document/project_file.h"
@@ -27,10 +28,14 @@ std::vector<std::string> projectTextureNames(const fs::path& path) {
 }
 
 std::vector<std::string> worldTextureUrls(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
     std::vector<std::string> urls;
-    for (std::string line; std::getline(in, line);) {
-        if (const auto url = vrmlUrlOf(line); url && !url->empty()) urls.push_back(*url);
+    try {
+        InputFile file(path);
+        for (std::string line; std::getline(file.stream(), line);) {
+            if (const auto url = vrmlUrlOf(line); url && !url->empty()) urls.push_back(*url);
+        }
+    } catch (const ReadError&) {
+        // What was read before counts; a file that cannot be opened refers to nothing.
     }
     return urls;
 }

@@ -11,9 +11,10 @@ namespace ferlo {
 // there replaces no copy another file refers to.
 
 // The texture names the project file at `path` stores (every generation
-// that stores them); none when it cannot be read.
+// that stores them); none when it cannot be opened or is no regular file.
 std::vector<std::string> projectTextureNames(const std::filesystem::path& path);
-// The texture urls the VRML world at `path` holds; none when it cannot be read.
+// The texture urls the VRML world at `path` holds; none when it cannot be
+// opened or is no regular file (nothing waits on a FIFO).
 std::vector<std::string> worldTextureUrls(const std::filesystem::path& path);
 
 // The names of the copies beside `writtenFile` that writing it may replace:

@@ -118,7 +118,7 @@ VrmlExportResult exportVRML(Plane& plane, const fs::path& path, ImageConverter& 
         textureCopyNames(plane, {folder, path, [](const std::string& title) { return jpgCopyName(title, title); },
                                  false, std::move(replaceable)});
     {
-        AtomicFile file(path);
+        AtomicFile file(path, LinkAtTarget::WriteThrough);
         LineWriter out(file.stream(), path.string());
         try {
             writeWorld(out, plane, textures, modelOrigin);

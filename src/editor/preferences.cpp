@@ -94,13 +94,20 @@ void Preferences::load(bool smallFonts) {
 }
 
 QString Preferences::readAll() {
-    const PreferencesValues values =
+    const PreferencesRead read =
         readPreferencesFile(QDir(main_.paths().configFolder).filePath(kPreferencesFileName).toStdString());
-    setOptions(values.inches, values.millimeters);
-    return QString::fromStdString(values.demostate);
+    if (!read.unusable.empty()) {
+        leaveFileAsItIs_ = true;
+        main_.dialogs().warning(
+            QStringLiteral("The preferences file could not be used; it is left as it is.\n") +
+            QString::fromStdString(read.unusable));
+    }
+    setOptions(read.values.inches, read.values.millimeters);
+    return QString::fromStdString(read.values.demostate);
 }
 
 void Preferences::writeAll() {
+    if (leaveFileAsItIs_) return;
     const QString path = QDir(main_.paths().configFolder).filePath(kPreferencesFileName);
     try {
         writePreferencesFile(path.toStdString(), InchesOption->isChecked(), MillimetersOption->isChecked());
@@ -142,6 +149,8 @@ void Preferences::showSpan() {
 }
 
 void Preferences::showEvent(QShowEvent* event) {
+    inchesAtShow_ = InchesOption->isChecked();
+    millimetersAtShow_ = MillimetersOption->isChecked();
     showSpan();
     QDialog::showEvent(event);
 }
@@ -203,7 +212,7 @@ void Preferences::CancelCommand_Click() { reject(); }
 
 void Preferences::reject() {
     QDialog::reject();
-    selectUnitOption(main_.plane().units);
+    setOptions(inchesAtShow_, millimetersAtShow_);
     ScaleText->setText(kFullScale);
 }
 

@@ -31,10 +31,13 @@ public:
 
     // Reads the preferences file into the unit options (neither is selected
     // when the file does not say); returns the demonstration state it holds
-    // ("" when there is none).
+    // ("" when there is none). A file that cannot be used at all is reported
+    // once, with the reason, and read as a missing one.
     QString readAll();
     // Writes the preferences file; a failure is reported to the user and
-    // leaves the previous file as it was.
+    // leaves the previous file as it was. A file that could not be used at
+    // start-up is left as it is: writing the defaults over it would lose
+    // what the user had.
     void writeAll();
     // The inches option is selected.
     bool inchesOption() const;
@@ -57,7 +60,8 @@ public:
     // unsaved.
     void CloseCommand_Click();
     // The Cancel button (and the window's frame, Escape): nothing is applied;
-    // the unit options show the unit in use again and the scale box "100".
+    // the unit options are as they were when the window was shown and the
+    // scale box "100".
     void CancelCommand_Click();
 
     QRadioButton* InchesOption;
@@ -86,6 +90,10 @@ private:
     QString refusal(bool converting, double scale) const;
 
     MainWindow& main_;
+    bool leaveFileAsItIs_ = false;
+    // The inches and millimetres options as the window was shown with them.
+    bool inchesAtShow_ = false;
+    bool millimetersAtShow_ = false;
 };
 
 }  // namespace ferlo

@@ -1,9 +1,12 @@
 #include "editor/preferences_file.h"
 
-#include <fstream>
+#include <sstream>
+#include <string>
+#include <system_error>
 
 #include "base/atomic_file.h"
 #include "base/file_errors.h"
+#include "base/input_file.h"
 #include "base/line_writer.h"
 #include "base/value_reader.h"
 #include "base/value_writer.h"
@@ -25,19 +28,32 @@ Value valueOrEmpty(Read read) {
 
 }  // namespace
 
-PreferencesValues readPreferencesFile(const std::filesystem::path& path) {
-    PreferencesValues values;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return values;
-    ValueReader in(file, path.string());
-    values.demostate = valueOrEmpty<std::string>([&] { return in.readString(); });
-    values.inches = valueOrEmpty<bool>([&] { return in.readBool(); });
-    values.millimeters = valueOrEmpty<bool>([&] { return in.readBool(); });
-    return values;
+PreferencesRead readPreferencesFile(const std::filesystem::path& path) {
+    std::string text(kMaxPreferencesFileBytes + 1, '\0');
+    try {
+        InputFile file(path);
+        file.stream().read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(file.stream().gcount()));
+    } catch (const ReadError& error) {
+        std::error_code ignored;
+        if (!std::filesystem::exists(path, ignored)) return {};  // no preferences yet
+        return {{}, error.what()};
+    }
+    if (text.size() > kMaxPreferencesFileBytes) {
+        return {{}, path.string() + ": the file is larger than preferences can be (" +
+                        std::to_string(kMaxPreferencesFileBytes) + " bytes)"};
+    }
+    std::istringstream in(text);
+    ValueReader values(in, path.string());
+    PreferencesRead read;
+    read.values.demostate = valueOrEmpty<std::string>([&] { return values.readString(); });
+    read.values.inches = valueOrEmpty<bool>([&] { return values.readBool(); });
+    read.values.millimeters = valueOrEmpty<bool>([&] { return values.readBool(); });
+    return read;
 }
 
 void writePreferencesFile(const std::filesystem::path& path, bool inches, bool millimeters) {
-    AtomicFile file(path);
+    AtomicFile file(path, LinkAtTarget::Replace);
     LineWriter lines(file.stream(), path.string());
     ValueWriter out(lines);
     out.string(kDemonstrationDone);

@@ -1,21 +1,30 @@
 #include "editor/tracing_pictures.h"
 
 #include <cmath>
+#include <memory>
 
 #include <QAction>
+#include <QFile>
 #include <QImageReader>
 #include <QLocale>
 
+#include "base/image_converter.h"
 #include "editor/drawing_area.h"
 #include "editor/main_window.h"
 #include "editor/user_dialogs.h"
+#include "view3d/image_file.h"
 
 namespace ferlo {
 
 QImage loadPicture(const QString& file) {
-    QImageReader reader(file);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
+    try {
+        const std::unique_ptr<QFile> device = openImageFile(QFile::encodeName(file).toStdString());
+        QImageReader reader(device.get());
+        reader.setDecideFormatFromContent(true);
+        return reader.read();
+    } catch (const ImageError&) {
+        return {};
+    }
 }
 
 std::optional<double> readResizeFactor(const QString& answer) {

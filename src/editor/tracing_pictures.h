@@ -13,7 +13,8 @@ class MainWindow;
 inline constexpr const char* kPictureFilter = "Picture File (*.bmp *.ico *.rle *.wmf *.emf *.gif *.jpg)";
 
 // A picture file read by its content, whatever its name says; a null image
-// when it cannot be read (missing, damaged, or a format the platform lacks).
+// when it cannot be read (missing, damaged, a format the platform lacks, or
+// no regular file: nothing waits on a FIFO).
 QImage loadPicture(const QString& file);
 
 // A resize answer read as a factor in percent, in the user's regional number

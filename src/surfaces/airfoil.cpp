@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
+#include <istream>
 #include <string_view>
 
 #include "base/file_errors.h"
+#include "base/input_file.h"
 #include "base/number_text.h"
 #include "base/value_reader.h"
 
@@ -92,8 +93,8 @@ struct XyPoints {
 };
 
 XyPoints parseXyPoints(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ReadError(path, 0, "the airfoil file cannot be opened");
+    InputFile file(path);
+    std::istream& in = file.stream();
 
     XyPoints read;
     std::string line;

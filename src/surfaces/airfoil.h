@@ -50,7 +50,8 @@ struct XyAirfoil {
 // Reads and normalises the points of an ".xy" airfoil file: a title line,
 // then numbers separated by blanks, commas or line ends, taken as x, z
 // pairs; blank lines are skipped. Throws ReadError naming the file and the
-// line when the file cannot be opened, a number does not parse or lies
+// line when the file cannot be opened (or is no regular file: a FIFO, a
+// device or a folder is refused at once), a number does not parse or lies
 // beyond kMaxFileMagnitude, the last pair is incomplete, there are fewer
 // than 3 or more than kMaxAirfoilPoints points, the x values span less than
 // kMinAirfoilChordExtent, or the relative thickness or a normalised height

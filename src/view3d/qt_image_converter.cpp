@@ -10,12 +10,11 @@
 #include "base/atomic_file.h"
 #include "base/file_errors.h"
 #include "base/power_of_two_image.h"
+#include "view3d/image_file.h"
 
 namespace ferlo {
 
 namespace {
-
-QString localPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
 // What decoding an image of kMaxTexturePixels may allocate, in megabytes
 // (four bytes a pixel, and room for a format's own rows).
@@ -26,7 +25,8 @@ constexpr int kDecodeLimitMegabytes = static_cast<int>(kMaxTexturePixels * 4 / (
 void QtImageConverter::load(const std::string& path) {
     image_ = QImage();
     file_ = path;
-    QImageReader reader(localPath(path));
+    const std::unique_ptr<QFile> file = openImageFile(path);
+    QImageReader reader(file.get());
     reader.setDecideFormatFromContent(true);
     // The size the header gives decides before anything is decoded; a
     // format that cannot tell it is decoded within Qt's allocation limit and
@@ -85,7 +85,7 @@ void QtImageConverter::save(const std::string& path, const char* format, int qua
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
     if (!writer.write(image_)) throw WriteError(path + ": " + writer.errorString().toStdString());
-    AtomicFile file(path);
+    AtomicFile file(path, LinkAtTarget::Replace);
     file.stream().write(encoded.constData(), encoded.size());
     file.commit();
 }

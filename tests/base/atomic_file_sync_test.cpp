@@ -52,7 +52,7 @@ TEST(AtomicFileSync, FlushesTheFileBeforeTheRenameAndTheFolderAfter) {
     calls.clear();
     recording = true;
     {
-        AtomicFile file(target);
+        AtomicFile file(target, LinkAtTarget::WriteThrough);
         LineWriter(file.stream(), target.string()).writeLine("text");
         file.commit();
     }

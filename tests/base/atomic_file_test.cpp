@@ -1,10 +1,13 @@
 #include "base/atomic_file.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <system_error>
 
 #include <gtest/gtest.h>
@@ -13,6 +16,7 @@
 #include "base/line_writer.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
+#include "support/watched_fifo.h"
 
 namespace ferlo {
 namespace {
@@ -21,8 +25,8 @@ namespace fs = std::filesystem;
 using testing::TempDir;
 using Names = std::vector<std::string>;
 
-void save(const fs::path& target, const std::string& line) {
-    AtomicFile file(target);
+void save(const fs::path& target, const std::string& line, LinkAtTarget link = LinkAtTarget::WriteThrough) {
+    AtomicFile file(target, link);
     LineWriter(file.stream(), target.string()).writeLine(line);
     file.commit();
 }
@@ -50,7 +54,7 @@ TEST(AtomicFile, CommitReplacesTheFileWithCrLfLines) {
     TempDir dir;
     const auto target = dir.write("plane.flx", "old");
     {
-        AtomicFile file(target);
+        AtomicFile file(target, LinkAtTarget::WriteThrough);
         LineWriter lines(file.stream(), target);
         lines.writeLine("first");
         lines.writeLine("second");
@@ -65,7 +69,7 @@ TEST(AtomicFile, AnAbandonedWriteLeavesThePreviousFileUntouched) {
     TempDir dir;
     const auto target = dir.write("plane.flx", "the user's design");
     try {
-        AtomicFile file(target);
+        AtomicFile file(target, LinkAtTarget::WriteThrough);
         LineWriter(file.stream(), target).writeLine("half");
         throw WriteError("disk full");
     } catch (const WriteError&) {
@@ -78,9 +82,9 @@ TEST(AtomicFile, AnAbandonedWriteLeavesThePreviousFileUntouched) {
 // the previous file and no temporary behind.
 TEST(AtomicFile, FailuresCarryTheSystemsReason) {
     TempDir dir;
-    expectWriteError([&] { AtomicFile file(dir.path() / "missing" / "plane.flx"); }, ENOENT);
+    expectWriteError([&] { AtomicFile file(dir.path() / "missing" / "plane.flx", LinkAtTarget::Replace); }, ENOENT);
     // The system would take the name only up to the NUL, another file's name.
-    expectWriteError([&] { AtomicFile file(dir.path() / std::string("plane.flx\0.bmp", 14)); }, EINVAL);
+    expectWriteError([&] { AtomicFile file(dir.path() / std::string("plane.flx\0.bmp", 14), LinkAtTarget::Replace); }, EINVAL);
     EXPECT_TRUE(dir.names().empty());
 
     // The rename fails: the target is a folder.
@@ -93,7 +97,7 @@ TEST(AtomicFile, FailuresCarryTheSystemsReason) {
     const auto target = dir.write("plane.flx", "the user's design");
     expectWriteError(
         [&] {
-            AtomicFile file(target);
+            AtomicFile file(target, LinkAtTarget::WriteThrough);
             LineWriter lines(file.stream(), target);
             const std::string block(1000, 'x');
             testing::FileSizeLimit full(4096);
@@ -114,8 +118,8 @@ TEST(AtomicFile, TemporariesAreHiddenUniqueAndNeverFollowLinks) {
     const auto victim = dir.write("victim.txt", "someone else's file");
     fs::create_symlink(victim, dir.path() / "plane.flx.part");
 
-    AtomicFile first(target);
-    AtomicFile second(target);
+    AtomicFile first(target, LinkAtTarget::WriteThrough);
+    AtomicFile second(target, LinkAtTarget::WriteThrough);
     const Names during = dir.names();
     ASSERT_EQ(during.size(), 4u);
     for (const std::string& name : during) {
@@ -133,31 +137,75 @@ TEST(AtomicFile, TemporariesAreHiddenUniqueAndNeverFollowLinks) {
     EXPECT_EQ(TempDir::read(target), secondText + "\r\n");
     EXPECT_EQ(TempDir::read(victim), "someone else's file");
     EXPECT_EQ(dir.names(), (Names{"plane.flx", "plane.flx.part", "victim.txt"}));
+
+    // A name as long as a name can be still has a temporary (its part of the
+    // target's name cut at a character's start).
+    const std::string longest = std::string(249, 'a') + "\xc3\xa9.flx";  // 255 bytes, an "e acute" in it
+    save(dir.path() / longest, "long");
+    EXPECT_EQ(TempDir::read(dir.path() / longest), "long\r\n");
 }
 
-// A save killed on its way leaves its temporary; the next save of the file
-// removes it, but never the temporary of a save under way, nor anything else.
-TEST(AtomicFile, ASaveRemovesWhatKilledSavesOfTheFileLeft) {
+// Leaves the temporary of a save of `target` as a save killed while writing
+// leaves it: a child process starts the save and is killed.
+void killedSave(const fs::path& target) {
+    const pid_t child = fork();
+    if (child == 0) {
+        AtomicFile file(target, LinkAtTarget::WriteThrough);
+        LineWriter(file.stream(), target.string()).writeLine("half");
+        file.stream().flush();
+        raise(SIGKILL);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+}
+
+bool isMarkedTemporary(const std::string& name) { return name.find(".ferlo-save-") != std::string::npos; }
+
+// What saves killed on their way left in the folder is removed by the next
+// save there, at once and whatever file they were saving; a save under way
+// keeps its temporary (it holds its lock). Nothing else is taken: a user's
+// hidden file named like a temporary, a file of the program's name form that
+// is a link or a FIFO (neither followed nor opened, so no save waits on it).
+TEST(AtomicFile, ASaveRemovesWhatKilledSavesLeftAndNothingElse) {
     TempDir dir;
     const fs::path target = dir.path() / "plane.flx";
+    killedSave(target);
+    killedSave(dir.path() / "other.flx");
+    const auto leftBehind = [&] {
+        Names names = dir.names();
+        std::erase_if(names, [](const std::string& name) { return !isMarkedTemporary(name); });
+        return names;
+    };
+    ASSERT_EQ(leftBehind().size(), 2u);
+
     const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const char* name : {".plane.flx.aB3xY9.tmp", ".plane.flx.just12.tmp", ".other.flx.aB3xY9.tmp",
-                             ".plane.flx.abc.tmp", "plane.flx.part"}) {
-        dir.write(name, "left behind");
-        if (std::string(name) != ".plane.flx.just12.tmp") fs::last_write_time(dir.path() / name, anHourAgo);
+    for (const char* name : {".plane.flx.aB3xY9.tmp", ".plane.flx.abc.tmp", "plane.flx.part"}) {
+        dir.write(name, "the user's");
+        fs::last_write_time(dir.path() / name, anHourAgo);
     }
-    AtomicFile underWay(target);
-    Names before = dir.names();
-    for (const std::string& name : before) {
-        if (name.find("aB3xY9") == std::string::npos && name.find("just12") == std::string::npos &&
-            name.rfind(".plane.flx.", 0) == 0 && name.size() == 21) {
-            fs::last_write_time(dir.path() / name, anHourAgo);  // a long save
-        }
-    }
+    const auto victim = dir.write("victim.txt", "someone else's file");
+    fs::create_symlink(victim, dir.path() / ".victim.txt.ferlo-save-aB3xY9.tmp");
+    const testing::WatchedFifo fifo(dir.path() / ".fifo.flx.ferlo-save-aB3xY9.tmp");
+    const testing::WatchedFifo oldStyleFifo(dir.path() / ".plane.flx.fifo12.tmp");
+
+    AtomicFile underWay(dir.path() / "third.flx", LinkAtTarget::WriteThrough);
+    const Names whileUnderWay = leftBehind();
     save(target, "new");
-    before.erase(std::find(before.begin(), before.end(), ".plane.flx.aB3xY9.tmp"));
-    before.insert(std::upper_bound(before.begin(), before.end(), "plane.flx"), "plane.flx");
-    EXPECT_EQ(dir.names(), before);
+    const Names kept = leftBehind();
+    EXPECT_EQ(kept.size(), 3u);  // the link, the FIFO and the save under way
+    EXPECT_TRUE(std::includes(whileUnderWay.begin(), whileUnderWay.end(), kept.begin(), kept.end()));
+    for (const char* name : {".plane.flx.aB3xY9.tmp", ".plane.flx.abc.tmp", "plane.flx.part", "victim.txt",
+                             ".victim.txt.ferlo-save-aB3xY9.tmp", ".fifo.flx.ferlo-save-aB3xY9.tmp"}) {
+        EXPECT_TRUE(fs::exists(fs::symlink_status(dir.path() / name))) << name;
+    }
+    EXPECT_EQ(TempDir::read(victim), "someone else's file");
+    EXPECT_EQ(fifo.readersSeen(), 0);
+    EXPECT_EQ(oldStyleFifo.readersSeen(), 0);
+
+    LineWriter(underWay.stream(), "third").writeLine("whole");
+    underWay.commit();
+    EXPECT_EQ(TempDir::read(dir.path() / "third.flx"), "whole\r\n");
 }
 
 TEST(AtomicFile, KeepsThePermissionsOfTheFileItReplaces) {
@@ -199,6 +247,27 @@ TEST(AtomicFile, ALinkedTargetWritesTheFileTheLinkPointsTo) {
     fs::create_symlink("loop2.flx", dir.path() / "loop1.flx");
     fs::create_symlink("loop1.flx", dir.path() / "loop2.flx");
     expectWriteError([&] { save(dir.path() / "loop1.flx", "text"); }, ELOOP);
+}
+
+// A file that replaces links (a texture copy) puts itself at the link's
+// name, with the permissions of a new file; what the link pointed to stays.
+TEST(AtomicFile, AFileThatReplacesLinksNeverWritesThroughOne) {
+    TempDir dir;
+    const auto victim = dir.write("notes.txt", "7 bytes");
+    fs::permissions(victim, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(victim, dir.path() / "wood.jpg");
+    fs::create_symlink("nowhere.bmp", dir.path() / "skin.bmp");
+    const mode_t mask = umask(022);
+    save(dir.path() / "wood.jpg", "copy", LinkAtTarget::Replace);
+    save(dir.path() / "skin.bmp", "copy", LinkAtTarget::Replace);
+    umask(mask);
+    for (const char* copy : {"wood.jpg", "skin.bmp"}) {
+        EXPECT_FALSE(fs::is_symlink(dir.path() / copy)) << copy;
+        EXPECT_EQ(TempDir::read(dir.path() / copy), "copy\r\n") << copy;
+        EXPECT_EQ(permissionsOf(dir.path() / copy), mode_t{0644}) << copy;
+    }
+    EXPECT_EQ(TempDir::read(victim), "7 bytes");
+    EXPECT_EQ(dir.names(), (Names{"notes.txt", "skin.bmp", "wood.jpg"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "support/fake_image_converter.h"
 #include "support/temp_dir.h"
 #include "support/text_lines.h"
+#include "support/watched_fifo.h"
 
 namespace ferlo {
 namespace {
@@ -148,6 +149,27 @@ TEST(TextureCopyRule, AFileNoPartOrCopyOwnsIsNotReplacedEither) {
     saveProject(f.plane, f.project, f.converter);
     EXPECT_EQ(f.projectNames()[0], "\"wood_2.jpg\"");
     EXPECT_EQ(f.copy("wood.jpg"), "a picture of the user's");
+}
+
+// A FIFO where a save would read (the earlier version of the file it
+// replaces) or where a killed save's temporary could lie is never opened, so
+// no save or export waits on it; the FIFO the user saves over is replaced.
+TEST(TextureCopyRule, NoSaveOrExportWaitsOnAFifo) {
+    SharedFolder f;
+    const testing::WatchedFifo project(f.project), world(f.world);
+    const testing::WatchedFifo temporary(f.folder.path() / ".plane.flx.aB3xY9.tmp");
+    const testing::WatchedFifo marked(f.folder.path() / ".plane.flx.ferlo-save-aB3xY9.tmp");
+
+    saveProject(f.plane, f.project, f.converter);
+    exportVRML(f.plane, f.world, f.converter, f.progress);
+
+    EXPECT_EQ(f.projectNames(), (std::vector<std::string>{"\"wood.jpg\"", "\"\"", "\"\"", "\"skin.bmp\""}));
+    EXPECT_EQ(worldUrls(f.world)[0], "\"wood_2.jpg\"");
+    for (const testing::WatchedFifo* fifo : {&project, &world, &temporary, &marked}) {
+        EXPECT_EQ(fifo->readersSeen(), 0) << fifo->path();
+    }
+    EXPECT_EQ(fs::symlink_status(temporary.path()).type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::symlink_status(marked.path()).type(), fs::file_type::fifo);
 }
 
 }  // namespace

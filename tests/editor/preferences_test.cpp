@@ -1,6 +1,9 @@
 #include "editor/preferences.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <system_error>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +15,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +32,7 @@
 #include "support/project_text.h"
 #include "support/snapshot.h"
 #include "support/temp_dir.h"
+#include "support/watched_fifo.h"
 #include "support/text_lines.h"
 
 namespace ferlo {
@@ -91,17 +97,54 @@ TEST(PreferencesFile, ReadsWhatItCanOfEveryFile) {
         {"LF only", std::string("\"Done\"\n#FALSE#\n#TRUE#\n"), {"Done", false, true}},
         {"no last line end", std::string("\"DoIt\"\r\n#TRUE#\r\n#FALSE#"), {"DoIt", true, false}},
         {"a damaged value", crlfLines({"Done", "yes", "#TRUE#"}), {"", false, true}},
+        {"as large as can be", crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}) + std::string(kMaxPreferencesFileBytes - 25, ' '),
+         {"DoIt", true, false}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testing::TempDir dir;
         const auto path = dir.path() / "prefs.txt";
         if (c.text) dir.write("prefs.txt", *c.text);
-        const PreferencesValues values = readPreferencesFile(path);
-        EXPECT_EQ(values.demostate, c.expected.demostate);
-        EXPECT_EQ(values.inches, c.expected.inches);
-        EXPECT_EQ(values.millimeters, c.expected.millimeters);
+        const PreferencesRead read = readPreferencesFile(path);
+        EXPECT_EQ(read.unusable, "");
+        EXPECT_EQ(read.values.demostate, c.expected.demostate);
+        EXPECT_EQ(read.values.inches, c.expected.inches);
+        EXPECT_EQ(read.values.millimeters, c.expected.millimeters);
     }
+}
+
+// A file that cannot be used at all gives the values of a missing one and
+// says why: it is no regular file (a FIFO is never opened, so nothing waits
+// for its writer; a link to a device is not read without end) or larger
+// than preferences can be (never read whole: a gigabyte costs nothing).
+TEST(PreferencesFile, AFileThatCannotBeUsedSaysWhy) {
+    testing::TempDir dir;
+    const auto path = dir.path() / "prefs.txt";
+    const auto expectUnusable = [&](const std::string& reason) {
+        const PreferencesRead read = readPreferencesFile(path);
+        EXPECT_NE(read.unusable.find(path.string()), std::string::npos) << read.unusable;
+        EXPECT_NE(read.unusable.find(reason), std::string::npos) << read.unusable;
+        EXPECT_EQ(read.values.demostate, "");
+        EXPECT_FALSE(read.values.inches);
+        EXPECT_FALSE(read.values.millimeters);
+    };
+    {
+        const testing::WatchedFifo fifo(path);
+        expectUnusable("not a regular file");
+        EXPECT_EQ(fifo.readersSeen(), 0);
+    }
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink("/dev/zero", path);
+    expectUnusable("not a regular file");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    expectUnusable(std::system_category().message(EISDIR));
+    std::filesystem::remove(path);
+    dir.write("prefs.txt", crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}));
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 30);  // sparse: no disk space
+    expectUnusable("larger than preferences can be (" + std::to_string(kMaxPreferencesFileBytes) + " bytes)");
+    std::filesystem::resize_file(path, kMaxPreferencesFileBytes + 1);
+    expectUnusable("larger than preferences can be");
 }
 
 // Written whole or not at all: a file that cannot be put in place leaves the
@@ -179,6 +222,62 @@ TEST(PreferencesFile, AFailedWriteAtTheEndOfTheRunIsReported) {
     ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
     EXPECT_TRUE(editor.dialogs.warnings[0].startsWith("The preferences could not be saved."));
     EXPECT_EQ(testing::TempDir::read(editor.config.path() / "prefs.txt"), crlfLines({"\"DoIt\"", "#TRUE#", "#FALSE#"}));
+}
+
+// A preferences file the program cannot use is not used, the user is told
+// once why, and the end of the run leaves it as it is rather than write the
+// defaults over what the user had.
+TEST(PreferencesFile, AFileThatCannotBeUsedIsReportedOnceAndLeftAsItIs) {
+    const std::string large = crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"}) + std::string(1000, '#');
+    const std::string readable = crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"});
+    struct Case {
+        const char* name;
+        std::function<void(const testing::TempDir&)> make;  // none: a FIFO
+        const char* reason;
+        std::string text;  // what the file holds afterwards ("" for the FIFO)
+    };
+    std::vector<Case> cases = {
+        {"a FIFO", nullptr, "not a regular file", ""},
+        {"too large", [&](const testing::TempDir& d) { d.write("prefs.txt", large); },
+         "larger than preferences can be", large},
+    };
+    if (::geteuid() != 0) {  // the superuser reads any file
+        cases.push_back({"unreadable",
+                         [&](const testing::TempDir& d) {
+                             std::filesystem::permissions(d.write("prefs.txt", readable), std::filesystem::perms::none);
+                         },
+                         "Permission denied", readable});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::EditorWindow editor;
+        const auto path = editor.config.path() / "prefs.txt";
+        std::optional<testing::WatchedFifo> fifo;
+        if (c.make) {
+            c.make(editor.config);
+        } else {
+            fifo.emplace(path);
+        }
+        MainWindow& main = editor.startSettled();
+        ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
+        EXPECT_TRUE(editor.dialogs.warnings[0].contains(QString::fromStdString(path.string())));
+        EXPECT_TRUE(editor.dialogs.warnings[0].contains(c.reason)) << editor.dialogs.warnings[0].toStdString();
+        EXPECT_FALSE(main.prefs().InchesOption->isChecked());
+        EXPECT_EQ(main.plane().units, LengthUnit::Millimeters);
+
+        editor.dialogs.answers = {true};
+        ASSERT_TRUE(main.close());
+        EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
+        const auto status = std::filesystem::symlink_status(path);
+        if (fifo) {
+            EXPECT_EQ(status.type(), std::filesystem::file_type::fifo);
+            EXPECT_EQ(fifo->readersSeen(), 0);
+        } else {
+            EXPECT_EQ(status.type(), std::filesystem::file_type::regular);
+            std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+            EXPECT_EQ(testing::TempDir::read(path), c.text);
+        }
+    }
 }
 
 // Millimetres to inches and back through the window: every length is
@@ -317,27 +416,52 @@ TEST(Preferences, AChangeBeyondWhatAProjectFileHoldsIsRefused) {
     EXPECT_EQ(main.plane().units, LengthUnit::Inches);
 }
 
-// Cancel applies nothing: the options show the unit in use again and the box
-// "100", so a later Close converts nothing either.
+// Cancel applies nothing: the options are as the window was shown with
+// them (also neither, after a start without a preferences file) and the box
+// "100", so a later Close converts nothing either and the end of the run
+// writes what the user had.
 TEST(Preferences, CancelAppliesNothingAndRestoresTheOptions) {
-    testing::EditorWindow editor;
-    MainWindow& main = editor.startSettled();
-    const std::string before = projectText(main.plane());
-    runPrefs(main, [](Preferences& prefs) {
-        choose(prefs.InchesOption);
-        typeScale(prefs, "50");
-        QTest::mouseClick(prefs.CancelCommand, Qt::LeftButton);
-    });
-    Preferences& prefs = main.prefs();
-    EXPECT_FALSE(prefs.isVisible());
-    EXPECT_TRUE(prefs.MillimetersOption->isChecked());
-    EXPECT_FALSE(prefs.InchesOption->isChecked());
-    EXPECT_EQ(prefs.ScaleText->text(), "100");
-    EXPECT_EQ(projectText(main.plane()), before);
-    runPrefs(main, [](Preferences& p) { QTest::keyClick(&p, Qt::Key_Escape); });
-    prefs.CloseCommand_Click();
-    EXPECT_EQ(projectText(main.plane()), before);
-    EXPECT_TRUE(main.state().savedProject);
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;
+        bool inches, millimeters;
+    };
+    const Case cases[] = {
+        {"no preferences file", std::nullopt, false, false},
+        {"inches", crlfLines({"\"Done\"", "#TRUE#", "#FALSE#"}), true, false},
+        {"millimetres", crlfLines({"\"Done\"", "#FALSE#", "#TRUE#"}), false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::EditorWindow editor;
+        if (c.file) editor.config.write("prefs.txt", *c.file);
+        MainWindow& main = editor.startSettled();
+        const std::string before = projectText(main.plane());
+        runPrefs(main, [&c](Preferences& prefs) {
+            choose(c.inches ? prefs.MillimetersOption : prefs.InchesOption);
+            typeScale(prefs, "50");
+            QTest::mouseClick(prefs.CancelCommand, Qt::LeftButton);
+        });
+        Preferences& prefs = main.prefs();
+        EXPECT_FALSE(prefs.isVisible());
+        EXPECT_EQ(prefs.InchesOption->isChecked(), c.inches);
+        EXPECT_EQ(prefs.MillimetersOption->isChecked(), c.millimeters);
+        EXPECT_EQ(prefs.ScaleText->text(), "100");
+        EXPECT_EQ(projectText(main.plane()), before);
+        runPrefs(main, [](Preferences& p) {
+            choose(p.InchesOption);
+            QTest::keyClick(&p, Qt::Key_Escape);
+        });
+        EXPECT_EQ(prefs.InchesOption->isChecked(), c.inches);
+        prefs.CloseCommand_Click();
+        EXPECT_EQ(projectText(main.plane()), before);
+        EXPECT_TRUE(main.state().savedProject);
+
+        editor.dialogs.answers = {true};
+        ASSERT_TRUE(main.close());
+        EXPECT_EQ(testing::TempDir::read(editor.config.path() / "prefs.txt"),
+                  crlfLines({"\"Done\"", c.inches ? "#TRUE#" : "#FALSE#", c.millimeters ? "#TRUE#" : "#FALSE#"}));
+    }
 }
 
 // The span label shows the current wing's full span at the typed scale, in

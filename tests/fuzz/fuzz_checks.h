@@ -29,4 +29,9 @@ std::string checkAirfoilFile(const std::string& bytes, const std::filesystem::pa
 // size within the limits.
 std::string checkImageFile(const std::string& bytes, const std::filesystem::path& folder);
 
+// A preferences file: a file larger than preferences can be is refused
+// unread and gives no values; any other is read value by value, and the
+// options read are written and read back alike.
+std::string checkPreferencesFile(const std::string& bytes, const std::filesystem::path& folder);
+
 }  // namespace ferlo::fuzz

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -18,6 +19,8 @@
 #include "support/default_aircraft.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
+#include "support/watched_fifo.h"
+#include "editor/tracing_pictures.h"
 #include "view3d/conversion_progress_window.h"
 
 namespace ferlo {
@@ -276,6 +279,54 @@ TEST(QtImageConverter, AnUnwritableCopyIsAWriteError) {
     }
     EXPECT_EQ(testing::TempDir::read(previous), "the previous copy");
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.bmp", "folder.jpg", "full.bmp"}));
+}
+
+// A copy replaces a symbolic link standing at its name (a project folder
+// unpacked from an archive may hold one) instead of writing the image into
+// whatever the link points to.
+TEST(QtImageConverter, ACopyReplacesALinkAtItsName) {
+    const testing::TempDir dir;
+    QtImageConverter converter;
+    converter.load(writeImage(dir, "a.bmp", "BMP", 64, 64, smoothColour));
+    const std::string notes = dir.write("notes.txt", "7 bytes");
+    for (const char* copy : {"wood.jpg", "wood.bmp"}) {
+        std::filesystem::create_symlink(notes, dir.path() / copy);
+    }
+    converter.saveJpeg((dir.path() / "wood.jpg").string());
+    converter.saveBitmap((dir.path() / "wood.bmp").string());
+    EXPECT_EQ(testing::TempDir::read(notes), "7 bytes");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.path() / "wood.jpg"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.path() / "wood.bmp"));
+    EXPECT_EQ(fileStart((dir.path() / "wood.jpg").string(), 3), "\xFF\xD8\xFF");
+    EXPECT_EQ(fileStart((dir.path() / "wood.bmp").string(), 2), "BM");
+}
+
+// An image file the user points at that is no regular file is refused with
+// the reason, and a FIFO is never opened, so nothing waits for its writer:
+// as a texture and as a tracing picture alike.
+TEST(QtImageConverter, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
+    const testing::TempDir dir;
+    const testing::WatchedFifo fifo(dir.path() / "fifo.bmp");
+    std::filesystem::create_directory(dir.path() / "folder.bmp");
+    struct Case {
+        std::filesystem::path path;
+        std::string reason;
+    };
+    for (const Case& c : {Case{fifo.path(), "it is not a regular file (a pipe, a device or a socket)"},
+                          Case{dir.path() / "folder.bmp", std::system_category().message(EISDIR)}}) {
+        QtImageConverter converter;
+        try {
+            converter.load(c.path.string());
+            ADD_FAILURE() << c.path << " loaded";
+        } catch (const ImageError& e) {
+            EXPECT_EQ(std::string(e.what()), c.path.string() + ": the file cannot be opened: " + c.reason);
+        }
+        EXPECT_TRUE(loadPicture(QString::fromStdString(c.path.string())).isNull());
+    }
+    EXPECT_EQ(fifo.readersSeen(), 0);
+    // A regular file loads as ever, as both.
+    const std::string image = writeImage(dir, "a.bmp", "BMP", 32, 16, distinctColour);
+    EXPECT_EQ(loadPicture(QString::fromStdString(image)).size(), QSize(32, 16));
 }
 
 }  // namespace
