@@ -195,7 +195,7 @@ TEST(PreferencesFile, StartUpReadsItAndTheEndOfTheRunWritesIt) {
         EXPECT_EQ(!editor.dialogs.informations.empty(), c.demonstration);
         EXPECT_EQ(main.plane().units, c.inches ? LengthUnit::Inches : LengthUnit::Millimeters);
         // The demonstration's drags change the span.
-        if (!c.demonstration) EXPECT_NEAR(main.plane().mainWing.wing(1).span, 700, 1e-12);
+        if (!c.demonstration) { EXPECT_NEAR(main.plane().mainWing.wing(1).span, 700, 1e-12); }
         EXPECT_NEAR(main.plane().stab.span, c.inches ? 250 / 25.4 : 250, 1e-12);
         EXPECT_EQ(main.state().savedProject, !c.demonstration);
 

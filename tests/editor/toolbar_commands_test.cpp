@@ -416,7 +416,7 @@ TEST(ToolbarCommands, SaveWithEachFilter) {
         EXPECT_EQ(written.substr(0, std::string(c.begins).size()), c.begins);
         // Whole: the DXF ends with its end-of-file group, the world's
         // brackets close.
-        if (c.filter == 3) EXPECT_EQ(written.substr(written.size() - 5), "EOF\r\n");
+        if (c.filter == 3) { EXPECT_EQ(written.substr(written.size() - 5), "EOF\r\n"); }
         if (c.filter == 2) {
             EXPECT_EQ(std::count(written.begin(), written.end(), '{'), std::count(written.begin(), written.end(), '}'));
             EXPECT_EQ(std::count(written.begin(), written.end(), '['), std::count(written.begin(), written.end(), ']'));
@@ -435,7 +435,7 @@ TEST(ToolbarCommands, SaveWithEachFilter) {
             EXPECT_NE(written.find("Wing"), std::string::npos);
             EXPECT_EQ(main.state().mode, ViewKind::Front);
         }
-        if (c.filter == 2) EXPECT_EQ(main.fuselageManager().ListView->topLevelItem(0)->text(1), "Shown");
+        if (c.filter == 2) { EXPECT_EQ(main.fuselageManager().ListView->topLevelItem(0)->text(1), "Shown"); }
     }
 }
 
