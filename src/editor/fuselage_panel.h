@@ -43,9 +43,7 @@ public:
     QLineEdit* HeightFuselageText = nullptr;
     QLineEdit* ElevationFuselageText = nullptr;
     QLineEdit* PosFuselageText = nullptr;
-    QLabel* Label19 = nullptr;  // "Points"
     QLineEdit* NbCrossFuselageText = nullptr;
-    QLabel* Label6 = nullptr;  // "Offset"
     QLineEdit* ElevOffsetText = nullptr;
     QCheckBox* UniqueCurvatureCheck = nullptr;
     QCheckBox* TransparentCheck = nullptr;

@@ -517,11 +517,7 @@ TEST(FuselagePanel, TheTabFitsTheVisibleColumn) {
     for (bool smallFonts : {false, true}) {
         SCOPED_TRACE(smallFonts);
         testing::EditorWindow editor;
-        if (smallFonts) {
-            editor.screen.area = QSize(1024, 768);
-            editor.screen.dpi = 96;
-            editor.config.write("prefs.txt", "");
-        }
+        editor.screenOfMode(smallFonts);
         MainWindow& main = editor.start();
         main.setTab(ParameterTab::Fuselage);
         const MainControls& c = main.controls();
