@@ -78,14 +78,19 @@ void FuselagePanel::buildFields() {
     };
     // Only a whole number of points from 0 to 100 is taken; the arrays follow
     // the count, and the tab shows the fuselage with it.
-    const Field points{NbCrossFuselageText, [current] { return double(current().nb_cross); },
+    const Field points{NbCrossFuselageText,
+                       [current] { return double(current().nb_cross); },
                        [current](double v) {
-                           if (v < 0 || v > 100) return;
                            MeshSections& f = current();
                            f.nb_cross = static_cast<std::int16_t>(std::nearbyint(v));
                            f.initArrays();
                        },
-                       FieldForm::Plain, [this] { fill(); }};
+                       FieldForm::Plain,
+                       [this] { fill(); },
+                       [](double v) {
+                           return v < 0 || v > 100 ? QStringLiteral("Not applied: a fuselage has 0 to 100 outline points.")
+                                                   : QString();
+                       }};
     MainControls& c = main_.controls();
     fields_ = std::make_unique<FieldTable>(
         main_, std::vector<Field>{
