@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/value_reader.h"
+
 namespace ferlo {
 
 std::optional<DragDisplacement> dragDisplacement(const ViewState& view, double x, double y) {
@@ -12,8 +14,8 @@ std::optional<DragDisplacement> dragDisplacement(const ViewState& view, double x
     return d;
 }
 
-bool assignIfFinite(std::initializer_list<FieldValue> values) {
-    if (!std::all_of(values.begin(), values.end(), [](const FieldValue& v) { return std::isfinite(v.value); })) {
+bool assignIfSaveable(std::initializer_list<FieldValue> values) {
+    if (!std::all_of(values.begin(), values.end(), [](const FieldValue& v) { return fitsProjectFile(v.value); })) {
         return false;
     }
     for (const FieldValue& v : values) v.field = v.value;

@@ -28,8 +28,10 @@ struct FieldValue {
     double value;
 };
 
-// Stores every value in its field when all of them are finite, else changes
-// nothing, so that a part never holds NaN or infinity. True when stored.
-bool assignIfFinite(std::initializer_list<FieldValue> values);
+// Stores every value in its field when a project file can hold all of them
+// (fitsProjectFile: finite, at most kMaxFileMagnitude), else changes
+// nothing, so that a drag never leaves a part the project cannot be saved
+// with. True when stored.
+bool assignIfSaveable(std::initializer_list<FieldValue> values);
 
 }  // namespace ferlo

@@ -40,22 +40,22 @@ void startPlanformDrag(Panel& panel, bool shiftKey) {
 // units). A trailing corner stretches its chord; a leading corner moves the
 // leading edge along the chord while the trailing edge stays, the root's
 // keeping the tip where it was. False when nothing changed (nothing grabbed,
-// or a value that would not be finite).
+// or a value a project file could not hold).
 template <typename Panel>
 bool dragPlanform(Panel& panel, bool shiftKey, double aft, double spanwise) {
     switch (panel.paint) {
     case Panel::kHitTipEdge:
-        return shiftKey ? assignIfFinite({{panel.span, panel.initval + spanwise}})
-                        : assignIfFinite({{panel.pos2, panel.initval + aft}});
+        return shiftKey ? assignIfSaveable({{panel.span, panel.initval + spanwise}})
+                        : assignIfSaveable({{panel.pos2, panel.initval + aft}});
     case Panel::kHitRootEdge:
-        return shiftKey ? assignIfFinite({{panel.shift, panel.initval + spanwise}})
-                        : assignIfFinite({{panel.pos1, panel.initval + aft}});
-    case Panel::kHitTipTrailingCorner: return assignIfFinite({{panel.length2, panel.initval + aft}});
-    case Panel::kHitRootTrailingCorner: return assignIfFinite({{panel.length1, panel.initval + aft}});
+        return shiftKey ? assignIfSaveable({{panel.shift, panel.initval + spanwise}})
+                        : assignIfSaveable({{panel.pos1, panel.initval + aft}});
+    case Panel::kHitTipTrailingCorner: return assignIfSaveable({{panel.length2, panel.initval + aft}});
+    case Panel::kHitRootTrailingCorner: return assignIfSaveable({{panel.length1, panel.initval + aft}});
     case Panel::kHitTipLeadingCorner:
-        return assignIfFinite({{panel.length2, panel.initval - aft}, {panel.pos2, panel.initval2 + aft}});
+        return assignIfSaveable({{panel.length2, panel.initval - aft}, {panel.pos2, panel.initval2 + aft}});
     case Panel::kHitRootLeadingCorner:
-        return assignIfFinite(
+        return assignIfSaveable(
             {{panel.length1, panel.initval - aft}, {panel.pos1, panel.initval2 + aft}, {panel.pos2, panel.initval3 - aft}});
     default: return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -9,6 +10,8 @@ namespace ferlo {
 // The largest magnitude a number in a file may have. No design comes near it,
 // and it keeps every product the geometry forms from it finite.
 inline constexpr double kMaxFileMagnitude = 1e12;
+// The value's magnitude is at most kMaxFileMagnitude (so it is finite).
+inline bool fitsProjectFile(double value) { return std::fabs(value) <= kMaxFileMagnitude; }
 
 // Reads the lines of a project or preferences file, one value per line, each
 // as the type of the field it fills. Accepts CR LF and LF line ends. Every

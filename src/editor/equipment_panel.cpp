@@ -1,9 +1,11 @@
 #include "editor/equipment_panel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,25 +32,44 @@ namespace {
 constexpr int kVerticalId = 1;
 constexpr int kHorizontalId = 0;
 
-QRadioButton* option(QWidget* parent, const char* name, const char* caption, QRect place) {
+constexpr int kOptionLeft = 8;
+constexpr int kOptionHeight = 20;
+
+// An option button on the row at height `y` of `parent`.
+QRadioButton* option(QWidget* parent, const char* name, const char* caption, int y) {
     auto* button = new QRadioButton(QString::fromLatin1(caption), parent);
     button->setObjectName(name);
-    button->setGeometry(place);
+    button->setGeometry(kOptionLeft, y, kRowFrameWidth - 4 * kOptionLeft, kOptionHeight);
     return button;
 }
 
 }  // namespace
 
+// The group box "Electronics" holds, top to bottom: the size rows, the kind
+// options, a line, the position rows, the orientation options, the
+// catalogue lists (all at one place) and the box index.
 EquipmentPanel::EquipmentPanel(MainWindow& main) : main_(main) {
-    QWidget* frame = main.controls().Frame8;
-    LengthServoText = addBoxRow(frame, QStringLiteral("LengthServoText"), QStringLiteral("Length"), 20);
-    WidthServoText = addBoxRow(frame, QStringLiteral("WidthServoText"), QStringLiteral("Width"), 20 + kRowHeight);
-    HeightServoText = addBoxRow(frame, QStringLiteral("HeightServoText"), QStringLiteral("Height"), 20 + 2 * kRowHeight);
-    PosServoText = addBoxRow(frame, QStringLiteral("PosServoText"), QStringLiteral("Position"), 204);
-    ShiftServoText = addBoxRow(frame, QStringLiteral("ShiftServoText"), QStringLiteral("Shift"), 204 + kRowHeight);
-    ElevationServoText =
-        addBoxRow(frame, QStringLiteral("ElevationServoText"), QStringLiteral("Elevation"), 204 + 2 * kRowHeight);
-    buildOptions(frame);
+    Frame8 = new QGroupBox(QStringLiteral("Electronics"), main.controls().pages[static_cast<int>(ParameterTab::Electronics)]);
+    Frame8->setObjectName("Frame8");
+    QWidget* frame = Frame8;
+    int y = kFirstRowUnderTitle;
+    const auto row = [&](const char* name, const char* caption) {
+        return addBoxRow(frame, QString::fromLatin1(name), QString::fromLatin1(caption), std::exchange(y, y + kRowHeight));
+    };
+    LengthServoText = row("LengthServoText", "Length");
+    WidthServoText = row("WidthServoText", "Width");
+    HeightServoText = row("HeightServoText", "Height");
+    y = buildKindOptions(frame, y + 2) + 4;
+    Line1 = new QFrame(frame);
+    Line1->setObjectName("Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(0, y, kRowFrameWidth, 2);
+    y += 6;
+    PosServoText = row("PosServoText", "Position");
+    ShiftServoText = row("ShiftServoText", "Shift");
+    ElevationServoText = row("ElevationServoText", "Elevation");
+    y = buildOrientationOptions(frame, y) + 2;
 
     Equipment& equipment = main.plane().equipment;
     const auto part = [&equipment]() -> ElectroBox& { return equipment.current(); };
@@ -65,14 +86,16 @@ EquipmentPanel::EquipmentPanel(MainWindow& main) : main_(main) {
     for (std::int32_t kind = 0; kind < 3; ++kind) {
         auto* combo = new QComboBox(frame);
         combo->setObjectName(comboNames[kind]);
-        combo->setGeometry(8, 322, 138, 24);
+        combo->setGeometry(kOptionLeft, y, kRowFrameWidth - 2 * kOptionLeft, 24);
         for (const std::string& name : equipment.catalogueOf(kind)->names()) combo->addItem(QString::fromStdString(name));
         QObject::connect(combo, &QComboBox::activated, frame, [this](int item) { modelChosen(item); });
         combos[static_cast<std::size_t>(kind)] = combo;
     }
 
+    y += 24 + 6;
     index = addIndexControls(frame, "IndexServosScroll", "IdEquipLabel", "IndexServoPlusButton",
-                             "IndexServoMinusButton", 350);
+                             "IndexServoMinusButton", y);
+    Frame8->setGeometry(0, 0, kRowFrameWidth, y + kIndexHeight + 6);
     QObject::connect(index.scroll, &QScrollBar::valueChanged, frame, [this] { IndexServosScroll_Change(); });
     QObject::connect(index.plus, &QPushButton::clicked, frame, [this] { IndexServoPlusButton_Click(); });
     QObject::connect(index.minus, &QPushButton::clicked, frame, [this] { IndexServoMinusButton_Click(); });
@@ -80,27 +103,33 @@ EquipmentPanel::EquipmentPanel(MainWindow& main) : main_(main) {
 
 EquipmentPanel::~EquipmentPanel() = default;
 
-// The kind options in the group box "Type" and the orientation options
-// below the line: two groups, each exclusive on its own.
-void EquipmentPanel::buildOptions(QWidget* frame) {
+// The kind options in the group box "Type" from height `y`: an exclusive
+// group. Returns the height below the group box.
+int EquipmentPanel::buildKindOptions(QWidget* frame, int y) {
     auto* type = new QGroupBox(QStringLiteral("Type"), frame);
-    type->setGeometry(6, 98, 140, 90);
-    ServoOption = option(type, "ServoOption", "Servo", {8, 18, 124, 22});
-    ReceiverOption = option(type, "ReceiverOption", "Receiver", {8, 40, 124, 22});
-    AccuOption = option(type, "AccuOption", "Accumulator", {8, 62, 124, 22});
+    ServoOption = option(type, "ServoOption", "Servo", kFirstRowUnderTitle - 2);
+    ReceiverOption = option(type, "ReceiverOption", "Receiver", kFirstRowUnderTitle - 2 + kOptionHeight);
+    AccuOption = option(type, "AccuOption", "Accumulator", kFirstRowUnderTitle - 2 + 2 * kOptionHeight);
+    type->setGeometry(kOptionLeft, y, kRowFrameWidth - 2 * kOptionLeft, kFirstRowUnderTitle + 3 * kOptionHeight + 2);
     kinds_ = new QButtonGroup(frame);
     kinds_->addButton(ServoOption, ElectroBox::kServo);
     kinds_->addButton(ReceiverOption, ElectroBox::kReceiver);
     kinds_->addButton(AccuOption, ElectroBox::kAccumulator);
     QObject::connect(kinds_, &QButtonGroup::idClicked, frame, [this](int kind) { kindClick(kind); });
+    return type->geometry().bottom() + 1;
+}
 
-    HorizontalServoOption = option(frame, "HorizontalServoOption", "Horizontal", {8, 280, 130, 20});
-    VerticalServoOption = option(frame, "VerticalServoOption", "Vertical", {8, 300, 130, 20});
+// The orientation options from height `y`, an exclusive group of their own.
+// Returns the height below them.
+int EquipmentPanel::buildOrientationOptions(QWidget* frame, int y) {
+    HorizontalServoOption = option(frame, "HorizontalServoOption", "Horizontal", y);
+    VerticalServoOption = option(frame, "VerticalServoOption", "Vertical", y + kOptionHeight);
     orientations_ = new QButtonGroup(frame);
     orientations_->addButton(HorizontalServoOption, kHorizontalId);
     orientations_->addButton(VerticalServoOption, kVerticalId);
     QObject::connect(orientations_, &QButtonGroup::idClicked, frame,
                      [this](int id) { orientationClick(id == kVerticalId); });
+    return y + 2 * kOptionHeight;
 }
 
 void EquipmentPanel::fill() {

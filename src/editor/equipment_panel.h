@@ -9,6 +9,8 @@
 
 class QButtonGroup;
 class QComboBox;
+class QFrame;
+class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -52,6 +54,8 @@ public:
     // the model's size, in the model's unit, and its weight.
     void modelChosen(int item);
 
+    QGroupBox* Frame8 = nullptr;  // "Electronics", around everything else
+    QFrame* Line1 = nullptr;      // between the kind options and the position rows
     QLineEdit* LengthServoText = nullptr;
     QLineEdit* WidthServoText = nullptr;
     QLineEdit* HeightServoText = nullptr;
@@ -68,7 +72,8 @@ public:
     IndexControls index;
 
 private:
-    void buildOptions(QWidget* frame);
+    int buildKindOptions(QWidget* frame, int y);
+    int buildOrientationOptions(QWidget* frame, int y);
 
     MainWindow& main_;
     QButtonGroup* kinds_ = nullptr;

@@ -1,7 +1,5 @@
 #include "editor/field_table.h"
 
-#include <optional>
-
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -17,6 +15,8 @@ FieldTable::FieldTable(MainWindow& main, std::vector<Field> fields) : main_(main
         const auto run = [this, &field] { commit(field); };
         connections_.push_back(QObject::connect(field.box, &QLineEdit::textEdited, field.box, run));
         connections_.push_back(QObject::connect(field.box, &QLineEdit::returnPressed, field.box, run));
+        connections_.push_back(QObject::connect(field.box, &QLineEdit::editingFinished, field.box,
+                                                [this, &field] { skipOnFailure([&] { show(field); }); }));
     }
 }
 
@@ -30,25 +30,42 @@ QString FieldTable::textOf(const Field& field) const {
     return QString::fromStdString(formatNumber(value));
 }
 
+namespace {
+
+// A box whose text set nothing has a red frame and says why in its tooltip;
+// an empty `refusal` takes both away.
+void markRefusal(QLineEdit* box, const QString& refusal) {
+    if (box->toolTip() == refusal) return;
+    box->setToolTip(refusal);
+    box->setStyleSheet(refusal.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
+}
+
+}  // namespace
+
 void FieldTable::fill() {
     for (const Field& field : fields_) {
         if (field.box == committing_) continue;
         // A box whose part cannot be read keeps its text; the others fill.
-        skipOnFailure([&] {
-            const QString text = textOf(field);
-            if (field.box->text() == text) return;
-            const QSignalBlocker quiet(field.box);
-            field.box->setText(text);
-        });
+        skipOnFailure([&] { show(field); });
     }
 }
 
+void FieldTable::show(const Field& field) {
+    const QString text = textOf(field);
+    markRefusal(field.box, QString());
+    if (field.box->text() == text) return;
+    const QSignalBlocker quiet(field.box);
+    field.box->setText(text);
+}
+
 void FieldTable::commit(const Field& field) {
-    const std::optional<double> value = readLeadingNumber(field.box->text());
-    if (!value) return;
+    LeadingNumber number = leadingNumberOf(field.box->text());
+    if (number.value && field.refusal) number.refusal = field.refusal(*number.value);
+    markRefusal(field.box, number.refusal);
+    if (!number.refusal.isEmpty()) return;
     committing_ = field.box;
     skipOnFailure([&] {
-        field.set(*value);
+        field.set(*number.value);
         main_.afterEdit();
         if (field.afterCommit) field.afterCommit();
     });

@@ -25,13 +25,19 @@ struct Field {
     // What follows a commit after the drawing area's refresh (a refill of
     // the tab, say); nothing when empty.
     std::function<void()> afterCommit{};
+    // Why the field does not take a value (a count out of its range, say),
+    // as the box's tooltip shows it; empty for a value it takes. Nothing
+    // when empty: the field takes every value a project file holds.
+    std::function<QString(double)> refusal{};
 };
 
 // The numeric boxes of one parameter tab as one table. A box commits the
-// text it shows after every edit the user makes and on Enter, so the part
-// always holds what its box shows: the number the text starts with is set,
-// the project marked unsaved and the drawing area refreshed. A text that
-// does not start with a number (an emptied box too) commits nothing.
+// text it shows after every edit the user makes and on Enter: the number
+// the text starts with is set, the project marked unsaved and the drawing
+// area refreshed. A text that sets nothing (no leading number, a value
+// beyond what a project file holds or the field takes) is shown as not
+// applied: a red frame, and a tooltip saying why. On Enter and when the
+// box loses the focus it shows again what its part holds.
 // Filling writes every box from its getter and never writes to the model;
 // a fill that a box's own commit causes leaves that box as the user typed it.
 class FieldTable {
@@ -47,6 +53,8 @@ public:
 
 private:
     void commit(const Field& field);
+    // The box shows its part's value, marked as applied.
+    void show(const Field& field);
 
     MainWindow& main_;
     std::vector<Field> fields_;

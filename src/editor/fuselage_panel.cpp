@@ -6,13 +6,13 @@
 #include <vector>
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTabWidget>
 
 #include "editor/canvas_widget.h"
 #include "editor/drawing_area.h"
@@ -78,14 +78,19 @@ void FuselagePanel::buildFields() {
     };
     // Only a whole number of points from 0 to 100 is taken; the arrays follow
     // the count, and the tab shows the fuselage with it.
-    const Field points{NbCrossFuselageText, [current] { return double(current().nb_cross); },
+    const Field points{NbCrossFuselageText,
+                       [current] { return double(current().nb_cross); },
                        [current](double v) {
-                           if (v < 0 || v > 100) return;
                            MeshSections& f = current();
                            f.nb_cross = static_cast<std::int16_t>(std::nearbyint(v));
                            f.initArrays();
                        },
-                       FieldForm::Plain, [this] { fill(); }};
+                       FieldForm::Plain,
+                       [this] { fill(); },
+                       [](double v) {
+                           return v < 0 || v > 100 ? QStringLiteral("Not applied: a fuselage has 0 to 100 outline points.")
+                                                   : QString();
+                       }};
     MainControls& c = main_.controls();
     fields_ = std::make_unique<FieldTable>(
         main_, std::vector<Field>{
@@ -133,7 +138,7 @@ void FuselagePanel::fill() {
     MainControls& c = main_.controls();
     FuselageList& fuselages = main_.plane().fuselages;
     const MeshSections& f = fuselages.current();
-    enableTextBoxes(f.nb_cross != 0);
+    enableSectionFrame(f.nb_cross != 0);
     setBlocked(c.CurvatureSlider, sliderPosition(f.curvatureGet(), *c.CurvatureSlider));
     setBlocked(c.Curvature2Slider, sliderPosition(f.curvature2Get(), *c.Curvature2Slider));
     setBlocked(c.BiasSlider, sliderPosition(f.bias_curveGet(), *c.BiasSlider));
@@ -234,10 +239,11 @@ void FuselagePanel::smooth(void (MeshSections::*pass)()) {
     main_.afterEdit();
 }
 
-void FuselagePanel::enableTextBoxes(bool all) {
-    for (QLineEdit* box : main_.controls().Parameters->findChildren<QLineEdit*>()) {
-        box->setEnabled(all || box == NbCrossFuselageText);
-    }
+void FuselagePanel::enableSectionFrame(bool enabled) {
+    SectionFrame->setEnabled(enabled);
+    SectionFrame->setToolTip(enabled ? QString()
+                                     : QStringLiteral("This fuselage has no outline points: type a count in "
+                                                      "Points to edit its sections."));
 }
 
 void FuselagePanel::redrawSectionBox() {

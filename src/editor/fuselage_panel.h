@@ -34,8 +34,8 @@ public:
     // `Main.updateFuselageInterface`: the tab shows the current fuselage.
     // Filling writes nothing to the model: the controls' signals are blocked
     // while they are set, so a shape value outside a slider's range stays as
-    // it is. A fuselage without outline points leaves only its point box
-    // enabled, among the text boxes of every tab.
+    // it is. For a fuselage without outline points the section frame's
+    // boxes are disabled.
     void fill() override;
 
     QGroupBox* SectionFrame = nullptr;  // "Section properties"
@@ -43,9 +43,7 @@ public:
     QLineEdit* HeightFuselageText = nullptr;
     QLineEdit* ElevationFuselageText = nullptr;
     QLineEdit* PosFuselageText = nullptr;
-    QLabel* Label19 = nullptr;  // "Points"
     QLineEdit* NbCrossFuselageText = nullptr;
-    QLabel* Label6 = nullptr;  // "Offset"
     QLineEdit* ElevOffsetText = nullptr;
     QCheckBox* UniqueCurvatureCheck = nullptr;
     QCheckBox* TransparentCheck = nullptr;
@@ -82,9 +80,10 @@ private:
     // the views show its result.
     void smooth(void (MeshSections::*pass)());
 
-    // The text boxes of every tab enabled, or all but the point box disabled
-    // for a fuselage without outline points.
-    void enableTextBoxes(bool all);
+    // The section frame's boxes are disabled for a fuselage without outline
+    // points, which has no section outline to size; the frame's tooltip
+    // says why.
+    void enableSectionFrame(bool enabled);
     void drawSectionBox();
     // The section box scaled to the selected section and drawn anew.
     void redrawSectionBox();

@@ -11,7 +11,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 
+#include "editor/canvas_widget.h"
 #include "editor/fuselage_panel.h"
 #include "editor/main_window.h"
 
@@ -47,20 +49,28 @@ Widget* placed(Widget* widget, const char* name, int x, int y, int w, int h) {
     return widget;
 }
 
-void caption(QWidget* parent, const char* text, int x, int y, int w) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setGeometry(x, y, w, 16);
+constexpr int kBoxHeight = kRowHeight - 2;
+
+// A row of the page from height `y`: a short caption and its box, then a
+// check box.
+QLineEdit* addShortRow(QWidget* page, const char* captionName, const char* caption, const char* boxName,
+                       QCheckBox* check, int y) {
+    auto* label = placed(new QLabel(QString::fromLatin1(caption), page), captionName, 4, y, 44, kBoxHeight);
+    auto* box = placed(new QLineEdit(page), boxName, 48, y, 40, kBoxHeight);
+    label->setBuddy(box);
+    check->setGeometry(94, y + 2, 58, 18);
+    return box;
 }
 
 }  // namespace
 
-// Rows from the top, within the visible column also in small-fonts mode: the
-// fuselage index on one row, the section frame (captions above the boxes, so
-// its boxes keep their places when small-fonts mode moves them right), the
-// point count and offset, the two option check boxes; then the VTop frame
-// and the section editor group.
+// The page from the top, within the visible column in both layout modes:
+// the fuselage index on one row; the section frame; the point count and
+// the offset, each beside a check box; the VTop offsets frame; the section
+// editor group around the section box.
 void FuselagePanel::buildControls() {
-    QWidget* page = main_.controls().pages[0];
+    MainControls& c = main_.controls();
+    QWidget* page = c.pages[0];
 
     index = addIndexControls(page, "IndexFusScroll", "IdFusLabel", "IndexFusPlusButton", "IndexFusMinusButton", 0);
     index.minus->setGeometry(0, 2, 24, 22);
@@ -71,24 +81,35 @@ void FuselagePanel::buildControls() {
     // does not press it.
     index.plus->setFocusPolicy(Qt::NoFocus);
     new PressWatcher(index.plus, [this](Qt::KeyboardModifiers m) { IndexFusPlusButton_MouseDown(m); });
+    int y = 26;
 
-    SectionFrame = placed(new QGroupBox(QStringLiteral("Section properties"), page), "SectionFrame", 0, 28, 134, 104);
-    const auto sectionBox = [&](const char* name, const char* text, int x, int y) {
-        caption(SectionFrame, text, x, y, 56);
-        return placed(new QLineEdit(SectionFrame), name, x, y + 16, 56, 22);
+    SectionFrame = placed(new QGroupBox(QStringLiteral("Section properties"), page), "SectionFrame", 0, y,
+                          kRowFrameWidth, rowFrameHeight(4));
+    int row = kFirstRowUnderTitle;
+    const auto sectionBox = [&](const char* name, const char* caption) {
+        return addBoxRow(SectionFrame, QString::fromLatin1(name), QString::fromLatin1(caption),
+                         std::exchange(row, row + kRowHeight));
     };
-    WidthFuselageText = sectionBox("WidthFuselageText", "Width", 6, 16);
-    HeightFuselageText = sectionBox("HeightFuselageText", "Height", 70, 16);
-    ElevationFuselageText = sectionBox("ElevationFuselageText", "Elevation", 6, 56);
-    PosFuselageText = sectionBox("PosFuselageText", "Position", 70, 56);
+    WidthFuselageText = sectionBox("WidthFuselageText", "Width");
+    HeightFuselageText = sectionBox("HeightFuselageText", "Height");
+    ElevationFuselageText = sectionBox("ElevationFuselageText", "Elevation");
+    PosFuselageText = sectionBox("PosFuselageText", "Position");
+    y += SectionFrame->height() + 2;
 
-    Label19 = placed(new QLabel(QStringLiteral("Points"), page), "Label19", 0, 140, 40, 18);
-    NbCrossFuselageText = placed(new QLineEdit(page), "NbCrossFuselageText", 40, 138, 40, 22);
-    Label6 = placed(new QLabel(QStringLiteral("Offset"), page), "Label6", 86, 140, 40, 18);
-    ElevOffsetText = placed(new QLineEdit(page), "ElevOffsetText", 124, 138, 40, 22);
+    UniqueCurvatureCheck = new QCheckBox(QStringLiteral("1Curv"), page);
+    UniqueCurvatureCheck->setObjectName("UniqueCurvatureCheck");
+    TransparentCheck = new QCheckBox(QStringLiteral("Trans"), page);
+    TransparentCheck->setObjectName("TransparentCheck");
+    NbCrossFuselageText = addShortRow(page, "Label19", "Points", "NbCrossFuselageText", UniqueCurvatureCheck, y);
+    ElevOffsetText = addShortRow(page, "Label6", "Offset", "ElevOffsetText", TransparentCheck, y + kRowHeight);
+    y += 2 * kRowHeight + 2;
 
-    UniqueCurvatureCheck = placed(new QCheckBox(QStringLiteral("1Curv"), page), "UniqueCurvatureCheck", 0, 162, 64, 18);
-    TransparentCheck = placed(new QCheckBox(QStringLiteral("Trans"), page), "TransparentCheck", 70, 162, 64, 18);
+    c.FuselageVTopFrame->move(0, y);
+    y += c.FuselageVTopFrame->height() + 2;
+
+    // The curvature sliders stand flush left of the section box.
+    c.DrawSectionArea->move(c.CurvatureSlider->width(), y);
+    placeSectionEditorGroup(c);
 }
 
 }  // namespace ferlo

@@ -18,15 +18,18 @@ QString Formatter(double x, LengthUnit unit) {
     return text;
 }
 
-std::optional<double> readLeadingNumber(QStringView text) {
+LeadingNumber leadingNumberOf(QStringView text) {
     static const QRegularExpression kBlanks(QStringLiteral("\\s"));
     static const QRegularExpression kLeadingNumber(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
     const QString compact = text.toString().remove(kBlanks);
     const QRegularExpressionMatch match = kLeadingNumber.match(compact);
-    if (!match.hasMatch()) return std::nullopt;
+    if (!match.hasMatch()) return {std::nullopt, QStringLiteral("Not applied: the text does not start with a number.")};
     const std::optional<double> value = parseNumber(match.captured(0).toStdString());
-    if (!value || std::abs(*value) > kMaxFileMagnitude) return std::nullopt;
-    return value;
+    static_assert(kMaxFileMagnitude == 1e12, "the refusal names the limit");
+    if (!value || !fitsProjectFile(*value)) {
+        return {std::nullopt, QStringLiteral("Not applied: beyond 1e12, the largest value a project file holds.")};
+    }
+    return {value, QString()};
 }
 
 }  // namespace ferlo

@@ -19,9 +19,15 @@ QString Formatter(double x, LengthUnit unit);
 // skipped, then an optional sign, digits with an optional point (always a
 // point, whatever the locale) and an optional exponent; reading stops at
 // the first character that cannot continue the number ("12abc" is 12).
-// Nothing for a text that does not start with a number (the empty text
-// too), and nothing for a value the project file could not hold (above
-// kMaxFileMagnitude, or not finite), so a typed value can always be saved.
-std::optional<double> readLeadingNumber(QStringView text);
+// No value for a text that does not start with a number (the empty text
+// too), nor for a value a project file could not hold (beyond
+// kMaxFileMagnitude, or not finite), so a typed value can always be saved;
+// `refusal` then says why, as the box's tooltip shows it.
+struct LeadingNumber {
+    std::optional<double> value;
+    QString refusal;
+};
+LeadingNumber leadingNumberOf(QStringView text);
+inline std::optional<double> readLeadingNumber(QStringView text) { return leadingNumberOf(text).value; }
 
 }  // namespace ferlo

@@ -17,6 +17,7 @@
 
 #include "editor/drawing_area.h"
 #include "editor/layout_geometry.h"
+#include "editor/panel_widgets.h"
 
 namespace ferlo {
 
@@ -45,6 +46,9 @@ QAction* MainControls::button(const QString& key) const {
 }
 
 namespace {
+
+// The VTop offsets frame has no title: its rows start near its top.
+constexpr int kVTopFrameFirstRow = 6;
 
 const QStringList kViewKeys{"VTop", "Front", "Side", "HTop"};
 const QStringList kTwoStateKeys{"Render", "FlyingPreview"};
@@ -113,16 +117,16 @@ QPushButton* pictureButton(QWidget* page, const char* name, QStyle::StandardPixm
     return button;
 }
 
-// The fuselage page's controls that the window itself switches or places:
+// The fuselage page's controls that the window itself switches or sizes:
 // the cross-section editor (the section box with its sliders, check box,
-// scroll bar and smoothing buttons) and the frame of the VTop offsets.
+// scroll bar and smoothing buttons) and the frame of the VTop offsets. The
+// fuselage tab places them on its page.
 void buildFuselagePage(QWidget* page, MainControls& c) {
     c.FuselageVTopFrame = named(new QGroupBox(page), "FuselageVTopFrame");
-    c.FuselageVTopFrame->setGeometry(0, 182, 140, 56);
-    c.PosOffsetText = named(new QLineEdit(c.FuselageVTopFrame), "PosOffsetText");
-    c.PosOffsetText->setGeometry(6, 24, 60, 24);
-    c.ShiftOffsetText = named(new QLineEdit(c.FuselageVTopFrame), "ShiftOffsetText");
-    c.ShiftOffsetText->setGeometry(72, 24, 60, 24);
+    c.PosOffsetText = addBoxRow(c.FuselageVTopFrame, "PosOffsetText", QStringLiteral("Position"), kVTopFrameFirstRow);
+    c.ShiftOffsetText = addBoxRow(c.FuselageVTopFrame, "ShiftOffsetText", QStringLiteral("Shift"),
+                                  kVTopFrameFirstRow + kRowHeight);
+    c.FuselageVTopFrame->resize(kRowFrameWidth, rowFrameHeight(2, kVTopFrameFirstRow));
 
     c.DrawSectionArea = named(new CanvasWidget(page), "DrawSectionArea");
     c.FuselageScroll = named(new QScrollBar(Qt::Horizontal, page), "FuselageScroll");
@@ -137,25 +141,14 @@ void buildFuselagePage(QWidget* page, MainControls& c) {
     c.SmoothDownCommand = pictureButton(page, "SmoothDownCommand", QStyle::SP_ArrowDown);
     c.SmoothWidthCommand = pictureButton(page, "SmoothWidthCommand", QStyle::SP_ArrowRight);
 
-    c.DrawSectionArea->setGeometry(16, 240, 110, 110);
+    c.DrawSectionArea->resize(kSectionBoxSize, kSectionBoxSize);
     c.FuselageScroll->resize(0, 16);
     c.FuselageSectionLabel->resize(28, 16);
     c.CurvatureSlider->resize(16, 46);
     c.LinkedCurvaturesCheck->resize(16, 18);
     c.Curvature2Slider->resize(16, 46);
-    c.BiasSlider->resize(16, 110);
+    c.BiasSlider->resize(16, kSectionBoxSize);
     for (QPushButton* smooth : {c.SmoothTopCommand, c.SmoothWidthCommand, c.SmoothDownCommand}) smooth->resize(20, 20);
-    c.FuselageScroll->move(16, 0);
-    placeSectionEditorGroup(c);
-}
-
-void buildElectronicsPage(QWidget* page, MainControls& c) {
-    c.Frame8 = named(new QGroupBox(QStringLiteral("Electronics"), page), "Frame8");
-    c.Frame8->setGeometry(0, 0, 150, 400);
-    c.Line1 = named(new QFrame(c.Frame8), "Line1");
-    c.Line1->setFrameShape(QFrame::HLine);
-    c.Line1->setFrameShadow(QFrame::Sunken);
-    c.Line1->setGeometry(0, 200, 150, 2);
 }
 
 }  // namespace
@@ -192,7 +185,6 @@ MainControls buildMainControls(QWidget& window) {
         c.Parameters->addTab(c.pages[i], QString::fromLatin1(pageNames[i]));
     }
     buildFuselagePage(c.pages[0], c);
-    buildElectronicsPage(c.pages[4], c);
 
     c.Logo = named(new QLabel(&window), "Logo");
     c.Logo->setAlignment(Qt::AlignCenter);

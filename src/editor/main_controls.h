@@ -7,7 +7,6 @@
 
 class QAction;
 class QCheckBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -58,7 +57,8 @@ struct MainControls {
     QAction* ClearBitmap = nullptr;
 
     // On the fuselage page: the cross-section editor group, the smoothing
-    // buttons and the frame of the fuselage's offsets in the VTop view.
+    // buttons and the frame of the fuselage's offsets in the VTop view. The
+    // section box is kSectionBoxSize square.
     CanvasWidget* DrawSectionArea = nullptr;
     QScrollBar* FuselageScroll = nullptr;
     QLabel* FuselageSectionLabel = nullptr;  // the selected section's number
@@ -73,10 +73,6 @@ struct MainControls {
     QLineEdit* PosOffsetText = nullptr;
     QLineEdit* ShiftOffsetText = nullptr;
 
-    // On the electronics page: its frame and the line across it.
-    QGroupBox* Frame8 = nullptr;
-    QFrame* Line1 = nullptr;
-
     // The one-shot start-up timer.
     QTimer* Timer1 = nullptr;
 };
@@ -88,7 +84,9 @@ struct ToolbarButtonText {
 };
 extern const std::array<ToolbarButtonText, 14> kToolbarButtons;
 
-// Creates every named control on `window` at its design-time place.
+inline constexpr int kSectionBoxSize = 100;
+
+// Creates every named control on `window`; the panels place those on their pages.
 MainControls buildMainControls(QWidget& window);
 
 // Places the cross-section editor group around the section box as it now

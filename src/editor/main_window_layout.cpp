@@ -30,23 +30,6 @@ MainWindowLayout layoutMainWindow(int workAreaWidth, int workAreaHeight, int too
     return layout;
 }
 
-Scaling smallFontsScaling(ControlKind kind, bool inFrame) {
-    switch (kind) {
-    case ControlKind::TextBox:
-        return inFrame ? Scaling{1.25, 1.15, 1.0, 1.0} : Scaling{};
-    case ControlKind::Frame:
-    case ControlKind::PictureBox:
-        return {1.0, 1.04, 1.19, 1.04};
-    case ControlKind::Image:
-        return inFrame ? Scaling{0.8, 1.0, 1.0, 1.0} : Scaling{};
-    case ControlKind::ComboBox:
-        return {1.19, 1.04, 1.0, 1.0};
-    case ControlKind::Other:
-        break;
-    }
-    return {};
-}
-
 LayoutRect scaled(const LayoutRect& rect, const Scaling& factors) {
     const auto times = [](int value, double factor) { return static_cast<int>(std::lround(value * factor)); };
     return {times(rect.left, factors.left), times(rect.top, factors.top), times(rect.width, factors.width),
@@ -55,6 +38,7 @@ LayoutRect scaled(const LayoutRect& rect, const Scaling& factors) {
 
 void placeSectionEditor(SectionEditorGroup& g) {
     const LayoutRect& box = g.sectionBox;
+    g.fuselageScroll.left = box.left;
     g.fuselageScroll.top = box.bottom();
     g.fuselageScroll.width = box.width;
     // Flush against the box's left edge, so the slider covers none of the section.

@@ -1,8 +1,8 @@
 #pragma once
 
 // The main window's layout arithmetic, without Qt: the window is laid out once
-// at start-up from the screen's work area, with a small-fonts mode that
-// enlarges and re-places controls on screens of 96 dots per inch.
+// at start-up from the screen's work area, with a small-fonts mode on screens
+// of 96 dots per inch that narrows the parameter column and lowers the tabs.
 
 namespace ferlo {
 
@@ -58,9 +58,7 @@ struct MainWindowLayout {
 // logo fills the column above the tabs.
 MainWindowLayout layoutMainWindow(int workAreaWidth, int workAreaHeight, int toolbarHeight, bool smallFonts);
 
-// The kinds of control that small-fonts mode rescales.
-enum class ControlKind { TextBox, Frame, PictureBox, Image, ComboBox, Other };
-
+// A factor for each side of a rectangle.
 struct Scaling {
     double left = 1.0;
     double top = 1.0;
@@ -68,10 +66,6 @@ struct Scaling {
     double height = 1.0;
 };
 
-// The factors of a control of `kind` whose container is a frame
-// (`inFrame`) or not: text boxes and images only change inside a frame;
-// frames and picture boxes, combo boxes anywhere; other kinds not at all.
-Scaling smallFontsScaling(ControlKind kind, bool inFrame);
 // Each side multiplied by its factor, rounded to the nearest pixel.
 LayoutRect scaled(const LayoutRect& rect, const Scaling& factors);
 

@@ -9,17 +9,20 @@
 namespace ferlo {
 
 namespace {
-constexpr int kCaptionWidth = 60;
-constexpr int kBoxWidth = 78;
-constexpr int kMargin = 8;
+constexpr int kMargin = 8;  // left of a row
+constexpr int kCaptionWidth = 64;
+// The box ends 6 pixels short of its frame's right edge.
+constexpr int kBoxWidth = kRowFrameWidth - kMargin - kCaptionWidth - 6;
+constexpr int kBoxHeight = kRowHeight - 2;
 }  // namespace
 
 QLineEdit* addBoxRow(QWidget* parent, const QString& name, const QString& caption, int y) {
     auto* label = new QLabel(caption, parent);
-    label->setGeometry(kMargin, y, kCaptionWidth, kRowHeight - 4);
+    label->setGeometry(kMargin, y, kCaptionWidth, kBoxHeight);
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setGeometry(kMargin + kCaptionWidth, y, kBoxWidth, kRowHeight - 4);
+    box->setGeometry(kMargin + kCaptionWidth, y, kBoxWidth, kBoxHeight);
+    label->setBuddy(box);
     return box;
 }
 

@@ -11,10 +11,18 @@ class QWidget;
 namespace ferlo {
 
 // The controls the parameter tabs share, at fixed places on their pages.
+// The pages keep one arrangement in both layout modes: it fits the narrower
+// column and the lower tabs of small-fonts mode.
 
-// A caption and a numeric box on one row of `parent`, starting at height `y`.
+// A caption and a numeric box on one row of `parent` from height `y`; the
+// caption is the box's buddy. Rows follow each other kRowHeight apart.
 QLineEdit* addBoxRow(QWidget* parent, const QString& name, const QString& caption, int y);
-inline constexpr int kRowHeight = 26;
+inline constexpr int kRowHeight = 24;
+// A frame (group box) of rows: its width, where its first row starts below
+// a title, and its height for `rows` rows from `firstRow`.
+inline constexpr int kRowFrameWidth = 152;
+inline constexpr int kFirstRowUnderTitle = 20;
+constexpr int rowFrameHeight(int rows, int firstRow = kFirstRowUnderTitle) { return firstRow + rows * kRowHeight + 4; }
 
 // The index of a list of parts: a horizontal scroll bar from 1 to the count
 // whose position is the current part, a label with its number ("1") and the
@@ -30,8 +38,9 @@ struct IndexControls {
     void show(int count, int current);
 };
 // The index controls named `scrollName`, `labelName`, `plusName` and
-// `minusName`, on two rows of `parent` from height `y`.
+// `minusName`, on two rows of `parent` from height `y`, kIndexHeight high.
 IndexControls addIndexControls(QWidget* parent, const char* scrollName, const char* labelName,
                                const char* plusName, const char* minusName, int y);
+inline constexpr int kIndexHeight = 48;
 
 }  // namespace ferlo

@@ -82,7 +82,6 @@ void MainWindow::init(bool smallFonts) {
     skipOnFailure([&] { layOut(smallFonts); });
     const QRect drawArea = c.DrawArea->geometry();
     help_->helpSetWindowPos(drawArea.x(), drawArea.y(), drawArea.width(), drawArea.height());
-    if (smallFonts) skipOnFailure([&] { resizeForSmallFonts(*this, c); });
     skipOnFailure([&] { newPlane(plane_); });
     zoomSectionBox();
     state_.view.shiftkey = false;

@@ -10,21 +10,19 @@ namespace ferlo {
 
 namespace {
 
-constexpr int kGroupWidth = 152;
-
 // The chord, position, elevation and thickness rows of the root or the tip.
 QGroupBox* addEndGroup(QWidget* page, const QString& title, const QString& end, const QString& infix,
                        bool withElevations, int y, QLineEdit*& length, QLineEdit*& pos, QLineEdit*& elevation,
                        QLineEdit*& thickness) {
     auto* group = new QGroupBox(title, page);
     const auto name = [&](const char* field) { return QString::fromLatin1(field) + end + infix + "Text"; };
-    int row = 20;
+    int row = kFirstRowUnderTitle;
     const auto next = [&] { return std::exchange(row, row + kRowHeight); };
     length = addBoxRow(group, name("Length"), QStringLiteral("Chord"), next());
     pos = addBoxRow(group, name("Pos"), QStringLiteral("Position"), next());
     if (withElevations) elevation = addBoxRow(group, name("Elevation"), QStringLiteral("Elevation"), next());
     thickness = addBoxRow(group, name("Thickness"), QStringLiteral("Thickness"), next());
-    group->setGeometry(4, y, kGroupWidth, row + 4);
+    group->setGeometry(0, y, kRowFrameWidth, row + 4);
     return group;
 }
 
@@ -32,11 +30,11 @@ QGroupBox* addEndGroup(QWidget* page, const QString& title, const QString& end, 
 
 SurfaceBoxes addSurfaceBoxes(QWidget* page, const QString& infix, bool withElevations) {
     SurfaceBoxes b;
-    const QGroupBox* root = addEndGroup(page, QStringLiteral("Root"), QStringLiteral("B"), infix, withElevations, 4,
+    const QGroupBox* root = addEndGroup(page, QStringLiteral("Root"), QStringLiteral("B"), infix, withElevations, 0,
                                         b.LengthB, b.PosB, b.ElevationB, b.ThicknessB);
     const QGroupBox* tip = addEndGroup(page, QStringLiteral("Tip"), QStringLiteral("E"), infix, withElevations,
-                                       root->geometry().bottom() + 6, b.LengthE, b.PosE, b.ElevationE, b.ThicknessE);
-    int y = tip->geometry().bottom() + 8;
+                                       root->geometry().bottom() + 4, b.LengthE, b.PosE, b.ElevationE, b.ThicknessE);
+    const int y = tip->geometry().bottom() + 4;
     b.Span = addBoxRow(page, "Span" + infix + "Text", QStringLiteral("Span"), y);
     b.Shift = addBoxRow(page, "Shift" + infix + "Text", QStringLiteral("Shift"), y + kRowHeight);
     b.bottom = y + 2 * kRowHeight;

@@ -89,7 +89,7 @@ bool ElectroBox::dragIn(const View& view, const ViewState& state, double x, doub
     if (paint != kHitHandle) return false;
     const auto d = dragDisplacement(state, x, y);
     if (!d) return false;
-    return assignIfFinite(
+    return assignIfSaveable(
         {state.shiftkey ? FieldValue{this->*view.shifted, initval + d->up()} : FieldValue{pos, initval + d->across}});
 }
 

@@ -203,7 +203,7 @@ public:
     // those two; it becomes display section `sel_sec` and stays selected.
     // Nothing happens without outline points, at kMaxSections, when
     // `sel_sec` does not name such a pair of sections at different
-    // positions, for a zoom of 0 or a result that is not finite.
+    // positions, for a zoom of 0 or a result a project file could not hold.
     void insertSection(const ViewState& view);
     // Removes display section `sel_sec`, which then names the section after
     // it (or none, after the last). Nothing happens without outline points,

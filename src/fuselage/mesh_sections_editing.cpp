@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "base/value_reader.h"
+
 namespace ferlo {
 
 namespace {
@@ -47,7 +49,7 @@ void MeshSections::insertSection(const ViewState& view) {
         values[k] = kSectionArrays[k] == &MeshSections::sec_pos
                         ? position
                         : interpolateLinear(array[*before], array[*after], sec_pos[*before], sec_pos[*after], position);
-        if (!std::isfinite(values[k])) return;
+        if (!fitsProjectFile(values[k])) return;
     }
 
     // The new section takes storage slot n + 1 and display index sel_sec;

@@ -163,9 +163,9 @@ bool MeshSections::dragHTop(const ViewState& view, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
     if (!slot || !d) return false;
     switch (paint) {
-    case kHitHTopFirstSide: return assignIfFinite({{sec_width[*slot], initval + 2 * d->down}});
-    case kHitHTopSecondSide: return assignIfFinite({{sec_width[*slot], initval - 2 * d->down}});
-    case kHitHTopSectionLine: return view.shiftkey && assignIfFinite({{sec_pos[*slot], initval + d->across}});
+    case kHitHTopFirstSide: return assignIfSaveable({{sec_width[*slot], initval + 2 * d->down}});
+    case kHitHTopSecondSide: return assignIfSaveable({{sec_width[*slot], initval - 2 * d->down}});
+    case kHitHTopSectionLine: return view.shiftkey && assignIfSaveable({{sec_pos[*slot], initval + d->across}});
     default: return false;
     }
 }

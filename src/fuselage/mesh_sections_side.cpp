@@ -172,13 +172,13 @@ bool MeshSections::dragSide(const ViewState& view, double x, double y) {
     double& height = sec_height[*slot];
     switch (paint) {
         case kHitSideSectionLine:
-            return assignIfFinite(
+            return assignIfSaveable(
                 {view.shiftkey ? FieldValue{pos, initval + d->across} : FieldValue{elevation, initval + d->up()}});
-        case kHitSideTopPoint: return assignIfFinite({{height, initval + d->up()}});
+        case kHitSideTopPoint: return assignIfSaveable({{height, initval + d->up()}});
         case kHitSideBottomPoint: {
             // The top, remembered in initval2, stays where it was.
             const double bottom = initval + d->up();
-            return assignIfFinite({{elevation, bottom}, {height, initval2 - bottom}});
+            return assignIfSaveable({{elevation, bottom}, {height, initval2 - bottom}});
         }
         default: return false;  // a gap's section was inserted at mouse-down
     }

@@ -12,6 +12,7 @@
 #include "base/dxf_polyline.h"
 #include "base/hit_test.h"
 #include "base/screen_outline.h"
+#include "base/value_reader.h"
 #include "base/dxf_layers.h"
 #include "fuselage/mesh_sections.h"
 
@@ -118,7 +119,7 @@ void MeshSections::selectsVTop(const ViewContext& ctx, double x, double y) {
     // mirror the other way) sideways.
     double& moved = view.shiftkey ? pos_offset : shift;
     const double value = initval + (view.shiftkey ? d->down : d->across);
-    if (!std::isfinite(value)) return;
+    if (!fitsProjectFile(value)) return;
     // Erased as it was drawn, with its mirror only when it had one.
     drawVTop(ctx, kVTopErase);
     moved = value;

@@ -55,11 +55,11 @@ bool SymWingSections::dragFront(const ViewState& view, double x, double y) {
     if (!d) return false;
     switch (paint) {
     case kHitRootEdge:
-        return view.shiftkey ? assignIfFinite({{shift, initval + d->across}})
-                             : assignIfFinite({{elevation1, initval + d->up()}});
+        return view.shiftkey ? assignIfSaveable({{shift, initval + d->across}})
+                             : assignIfSaveable({{elevation1, initval + d->up()}});
     case kHitTipEdge:
-        return view.shiftkey ? assignIfFinite({{span, initval + d->across}})
-                             : assignIfFinite({{elevation2, initval + d->up()}});
+        return view.shiftkey ? assignIfSaveable({{span, initval + d->across}})
+                             : assignIfSaveable({{elevation2, initval + d->up()}});
     default: return false;
     }
 }

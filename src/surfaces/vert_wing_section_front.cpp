@@ -58,7 +58,7 @@ void VertWingSection::selectsFront(const ViewContext& ctx, double x, double y) {
     const auto d = dragDisplacement(view, x, y);
     if (!d) return;
     double& field = paint == kHitRootEdge ? (view.shiftkey ? shift : offset1) : (view.shiftkey ? span : offset2);
-    assignIfFinite({{field, initval + (view.shiftkey ? d->up() : d->across)}});
+    assignIfSaveable({{field, initval + (view.shiftkey ? d->up() : d->across)}});
     drawFront(ctx, kDrawErase);
     computeFrontPoints(view);
     drawFront(ctx, kDrawNormal);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/value_reader.h"
 #include "document/view_drawing.h"
 #include "editor/drawing_area.h"
 #include "editor/qimage_canvas.h"
@@ -107,6 +109,38 @@ TEST(DrawingAreaInput, DraggingPanel1sTipInVTop) {
         testing::saveOutputPng(e.area.canvas().image(),
                                std::string("drawing_area_vtop_tip_drag") + (shift ? "_shift" : ""));
     }
+}
+
+// A drag never takes a value past what a project file holds: with panel 1's
+// tip near that limit (the view fitted to it), a move that would take it past
+// leaves the tip where it was, a shorter move of the same drag still moves
+// it, and the project is then saved.
+TEST(DrawingAreaInput, ADragKeepsTheProjectSaveable) {
+    Editor e;
+    SymWingSections& w = e.plane.mainWing.wing(1);
+    w.span = 4e11;
+    w.pos2 = 8.5e11;
+    w.length2 = 1e11;
+    e.show(ViewKind::VTop);
+    const double start = w.pos2;
+    const QPoint tip = screenAt(e.view, w.shift + w.span, w.pos1 + w.pos2 + w.length2 / 2, true);
+    const QPoint far(0, 100), near(0, 10);
+    ASSERT_GT(start + far.y() / e.view.zoom, kMaxFileMagnitude);
+
+    e.hover(tip);
+    QTest::mousePress(&e.area, Qt::LeftButton, {}, tip);
+    ASSERT_EQ(w.paint, SymWingSections::kHitTipEdge);
+    moveMouse(e.area, tip + far, Qt::LeftButton);
+    EXPECT_EQ(w.pos2, start);
+    moveMouse(e.area, tip + near, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(w.pos2, start + near.y() / e.view.zoom);
+    QTest::mouseRelease(&e.area, Qt::LeftButton, {}, tip + near);
+
+    testing::TempDir dir;
+    e.window.dialogs.saveChoices = {{QString::fromStdString((dir.path() / "far.flx").string()), 1}};
+    e.main.Bar_ButtonClick("Save");
+    EXPECT_EQ(e.window.dialogs.warnings, std::vector<QString>{});
+    EXPECT_TRUE(e.main.state().savedProject);
 }
 
 // In Side the fin's root trailing corner lies on the fuselage's tail

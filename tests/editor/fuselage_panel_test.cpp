@@ -223,37 +223,44 @@ TEST(FuselagePanel, PointBoxTakesWholeCountsUpTo100) {
     }
 }
 
-// Switching to a fuselage without outline points leaves, of the text boxes
-// of every tab, only the point box enabled, showing "0"; a count typed
-// there enables them all again, and so does switching back.
-TEST(FuselagePanel, AFuselageWithoutPointsLeavesOnlyThePointBox) {
+// A fuselage without outline points, whether the user types 0 points or
+// switches to one, disables only its section frame's four boxes, whose
+// frame says why; every other box of every tab stays enabled. A count typed
+// in the point box enables them again, and so does switching to a fuselage
+// with points.
+TEST(FuselagePanel, AFuselageWithoutPointsDisablesOnlyItsSectionBoxes) {
     Panel p;
-    MeshSections& empty = p.fuselage2Without(&MeshSections::nb_cross, 3);
+    p.fuselage2Without(&MeshSections::nb_cross, 3);
     QScrollBar& fuselages = p.get<QScrollBar>("IndexFusScroll");
-    const auto enabledBoxes = [&] {
-        std::vector<QString> names;
+    const auto disabledBoxes = [&] {
+        std::vector<std::string> names;
         for (QLineEdit* box : p.c.Parameters->findChildren<QLineEdit*>()) {
-            if (box->isEnabled()) names.push_back(box->objectName());
+            if (!box->isEnabled()) names.push_back(box->objectName().toStdString());
         }
+        std::sort(names.begin(), names.end());
         return names;
     };
-    const std::size_t all = p.c.Parameters->findChildren<QLineEdit*>().size();
-    ASSERT_GT(all, 10u);
-    ASSERT_EQ(enabledBoxes().size(), all);
+    const std::vector<std::string> sectionBoxes{"ElevationFuselageText", "HeightFuselageText", "PosFuselageText",
+                                            "WidthFuselageText"};
+    const QWidget& frame = p.get<QWidget>("SectionFrame");
+    const auto expectSectionBoxesDisabled = [&](bool disabled) {
+        EXPECT_EQ(disabledBoxes(), disabled ? sectionBoxes : std::vector<std::string>{});
+        EXPECT_EQ(frame.toolTip().contains("no outline points"), disabled) << frame.toolTip().toStdString();
+    };
+    expectSectionBoxesDisabled(false);
 
-    fuselages.setValue(2);
-    EXPECT_EQ(enabledBoxes(), std::vector<QString>{"NbCrossFuselageText"});
-    EXPECT_EQ(p.text("NbCrossFuselageText"), "0");
+    testing::typeOver(&p.get("NbCrossFuselageText"), "0");
+    EXPECT_EQ(p.current().nb_cross, 0);
+    expectSectionBoxesDisabled(true);
     testing::typeOver(&p.get("NbCrossFuselageText"), "6");
-    EXPECT_EQ(empty.nb_cross, 6);
-    EXPECT_EQ(enabledBoxes().size(), all);
+    EXPECT_EQ(p.current().nb_cross, 6);
+    expectSectionBoxesDisabled(false);
 
-    empty.nb_cross = 0;
-    fuselages.setValue(3);
     fuselages.setValue(2);
-    EXPECT_EQ(enabledBoxes().size(), 1u);
-    fuselages.setValue(1);
-    EXPECT_EQ(enabledBoxes().size(), all);
+    EXPECT_EQ(p.text("NbCrossFuselageText"), "0");
+    expectSectionBoxesDisabled(true);
+    fuselages.setValue(3);
+    expectSectionBoxesDisabled(false);
 }
 
 // The exponent sliders write their position / 100; linked, both move
@@ -517,11 +524,7 @@ TEST(FuselagePanel, TheTabFitsTheVisibleColumn) {
     for (bool smallFonts : {false, true}) {
         SCOPED_TRACE(smallFonts);
         testing::EditorWindow editor;
-        if (smallFonts) {
-            editor.screen.area = QSize(1024, 768);
-            editor.screen.dpi = 96;
-            editor.config.write("prefs.txt", "");
-        }
+        editor.screenOfMode(smallFonts);
         MainWindow& main = editor.start();
         main.setTab(ParameterTab::Fuselage);
         const MainControls& c = main.controls();

@@ -1,9 +1,7 @@
 #include "editor/main_window_layout.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -105,48 +103,40 @@ TEST(MainWindowLayout, TheStartedWindowIsLaidOutFromTheScreen) {
     }
 }
 
-// Small-fonts mode rescales the controls by kind (never the drawing area)
-// and places the cross-section editor group afresh: the smoothing buttons
-// side by side 50 pixels under the section scroll bar.
-TEST(MainWindowLayout, SmallFontsModeRescalesTheControlsByKind) {
-    testing::EditorWindow editor;
-    editor.screen.area = QSize(1024, 768);
-    editor.screen.dpi = 96;
-    editor.config.write("prefs.txt", "");
-    MainWindow& main = editor.start();
-    const MainControls& c = main.controls();
-    testing::saveOutputPng(main.grab().toImage(), "main_window_small_fonts");
+// In both modes the cross-section editor group stands around its section
+// box: the scroll bar under it and as wide, the section number under the
+// scroll bar's left end, the curvature sliders with the linked check box
+// between them flush left of the box from its top, the bias slider right of
+// it, the smoothing buttons side by side 50 pixels under the scroll bar,
+// centred at 30 %, 50 % and 70 % of the box's width. The drawing area keeps
+// the layout's rectangle.
+TEST(MainWindowLayout, TheSectionEditorGroupStandsAroundItsBox) {
+    for (const bool smallFonts : {false, true}) {
+        SCOPED_TRACE(smallFonts);
+        testing::EditorWindow editor;
+        editor.screenOfMode(smallFonts);
+        MainWindow& main = editor.start();
+        const MainControls& c = main.controls();
+        if (smallFonts) testing::saveOutputPng(main.grab().toImage(), "main_window_small_fonts");
 
-    // Picture boxes and frames: top x 1.04, width x 1.19, height x 1.04.
-    expectRect(layoutRectOf(*c.DrawSectionArea), {16, 250, 131, 114}, "section box");
-    expectRect(layoutRectOf(*c.FuselageVTopFrame), {0, 189, 167, 58}, "offsets frame");
-    expectRect(layoutRectOf(*c.Frame8), {0, 0, 179, 416}, "electronics frame");
-    // Text boxes in a frame: left x 1.25, top x 1.15.
-    expectRect(layoutRectOf(*c.PosOffsetText), {8, 28, 60, 24}, "offset box");
-    // The group around the section box.
-    expectRect(layoutRectOf(*c.FuselageScroll), {16, 364, 131, 16}, "section scroll bar");
-    expectRect(layoutRectOf(*c.FuselageSectionLabel), {16, 380, 28, 16}, "section number");
-    expectRect(layoutRectOf(*c.CurvatureSlider), {0, 250, 16, 46}, "curvature slider");
-    expectRect(layoutRectOf(*c.LinkedCurvaturesCheck), {0, 296, 16, 18}, "linked check box");
-    expectRect(layoutRectOf(*c.Curvature2Slider), {0, 314, 16, 46}, "lower curvature slider");
-    EXPECT_EQ(c.BiasSlider->pos(), QPoint(147, 250));
-    expectRect(layoutRectOf(*c.SmoothTopCommand), {29, 430, 20, 20}, "smooth top");
-    expectRect(layoutRectOf(*c.SmoothWidthCommand), {56, 430, 20, 20}, "smooth width");
-    expectRect(layoutRectOf(*c.SmoothDownCommand), {82, 430, 20, 20}, "smooth down");
-    EXPECT_EQ(c.Line1->width(), c.Frame8->width());
-    // The drawing area keeps the layout's rectangle.
-    const MainWindowLayout layout = layoutMainWindow(1024, 768, c.Bar->height(), true);
-    expectRect(layoutRectOf(*c.DrawArea), layout.drawArea, "drawing area");
-}
-
-TEST(MainWindowLayout, NormalModeKeepsTheDesignedSectionEditor) {
-    testing::EditorWindow editor;
-    MainWindow& main = editor.start();
-    const MainControls& c = main.controls();
-    expectRect(layoutRectOf(*c.DrawSectionArea), {16, 240, 110, 110}, "section box");
-    expectRect(layoutRectOf(*c.SmoothWidthCommand), {45, 416, 20, 20}, "smooth width");
-    expectRect(layoutRectOf(*c.CurvatureSlider), {0, 240, 16, 46}, "curvature slider");
-    expectRect(layoutRectOf(*c.FuselageSectionLabel), {16, 366, 28, 16}, "section number");
+        const QRect box = c.DrawSectionArea->geometry();
+        EXPECT_EQ(c.FuselageScroll->geometry(), QRect(box.left(), box.bottom() + 1, box.width(), 16));
+        EXPECT_EQ(c.FuselageSectionLabel->pos(), QPoint(box.left(), box.bottom() + 17));
+        EXPECT_EQ(c.CurvatureSlider->geometry(), QRect(box.left() - 16, box.top(), 16, 46));
+        EXPECT_EQ(c.LinkedCurvaturesCheck->pos(), QPoint(box.left() - 16, box.top() + 46));
+        EXPECT_EQ(c.Curvature2Slider->pos(), QPoint(box.left() - 16, box.top() + 64));
+        EXPECT_EQ(c.BiasSlider->pos(), QPoint(box.right() + 1, box.top()));
+        const int buttonsTop = box.bottom() + 17 + 50;
+        const auto centre = [&](const QWidget* button) { return button->x() + button->width() / 2.0; };
+        for (const QWidget* button : {c.SmoothTopCommand, c.SmoothWidthCommand, c.SmoothDownCommand}) {
+            EXPECT_EQ(button->y(), buttonsTop);
+        }
+        EXPECT_NEAR(centre(c.SmoothTopCommand), 0.3 * box.width(), 0.5);
+        EXPECT_NEAR(centre(c.SmoothWidthCommand), 0.5 * box.width(), 0.5);
+        EXPECT_NEAR(centre(c.SmoothDownCommand), 0.7 * box.width(), 0.5);
+        const MainWindowLayout layout = layoutMainWindow(1024, 768, c.Bar->height(), smallFonts);
+        expectRect(layoutRectOf(*c.DrawArea), layout.drawArea, "drawing area");
+    }
 }
 
 }  // namespace

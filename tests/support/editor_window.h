@@ -61,6 +61,15 @@ struct EditorWindow {
                           }};
     std::unique_ptr<MainWindow> main;
 
+    // A 1024 x 768 screen at 96 dots per inch, where the mode follows the
+    // preferences file: normal at the first start, small fonts from the
+    // second on (once the file exists).
+    void screenOfMode(bool smallFonts) {
+        screen.area = QSize(1024, 768);
+        screen.dpi = 96;
+        if (smallFonts) config.write("prefs.txt", "");
+    }
+
     MainWindow& start() {
         main = startUp(env);
         return *main;

@@ -1,0 +1,107 @@
+// The arrangement of the parameter pages in both layout modes: every box on
+// its caption's row, every control inside its container and inside the
+// column the views leave free, no control over another.
+
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include "editor/drawing_area.h"
+#include "editor/main_window.h"
+#include "support/editor_window.h"
+#include "support/snapshot.h"
+
+namespace ferlo {
+namespace {
+
+// The controls on `parent` at every depth, without the parts Qt builds
+// inside a control (a combo box's list, say).
+void collectControls(QWidget* parent, std::vector<QWidget*>& controls) {
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child->objectName().startsWith("qt_")) continue;
+        controls.push_back(child);
+        if (qobject_cast<QComboBox*>(child) == nullptr) collectControls(child, controls);
+    }
+}
+
+std::string describe(const QWidget* w) {
+    if (!w->objectName().isEmpty()) return w->objectName().toStdString();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) return "label \"" + label->text().toStdString() + "\"";
+    return w->metaObject()->className();
+}
+
+QRect rectIn(const QWidget* w, const QWidget* ancestor) { return {w->mapTo(ancestor, QPoint(0, 0)), w->size()}; }
+
+// The caption whose buddy is `box`; none when no caption names it.
+const QLabel* captionOf(const QLineEdit* box, const std::vector<QWidget*>& controls) {
+    for (const QWidget* w : controls) {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        if (label != nullptr && label->buddy() == box) return label;
+    }
+    return nullptr;
+}
+
+void expectArranged(MainWindow& main, QWidget* page) {
+    const MainControls& c = main.controls();
+    EXPECT_TRUE(page->parentWidget()->rect().contains(page->geometry())) << describe(page);
+    std::vector<QWidget*> controls;
+    collectControls(page, controls);
+    std::vector<QWidget*> shown;
+    for (QWidget* w : controls) {
+        if (w->isVisibleTo(page)) shown.push_back(w);
+    }
+    for (const QWidget* w : shown) {
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << describe(w) << " is clipped";
+        EXPECT_LE(rectIn(w, &main).x() + w->width(), c.DrawArea->x()) << describe(w) << " runs under the views";
+        for (const QWidget* other : shown) {
+            if (other != w && other->parentWidget() == w->parentWidget() && w < other) {
+                EXPECT_FALSE(w->geometry().intersects(other->geometry())) << describe(w) << " and " << describe(other);
+            }
+        }
+        const auto* box = qobject_cast<const QLineEdit*>(w);
+        if (box == nullptr) continue;
+        const QLabel* caption = captionOf(box, controls);
+        if (caption == nullptr) {
+            ADD_FAILURE() << describe(box) << " has no caption";
+            continue;
+        }
+        const QRect boxRect = rectIn(box, page);
+        const QRect captionRect = rectIn(caption, page);
+        EXPECT_TRUE(boxRect.top() <= captionRect.center().y() && captionRect.center().y() <= boxRect.bottom())
+            << describe(box) << " is not on the row of " << describe(caption);
+        EXPECT_LT(captionRect.right(), boxRect.left()) << describe(caption) << " runs into " << describe(box);
+    }
+}
+
+// Every tab in both modes, each pictured in the test output.
+TEST(ParameterPages, EveryBoxSitsOnItsCaptionsRowInsideItsFrameAndTheColumn) {
+    const char* tabNames[] = {"fuselage", "wing", "stab", "fin", "electronics"};
+    for (const bool smallFonts : {false, true}) {
+        SCOPED_TRACE(smallFonts ? "small fonts" : "normal");
+        testing::EditorWindow editor;
+        editor.screenOfMode(smallFonts);
+        MainWindow& main = editor.start();
+        const MainControls& c = main.controls();
+        // Shown by a fuselage grab in the VTop view: checked and pictured too.
+        c.FuselageVTopFrame->show();
+        for (int tab = 0; tab < 5; ++tab) {
+            SCOPED_TRACE(tabNames[tab]);
+            main.setTab(static_cast<ParameterTab>(tab));
+            QApplication::processEvents();
+            testing::saveOutputPng(main.grab(c.Parameters->geometry()).toImage(),
+                                   std::string("parameters_") + tabNames[tab] + (smallFonts ? "_small_fonts" : ""));
+            expectArranged(main, c.pages[static_cast<std::size_t>(tab)]);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ferlo
