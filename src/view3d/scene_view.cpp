@@ -11,6 +11,7 @@
 
 #include "document/plane_operations.h"
 #include "document/scene_drawing.h"
+#include "view3d/camera_drag.h"
 #include "view3d/gl_scene_sink.h"
 #include "view3d/gl_state.h"
 #include "view3d/scene_window.h"
@@ -73,6 +74,7 @@ void SceneView::setViewTransform(double panX, double panY, double zoom, double y
         // No current fuselage: the pivot stays at the origin.
     }
     setCameraTransform(viewTransform({panX, panY, zoom, yaw, pitch}, plane_.units, pivot));
+    cameraUnits_ = plane_.units;
 }
 
 void SceneView::setCameraTransform(const CameraTransform& transform) {
@@ -134,7 +136,14 @@ void SceneView::showEvent(QShowEvent* event) {
     ensureContext();
 }
 
-void SceneView::prepareScene() {
+void SceneView::prepareFrame() {
+    if (plane_.units != cameraUnits_) {
+        // The live camera was made for the other unit (the model shown 25
+        // times too large or too small): the committed camera with the
+        // model's unit takes its place.
+        const CameraPose pose = committedPose(camera_);
+        setViewTransform(pose.panX, pose.panY, pose.zoom, pose.yaw, pose.pitch);
+    }
     if (!rebuildPending_) return;
     rebuildPending_ = false;
     listValid_ = false;
@@ -149,7 +158,7 @@ void SceneView::prepareScene() {
 
 void SceneView::paintOnScreen() {
     if (!window_->isExposed() || !ensureContext()) return;
-    prepareScene();
+    prepareFrame();
     if (!context_->makeCurrent(window_)) return;
     const qreal ratio = window_->devicePixelRatio();
     drawFrame(static_cast<int>(window_->width() * ratio), static_cast<int>(window_->height() * ratio));
@@ -160,7 +169,7 @@ void SceneView::paintOnScreen() {
 QImage SceneView::grabFramebuffer() {
     const QSize pixels = size() * devicePixelRatioF();
     if (pixels.isEmpty() || !ensureContext()) return {};
-    prepareScene();
+    prepareFrame();
     if (!context_->makeCurrent(&offscreenSurface())) return {};
     if (!grabTarget_ || grabTarget_->size() != pixels) {
         // RGB like the window, so the picture reads back opaque.

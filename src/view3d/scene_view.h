@@ -66,7 +66,9 @@ public:
 
     // The live camera from the five values, the unit and the middle of the
     // current fuselage (the origin when there is none): loaded at every frame
-    // from now on. It changes no camera variable and draws nothing; the
+    // from now on, until the model's unit changes (Open, New, the
+    // preferences): the next frame then shows the committed camera with the
+    // new unit. It changes no camera variable and draws nothing; the
     // caller renders afterwards. A camera that is not finite is ignored.
     void setViewTransform(double panX, double panY, double zoom, double yaw, double pitch);
     // The live camera given whole (the flying preview's view and light),
@@ -111,8 +113,10 @@ private:
     QOffscreenSurface& offscreenSurface();
     // A frame in the window, when it is shown.
     void paintOnScreen();
-    // The geometry and textures rebuilt when a rebuild is pending.
-    void prepareScene();
+    // Before a frame: the committed camera applied again when the model's
+    // unit is not the live camera's; the geometry and textures rebuilt when
+    // a rebuild is pending.
+    void prepareFrame();
     // One frame into the current framebuffer of `width` x `height` pixels:
     // the projection, the camera, then the list replayed or recorded.
     void drawFrame(int width, int height);
@@ -127,6 +131,7 @@ private:
     std::unique_ptr<QOpenGLFramebufferObject> grabTarget_;
     CameraState camera_;
     CameraTransform transform_;
+    LengthUnit cameraUnits_ = LengthUnit::Millimeters;  // the unit the live camera was made for
     double frustumSize_ = kDefaultFrustumSize;
     bool rebuildPending_ = false;  // the geometry is rebuilt at the next frame
     bool listValid_ = false;

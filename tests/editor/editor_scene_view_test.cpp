@@ -1,0 +1,122 @@
+#include <array>
+#include <string>
+
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+
+#include <GL/gl.h>
+
+#include <gtest/gtest.h>
+
+#include "document/plane_operations.h"
+#include "document/project_file.h"
+#include "editor/preferences.h"
+#include "editor/scene_view_host.h"
+#include "support/editor_window.h"
+#include "support/fake_image_converter.h"
+#include "support/snapshot.h"
+#include "support/temp_dir.h"
+#include "view3d/camera_drag.h"
+#include "view3d/scene_view.h"
+
+namespace ferlo {
+namespace {
+
+// The editor with its real 3D view, after the start-up timer's tick and the
+// first frame.
+struct EditorWithScene {
+    EditorWithScene() {
+        editor.env.makeRenderView = [this](Plane& plane, QWidget& box) {
+            return createSceneView(plane, box, editor.dialogs);
+        };
+        editor.start();
+        if (!QTest::qWaitFor([this] { return !main().controls().Timer1->isActive(); }, 5000)) {
+            ADD_FAILURE() << "the start-up timer runs on";
+        }
+        scene().grabFramebuffer();
+    }
+    MainWindow& main() { return *editor.main; }
+    SceneView& scene() { return *main().controls().Render->findChild<SceneView*>(); }
+
+    // Opens the project file `path` through the toolbar.
+    void open(const std::filesystem::path& path) {
+        editor.dialogs.openChoices = {{QString::fromStdString(path.string()), 1}};
+        main().Bar_ButtonClick("Open");
+    }
+
+    testing::EditorWindow editor;
+};
+
+// The default aircraft saved in `unit`.
+std::filesystem::path savedDefaultAircraft(const testing::TempDir& dir, LengthUnit unit) {
+    Plane project;
+    newPlane(project);
+    switchUnits(project, unit);
+    testing::FakeImageConverter converter;
+    const std::filesystem::path path = dir.path() / "aircraft.flx";
+    saveProject(project, path, converter);
+    return path;
+}
+
+int litPixels(const QImage& image) {
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) lit += qGray(image.pixel(x, y)) > 20;
+    }
+    return lit;
+}
+
+// Open asks for two renders with a rebuild (the project is drawn again
+// after the tabs are filled); the view builds the geometry and records the
+// scene once for both.
+TEST(EditorSceneView, OpenRebuildsTheSceneOnce) {
+    testing::TempDir dir;
+    EditorWithScene e;
+    const int before = e.scene().rebuilds();
+    e.open(savedDefaultAircraft(dir, LengthUnit::Millimeters));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return e.scene().listValid(); }, 5000));
+    QTest::qWait(50);
+    e.scene().grabFramebuffer();
+    EXPECT_EQ(e.scene().rebuilds() - before, 1);
+    EXPECT_TRUE(e.editor.dialogs.warnings.empty());
+}
+
+// A project in the other unit: the 3D view shows the committed camera with
+// the project's unit (an inch model is drawn 25 times larger), not a speck
+// of the aircraft (inches under the millimetre camera) nor a view from
+// inside it (the reverse).
+TEST(EditorSceneView, OpeningAProjectInTheOtherUnitShowsTheCommittedCameraInThatUnit) {
+    for (const LengthUnit projectUnit : {LengthUnit::Inches, LengthUnit::Millimeters}) {
+        const bool inches = projectUnit == LengthUnit::Inches;
+        SCOPED_TRACE(inches ? "inch project" : "millimetre project");
+        testing::TempDir dir;
+        EditorWithScene e;
+        if (!inches) {
+            e.main().prefs().selectUnitOption(LengthUnit::Inches);
+            e.main().prefs().applyPreferences();
+        }
+        const QImage before = e.scene().grabFramebuffer();
+        e.open(savedDefaultAircraft(dir, projectUnit));
+        ASSERT_EQ(e.main().plane().units, projectUnit);
+        const QImage after = e.scene().grabFramebuffer();
+        testing::saveOutputPng(after, std::string("view3d_opened_") + (inches ? "inch" : "millimetre") + "_project");
+
+        const MeshSections& current = e.main().plane().fuselages.current();
+        const CameraTransform expected = viewTransform(committedPose(e.scene().camera()), projectUnit,
+                                                       pivotBetween(current.startpoint(), current.lengthPoint()));
+        e.scene().makeCurrent();
+        std::array<double, 16> modelView{};
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+        e.scene().doneCurrent();
+        for (std::size_t k = 0; k < 16; ++k) EXPECT_NEAR(modelView[k], expected.modelView[k], 1e-3) << k;
+
+        // The aircraft about as large as before the Open.
+        const int area = after.width() * after.height();
+        EXPECT_GT(litPixels(after), litPixels(before) / 3);
+        EXPECT_LT(litPixels(after), area / 2);
+    }
+}
+
+}  // namespace
+}  // namespace ferlo
