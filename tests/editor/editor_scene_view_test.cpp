@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <QImage>
 #include <QTest>
@@ -116,6 +119,52 @@ TEST(EditorSceneView, OpeningAProjectInTheOtherUnitShowsTheCommittedCameraInThat
         EXPECT_GT(litPixels(after), litPixels(before) / 3);
         EXPECT_LT(litPixels(after), area / 2);
     }
+}
+
+// The built-in airfoil's points from the trailing edge along the lower
+// surface round the leading edge and back along the upper one, or the same
+// points the other way round (the upper surface first, as many published
+// airfoil files list them), as an airfoil file.
+std::string airfoilFile(bool upperFirst) {
+    std::vector<std::string> points = {"1 0",     "0.6 -0.06", "0.3 -0.065", "0.225 -0.0625", "0.15 -0.06",
+                                       "0.1 -0.05", "0.05 -0.04", "0 -0.005", "0 0.005",  "0.05 0.04",
+                                       "0.1 0.05",  "0.15 0.06",  "0.2 0.0625", "0.3 0.065", "0.6 0.06",
+                                       "1 0"};
+    if (upperFirst) std::reverse(points.begin(), points.end());
+    std::string text = "Test airfoil\n";
+    for (const std::string& point : points) text += point + "\n";
+    return text;
+}
+
+// An airfoil imported upper surface first shades the wing as the same
+// points lower surface first do: its normals face out of the wing too.
+TEST(EditorSceneView, AnAirfoilListedEitherWayRoundShadesAlike) {
+    testing::TempDir dir;
+    EditorWithScene e;
+    QImage pictures[2];
+    for (const bool upperFirst : {false, true}) {
+        const std::string path = dir.write(upperFirst ? "upper.xy" : "lower.xy", airfoilFile(upperFirst));
+        e.editor.dialogs.openChoices = {{QString::fromStdString(path), 2}};
+        e.main().Bar_ButtonClick("Open");
+        ASSERT_EQ(e.main().plane().mainWing.wing(1).nb, 16);
+        pictures[upperFirst] = e.scene().grabFramebuffer();
+        testing::saveOutputPng(pictures[upperFirst],
+                               std::string("view3d_airfoil_") + (upperFirst ? "upper" : "lower") + "_surface_first");
+    }
+    EXPECT_TRUE(e.editor.dialogs.warnings.empty());
+    // The same triangles, split along other diagonals: a few edge pixels
+    // differ, the shading does not.
+    int lit = 0, differing = 0;
+    for (int y = 0; y < pictures[0].height(); ++y) {
+        for (int x = 0; x < pictures[0].width(); ++x) {
+            const int lower = qGray(pictures[0].pixel(x, y));
+            const int upper = qGray(pictures[1].pixel(x, y));
+            lit += lower > 20;
+            differing += std::abs(lower - upper) > 16;
+        }
+    }
+    EXPECT_GT(lit, 5000);
+    EXPECT_LT(differing, lit / 50);
 }
 
 }  // namespace
