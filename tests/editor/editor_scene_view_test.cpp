@@ -1,6 +1,10 @@
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -50,6 +54,30 @@ struct EditorWithScene {
 
     testing::EditorWindow editor;
 };
+
+// The default aircraft with `count` fuselages of 1000 sections of `points`
+// outline points each, saved.
+std::filesystem::path savedLargeFuselages(const testing::TempDir& dir, int count, int points) {
+    Plane project;
+    newPlane(project);
+    for (int k = 2; k <= count; ++k) project.fuselages.addFuselage(false, project.units, project.defaultColor);
+    for (int k = 1; k <= count; ++k) {
+        MeshSections& f = project.fuselages.fuselage(k);
+        f.nb_sections = 1000;
+        f.nb_cross = static_cast<std::int16_t>(points);
+        f.initArrays();
+        for (int d = 1; d <= 1000; ++d) {
+            f.sel_sec = static_cast<std::int16_t>(d);
+            f.posSet(d + 0.25);
+            f.heightSet(60 + 40 * std::sin(d / 100.0));
+            f.widthSet(60);
+        }
+    }
+    testing::FakeImageConverter converter;
+    const std::filesystem::path path = dir.path() / "fuselages.flx";
+    saveProject(project, path, converter);
+    return path;
+}
 
 // The default aircraft saved in `unit`.
 std::filesystem::path savedDefaultAircraft(const testing::TempDir& dir, LengthUnit unit) {
@@ -165,6 +193,81 @@ TEST(EditorSceneView, AnAirfoilListedEitherWayRoundShadesAlike) {
     }
     EXPECT_GT(lit, 5000);
     EXPECT_LT(differing, lit / 50);
+}
+
+long statusKilobytes(const std::string& key) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(key + ":")) return std::stol(line.substr(key.size() + 1));
+    }
+    ADD_FAILURE() << key << " not found";
+    return 0;
+}
+
+// What the process holds in memory, and the most it has held since the last
+// resetMemoryPeak, in bytes.
+std::int64_t residentBytes() { return std::int64_t{statusKilobytes("VmRSS")} * 1024; }
+std::int64_t peakResidentBytes() { return std::int64_t{statusKilobytes("VmHWM")} * 1024; }
+void resetMemoryPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// A fuselage of 1000 x 1000 points costs the editor no more a point than the
+// mesh-point bound assumes, and a rebuild of the 3D view never holds its
+// geometry twice: the earlier display list goes before the new one is
+// recorded, and the normals are made two sections at a time.
+TEST(EditorSceneView, LargeMeshesCostWhatTheBoundAssumesAndARebuildHoldsThemOnce) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer keeps freed memory in quarantine";
+#endif
+    testing::TempDir dir;
+    const std::filesystem::path path = savedLargeFuselages(dir, 1, 1000);
+    EditorWithScene e;
+    const std::int64_t beforeOpen = residentBytes();
+    e.open(path);
+    ASSERT_TRUE(e.editor.dialogs.warnings.empty());
+    e.scene().grabFramebuffer();
+    const std::int64_t opened = residentBytes();
+    const std::int64_t meshCost = opened - beforeOpen;
+    EXPECT_LT(meshCost, FuselageList::kEditorBytesPerMeshPoint * 1000 * 1000);
+
+    resetMemoryPeak();
+    const int rebuilds = e.scene().rebuilds();
+    e.main().Bar_ButtonClick("Render");  // a rebuild
+    e.scene().grabFramebuffer();
+    EXPECT_EQ(e.scene().rebuilds(), rebuilds + 1);
+    EXPECT_LT(peakResidentBytes() - opened, meshCost / 4)
+        << "the editor held " << meshCost << " bytes for the mesh";
+}
+
+// A project whose fuselages ask for more mesh points than the bound is
+// refused; the warning says how many it asks for and the bound.
+TEST(EditorSceneView, AProjectAboveTheMeshBoundIsRefusedWithItsSizeAndTheBound) {
+    testing::TempDir dir;
+    // Three fuselages of 1000 x 10 points, made 1000 x 1000 in the file
+    // (a save refuses what is above the bound).
+    const std::filesystem::path path = savedLargeFuselages(dir, 3, 10);
+    std::string text;
+    {
+        std::ifstream file(path, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    const std::string narrow = "\r\n1000\r\n10\r\n";  // the sections, then the outline points
+    int widened = 0;
+    for (std::size_t at = text.find(narrow); at != std::string::npos; at = text.find(narrow, at + 1)) {
+        text.replace(at, narrow.size(), "\r\n1000\r\n1000\r\n");
+        ++widened;
+    }
+    ASSERT_EQ(widened, 3);
+    std::ofstream(path, std::ios::binary) << text;
+
+    EditorWithScene e;
+    e.open(path);
+    ASSERT_EQ(e.editor.dialogs.warnings.size(), 1u);
+    const QString warning = e.editor.dialogs.warnings[0];
+    EXPECT_TRUE(warning.contains("3000000 or more mesh points")) << warning.toStdString();
+    EXPECT_TRUE(warning.contains("at most " + QString::number(FuselageList::kMaxMeshPoints))) << warning.toStdString();
+    // What was read whole stays, as for any damaged file: the fuselages
+    // within the bound.
+    EXPECT_EQ(e.main().plane().fuselages.nbFuselages(), 2);
 }
 
 }  // namespace
