@@ -24,6 +24,7 @@
 #include "support/fake_image_converter.h"
 #include "support/snapshot.h"
 #include "support/temp_dir.h"
+#include "surfaces/wing_section.h"
 #include "view3d/camera_drag.h"
 #include "view3d/scene_view.h"
 
@@ -193,6 +194,26 @@ TEST(EditorSceneView, AnAirfoilListedEitherWayRoundShadesAlike) {
     }
     EXPECT_GT(lit, 5000);
     EXPECT_LT(differing, lit / 50);
+}
+
+// A wing texture that cannot be read is found when the 3D view rebuilds its
+// scene, inside its next frame; the warning comes once the event loop is
+// back, once for the panel's two halves, and the wing is drawn plain.
+TEST(EditorSceneView, ATextureThatCannotBeReadIsReportedAfterTheFrame) {
+    testing::TempDir dir;
+    const std::string image = dir.write("broken.bmp", "not a picture");
+    EditorWithScene e;
+    e.main().setTab(ParameterTab::Wing);
+    e.editor.dialogs.openChoices = {{QString::fromStdString(image), 3}};
+    e.main().Bar_ButtonClick("Open");
+    EXPECT_TRUE(e.editor.dialogs.warnings.empty());  // nothing shown from inside a command or a frame
+    e.scene().grabFramebuffer();
+    EXPECT_TRUE(e.editor.dialogs.warnings.empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !e.editor.dialogs.warnings.empty(); }, 5000));
+    QTest::qWait(50);
+    ASSERT_EQ(e.editor.dialogs.warnings.size(), 1u);
+    EXPECT_EQ(e.editor.dialogs.warnings[0], kWingSectionTextureError);
+    EXPECT_TRUE(e.scene().listValid());
 }
 
 long statusKilobytes(const std::string& key) {
