@@ -73,7 +73,9 @@ void SceneView::setViewTransform(double panX, double panY, double zoom, double y
     } catch (const std::out_of_range&) {
         // No current fuselage: the pivot stays at the origin.
     }
-    setCameraTransform(viewTransform({panX, panY, zoom, yaw, pitch}, plane_.units, pivot));
+    const CameraTransform transform = viewTransform({panX, panY, zoom, yaw, pitch}, plane_.units, pivot);
+    if (!isFinite(transform)) return;
+    transform_ = transform;
     cameraUnits_ = plane_.units;
 }
 
