@@ -16,10 +16,42 @@ public:
         if (i >= 1 && static_cast<std::size_t>(i) < normals_.size()) normals_[static_cast<std::size_t>(i)] = normal;
     }
     const Point3D& operator()(int i) const { return normals_[static_cast<std::size_t>(i)]; }
+    void turnRound() {
+        for (Point3D& n : normals_) n = {-n.x, -n.y, -n.z};
+    }
 
 private:
     std::vector<Point3D> normals_;
 };
+
+// Normals taken from the order of the section points face out of the wing
+// when the outline runs as the built-in airfoil does (the lower surface
+// first from the trailing edge) and into it when it runs the other way (the
+// upper surface first, as many airfoil files list it), where they would
+// leave the wing unlit. Both sets are turned round when, summed over the
+// root and tip sections, they point towards each section's middle rather
+// than away from it.
+template <typename Root, typename Tip>
+void faceOutwards(SectionNormals& A, SectionNormals& B, int n, Root R, Tip T) {
+    double outwards = 0;
+    auto addRing = [&](auto ring) {
+        Point3D middle{0, 0, 0};
+        for (int i = 1; i <= n; ++i) {
+            const Point3D p = ring(i);
+            middle = {middle.x + p.x / n, middle.y + p.y / n, middle.z + p.z / n};
+        }
+        for (int i = 1; i <= n; ++i) {
+            const Point3D away = vectorSub(ring(i), middle);
+            outwards += away.x * (A(i).x + B(i).x) + away.y * (A(i).y + B(i).y) + away.z * (A(i).z + B(i).z);
+        }
+    };
+    addRing(R);
+    addRing(T);
+    if (outwards < 0) {
+        A.turnRound();
+        B.turnRound();
+    }
+}
 
 // A wing half; `right` for the mirrored half, whose face normals are taken
 // the other way round, whose texture u is negated and whose tip cap faces
@@ -46,6 +78,7 @@ void drawWingHalf(const WingSection& half, SceneSink& sink, bool right) {
     B.set(1, B(2));
     A.set(n, A(n - 1));
     B.set(n, B(n - 1));
+    faceOutwards(A, B, n, R, T);
 
     // u is negated before the test for -1, so on the right half a u of 1
     // gives no texture coordinate.

@@ -1,7 +1,9 @@
 #include "editor/flying_preview.h"
 
 #include <QAction>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QToolBar>
 
 #include "editor/editor_environment.h"
 #include "editor/failure_rule.h"
@@ -13,11 +15,16 @@
 
 namespace ferlo {
 
-FlyingPreview::FlyingPreview(MainWindow& main) : FlyingInfo(new QStatusBar(&main)), main_(main) {
+FlyingPreview::FlyingPreview(MainWindow& main)
+    : FlyingInfo(new QStatusBar(&main)), main_(main), escape_(new QShortcut(Qt::Key_Escape, &main)) {
     FlyingInfo->setObjectName("FlyingInfo");
     FlyingInfo->setSizeGripEnabled(false);
     FlyingInfo->setAutoFillBackground(true);
+    // A window of its own, so it can stand over the 3D view's native window.
+    FlyingInfo->setAttribute(Qt::WA_NativeWindow);
     FlyingInfo->hide();
+    escape_->setEnabled(false);
+    QObject::connect(escape_, &QShortcut::activated, [this] { end(); });
     timer_.setInterval(kFrameInterval);
     QObject::connect(&timer_, &QTimer::timeout, [this] { frame(); });
     main_.toolbarCommands().flyingPreview = [this](bool down) { down ? start() : end(); };
@@ -32,9 +39,11 @@ void FlyingPreview::start() {
     joystick_ = env.openJoystick ? env.openJoystick() : nullptr;
     startFlight(flight_, joystick_ ? joystick_->read() : std::nullopt);
 
+    // The box covers the window at the screen's size below the toolbar, whose
+    // FlyingPreview button ends the flight.
     QWidget& box = *main_.controls().Render;
     renderPlace_ = box.geometry();
-    box.setGeometry(QRect(QPoint(0, 0), env.screen.screenSize()));
+    box.setGeometry(QRect(QPoint(0, main_.controls().Bar->geometry().bottom() + 1), env.screen.screenSize()));
     box.show();
     box.raise();
     FlyingInfo->setGeometry(0, main_.height() - FlyingInfo->sizeHint().height(), main_.width(),
@@ -49,6 +58,7 @@ void FlyingPreview::start() {
     main_.renderScene(true);
     flight_.flying = true;
     main_.endLongOperation = [this] { end(); };
+    escape_->setEnabled(true);
     timer_.start();
 }
 
@@ -77,6 +87,7 @@ void FlyingPreview::frame() {
 void FlyingPreview::end() {
     if (!flight_.flying) return;
     timer_.stop();
+    escape_->setEnabled(false);
     flight_.useJoystick = false;
     flight_.flying = false;
     joystick_.reset();

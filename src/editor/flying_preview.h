@@ -7,6 +7,7 @@
 
 #include "view3d/flight.h"
 
+class QShortcut;
 class QStatusBar;
 
 namespace ferlo {
@@ -15,8 +16,8 @@ class Joystick;
 class MainWindow;
 
 // The flying preview (`Flying`), run by the toolbar's FlyingPreview button:
-// down starts a flight, up ends it. The 3D box covers the window from its
-// top-left corner at the screen's size, the status bar `FlyingInfo` tells
+// down starts a flight, up (or Escape) ends it. The 3D box covers the window
+// below the toolbar at the screen's size, the status bar `FlyingInfo` tells
 // whether the joystick or the mouse steers, and a timer draws one frame
 // after the other; every other command is disabled meanwhile. The model is
 // never changed: the flight shows it scaled in the view. A joystick that
@@ -52,6 +53,7 @@ private:
     MainWindow& main_;
     FlightState flight_;
     std::unique_ptr<Joystick> joystick_;
+    QShortcut* escape_;  // Escape ends a flight; a child of the main window
     QRect renderPlace_;  // the 3D box's place before the flight
     QTimer timer_;
 };

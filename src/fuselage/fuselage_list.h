@@ -33,10 +33,17 @@ public:
     // A limit far above any model. It keeps a damaged file or a held-down
     // Plus button from making the program build meshes without end.
     static constexpr int kMaxFuselages = 100;
+    // What a mesh point costs the editor at most: 40 bytes in the model (its
+    // position and texture coordinate) and up to 64 in the 3D view's display
+    // list (it lies on two strips, a vertex with normal and texture
+    // coordinate on each, where the driver does not share them).
+    static constexpr std::int64_t kEditorBytesPerMeshPoint = 40 + 2 * 32;
+    // The memory the fuselages' meshes may take in the editor.
+    static constexpr std::int64_t kMeshMemoryBudget = 208'000'000;
     // The mesh points (sections x outline points) all fuselages together may
-    // hold: four of the largest fuselage. A file at this bound reads in a
-    // blink and rebuilds its 3D view in seconds.
-    static constexpr std::int64_t kMaxMeshPoints = 4'000'000;
+    // hold: two of the largest fuselage. A file at this bound reads in a
+    // blink and rebuilds its 3D view in a second.
+    static constexpr std::int64_t kMaxMeshPoints = kMeshMemoryBudget / kEditorBytesPerMeshPoint;
 
     // The fuselage the editor works on, 1 to nbFuselages(). Only the user
     // moves it (fuselage panel, fuselage manager); a loop over the fuselages

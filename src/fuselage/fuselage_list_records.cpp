@@ -15,8 +15,10 @@ std::int64_t meshPointsOf(const MeshSections& fuselage) {
     return std::int64_t{fuselage.nb_sections} * fuselage.nb_cross;
 }
 
-std::string meshBound() {
-    return std::to_string(FuselageList::kMaxMeshPoints) + " mesh points (sections x outline points) in all";
+// The size asked for and the limit, for a refusal.
+std::string meshPointsAndBound(const std::string& size) {
+    return size + " mesh points (sections x outline points) in all; a project holds at most " +
+           std::to_string(FuselageList::kMaxMeshPoints);
 }
 
 }  // namespace
@@ -25,8 +27,7 @@ void FuselageList::saveFuselages(ValueWriter& out) const {
     std::int64_t meshPoints = 0;
     for (const Entry& e : entries) meshPoints += meshPointsOf(e.fuselage);
     if (meshPoints > kMaxMeshPoints) {
-        throw WriteError("the fuselages hold " + std::to_string(meshPoints) + " mesh points; a project file holds " +
-                         meshBound());
+        throw WriteError("the fuselages hold " + meshPointsAndBound(std::to_string(meshPoints)));
     }
     out.integer(nbFuselages());
     for (const Entry& e : entries) e.fuselage.save(out);
@@ -43,7 +44,11 @@ void FuselageList::readCountedSection(ValueReader& in, RecordReader readRecord, 
                 MeshSections fuselage(LengthUnit::Millimeters, defaultColor);
                 (fuselage.*readRecord)(in);
                 meshPoints += meshPointsOf(fuselage);
-                if (meshPoints > kMaxMeshPoints) in.fail("the fuselages ask for more than " + meshBound());
+                if (meshPoints > kMaxMeshPoints) {
+                    // The records after this one are not read: their points
+                    // come on top.
+                    in.fail("the fuselages ask for " + meshPointsAndBound(std::to_string(meshPoints) + " or more"));
+                }
                 read.push_back(std::move(fuselage));
             }
         },

@@ -9,6 +9,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -54,7 +56,8 @@ struct Flight {
 };
 
 // Without a joystick the mouse steers: the status bar says so, the 3D box
-// covers the window at the screen's size, the scene is rebuilt under the
+// covers the window below the toolbar at the screen's size, the scene is
+// rebuilt under the
 // flight's projection, and every command but the flight's button is off.
 // A left click then a right click leave the speed at 0.75 times 10 and start
 // no drag; a move sets the x and y rates from the pointer's offset from the
@@ -68,7 +71,8 @@ TEST(FlyingPreview, TheMouseSteersWithoutAJoystick) {
     EXPECT_FALSE(f.state.useJoystick);
     EXPECT_TRUE(f.flight.FlyingInfo->isVisible());
     EXPECT_EQ(f.flight.FlyingInfo->currentMessage(), "Mouse enabled");
-    EXPECT_EQ(f.main.controls().Render->geometry(), QRect(0, 0, 1280, 1024));
+    EXPECT_EQ(f.main.controls().Render->geometry(),
+              QRect(QPoint(0, f.main.controls().Bar->geometry().bottom() + 1), QSize(1280, 1024)));
     EXPECT_EQ(f.window.render->calls, (std::vector<std::string>{"frustum", "transform", "rebuild"}));
     EXPECT_EQ(f.window.render->frustumSizes, std::vector<double>{50});
     EXPECT_TRUE(f.flight.frameTimer()->isActive());
@@ -221,6 +225,69 @@ TEST(FlyingPreview, FramesOfARealFlightAndClosingTheWindowMidFlight) {
     EXPECT_TRUE(m.controls().Parameters->isEnabled());
     EXPECT_FALSE(m.endLongOperation);
     window.main.reset();
+}
+
+// The editor with the real 3D view on a 1280 x 1024 screen at 96 dots per
+// inch, after the start-up timer's tick, its window active.
+MainWindow& startWithRealView(testing::EditorWindow& window) {
+    window.screen.dpi = 96;
+    window.env.makeRenderView = [&](Plane& plane, QWidget& box) { return createSceneView(plane, box, window.dialogs); };
+    MainWindow& m = window.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m.controls().Timer1->isActive(); }, 5000));
+    m.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&m));
+    return m;
+}
+
+// The 3D view's native window, inside the main window.
+QWindow* sceneWindow(MainWindow& m) {
+    for (QWindow* child : m.windowHandle()->findChildren<QWindow*>()) {
+        if (child->surfaceType() == QSurface::OpenGLSurface) return child;
+    }
+    return nullptr;
+}
+
+// Through the real window: during a flight the toolbar stays above the 3D
+// box (and the status bar over it), so a click at the FlyingPreview
+// button's place reaches the button and ends the flight; so does Escape,
+// also after a click into the 3D view (which changes the speed and takes no
+// keys). The window is as it was afterwards and every length of the model
+// the same, bit for bit.
+TEST(FlyingPreview, EndedByTheToolbarButtonOrByEscapeThroughTheWindow) {
+    for (const bool byEscape : {false, true}) {
+        SCOPED_TRACE(byEscape ? "Escape" : "button");
+        testing::EditorWindow window;
+        MainWindow& m = startWithRealView(window);
+        const std::string lengths = testing::projectText(m.plane());
+        const QRect place = m.controls().Render->geometry();
+        QAction* action = m.controls().button("FlyingPreview");
+        QWidget* button = m.controls().Bar->widgetForAction(action);
+        const QPoint onButton = button->mapTo(&m, button->rect().center());
+        FlyingPreview& flight = m.flyingPreview();
+
+        QTest::mouseClick(m.windowHandle(), Qt::LeftButton, {}, onButton);
+        ASSERT_TRUE(flight.state().flying);
+        QTest::qWait(60);  // a few frames
+        EXPECT_EQ(m.childAt(onButton), button);
+        const QPoint onStatusBar = flight.FlyingInfo->geometry().center();
+        EXPECT_EQ(m.childAt(onStatusBar)->window(), &m);
+        EXPECT_TRUE(m.childAt(onStatusBar) == flight.FlyingInfo || flight.FlyingInfo->isAncestorOf(m.childAt(onStatusBar)));
+        if (byEscape) {
+            QWindow* scene = sceneWindow(m);
+            ASSERT_NE(scene, nullptr);
+            QTest::mouseClick(scene, Qt::LeftButton, {}, QPoint(300, 300));
+            EXPECT_DOUBLE_EQ(flight.state().flightSpeed, 5);
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(m.windowHandle(), Qt::LeftButton, {}, onButton);
+        }
+        EXPECT_FALSE(flight.state().flying);
+        EXPECT_FALSE(action->isChecked());
+        EXPECT_FALSE(flight.FlyingInfo->isVisible());
+        EXPECT_EQ(m.controls().Render->geometry(), place);
+        EXPECT_TRUE(m.controls().DrawArea->isEnabled());
+        EXPECT_EQ(testing::projectText(m.plane()), lengths);
+    }
 }
 
 }  // namespace

@@ -223,7 +223,12 @@ TEST(FuselageListRecords, FuselagesAskingForMoreMeshPointsThanTheBoundAreRefused
             ADD_FAILURE() << count << " fuselages read";
         } catch (const ReadError& e) {
             EXPECT_EQ(e.line(), 1 + (kWithin + 1) * recordLines) << count;
-            EXPECT_NE(std::string(e.what()).find("mesh points"), std::string::npos) << e.what();
+            // The size asked for so far and the bound.
+            const std::string asked = std::to_string((kWithin + 1) * 1000 * 1000) + " or more mesh points";
+            EXPECT_NE(std::string(e.what()).find(asked), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("at most " + std::to_string(FuselageList::kMaxMeshPoints)),
+                      std::string::npos)
+                << e.what();
         }
         EXPECT_EQ(shiftsOf(refusing), std::vector<double>(kWithin, 7)) << count;
     }

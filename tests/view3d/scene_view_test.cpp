@@ -205,17 +205,21 @@ TEST_F(SceneViewTest, TexturedWingPanelShowsItsImageColours) {
     EXPECT_GT(countColour(textured, kOrange), 200);
     EXPECT_GT(countColour(textured, kSky), 200);
 
-    // A context made again (the widget moved into a window) gets its fixed
-    // state, list and texture again.
+    // A context made again (each initialisation makes one) gets its fixed
+    // state, list and texture again; the view moved into a window and shown
+    // draws the same.
     bool contextReleased = false;
     QObject::connect(view->context(), &QOpenGLContext::aboutToBeDestroyed, [&] { contextReleased = true; });
+    view->initGL();
+    look(*view, kStartCamera);
+    EXPECT_TRUE(contextReleased);
+    EXPECT_EQ(picture(*view), textured);
     QWidget window;
     window.resize(320, 240);
     view->setParent(&window);
     window.show();
     view->show();
     QApplication::processEvents();
-    EXPECT_TRUE(contextReleased);
     EXPECT_EQ(picture(*view), textured);
     view->setParent(nullptr);
 }
