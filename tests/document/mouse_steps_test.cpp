@@ -105,6 +105,30 @@ Parts partsDrawn(const DrawingArea& area, const std::vector<std::pair<std::strin
     return drawn;
 }
 
+// A move from one section's line straight onto the next one's (section 2
+// brought 3 pixels aft of section 1) keeps the hit code but selects another
+// section: the fuselage is drawn again, the new section lit. A highlight
+// taken away elsewhere (a tab that clears the fuselage's `selected`) is
+// given back by the next move, even one that finds what it found before.
+TEST(MouseSteps, AHoverFollowsTheSectionAndTheMarksNotOnlyTheHitCode) {
+    DrawingArea area = areaOf(kSide);
+    MeshSections& f = area.plane.fuselages.current();
+    f.sel_sec = 2;
+    f.posSet(3);
+    area.redraw();
+    area.mouse.mouseMove(0, 280);
+    EXPECT_EQ(f.sel_sec, 1);
+    area.canvas.reset();
+    area.mouse.mouseMove(3, 280);
+    EXPECT_EQ(f.sel_sec, 2);
+    EXPECT_EQ(partsDrawn(area), Parts{"fuselage"});
+    f.selected = false;
+    area.canvas.reset();
+    area.mouse.mouseMove(3, 281);
+    EXPECT_TRUE(f.selected);
+    EXPECT_EQ(partsDrawn(area), Parts{"fuselage"});
+}
+
 // The first move after a press on nothing asks every part the view edits,
 // in the view's order, each drawing itself; the parts the view only shows
 // (the fin in VTop, the fuselage in Front, panel 1 and the stabiliser in
