@@ -1,5 +1,8 @@
 #include "editor/drawing_scene.h"
 
+#include <cstdint>
+#include <functional>
+
 namespace ferlo {
 
 namespace {
@@ -148,6 +151,35 @@ void DrawingScene::damage(const QLineF& line) {
         marked = 1;
         damagedList_.push_back(tile);
     });
+}
+
+// An open-addressing table of the lines met, from the last one back.
+void DrawingScene::dropCovered(std::vector<std::uint32_t>& ids) const {
+    std::size_t capacity = 16;
+    while (capacity < 2 * ids.size()) capacity *= 2;
+    constexpr std::uint32_t kFree = UINT32_MAX;
+    std::vector<std::uint32_t> table(capacity, kFree);
+    const auto hashOf = [](const QLineF& l) {
+        std::size_t h = 0;
+        for (double v : {l.x1(), l.y1(), l.x2(), l.y2()}) h = (h ^ std::hash<double>{}(v)) * 0x9e3779b97f4a7c15u;
+        return h;
+    };
+    std::size_t kept = ids.size();
+    for (std::size_t k = ids.size(); k-- > 0;) {
+        const QLineF& line = lines_[ids[k]].line;
+        std::size_t slot = hashOf(line) & (capacity - 1);
+        bool covered = false;
+        for (; table[slot] != kFree; slot = (slot + 1) & (capacity - 1)) {
+            if (sameLine(lines_[table[slot]].line, line)) {
+                covered = true;
+                break;
+            }
+        }
+        if (covered) continue;
+        table[slot] = ids[k];
+        ids[--kept] = ids[k];
+    }
+    ids.erase(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(kept));
 }
 
 std::vector<DrawingScene::Line> DrawingScene::linesOnTop() {

@@ -94,8 +94,12 @@ private:
     void index(std::uint32_t id);
     void damage(const QLineF& line);
     bool painted(std::uint32_t id) const { return lines_[id].order <= paintedUpTo_; }
+    // Calls `paint` for the lines `ids` names, in the drawing order, but for
+    // those a later one of them covers (the same line drawn again).
     template <typename Paint>
     void paintInOrder(std::vector<std::uint32_t>& ids, Paint paint);
+    // Drops from `ids`, in the drawing order, each line drawn again later.
+    void dropCovered(std::vector<std::uint32_t>& ids) const;
     // Drops the hidden lines and stale tile entries once they outnumber the rest.
     void compactWhenSparse();
 
@@ -118,6 +122,7 @@ private:
 template <typename Paint>
 void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
     std::sort(ids.begin(), ids.end(), [this](std::uint32_t a, std::uint32_t b) { return lines_[a].order < lines_[b].order; });
+    dropCovered(ids);
     for (std::uint32_t id : ids) paint(Line{lines_[id].line, lines_[id].color});
 }
 

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 
 #include "editor/qt_palette.h"
 
@@ -17,17 +18,27 @@ constexpr QRgb kWhiteRgb = 0xffffffff;
 // The pixels a one-pixel pen may light along `line`.
 QRect boundsOf(const QLineF& line) { return QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2); }
 
-// Paints `lines` in order with `painter`, the pen following their colours.
+// Paints lines in order with `painter`, the pen following their colours:
+// `forEach(paint)` calls `paint` for each line. The lines of one colour in a
+// row go to the painter together.
 template <typename ForEach>
 void paintLines(QPainter& painter, ForEach forEach) {
+    std::vector<QLineF> run;
     PaletteColor color = -1;
+    const auto paintRun = [&] {
+        if (run.empty()) return;
+        painter.setPen(QPen(qtColor(color), 0));
+        painter.drawLines(run.data(), static_cast<int>(run.size()));
+        run.clear();
+    };
     forEach([&](const DrawingScene::Line& l) {
         if (l.color != color) {
+            paintRun();
             color = l.color;
-            painter.setPen(QPen(qtColor(color), 0));
         }
-        painter.drawLine(l.line);
+        run.push_back(l.line);
     });
+    paintRun();
 }
 
 }  // namespace
@@ -37,7 +48,6 @@ QImageCanvas::QImageCanvas(int width, int height) { resize(width, height); }
 void QImageCanvas::resize(int width, int height) {
     const QSize size(std::max(width, 1), std::max(height, 1));
     image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    scratch_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     clear();
 }
 
@@ -134,43 +144,40 @@ void QImageCanvas::flush() {
 }
 
 // Each damaged tile gets what lies under the drawing, then every line near
-// it in order: painted on the scratch image, whole, as a full repaint would
-// paint them, and copied from there tile by tile.
+// it is painted again in order, clipped to the damaged tiles: a clipped line
+// lights the same pixels as the whole line would there.
 QRect QImageCanvas::repair() {
-    const std::vector<int>& tiles = scene_.damagedTiles();
+    std::vector<int> tiles = scene_.damagedTiles();
     if (tiles.empty()) return {};
+    std::sort(tiles.begin(), tiles.end());
     const TileGrid& grid = scene_.grid();
     const qsizetype stride = image_.bytesPerLine() / 4;
-    const auto rows = [&](QImage& image, const QRect& r) {
-        return reinterpret_cast<QRgb*>(image.bits()) + r.top() * stride + r.left();
-    };
-    QRect area;
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const QRgb* const under = pictureUnder_ ? reinterpret_cast<const QRgb*>(under_.constBits()) : nullptr;
+    // The tiles row by row, each run of neighbours in a row one rectangle.
+    std::vector<QRect> runs;
     for (int tile : tiles) {
         const QRect r = grid.rect(tile);
-        area |= r;
-        QRgb* to = rows(scratch_, r);
-        const QRgb* from = pictureUnder_ ? rows(under_, r) : nullptr;
-        for (int y = 0; y < r.height(); ++y, to += stride) {
-            if (from) {
-                std::memcpy(to, from + y * stride, static_cast<std::size_t>(r.width()) * sizeof(QRgb));
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* row = pixels + y * stride + r.left();
+            if (under) {
+                std::memcpy(row, under + y * stride + r.left(), static_cast<std::size_t>(r.width()) * sizeof(QRgb));
             } else {
-                std::fill(to, to + r.width(), kWhiteRgb);
+                std::fill(row, row + r.width(), kWhiteRgb);
             }
         }
-    }
-    {
-        QPainter painter(&scratch_);
-        paintLines(painter, [&](auto paint) { scene_.forEachLineInDamage(paint); });
-    }
-    for (int tile : tiles) {
-        const QRect r = grid.rect(tile);
-        QRgb* to = rows(image_, r);
-        const QRgb* from = rows(scratch_, r);
-        for (int y = 0; y < r.height(); ++y, to += stride, from += stride) {
-            std::memcpy(to, from, static_cast<std::size_t>(r.width()) * sizeof(QRgb));
+        if (!runs.empty() && runs.back().top() == r.top() && runs.back().right() + 1 == r.left()) {
+            runs.back().setRight(r.right());
+        } else {
+            runs.push_back(r);
         }
     }
-    return area;
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    QPainter painter(&image_);
+    painter.setClipRegion(region);
+    paintLines(painter, [&](auto paint) { scene_.forEachLineInDamage(paint); });
+    return region.boundingRect();
 }
 
 }  // namespace ferlo

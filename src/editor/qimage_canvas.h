@@ -20,7 +20,9 @@ namespace ferlo {
 // view would paint it. A change is painted at the next `flush` (or look at
 // the image), only where it changes the picture: the tiles it touches are
 // painted anew from what lies under the drawing and the lines that cross
-// them, and lines drawn above everything are painted over.
+// them, and lines drawn above everything are painted over. A line drawn
+// again exactly over an earlier one hides it, and the earlier is not
+// painted.
 //
 // Lines in the inverting mode are painted over the image as they come and
 // are not kept: a later change painted over their pixels takes them away.
@@ -69,7 +71,6 @@ private:
 
     QImage image_;
     QImage under_;    // what lies under the drawing when a tracing picture is painted
-    QImage scratch_;  // where damaged tiles are painted anew before they are copied
     DrawingScene scene_;
     bool pictureUnder_ = false;  // `under_` holds a picture; white otherwise
     std::vector<DrawingScene::Line> inverted_;  // waiting for the flush

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "base/palette.h"
+#include "editor/qt_palette.h"
 #include "editor/tile_grid.h"
 
 namespace ferlo {
@@ -86,16 +87,24 @@ void drawPart(Canvas& canvas, const Part& part) {
 }
 
 // Each part's latest drawing, in the order the parts first drew, painted
-// from scratch.
+// from scratch with one painter over what lies under the drawing.
 QImage fromScratch(const std::vector<Part>& parts, QSize size, const QImage* picture) {
-    QImageCanvas canvas(size.width(), size.height());
-    if (picture) canvas.paintPicture(*picture, QRectF(QPointF(0, 0), QSizeF(size)));
-    for (const Part& part : parts) drawPart(canvas, part);
-    return canvas.image();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (picture) painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), *picture);
+    for (const Part& part : parts) {
+        for (const auto& [line, color] : part.lines) {
+            painter.setPen(QPen(qtColor(color), 0));
+            painter.drawLine(line);
+        }
+    }
+    return image;
 }
 
 // Parts drawn in one order and then drawn again one by one, each time with
-// some lines recoloured, moved, added or dropped, a flush now and then: the
+// some lines recoloured, moved, added (some of them lines of other parts)
+// or dropped, a flush now and then: the
 // image is always the one the parts' latest drawings give when painted from
 // scratch in the parts' order, and every pixel that changes lies in the
 // area the flush reported.
@@ -129,6 +138,12 @@ TEST(QImageCanvas, APartDrawnAgainTakesItsPlaceInTheDrawingOrder) {
                 if (change >= 90) line.first = randomLine().first;
             }
             if (pick(random) < 20) part.lines.push_back(randomLine());
+            if (pick(random) < 10) {  // a line another part draws too, maybe the other way round
+                const Part& other = parts[static_cast<std::size_t>(pick(random)) % parts.size()];
+                QLineF copy = other.lines.front().first;
+                if (pick(random) < 50) copy = QLineF(copy.p2(), copy.p1());
+                part.lines.push_back({copy, colors[pick(random) % 4]});
+            }
             if (pick(random) < 20 && part.lines.size() > 1) part.lines.pop_back();
             drawPart(canvas, part);
             if (pick(random) < 30) continue;  // several drawings before a flush
