@@ -244,15 +244,22 @@ void dragSteps(benchmark::State& state, const Part& part, bool flushTimed) {
     flushWindows();
 }
 
-void dragStepBaseline(benchmark::State& state, const Part& part) {
+// The baseline of a case: `lines(editor)`, the lines the case shows in its
+// view, painted on the plain window and flushed.
+template <typename Case, typename LinesOf>
+void plainBaseline(benchmark::State& state, const Case& c, LinesOf lines) {
     EditorUnderBench& e = editor(state.range(0) != 0);
-    show(e, part.view, part.tab);
-    const Lines lines = linesOf(e, part.draw);
+    show(e, c.view, c.tab);
+    const Lines shown = lines(e);
     bench::PlainWindow& plain = plainWindow(e.area().size());
     for (auto _ : state) {
-        plain.showLines(lines);
+        plain.showLines(shown);
         flushWindows();
     }
+}
+
+void dragStepBaseline(benchmark::State& state, const Part& part) {
+    plainBaseline(state, part, [&](EditorUnderBench& e) { return linesOf(e, part.draw); });
 }
 
 // ---- Hover ----
@@ -325,14 +332,7 @@ void hover(benchmark::State& state, const Hover& h) { hovers(state, h, true); }
 void hoverHandler(benchmark::State& state, const Hover& h) { hovers(state, h, false); }
 
 void hoverBaseline(benchmark::State& state, const Hover& hover) {
-    EditorUnderBench& e = editor(state.range(0) != 0);
-    show(e, hover.view, hover.tab);
-    const Lines lines = linesOf(e, hover.draw);
-    bench::PlainWindow& plain = plainWindow(e.area().size());
-    for (auto _ : state) {
-        plain.showLines(lines);
-        flushWindows();
-    }
+    plainBaseline(state, hover, [&](EditorUnderBench& e) { return linesOf(e, hover.draw); });
 }
 
 // ---- Whole views: a digit typed into a panel box, and a full redraw ----
@@ -396,14 +396,7 @@ void fullRedraw(benchmark::State& state, const View& view) {
 }
 
 void viewBaseline(benchmark::State& state, const View& view) {
-    EditorUnderBench& e = editor(state.range(0) != 0);
-    show(e, view.view, view.tab);
-    const Lines lines = viewLines(e, view);
-    bench::PlainWindow& plain = plainWindow(e.area().size());
-    for (auto _ : state) {
-        plain.showLines(lines);
-        flushWindows();
-    }
+    plainBaseline(state, view, [&](EditorUnderBench& e) { return viewLines(e, view); });
 }
 
 // ---- Open of the large project ----
