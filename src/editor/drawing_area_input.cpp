@@ -159,9 +159,9 @@ void DrawingAreaInput::refillFuselageTab(const std::optional<SelectedSection>& b
     main_.panels().updateFuselageInterface();
 }
 
-// The parts are idle and redrawn plain, the drag picture given up; a view
-// with a tracing picture is set up anew. Then the pointer, the modifiers
-// cleared, and always a 3D rebuild.
+// The parts are idle and redrawn plain; a view with a tracing picture is
+// set up anew. Then the pointer, the modifiers cleared, and always a 3D
+// rebuild.
 void DrawingAreaInput::mouseUp(int, int, double, double) {
     MouseProtocol& m = protocol();
     skipOnFailure([&] { m.mouseUp(); });
