@@ -15,6 +15,7 @@
 #include "document/project_file.h"
 #include "document/view_drawing.h"
 #include "editor_window.h"
+#include "qt_bench_main.h"
 #include "support/fake_image_converter.h"
 #include "support/large_aircraft.h"
 
@@ -74,6 +75,7 @@ EditorUnderBench& editor(bool large) {
     static std::array<std::unique_ptr<EditorUnderBench>, 2> editors;
     std::unique_ptr<EditorUnderBench>& e = editors[large ? 1 : 0];
     if (!e) {
+        if (!editors[0] && !editors[1]) bench::atEndOfRun([] { editors = {}; });
         e = std::make_unique<EditorUnderBench>(bench::benchFolder() / (large ? "large" : "default"));
         if (large) openLarge(*e);
     }
@@ -94,7 +96,10 @@ void show(EditorUnderBench& e, ViewKind kind, ParameterTab tab) {
 
 bench::PlainWindow& plainWindow(QSize size) {
     static std::unique_ptr<bench::PlainWindow> window;
-    if (!window) window = std::make_unique<bench::PlainWindow>(size);
+    if (!window) {
+        window = std::make_unique<bench::PlainWindow>(size);
+        bench::atEndOfRun([] { window.reset(); });
+    }
     window->resize(size);
     flushWindows();
     return *window;
