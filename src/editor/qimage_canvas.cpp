@@ -1,6 +1,7 @@
 #include "editor/qimage_canvas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include <QPainter>
@@ -15,8 +16,12 @@ namespace {
 
 constexpr QRgb kWhiteRgb = 0xffffffff;
 
-// The pixels a one-pixel pen may light along `line`.
-QRect boundsOf(const QLineF& line) { return QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2); }
+// The pixels of `image` a one-pixel pen may light along `line`.
+QRect boundsOf(const QLineF& line, const QRect& image) {
+    const QRectF near = QRectF(line.p1(), line.p2()).normalized().adjusted(-2, -2, 2, 2);
+    if (!std::isfinite(near.left() + near.right() + near.top() + near.bottom())) return image;
+    return (near & QRectF(image)).toAlignedRect() & image;
+}
 
 // Paints lines in order with `painter`, the pen following their colours:
 // `forEach(paint)` calls `paint` for each line. The lines of one colour in a
@@ -126,7 +131,7 @@ void QImageCanvas::flush() {
         paintLines(painter, [&](auto paint) {
             for (const DrawingScene::Line& l : top) {
                 paint(l);
-                area |= boundsOf(l.line);
+                area |= boundsOf(l.line, image_.rect());
             }
         });
         // Inverting twice gives back what lies under the line.
@@ -134,7 +139,7 @@ void QImageCanvas::flush() {
         paintLines(painter, [&](auto paint) {
             for (const DrawingScene::Line& l : inverted_) {
                 paint(l);
-                area |= boundsOf(l.line);
+                area |= boundsOf(l.line, image_.rect());
             }
         });
         inverted_.clear();
