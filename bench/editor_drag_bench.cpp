@@ -8,13 +8,11 @@
 #include "document/plane_operations.h"
 #include "document/zoom_to_fit.h"
 #include "editor/qimage_canvas.h"
-#include "editor/view_picture.h"
 #include "support/large_aircraft.h"
 
 // One drag step in the drawing area: a section of the current fuselage
-// dragged in the Side view, its outline erased and drawn again into the
-// drawing area's image (the still parts repaired, one painter for the step),
-// without the 3D render. The baseline in the same run is the dragged part
+// dragged in the Side view, its outline drawn again into the drawing area's
+// image (only what the step changes painted anew), without the 3D render. The baseline in the same run is the dragged part
 // alone: the same fuselage's own drag step on an image that holds nothing
 // else, painted with one painter. Both on the default aircraft and on the
 // large one (large_aircraft.h).
@@ -48,20 +46,16 @@ struct SideDrag {
         f.sel_sec = static_cast<std::int16_t>(section);
         x = view.xoff + f.posGet() * view.zoom;
         y = view.yoff - (f.elevationGet() + f.heightGet()) * view.zoom;
-        const ViewContext ctx{canvas, view, plane.viewColors()};
         canvas.clear();
-        drawViewPicture(canvas, plane, ViewKind::Side, ctx, false, std::nullopt);
+        mouse.drawView();
         canvas.flush();
         mouse.mouseDown(x, y);
-        canvas.clear();
-        drawViewPicture(canvas, plane, ViewKind::Side, ctx, false, mouse.dragParts());
-        canvas.flush();
     }
 };
 
 void dragSteps(benchmark::State& state, bool large) {
     SideDrag area(large, large ? 100 : 2);
-    if (!area.mouse.dragParts()) state.SkipWithError("nothing grabbed");
+    if (!area.mouse.dragSpan()) state.SkipWithError("nothing grabbed");
     int step = 0;
     for (auto _ : state) {
         area.mouse.mouseMove(area.x, area.y - 1 - (++step % 2));

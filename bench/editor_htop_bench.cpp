@@ -1,5 +1,3 @@
-#include <optional>
-
 #include <QImage>
 #include <QPainter>
 
@@ -10,7 +8,6 @@
 #include "document/zoom_to_fit.h"
 #include "editor/qimage_canvas.h"
 #include "editor/qt_palette.h"
-#include "editor/view_picture.h"
 #include "support/large_aircraft.h"
 
 // A full redraw of the HTop view in the drawing area (the image cleared, every
@@ -35,14 +32,9 @@ struct HTopView {
         fitHTop(plane, kWidth, kHeight, focus, view);
     }
 
-    void redraw(Canvas& canvas, QImageCanvas* picture) {
-        const ViewContext ctx{canvas, view, plane.viewColors()};
+    void redraw(Canvas& canvas) {
         canvas.clear();
-        if (picture) {
-            drawViewPicture(*picture, plane, ViewKind::HTop, ctx, false, std::nullopt);
-        } else {
-            drawView(plane, ViewKind::HTop, ctx, false);
-        }
+        drawView(plane, ViewKind::HTop, {canvas, view, plane.viewColors()}, false);
     }
 };
 
@@ -50,7 +42,7 @@ void BM_HTopFullRedraw(benchmark::State& state) {
     HTopView htop(state.range(0) != 0);
     QImageCanvas canvas(kWidth, kHeight);
     for (auto _ : state) {
-        htop.redraw(canvas, &canvas);
+        htop.redraw(canvas);
         canvas.flush();
     }
 }
@@ -58,9 +50,9 @@ void BM_HTopFullRedraw(benchmark::State& state) {
 void BM_HTopOnePainterBaseline(benchmark::State& state) {
     HTopView htop(state.range(0) != 0);
     RecordingCanvas recording(kWidth, kHeight);
-    htop.redraw(recording, nullptr);  // the plans drawn once, as the view stands
+    htop.redraw(recording);  // the plans drawn once, as the view stands
     recording.reset();
-    htop.redraw(recording, nullptr);
+    htop.redraw(recording);
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);

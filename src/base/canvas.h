@@ -22,6 +22,26 @@ public:
     virtual double width() const = 0;
     virtual double height() const = 0;
     virtual void setDrawMode(DrawMode mode) = 0;
+
+    // The lines that follow, up to `endPart`, are `part`'s drawing of itself
+    // in the view. A surface that keeps the view (the drawing area) lets it
+    // take the place of the part's previous drawing; the others draw on.
+    // Returns what `endPart` takes to go back to the drawing before.
+    virtual const void* beginPart(const void* part) { return part; }
+    virtual void endPart(const void* before) { static_cast<void>(before); }
+};
+
+// A part's drawing of itself on a canvas, for the span of a scope.
+class PartDrawing {
+public:
+    PartDrawing(Canvas& canvas, const void* part) : canvas_(canvas), before_(canvas.beginPart(part)) {}
+    ~PartDrawing() { canvas_.endPart(before_); }
+    PartDrawing(const PartDrawing&) = delete;
+    PartDrawing& operator=(const PartDrawing&) = delete;
+
+private:
+    Canvas& canvas_;
+    const void* before_;
 };
 
 }  // namespace ferlo

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "document/view_drawing.h"
+
 namespace ferlo {
 
 namespace {
@@ -30,6 +32,7 @@ MouseProtocol::MouseProtocol(Plane& plane, ViewState& view, Canvas& canvas)
     : plane_(plane), view_(view), canvas_(canvas) {}
 
 SectionEdit MouseProtocol::mouseDown(double x, double y) {
+    hover_.forget();
     view_.xloc = toPixel(x);
     view_.yloc = toPixel(y);
     switch (mode) {
@@ -52,8 +55,19 @@ bool MouseProtocol::takesMove(double x, double y) {
 }
 
 void MouseProtocol::mouseMove(double x, double y) {
-    const ViewParts parts = stepParts();
     const ViewContext ctx = context();
+    const std::optional<ViewParts> span = dragSpan();
+    if (!span) {
+        switch (mode) {
+        case ViewKind::VTop: return hoverVTop(plane_, ctx, hover_, x, y);
+        case ViewKind::Front: return hoverFront(plane_, ctx, hover_, x, y);
+        case ViewKind::Side: return hoverSide(plane_, ctx, equipmentTabOpen, hover_, x, y);
+        case ViewKind::HTop: return hoverHTop(plane_, ctx, equipmentTabOpen, hover_, x, y);
+        }
+        return;
+    }
+    hover_.forget();
+    const ViewParts& parts = *span;
     switch (mode) {
     case ViewKind::VTop: return mouseMoveVTop(plane_, ctx, parts, x, y);
     case ViewKind::Front: return mouseMoveFront(plane_, ctx, parts, x, y);
@@ -63,6 +77,7 @@ void MouseProtocol::mouseMove(double x, double y) {
 }
 
 void MouseProtocol::mouseUp() {
+    hover_.forget();
     clearHighlights(plane_);
     const ViewParts parts = stepParts();
     const ViewContext ctx = context();
@@ -74,11 +89,13 @@ void MouseProtocol::mouseUp() {
     }
 }
 
-std::optional<DragParts> MouseProtocol::dragParts() const { return dragPartsOf(plane_, mode, equipmentTabOpen); }
-
-ViewParts MouseProtocol::stepParts() const {
-    const std::optional<DragParts> drag = dragParts();
-    return drag ? drag->grabbed : ViewParts::all();
+void MouseProtocol::drawView() {
+    ferlo::drawView(plane_, mode, context(), equipmentTabOpen);
+    hover_.viewDrawn(hoverComposition(plane_, mode, equipmentTabOpen));
 }
+
+std::optional<ViewParts> MouseProtocol::dragSpan() const { return dragSpanOf(plane_, mode, equipmentTabOpen); }
+
+ViewParts MouseProtocol::stepParts() const { return dragSpan().value_or(ViewParts::all()); }
 
 }  // namespace ferlo

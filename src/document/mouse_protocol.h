@@ -34,17 +34,22 @@ public:
     // single precision): such a move changes nothing. Otherwise the position
     // is taken.
     bool takesMove(double x, double y);
-    // The parts of the view hover or drag; while a drag is under way only
-    // the grabbed span moves and redraws.
+    // While a drag is under way the grabbed span moves and redraws; else
+    // the parts the view edits hover, and those whose highlight changes are
+    // drawn again (the surface keeps the rest of the view as it was drawn).
     void mouseMove(double x, double y);
     // Mouse-up: every highlight cleared, the parts of the view idle and
     // redrawn without highlight (the grabbed span only, while a drag was
     // under way).
     void mouseUp();
 
-    // The parts around the drag under way in the view; nothing while no
+    // The grabbed span of the drag under way in the view; nothing while no
     // part is grabbed.
-    std::optional<DragParts> dragParts() const;
+    std::optional<ViewParts> dragSpan() const;
+
+    // Draws the whole view over what the surface holds (the caller clears
+    // it first): every part plain, as the hover steps then know.
+    void drawView();
 
 private:
     ViewContext context() const { return {canvas_, view_, plane_.viewColors()}; }
@@ -55,6 +60,7 @@ private:
     ViewState& view_;
     Canvas& canvas_;
     Point2D lastMove_;  // the pointer position of the last move taken
+    HoverMemory hover_;
 };
 
 // Clears the highlight of every part under the pointer.

@@ -87,7 +87,7 @@ ViewParts ViewParts::all() {
     return {{1, most}, true, true, true, true, {1, most}};
 }
 
-std::optional<DragParts> dragPartsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen) {
+std::optional<ViewParts> dragSpanOf(Plane& plane, ViewKind mode, bool equipmentTabOpen) {
     const std::vector<Run> order = drawingOrder(plane, mode, equipmentTabOpen);
     int first = -1;
     int last = -1;
@@ -97,11 +97,11 @@ std::optional<DragParts> dragPartsOf(Plane& plane, ViewKind mode, bool equipment
         last = position;
     });
     if (first < 0) return std::nullopt;
-    DragParts parts;
+    ViewParts span;
     forEachPart(order, [&](const Run& run, int i, int position) {
-        include(position < first ? parts.below : position > last ? parts.above : parts.grabbed, run.kind, i);
+        if (first <= position && position <= last) include(span, run.kind, i);
     });
-    return parts;
+    return span;
 }
 
 }  // namespace ferlo

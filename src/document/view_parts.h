@@ -34,18 +34,9 @@ struct ViewParts {
     bool operator==(const ViewParts&) const = default;
 };
 
-// The parts of a view around a drag: those drawn before the first grabbed
-// part, from the first grabbed part to the last (the grabbed span, which
-// may hold parts that were not grabbed), and after it, in the order in which
-// the view draws its parts.
-struct DragParts {
-    ViewParts below;
-    ViewParts grabbed;
-    ViewParts above;
-};
-
-// The view's parts around the parts grabbed in it; nothing while no part the
-// view edits is grabbed.
-std::optional<DragParts> dragPartsOf(Plane& plane, ViewKind mode, bool equipmentTabOpen);
+// The parts of a view from the first grabbed part to the last, in the order
+// in which the view draws its parts (the grabbed span, which may hold parts
+// that were not grabbed); nothing while no part the view edits is grabbed.
+std::optional<ViewParts> dragSpanOf(Plane& plane, ViewKind mode, bool equipmentTabOpen);
 
 }  // namespace ferlo

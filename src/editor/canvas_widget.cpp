@@ -1,23 +1,13 @@
 #include "editor/canvas_widget.h"
 
+#include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace ferlo {
 
-void CanvasWidget::ScreenCanvas::lineTo(double x, double y, PaletteColor color) {
-    QImageCanvas::lineTo(x, y, color);
-    widget_.update();
-}
-
-void CanvasWidget::ScreenCanvas::line(double x1, double y1, double x2, double y2, PaletteColor color) {
-    QImageCanvas::line(x1, y1, x2, y2, color);
-    widget_.update();
-}
-
-void CanvasWidget::ScreenCanvas::clear() {
-    QImageCanvas::clear();
-    widget_.update();
+void CanvasWidget::ScreenCanvas::drawingWaits() {
+    QMetaObject::invokeMethod(&widget_, [this] { flush(); }, Qt::QueuedConnection);
 }
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent), canvas_(*this) {
@@ -37,7 +27,7 @@ QImageCanvas& CanvasWidget::canvas() {
 
 void CanvasWidget::fitCanvas() {
     const QSize size = this->size().expandedTo(QSize(1, 1));
-    if (canvas_.image().size() != size) canvas_.resize(size.width(), size.height());
+    if (canvas_.width() != size.width() || canvas_.height() != size.height()) canvas_.resize(size.width(), size.height());
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {

@@ -7,8 +7,9 @@
 namespace ferlo {
 
 // A picture box: a widget that shows the persistent image of its canvas,
-// sized with the widget (a new size clears it). Whatever is drawn on the
-// canvas is shown at the next repaint, which every drawing call asks for.
+// sized with the widget (a new size clears it). What is drawn on the canvas
+// is flushed as soon as the event loop runs, unless a caller flushes it
+// first, and each flush repaints the part of the widget it changed.
 class CanvasWidget : public QWidget {
 public:
     explicit CanvasWidget(QWidget* parent = nullptr);
@@ -25,9 +26,10 @@ private:
     class ScreenCanvas : public QImageCanvas {
     public:
         explicit ScreenCanvas(QWidget& widget) : QImageCanvas(1, 1), widget_(widget) {}
-        void lineTo(double x, double y, PaletteColor color) override;
-        void line(double x1, double y1, double x2, double y2, PaletteColor color) override;
-        void clear() override;
+
+    protected:
+        void changed(const QRect& area) override { widget_.update(area); }
+        void drawingWaits() override;
 
     private:
         QWidget& widget_;

@@ -11,6 +11,7 @@ DrawingArea::DrawingArea(QWidget* parent) : CanvasWidget(parent) {
 }
 
 void DrawingArea::setMousePointer(int value) {
+    if (value == pointer_) return;
     pointer_ = value;
     switch (value) {
     case kPointerCross:

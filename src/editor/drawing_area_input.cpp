@@ -13,7 +13,6 @@
 #include "editor/main_window.h"
 #include "editor/parameter_panels.h"
 #include "editor/tracing_pictures.h"
-#include "editor/view_picture.h"
 
 namespace ferlo {
 
@@ -32,14 +31,18 @@ MouseProtocol& DrawingAreaInput::protocol() {
 
 bool DrawingAreaInput::dragUnderWay() {
     bool dragging = false;
-    skipOnFailure([&] { dragging = protocol().dragParts().has_value(); });
+    skipOnFailure([&] { dragging = protocol().dragSpan().has_value(); });
     return dragging;
 }
 
+DrawingAreaInput::DrawnView DrawingAreaInput::drawnNow() {
+    const MouseProtocol& m = protocol();
+    return {main_.controls().DrawArea->canvas().clears(), m.mode, m.equipmentTabOpen};
+}
+
 void DrawingAreaInput::drawView() {
-    MouseProtocol& m = protocol();
-    drawViewPicture(main_.controls().DrawArea->canvas(), main_.plane(), m.mode, main_.viewContext(),
-                    m.equipmentTabOpen, m.dragParts());
+    drawn_ = drawnNow();
+    protocol().drawView();
 }
 
 void DrawingAreaInput::paintView() {
@@ -47,11 +50,19 @@ void DrawingAreaInput::paintView() {
     skipOnFailure([&] { drawView(); });
 }
 
+// A view cleared (a tracing picture loaded, a section removed) or shown
+// with another tab than it was drawn for is drawn whole, as the parts'
+// mouse-move steps would draw it.
+void DrawingAreaInput::paintViewIfGone() {
+    if (drawn_ != drawnNow()) paintView();
+}
+
 // Any mouse-down but the right button's alone may change the model. Over a
 // tracing picture the picture is read again and the view painted anew. The
 // right button alone opens the popup menu and ends there; otherwise the
-// parts take their hit codes, the parameter tab follows the grab, and a grab
-// starts a drag picture.
+// parts take their hit codes and the parameter tab follows the grab. A Ctrl
+// section edit shows its section in the fuselage tab, the section box
+// fitted to it.
 void DrawingAreaInput::mouseDown(int button, int, double x, double y) {
     EditorState& s = main_.state();
     MainControls& c = main_.controls();
@@ -65,13 +76,14 @@ void DrawingAreaInput::mouseDown(int button, int, double x, double y) {
     }
     MouseProtocol& m = protocol();
     SectionEdit edit = SectionEdit::None;
+    const std::optional<SelectedSection> before = selectedSection();
     skipOnFailure([&] { edit = m.mouseDown(x, y); });
     if (edit != SectionEdit::None) {
-        skipOnFailure([&] { c.FuselageScroll->setMaximum(main_.plane().fuselages.current().nb_sections); });
+        refillFuselageTab(before);
         if (main_.liveRendering() && button == kLeftButton) main_.renderScene(true);
     }
     followGrabWithTab();
-    if (picture.bitmapLoaded || dragUnderWay()) paintView();
+    if (picture.bitmapLoaded) paintView();
     c.DrawArea->canvas().flush();
 }
 
@@ -105,44 +117,55 @@ void DrawingAreaInput::mouseMove(int button, int, double x, double y) {
         paintView();
     }
     area.setFocus();
+    paintViewIfGone();
+    const std::optional<SelectedSection> before = selectedSection();
     skipOnFailure([&] { m.mouseMove(x, y); });
     area.canvas().flush();
-    refillPanels();
+    refillPanels(before);
     if (button != kLeftButton) updateMousePointer();
     if (main_.liveRendering() && button == kLeftButton) main_.renderScene(true);
     if (dragUnderWay()) s.savedProject = false;
 }
 
-// The panels the view's move refills (the fuselage panel in Side and in
-// HTop with the fuselage tab, with the equipment panel in Side with the
-// equipment tab), and those of the parts dragged; each once.
-void DrawingAreaInput::refillPanels() {
+// The panels of the parts dragged, each once. The fuselage tab also
+// follows a hover that selects another section (Side, and HTop with the
+// fuselage tab); a hover changes nothing else a panel shows.
+void DrawingAreaInput::refillPanels(const std::optional<SelectedSection>& before) {
     const ViewKind mode = main_.state().mode;
-    const bool equipmentTab = main_.tab() == ParameterTab::Electronics;
-    const bool fuselageRow = mode == ViewKind::Side || (mode == ViewKind::HTop && !equipmentTab);
-    const bool equipmentRow = mode == ViewKind::Side && equipmentTab;
+    const bool fuselageRow = mode == ViewKind::Side || (mode == ViewKind::HTop && main_.tab() != ParameterTab::Electronics);
     Plane& plane = main_.plane();
     ParameterPanels& panels = main_.panels();
     if (plane.mainWing.wingGrabbed()) panels.updateWingInterface();
     if (plane.stab.paint != SymWingSections::kIdlePaint) panels.updateStabInterface();
-    skipOnFailure([&] {
-        if (fuselageRow || plane.fuselages.current().paint != MeshSections::kIdlePaint) {
-            panels.updateFuselageInterface();
-        }
-    });
+    bool fuselageGrabbed = false;
+    skipOnFailure([&] { fuselageGrabbed = plane.fuselages.current().paint != MeshSections::kIdlePaint; });
+    if (fuselageGrabbed || (fuselageRow && selectedSection() != before)) refillFuselageTab(before);
     if (plane.fin.paint != VertWingSection::kIdlePaint) panels.updateRudderInterface();
-    if (equipmentRow || plane.equipment.equipmentGrabbed()) panels.updateEquipmentInterface();
+    if (plane.equipment.equipmentGrabbed()) panels.updateEquipmentInterface();
 }
 
-// The parts are idle and redrawn plain, the drag picture given up; a view
-// with a tracing picture is set up anew. Then the pointer, the modifiers
-// cleared, and always a 3D rebuild.
+std::optional<DrawingAreaInput::SelectedSection> DrawingAreaInput::selectedSection() {
+    std::optional<SelectedSection> selected;
+    skipOnFailure([&] {
+        const FuselageList& fuselages = main_.plane().fuselages;
+        const MeshSections& f = fuselages.current();
+        selected = SelectedSection{fuselages.currentFuselage, f.sel_sec, f.widthGet(), f.heightGet()};
+    });
+    return selected;
+}
+
+void DrawingAreaInput::refillFuselageTab(const std::optional<SelectedSection>& before) {
+    if (selectedSection() != before) main_.zoomSectionBox();
+    main_.panels().updateFuselageInterface();
+}
+
+// The parts are idle and redrawn plain; a view with a tracing picture is
+// set up anew. Then the pointer, the modifiers cleared, and always a 3D
+// rebuild.
 void DrawingAreaInput::mouseUp(int, int, double, double) {
     MouseProtocol& m = protocol();
     skipOnFailure([&] { m.mouseUp(); });
     EditorState& s = main_.state();
-    DrawingArea& area = *main_.controls().DrawArea;
-    area.canvas().endDragPicture();
     if (s.picture().bitmapLoaded) {
         switch (s.mode) {
         case ViewKind::VTop: main_.initVTopView(); break;

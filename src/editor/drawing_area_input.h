@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QCursor>
 
@@ -20,9 +21,9 @@ class MainWindow;
 // handlers are plain methods, called by the drawing area's events and
 // directly (the demonstration drives gestures through them).
 //
-// While a part is dragged the drawing area holds a drag picture taken at
-// the grab: the parts that do not move are not drawn again, and each move
-// repairs only what the moving outlines touched.
+// The drawing area keeps the view as drawn: a hover draws again only the
+// parts whose highlight changes and a drag step the grabbed span, and the
+// canvas paints only what they change.
 class DrawingAreaInput : public DrawingArea::Events {
 public:
     explicit DrawingAreaInput(MainWindow& main);
@@ -37,8 +38,7 @@ public:
     // Some part the current view edits is grabbed.
     bool dragUnderWay();
     // Draws the parts of the current view over the drawing area, which the
-    // caller has just cleared and given its tracing picture; while a drag is
-    // under way as a drag picture.
+    // caller has just cleared and given its tracing picture.
     void drawView();
 
     // ---- Keys, popup items and the pointer (drawing_area_keys.cpp) ----
@@ -58,13 +58,38 @@ private:
     MouseProtocol& protocol();
     // Clears the drawing area with the view's tracing picture and draws the view.
     void paintView();
+    // Draws the whole view again when the drawing area no longer holds it
+    // as the view stands (cleared since, or drawn for another view or tab).
+    void paintViewIfGone();
     void followGrabWithTab();
-    void refillPanels();
+    // The current fuselage's selected section, and its size.
+    struct SelectedSection {
+        int fuselage;
+        int section;
+        double width, height;
+        bool operator==(const SelectedSection&) const = default;
+    };
+    std::optional<SelectedSection> selectedSection();
+    // `before`: the selected section before the mouse event.
+    void refillPanels(const std::optional<SelectedSection>& before);
+    // The fuselage tab refilled, the section box fitted first when the
+    // selected section is another one than `before`, or of another size.
+    void refillFuselageTab(const std::optional<SelectedSection>& before);
     void shortcut(int keyCode, int shift);
     void askFrustumSize();
 
+    // What the drawing area holds: the view as drawn, and when.
+    struct DrawnView {
+        unsigned clears;
+        ViewKind mode;
+        bool equipmentTabOpen;
+        bool operator==(const DrawnView&) const = default;
+    };
+    DrawnView drawnNow();
+
     MainWindow& main_;
     MouseProtocol mouse_;
+    std::optional<DrawnView> drawn_;
     PointerIcon icon_ = PointerIcon::NorthSouth;  // the custom pointer shown with value 99
     std::unique_ptr<QObject> windowKeys_;         // the main window's key-ups
 };

@@ -155,7 +155,7 @@ void DrawingAreaInput::updateMousePointer() {
     skipOnFailure([&] {
         const PointerShape shape = pointerShapeFor(hoverOf(main_.plane()), main_.state().mode, main_.state().view,
                                                    {area.mousePointer(), icon_});
-        if (shape.value == kPointerCustom) {
+        if (shape.value == kPointerCustom && (area.mousePointer() != kPointerCustom || shape.icon != icon_)) {
             icon_ = shape.icon;
             area.setMouseIcon(pointerIconCursor(icon_));
         }

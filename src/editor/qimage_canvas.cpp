@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 
 #include "editor/qt_palette.h"
 
@@ -12,40 +14,80 @@ namespace ferlo {
 
 namespace {
 
-QPen penOf(PaletteColor color) { return QPen(qtColor(color), 0); }
+constexpr QRgb kWhiteRgb = 0xffffffff;
 
+// The pixels of `image` a one-pixel pen may light along `line`.
+QRect boundsOf(const QLineF& line, const QRect& image) {
+    const QRectF near = QRectF(line.p1(), line.p2()).normalized().adjusted(-2, -2, 2, 2);
+    if (!std::isfinite(near.left() + near.right() + near.top() + near.bottom())) return image;
+    return (near & QRectF(image)).toAlignedRect() & image;
+}
+
+// Paints lines in order with `painter`, the pen following their colours:
+// `forEach(paint)` calls `paint` for each line. The lines of one colour in a
+// row go to the painter together.
+template <typename ForEach>
+void paintLines(QPainter& painter, ForEach forEach) {
+    std::vector<QLineF> run;
+    PaletteColor color = -1;
+    const auto paintRun = [&] {
+        if (run.empty()) return;
+        painter.setPen(QPen(qtColor(color), 0));
+        painter.drawLines(run.data(), static_cast<int>(run.size()));
+        run.clear();
+    };
+    forEach([&](const DrawingScene::Line& l) {
+        if (l.color != color) {
+            paintRun();
+            color = l.color;
+        }
+        run.push_back(l.line);
+    });
+    paintRun();
+}
 
 }  // namespace
-
-bool QImageCanvas::Pending::erases() const { return color == kWhite && mode == DrawMode::Plain; }
 
 QImageCanvas::QImageCanvas(int width, int height) { resize(width, height); }
 
 void QImageCanvas::resize(int width, int height) {
-    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
-    mask_.resize(image_.size());
+    const QSize size(std::max(width, 1), std::max(height, 1));
+    image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     clear();
 }
 
 void QImageCanvas::clear() {
-    pending_.clear();
-    dragging_ = false;
-    moving_.clear();
-    still_ = QImage();
-    above_ = QImage();
+    ++clears_;
+    scene_.reset(image_.size());
+    inverted_.clear();
+    waiting_ = false;
     image_.fill(Qt::white);
-    under_ = image_;
     pictureUnder_ = false;
+    under_ = QImage();
+    changed(image_.rect());
 }
 
 void QImageCanvas::paintPicture(const QImage& picture, const QRectF& place) {
     flush();
+    if (!pictureUnder_) {
+        under_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        under_.fill(Qt::white);
+        pictureUnder_ = true;
+    }
+    QPainter(&under_).drawImage(place, picture);
+    repaintAll();
+}
+
+void QImageCanvas::repaintAll() {
+    if (pictureUnder_) {
+        image_ = under_.copy();
+    } else {
+        image_.fill(Qt::white);
+    }
     QPainter painter(&image_);
-    painter.drawImage(place, picture);
+    paintLines(painter, [&](auto paint) { scene_.forEachLine(paint); });
     painter.end();
-    QPainter under(&under_);
-    under.drawImage(place, picture);
-    pictureUnder_ = true;
+    changed(image_.rect());
 }
 
 void QImageCanvas::setCurrentPoint(double x, double y) { current_ = QPointF(x, y); }
@@ -62,7 +104,17 @@ void QImageCanvas::line(double x1, double y1, double x2, double y2, PaletteColor
     current_ = to;
 }
 
-void QImageCanvas::add(const QLineF& line, PaletteColor color) { pending_.push_back({line, color, mode_}); }
+void QImageCanvas::add(const QLineF& line, PaletteColor color) {
+    if (!waiting_) {
+        waiting_ = true;
+        drawingWaits();
+    }
+    if (mode_ == DrawMode::Invert) {
+        inverted_.push_back({line, color});
+    } else {
+        scene_.draw(line, color);
+    }
+}
 
 const QImage& QImageCanvas::image() {
     flush();
@@ -70,185 +122,67 @@ const QImage& QImageCanvas::image() {
 }
 
 void QImageCanvas::flush() {
-    if (pending_.empty()) return;
-    if (!dragging_) {
-        flushPlain();
-    } else if (layer_ == Layer::Moving) {
-        flushMoving();
-    } else {
-        flushStill(layer_);
-    }
-    pending_.clear();
-}
-
-void QImageCanvas::flushPlain() {
-    MovingSegments shown;
-    track(shown);
-    restoreErased();
-    QPainter painter(&image_);
-    paintShown(painter, shown);
-    // Inverting twice gives back what lies under the line.
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    for (const Pending& p : pending_) {
-        if (p.mode != DrawMode::Invert) continue;
-        painter.setPen(penOf(p.color));
-        painter.drawLine(p.line);
-    }
-}
-
-void QImageCanvas::track(MovingSegments& shown) const {
-    for (const Pending& p : pending_) {
-        if (p.mode == DrawMode::Invert) continue;
-        if (p.erases()) {
-            shown.erase(p.line);
-        } else {
-            shown.draw(p.line, p.color);
-        }
-    }
-}
-
-// Over a tracing picture the pixels of the erased segments, found through
-// the mask, come back from `under_`; over white they are painted white.
-void QImageCanvas::restoreErased() {
-    if (!pictureUnder_) {
+    waiting_ = false;
+    QRect area = repair();
+    const std::vector<DrawingScene::Line> top = scene_.linesOnTop();
+    scene_.settle();
+    if (!top.empty() || !inverted_.empty()) {
         QPainter painter(&image_);
-        painter.setPen(penOf(kWhite));
-        for (const Pending& p : pending_) {
-            if (p.erases()) painter.drawLine(p.line);
-        }
-        return;
-    }
-    mask_.mark([&](QPainter& painter) {
-        for (const Pending& p : pending_) {
-            if (p.erases()) painter.drawLine(p.line);
-        }
-    });
-    QRgb* to = reinterpret_cast<QRgb*>(image_.bits());
-    const QRgb* from = reinterpret_cast<const QRgb*>(under_.constBits());
-    const qsizetype stride = image_.bytesPerLine() / 4;
-    for (const Pending& p : pending_) {
-        if (!p.erases()) continue;
-        mask_.takePixels(p.line, [&](int x, int y) { to[y * stride + x] = from[y * stride + x]; });
-    }
-}
-
-void QImageCanvas::paintShown(QPainter& painter, MovingSegments& shown) const {
-    PaletteColor color = -1;
-    shown.forEachShown([&](const MovingSegments::Segment& s) {
-        if (s.color != color) {
-            color = s.color;
-            painter.setPen(penOf(color));
-        }
-        painter.drawLine(s.line);
-    });
-}
-
-// The parts that do not move are drawn once, at the grab, from a picture
-// just cleared: what they erase is already what lies under them.
-void QImageCanvas::flushStill(Layer layer) {
-    std::vector<QImage*> targets{&image_, &still_};
-    if (layer == Layer::Above) targets.push_back(&above_);
-    for (QImage* target : targets) {
-        QPainter painter(target);
-        for (const Pending& p : pending_) {
-            if (p.erases()) continue;
-            painter.setPen(penOf(p.color));
-            painter.drawLine(p.line);
-            anythingAbove_ = anythingAbove_ || layer == Layer::Above;
-        }
-    }
-}
-
-// The still picture holds everything but the moving segments, which are
-// all painted again: so the pixels around each erased segment come back
-// from it whole, and a moving segment that an erased one crossed without
-// moving this time is painted again too. What lies above the moving parts
-// is then laid over them: around each moving segment, wherever the parts
-// above have a pixel (elsewhere the still picture shows them already).
-void QImageCanvas::flushMoving() {
-    track(moving_);
-    QRgb* to = reinterpret_cast<QRgb*>(image_.bits());
-    const qsizetype stride = image_.bytesPerLine() / 4;
-    const QRgb* still = reinterpret_cast<const QRgb*>(still_.constBits());
-    for (const Pending& p : pending_) {
-        if (!p.erases()) continue;
-        forEachPixelNear(p.line, image_.size(), [&](int x, int y) { to[y * stride + x] = still[y * stride + x]; });
-    }
-    {
-        QPainter painter(&image_);
-        paintShown(painter, moving_);
-    }
-    if (!anythingAbove_) return;
-    const QRgb* above = reinterpret_cast<const QRgb*>(above_.constBits());
-    moving_.forEachShown([&](const MovingSegments::Segment& s) {
-        if (!aboveNear(s.line)) return;
-        forEachPixelNear(s.line, image_.size(), [&](int x, int y) {
-            const QRgb over = above[y * stride + x];
-            if (qAlpha(over) != 0) to[y * stride + x] = over;
+        paintLines(painter, [&](auto paint) {
+            for (const DrawingScene::Line& l : top) {
+                paint(l);
+                area |= boundsOf(l.line, image_.rect());
+            }
         });
-    });
+        // Inverting twice gives back what lies under the line.
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        paintLines(painter, [&](auto paint) {
+            for (const DrawingScene::Line& l : inverted_) {
+                paint(l);
+                area |= boundsOf(l.line, image_.rect());
+            }
+        });
+        inverted_.clear();
+    }
+    area &= image_.rect();
+    if (!area.isEmpty()) changed(area);
 }
 
-void QImageCanvas::beginDragPicture() {
-    flush();
-    dragging_ = true;
-    layer_ = Layer::Below;
-    moving_.clear();
-    image_ = under_;
-    still_ = under_;
-    above_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
-    above_.fill(Qt::transparent);
-    anythingAbove_ = false;
-}
-
-void QImageCanvas::drawInto(Layer layer) {
-    flush();
-    if (layer_ == Layer::Above) findAboveTiles();
-    layer_ = layer;
-}
-
-namespace {
-constexpr int kTile = 16;
-}  // namespace
-
-void QImageCanvas::findAboveTiles() {
-    const int columns = (above_.width() + kTile - 1) / kTile;
-    const int rows = (above_.height() + kTile - 1) / kTile;
-    aboveTiles_.assign(static_cast<std::size_t>(columns) * rows, false);
-    if (!anythingAbove_) return;
-    for (int y = 0; y < above_.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(above_.constScanLine(y));
-        for (int x = 0; x < above_.width(); ++x) {
-            if (qAlpha(line[x]) != 0) aboveTiles_[static_cast<std::size_t>(y / kTile) * columns + x / kTile] = true;
+// Each damaged tile gets what lies under the drawing, then every line near
+// it is painted again in order, clipped to the damaged tiles: a clipped line
+// lights the same pixels as the whole line would there.
+QRect QImageCanvas::repair() {
+    std::vector<int> tiles = scene_.damagedTiles();
+    if (tiles.empty()) return {};
+    std::sort(tiles.begin(), tiles.end());
+    const TileGrid& grid = scene_.grid();
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const QRgb* const under = pictureUnder_ ? reinterpret_cast<const QRgb*>(under_.constBits()) : nullptr;
+    // The tiles row by row, each run of neighbours in a row one rectangle.
+    std::vector<QRect> runs;
+    for (int tile : tiles) {
+        const QRect r = grid.rect(tile);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* row = pixels + y * stride + r.left();
+            if (under) {
+                std::memcpy(row, under + y * stride + r.left(), static_cast<std::size_t>(r.width()) * sizeof(QRgb));
+            } else {
+                std::fill(row, row + r.width(), kWhiteRgb);
+            }
+        }
+        if (!runs.empty() && runs.back().top() == r.top() && runs.back().right() + 1 == r.left()) {
+            runs.back().setRight(r.right());
+        } else {
+            runs.push_back(r);
         }
     }
-}
-
-// Some tile within two pixels of the line's box holds a part above.
-bool QImageCanvas::aboveNear(const QLineF& line) const {
-    const int columns = (above_.width() + kTile - 1) / kTile;
-    const int rows = (above_.height() + kTile - 1) / kTile;
-    const auto tileOf = [](double v, int count) {
-        return static_cast<int>(std::clamp(std::floor(v / kTile), 0.0, count - 1.0));
-    };
-    const int left = tileOf(std::min(line.x1(), line.x2()) - 2, columns);
-    const int right = tileOf(std::max(line.x1(), line.x2()) + 2, columns);
-    const int top = tileOf(std::min(line.y1(), line.y2()) - 2, rows);
-    const int bottom = tileOf(std::max(line.y1(), line.y2()) + 2, rows);
-    for (int r = top; r <= bottom; ++r) {
-        for (int c = left; c <= right; ++c) {
-            if (aboveTiles_[static_cast<std::size_t>(r) * columns + c]) return true;
-        }
-    }
-    return false;
-}
-
-void QImageCanvas::endDragPicture() {
-    flush();
-    dragging_ = false;
-    moving_.clear();
-    still_ = QImage();
-    above_ = QImage();
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    QPainter painter(&image_);
+    painter.setClipRegion(region);
+    paintLines(painter, [&](auto paint) { scene_.forEachLineInDamage(paint); });
+    return region.boundingRect();
 }
 
 }  // namespace ferlo

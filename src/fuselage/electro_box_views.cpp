@@ -72,6 +72,7 @@ QuadOutline ElectroBox::htopOutline() const {
 EdgeSelection ElectroBox::highlight(std::int32_t code) { return code == kHitHandle ? kWholeOutline : kNoEdgeSelected; }
 
 void ElectroBox::drawIn(const View& view, const ViewContext& ctx, const EdgeSelection& lit) {
+    const PartDrawing drawing(ctx.canvas, this);
     if (lit != kNoEdgeSelected) selected = true;
     redrawOutline(ctx, this->*view.shown, toScreenUp((this->*view.model)(), ctx.view), {kBlack, lit});
 }

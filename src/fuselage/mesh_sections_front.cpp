@@ -41,6 +41,7 @@ void MeshSections::computeFrontPoints(const ViewTransform& transform) {
 }
 
 void MeshSections::drawFront(const ViewContext& ctx) const {
+    const PartDrawing drawing(ctx.canvas, this);
     const int points = nb_cross;
     if (points <= 0 || !slotOf(sel_sec) || !front_pts.contains(sel_sec, points)) return;
     std::vector<Point2D> outline;

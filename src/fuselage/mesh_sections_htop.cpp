@@ -80,6 +80,7 @@ MeshSections::HTopPlan MeshSections::htopPlan(double lateral) const {
 }
 
 void MeshSections::drawHTop(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
+    const PartDrawing drawing(ctx.canvas, this);
     if (nb_cross <= 0) return;
     if (selected1 != -1) selected = true;
     const HTopPlan model = htopPlan(shift);

@@ -70,6 +70,7 @@ std::size_t MeshSections::shownSideSections() const {
 }
 
 void MeshSections::drawSide(const ViewContext& ctx, std::int16_t selected1, std::int32_t which) {
+    const PartDrawing drawing(ctx.canvas, this);
     if (nb_cross == 0) return;
     if (selected1 != -1) selected = true;
     const auto screen = sideProfileOnScreen(ctx.view);

@@ -73,6 +73,7 @@ void MeshSections::computeVTopPoints(const ViewTransform& transform) {
 }
 
 void MeshSections::drawVTop(const ViewContext& ctx, std::int32_t which) const {
+    const PartDrawing drawing(ctx.canvas, this);
     if (nb_cross == 0) return;
     PaletteColor color = kBlack;
     switch (which) {

@@ -33,6 +33,7 @@ EdgeSelection SymWingSections::frontHighlight(std::int32_t code) {
 }
 
 void SymWingSections::drawFront(const ViewContext& ctx, const EdgeSelection& lit) {
+    const PartDrawing drawing(ctx.canvas, this);
     if (lit[0] != -1) selected = true;
     redrawOutline(ctx, front_pts, toScreenUp(frontOutline(), ctx.view), {kBlack, lit, ctx.view.xoff});
 }

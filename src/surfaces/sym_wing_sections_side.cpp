@@ -37,6 +37,7 @@ void SymWingSections::computeSidePoints(const ViewTransform& transform) {
 }
 
 void SymWingSections::drawSide(const ViewContext& ctx) const {
+    const PartDrawing drawing(ctx.canvas, this);
     drawPolyline(ctx.canvas, closedPolyline(oneBasedEntries(side_pts)), ctx.colors.colorInactive);
 }
 
@@ -65,6 +66,7 @@ void SymWingSections::computeHTopPoints(const ViewTransform& transform) {
 }
 
 void SymWingSections::drawHTop(const ViewContext& ctx) const {
+    const PartDrawing drawing(ctx.canvas, this);
     drawQuadOutline(ctx.canvas, htop_pts, ctx.colors.colorInactive);
     drawQuadOutline(ctx.canvas, htop_mirror_pts, ctx.colors.colorInactive);
 }

@@ -49,6 +49,7 @@ EdgeSelection SymWingSections::vtopHighlight(std::int32_t code) {
 }
 
 void SymWingSections::drawVTop(const ViewContext& ctx, const EdgeSelection& lit) {
+    const PartDrawing drawing(ctx.canvas, this);
     if (lit[0] != -1) selected = true;
     redrawOutline(ctx, vtop_pts, toScreenDown(vtopOutline(), ctx.view), {kBlack, lit, ctx.view.xoff});
 }

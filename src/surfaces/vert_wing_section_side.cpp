@@ -33,6 +33,7 @@ EdgeSelection VertWingSection::sideHighlight(std::int32_t code) {
 
 void VertWingSection::drawSide(const ViewContext& ctx, std::int16_t selected1, std::int16_t selected2,
                                std::int16_t selected3, std::int16_t selected4, std::int32_t which) {
+    const PartDrawing drawing(ctx.canvas, this);
     if (selected1 != -1) selected = true;
     // The inactive colour wins over a highlight.
     const OutlineStyle style = which == kDrawInactive

@@ -22,6 +22,7 @@ void VertWingSection::computeVTopPoints(const ViewTransform& transform) {
 
 // Shown for reference in the inactive colour; nothing is erased.
 void VertWingSection::drawVTop(const ViewContext& ctx) const {
+    const PartDrawing drawing(ctx.canvas, this);
     drawWithTwin(ctx.canvas, vtop_pts, isTwin(), ctx.colors.colorInactive, ctx.view.xoff);
 }
 

@@ -105,34 +105,103 @@ Parts partsDrawn(const DrawingArea& area, const std::vector<std::pair<std::strin
     return drawn;
 }
 
-// A move over nothing, and the mouse-up after it: each view's row in its
-// order, every part of the view taking part. The Side and HTop views show
-// panel 1 and the stabiliser; at mouse-up each view redraws what it redraws
-// (VTop its panels, the stabiliser and the fuselage; Front the panels and
-// the stabiliser; Side the fuselage and the fin, or the boxes; HTop the
-// fuselages and, on the equipment tab, the boxes), nothing lit.
+// A move from one section's line straight onto the next one's (section 2
+// brought 3 pixels aft of section 1) keeps the hit code but selects another
+// section: the fuselage is drawn again, the new section lit. A highlight
+// taken away elsewhere (a tab that clears the fuselage's `selected`) is
+// given back by the next move, even one that finds what it found before.
+TEST(MouseSteps, AHoverFollowsTheSectionAndTheMarksNotOnlyTheHitCode) {
+    DrawingArea area = areaOf(kSide);
+    MeshSections& f = area.plane.fuselages.current();
+    f.sel_sec = 2;
+    f.posSet(3);
+    area.redraw();
+    area.mouse.mouseMove(0, 280);
+    EXPECT_EQ(f.sel_sec, 1);
+    area.canvas.reset();
+    area.mouse.mouseMove(3, 280);
+    EXPECT_EQ(f.sel_sec, 2);
+    EXPECT_EQ(partsDrawn(area), Parts{"fuselage"});
+    f.selected = false;
+    area.canvas.reset();
+    area.mouse.mouseMove(3, 281);
+    EXPECT_TRUE(f.selected);
+    EXPECT_EQ(partsDrawn(area), Parts{"fuselage"});
+}
+
+// The first move after a press on nothing asks every part the view edits,
+// in the view's order, each drawing itself; the parts the view only shows
+// (the fin in VTop, the fuselage in Front, panel 1 and the stabiliser in
+// Side and HTop, the fuselages and the fin on the equipment tab) stay as
+// drawn. A move over nothing again draws nothing. At mouse-up each view
+// redraws what it redraws (VTop its panels, the stabiliser and the fuselage;
+// Front the panels and the stabiliser; Side the fuselage and the fin, or the
+// boxes; HTop the fuselages and, on the equipment tab, the boxes), nothing
+// lit.
 TEST(MouseSteps, EachViewsRowsAskItsPartsInOrder) {
     const struct Case {
         ViewSetUp view;
         bool equipmentTab;
         Parts move, up;
     } cases[] = {
-        {kVTop, false, {"panel", "stab", "fuselage", "fin"}, {"panel", "stab", "fuselage"}},
-        {kFront, false, {"panel", "stab", "fuselage", "fin"}, {"panel", "stab"}},
-        {kSide, false, {"fuselage", "fin", "panel", "stab"}, {"fuselage", "fin"}},
-        {kSide, true, {"box", "fuselage", "fin", "panel", "stab"}, {"box"}},
-        {kHTop, false, {"fuselage", "box", "panel", "stab"}, {"fuselage"}},
-        {kHTop, true, {"box", "fuselage", "panel", "stab"}, {"fuselage", "box"}},
+        {kVTop, false, {"panel", "stab", "fuselage"}, {"panel", "stab", "fuselage"}},
+        {kFront, false, {"panel", "stab", "fin"}, {"panel", "stab"}},
+        {kSide, false, {"fuselage", "fin"}, {"fuselage", "fin"}},
+        {kSide, true, {"box"}, {"box"}},
+        {kHTop, false, {"fuselage"}, {"fuselage"}},
+        {kHTop, true, {"box"}, {"fuselage", "box"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.view.mode));
         SCOPED_TRACE(c.equipmentTab);
         DrawingArea area = areaOf(c.view, c.equipmentTab);
-        area.mouse.mouseMove(5, 5);
+        area.mouse.mouseDown(5, 5);
+        area.mouse.mouseMove(6, 6);
         EXPECT_EQ(partsDrawn(area), c.move);
         area.canvas.reset();
+        area.mouse.mouseMove(7, 6);
+        EXPECT_TRUE(area.canvas.segments().empty());
         area.mouse.mouseUp();
         EXPECT_EQ(partsDrawn(area), c.up);
+        for (const RecordingCanvas::Segment& s : area.canvas.segments()) EXPECT_NE(s.color, kLightYellow);
+    }
+}
+
+// Hovering over a view just drawn: a move onto a part the view edits draws
+// that part alone, lit; a move along what is lit draws nothing; a move off
+// it draws the part alone again, plain.
+TEST(MouseSteps, AHoverDrawsOnlyThePartWhoseHighlightChanges) {
+    const struct Case {
+        ViewSetUp view;
+        bool equipmentTab;
+        Point2D on, along;
+        std::string part;
+    } cases[] = {
+        {kVTop, false, {350, 760}, {350, 770}, "stab"},             // the stabiliser's tip chord
+        {kFront, false, {100, 170}, {102, 170}, "fin"},             // the fin's root edge, never lit there
+        {kSide, false, {650, 270}, {651, 271}, "fin"},              // the fin's root leading corner
+        {kSide, false, {200, 190}, {201, 190}, "fuselage"},         // section 2's top point
+        {kSide, true, {215, 250}, {220, 250}, "box"},               // the box's bottom edge
+        {kHTop, false, {200, 350}, {200, 351}, "fuselage"},         // section 2's side point
+        {kHTop, true, {215, 302.5}, {225, 302.5}, "box"},           // the box's handle
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.view.mode));
+        SCOPED_TRACE(c.part);
+        DrawingArea area = areaOf(c.view, c.equipmentTab);
+        area.mouse.mouseMove(5, 5);
+        EXPECT_TRUE(area.canvas.segments().empty());
+        area.mouse.mouseMove(c.on.x, c.on.y);
+        EXPECT_EQ(partsDrawn(area), Parts{c.part});
+        const bool lit = c.view.mode != ViewKind::Front;
+        bool anyLit = false;
+        for (const RecordingCanvas::Segment& s : area.canvas.segments()) anyLit = anyLit || s.color == kLightYellow;
+        EXPECT_EQ(anyLit, lit);
+        area.canvas.reset();
+        area.mouse.mouseMove(c.along.x, c.along.y);
+        EXPECT_TRUE(area.canvas.segments().empty());
+        area.mouse.mouseMove(5, 5);
+        EXPECT_EQ(partsDrawn(area), Parts{c.part});
         for (const RecordingCanvas::Segment& s : area.canvas.segments()) EXPECT_NE(s.color, kLightYellow);
     }
 }
@@ -161,7 +230,7 @@ TEST(MouseSteps, ADragRedrawsOnlyWhatItGrabbed) {
         SCOPED_TRACE(c.from.x);
         DrawingArea area = areaOf(c.view, c.equipmentTab);
         area.mouse.mouseDown(c.from.x, c.from.y);
-        ASSERT_TRUE(area.mouse.dragParts());
+        ASSERT_TRUE(area.mouse.dragSpan());
         const auto before = partSegments(area);
         area.canvas.reset();
         area.mouse.mouseMove(c.to.x, c.to.y);
@@ -172,7 +241,7 @@ TEST(MouseSteps, ADragRedrawsOnlyWhatItGrabbed) {
             EXPECT_EQ(partsDrawn(area), c.grabbed);  // the fin is not redrawn in Front
         }
         for (const RecordingCanvas::Segment& s : area.canvas.segments()) EXPECT_NE(s.color, kLightYellow);
-        EXPECT_FALSE(area.mouse.dragParts());
+        EXPECT_FALSE(area.mouse.dragSpan());
     }
 }
 
@@ -224,42 +293,30 @@ TEST(MouseSteps, AMouseDownGrabsWhatTheViewEdits) {
     }
 }
 
-// A drag splits the view, in its drawing order, into what lies below the
-// grabbed span, the span, and what lies above.
-TEST(ViewParts, ADragSplitsTheViewAroundTheGrabbedSpan) {
+// A drag's span runs, in the view's drawing order, from the first grabbed
+// part to the last.
+TEST(ViewParts, ADragSpansTheViewFromTheFirstGrabbedPartToTheLast) {
     const auto panels = [](int first, int last) { return NumberRange{first, last}; };
     {
         // VTop, the edge shared by panels 1 and 2: both grabbed.
         DrawingArea area(ViewKind::VTop, 2, 100, 30);
         area.mouse.mouseDown(1500.4, 530);
-        const auto drag = dragPartsOf(area.plane, ViewKind::VTop, false);
-        ASSERT_TRUE(drag);
-        EXPECT_EQ(drag->below, ViewParts{});
-        EXPECT_EQ(drag->grabbed, (ViewParts{panels(1, 2), false, false, false, false, {}}));
-        EXPECT_EQ(drag->above, (ViewParts{{}, true, true, true, true, {}}));
+        EXPECT_EQ(dragSpanOf(area.plane, ViewKind::VTop, false),
+                  (ViewParts{panels(1, 2), false, false, false, false, {}}));
     }
     {
-        // Side, the fuselage: the other fuselages below, the fin and the
-        // reference outlines above.
+        // Side, the fuselage alone.
         DrawingArea area(ViewKind::Side, 1, 0, 300);
         area.mouse.mouseDown(200, 190);
-        const auto drag = dragPartsOf(area.plane, ViewKind::Side, false);
-        ASSERT_TRUE(drag);
-        EXPECT_EQ(drag->below, (ViewParts{{}, false, true, false, false, {}}));
-        EXPECT_EQ(drag->grabbed, (ViewParts{{}, false, false, true, false, {}}));
-        EXPECT_EQ(drag->above, (ViewParts{panels(1, 1), true, false, false, true, {}}));
+        EXPECT_EQ(dragSpanOf(area.plane, ViewKind::Side, false), (ViewParts{{}, false, false, true, false, {}}));
     }
     {
-        // Side with the equipment tab, the box drawn first.
+        // Side with the equipment tab, the box; nothing once it is let go.
         DrawingArea area(ViewKind::Side, 1, 0, 300, 0, true);
         area.mouse.mouseDown(215, 250);
-        const auto drag = dragPartsOf(area.plane, ViewKind::Side, true);
-        ASSERT_TRUE(drag);
-        EXPECT_EQ(drag->below, ViewParts{});
-        EXPECT_EQ(drag->grabbed, (ViewParts{{}, false, false, false, false, {1, 1}}));
-        EXPECT_EQ(drag->above, (ViewParts{panels(1, 1), true, true, true, true, {}}));
+        EXPECT_EQ(dragSpanOf(area.plane, ViewKind::Side, true), (ViewParts{{}, false, false, false, false, {1, 1}}));
         area.mouse.mouseUp();
-        EXPECT_FALSE(dragPartsOf(area.plane, ViewKind::Side, true));
+        EXPECT_FALSE(dragSpanOf(area.plane, ViewKind::Side, true));
     }
 }
 

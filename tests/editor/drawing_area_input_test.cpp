@@ -1,6 +1,7 @@
 #include "editor/drawing_area_input.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,66 +11,57 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTimer>
+#include <QBackingStore>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "base/value_reader.h"
+#include "document/mouse_protocol.h"
 #include "document/view_drawing.h"
 #include "editor/drawing_area.h"
+#include "editor/pointer_shapes.h"
 #include "editor/qimage_canvas.h"
-#include "support/editor_window.h"
+#include "support/drawing_area_editor.h"
 #include "support/fuselage_sections.h"
+#include "support/pointer_events.h"
 #include "support/snapshot.h"
 
 namespace ferlo {
 namespace {
 
-// The screen point of a model point in the current view (across, and along
-// the view's second axis: down in VTop and in the fuselage's HTop plan, up
-// for heights).
-QPoint screenAt(const ViewState& v, double across, double second, bool down) {
-    return {static_cast<int>(std::lround(v.xoff + across * v.zoom)),
-            static_cast<int>(std::lround(down ? v.yoff + second * v.zoom : v.yoff - second * v.zoom))};
-}
+using testing::moveMouse;
+using testing::screenAt;
 
-// A mouse move over the widget with `buttons` held, delivered at once (a
-// move through the window system may arrive late on a loaded machine).
-void moveMouse(QWidget& widget, QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
-    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &move);
-}
-
-struct Editor {
-    testing::EditorWindow window;
-    MainWindow& main = window.start();
-    DrawingArea& area = *main.controls().DrawArea;
-    Plane& plane = main.plane();
-    ViewState& view = main.state().view;
-    // The start-up timer's renders are not the drawing area's; the pointer
-    // reaches the window once it is on the screen.
-    bool ready = (main.controls().Timer1->stop(), QTest::qWaitForWindowExposed(&main));
-
-    void show(ViewKind kind, ParameterTab tab = ParameterTab::Wing) {
-        main.setTab(tab);
-        switch (kind) {
-        case ViewKind::VTop: return main.initVTopView();
-        case ViewKind::Front: return main.initFrontView();
-        case ViewKind::Side: return main.initSideView();
-        case ViewKind::HTop: return main.initHTopView();
+struct Editor : testing::DrawingAreaEditor {
+    // The drawing area as a full redraw of the same state gives it, with the
+    // highlights of a hover at `at`: the view drawn whole on a copy of the
+    // aircraft, then hovered there.
+    QImage fullRedrawHoveredAt(QPoint at) {
+        Plane copy = plane;
+        ViewState copyView = view;
+        const QImage& shown = area.canvas().image();
+        QImageCanvas expected(shown.width(), shown.height());
+        MouseProtocol mouse(copy, copyView, expected);
+        mouse.mode = main.state().mode;
+        mouse.equipmentTabOpen = main.tab() == ParameterTab::Electronics;
+        mouse.drawView();
+        mouse.mouseMove(at.x(), at.y());
+        return expected.image();
+    }
+    // The drawing area's pixels in the window's backing store, what goes to
+    // the screen, once the events waiting are handled.
+    QImage onScreen() {
+        QCoreApplication::processEvents();
+        QPaintDevice* device = main.backingStore()->paintDevice();
+        if (device->devType() != QInternal::Image) {
+            ADD_FAILURE() << "the window is not painted into an image";
+            return {};
         }
+        const QRect place(area.mapTo(&main, QPoint(0, 0)), area.size());
+        return static_cast<QImage*>(device)->copy(place).convertToFormat(QImage::Format_RGB32);
     }
-    void hover(QPoint at) { moveMouse(area, at); }
-    // A left-button drag by (dx, dy) pixels, with the modifiers held.
-    void drag(QPoint from, QPoint by, Qt::KeyboardModifiers mods = {}) {
-        hover(from);
-        QTest::mousePress(&area, Qt::LeftButton, mods, from);
-        moveMouse(area, from + by, Qt::LeftButton);
-        QTest::mouseRelease(&area, Qt::LeftButton, mods, from + by);
-    }
-    int rebuilds() const { return window.render->count("rebuild"); }
     // The drawing area as a full redraw of the same state gives it.
     QImage fullRedraw() {
         const QImage& shown = area.canvas().image();
@@ -202,21 +194,31 @@ TEST(DrawingAreaInput, CtrlClicksInsertAndRemoveSections) {
 }
 
 // A right click opens the popup (closed here from a timer), grabs nothing,
-// keeps the mouse-down point, and changes nothing that needs saving.
+// keeps the mouse-down point, and changes nothing that needs saving: on
+// empty space and on the stabiliser's tip chord, which a left press grabs.
 TEST(DrawingAreaInput, ARightClickOpensThePopupAndKeepsTheMouseDownPoint) {
     Editor e;
-    e.view.xloc = 12;
-    e.view.yloc = 34;
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        shown = e.main.controls().Popup->isVisible();
-        e.main.controls().Popup->close();
-    });
-    QTest::mouseClick(&e.area, Qt::RightButton, {}, QPoint(60, 70));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown; }, 2000));
-    EXPECT_EQ(e.view.xloc, 12);
-    EXPECT_EQ(e.view.yloc, 34);
-    EXPECT_TRUE(e.main.state().savedProject);
+    e.show(ViewKind::VTop);
+    const SymWingSections& stab = e.plane.stab;
+    const QPoint tip = screenAt(e.view, stab.span, stab.pos1 + stab.pos2 + stab.length2 / 2, true);
+    for (const QPoint at : {QPoint(60, 70), tip}) {
+        e.view.xloc = 12;
+        e.view.yloc = 34;
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            shown = e.main.controls().Popup->isVisible();
+            e.main.controls().Popup->close();
+        });
+        e.hover(at);
+        QTest::mouseClick(&e.area, Qt::RightButton, {}, at);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown; }, 2000));
+        EXPECT_EQ(stab.paint, SymWingSections::kIdlePaint);
+        EXPECT_EQ(e.view.xloc, 12);
+        EXPECT_EQ(e.view.yloc, 34);
+        EXPECT_TRUE(e.main.state().savedProject) << at.x() << "," << at.y();
+    }
+    QTest::mouseClick(&e.area, Qt::LeftButton, {}, tip);
+    EXPECT_FALSE(e.main.state().savedProject);
 }
 
 // The 3D view: with Render up a drag renders once, at the mouse-up; with
@@ -325,6 +327,59 @@ TEST(DrawingAreaInput, AfterADragTheImageIsAFullRedraw) {
         const QImage expected = e.fullRedraw();
         EXPECT_TRUE(shown == expected);
         if (shown != expected) testing::saveOutputPng(expected, std::string("drawing_area_full_redraw_") + c.name);
+    }
+}
+
+// The pointer swept row by row over each view, with no button down, lights
+// and darkens the parts it crosses: after each row the drawing area shows
+// exactly what a full redraw of the same state shows (the hover's
+// highlights included), and at the end the screen shows the drawing area's
+// image. Three wing panels, two fuselages and three boxes, so that parts
+// cross one another.
+TEST(DrawingAreaInput, AfterHoversTheImageIsAFullRedraw) {
+    struct Case {
+        const char* name;
+        ViewKind kind;
+        ParameterTab tab;
+    };
+    const Case cases[] = {
+        {"vtop", ViewKind::VTop, ParameterTab::Wing},          {"front", ViewKind::Front, ParameterTab::Fin},
+        {"side", ViewKind::Side, ParameterTab::Fuselage},      {"side_equipment", ViewKind::Side, ParameterTab::Electronics},
+        {"htop", ViewKind::HTop, ParameterTab::Fuselage},      {"htop_equipment", ViewKind::HTop, ParameterTab::Electronics},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Editor e;
+        for (int i = 0; i < 2; ++i) {
+            ++e.plane.mainWing.nbWings;
+            e.plane.mainWing.addWing(e.plane.defaultColor);
+            e.plane.equipment.addBox(e.plane.units);
+            e.plane.equipment.box(i + 2).pos = 150.0 + 120 * i;
+        }
+        e.plane.fuselages.addFuselage(true, e.plane.units, e.plane.defaultColor);
+        e.plane.fuselages.fuselage(2).elevation_offset = 15;
+        e.show(c.kind, c.tab);
+        QCoreApplication::processEvents();  // the view on the screen
+        std::optional<QPoint> lit;
+        QPoint at;
+        for (int y = 3; y < e.area.height(); y += 6) {
+            for (int x = 2; x < e.area.width(); x += 5) {
+                at = QPoint(y % 2 ? x : e.area.width() - x, y);
+                e.hover(at);
+                if (hoverOf(e.plane).any()) lit = at;
+            }
+            QCoreApplication::processEvents();  // each row's changes on the screen
+            const QImage& shown = e.area.canvas().image();
+            ASSERT_TRUE(shown == e.fullRedrawHoveredAt(at)) << "row " << y;
+        }
+        ASSERT_TRUE(lit) << "the sweep lit nothing";
+        // The sweep ends on the last place that lit a part, so that the
+        // screen shows a highlight the canvas painted last.
+        e.hover(*lit);
+        const QImage& shown = e.area.canvas().image();
+        EXPECT_TRUE(shown == e.fullRedrawHoveredAt(*lit));
+        testing::saveOutputPng(shown, std::string("drawing_area_after_hovers_") + c.name);
+        EXPECT_TRUE(e.onScreen() == shown.convertToFormat(QImage::Format_RGB32));
     }
 }
 

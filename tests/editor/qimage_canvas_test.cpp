@@ -3,13 +3,15 @@
 #include <random>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include "base/palette.h"
-#include "editor/pixel_mask.h"
+#include "editor/qt_palette.h"
+#include "editor/tile_grid.h"
 
 namespace ferlo {
 namespace {
@@ -59,47 +61,132 @@ TEST(QImageCanvas, ErasingGivesBackThePictureUnderTheDrawing) {
     EXPECT_EQ(image.pixel(20, 20), qRgb(0, 0, 0));
     canvas.line(30, 0, 30, 39, kWhite);
     EXPECT_EQ(canvas.image().pixel(30, 5), qRgb(200, 0, 0));
+    EXPECT_EQ(canvas.image().pixel(30, 20), qRgb(0, 0, 0));  // the line across stays
 }
 
-// A drag picture: a still line below, a still line above, a moving segment
-// between them dragged across both. After each step the image is the one
-// drawn from scratch in that order.
-TEST(QImageCanvas, ADragPictureGivesWhatAFullRedrawGives) {
-    const auto full = [](double x) {
-        QImageCanvas c(80, 60);
-        c.line(0, 10, 79, 50, kLightBlue);  // below
-        c.line(x, 0, x + 5, 59, kBlack);    // moving
-        c.line(0, 30, 79, 30, kLightYellow);  // above
-        return c.image();
-    };
-    QImageCanvas canvas(80, 60);
-    canvas.beginDragPicture();
-    canvas.line(0, 10, 79, 50, kLightBlue);
-    canvas.drawInto(QImageCanvas::Layer::Moving);
-    canvas.line(5, 0, 10, 59, kBlack);
-    canvas.drawInto(QImageCanvas::Layer::Above);
-    canvas.line(0, 30, 79, 30, kLightYellow);
-    canvas.drawInto(QImageCanvas::Layer::Moving);
-    EXPECT_EQ(canvas.image(), full(5));
-    double x = 5;
-    for (double next : {9.5, 20.25, 47.0, 70.0}) {
-        canvas.line(x, 0, x + 5, 59, kWhite);
-        canvas.line(next, 0, next + 5, 59, kBlack);
-        x = next;
-        EXPECT_EQ(canvas.image(), full(x)) << x;
+// A canvas that notes what each flush says it changed.
+class WatchedCanvas : public QImageCanvas {
+public:
+    using QImageCanvas::QImageCanvas;
+    QRect changedArea;
+
+protected:
+    void changed(const QRect& area) override { changedArea |= area; }
+};
+
+struct Part {
+    std::vector<std::pair<QLineF, PaletteColor>> lines;
+};
+
+void drawPart(Canvas& canvas, const Part& part) {
+    const PartDrawing drawing(canvas, &part);
+    for (const auto& [line, color] : part.lines) {
+        canvas.line(line.x1(), line.y1(), line.x2(), line.y2(), kWhite);  // the previous drawing erased
+        canvas.line(line.x1(), line.y1(), line.x2(), line.y2(), color);
     }
-    canvas.endDragPicture();
-    canvas.line(x, 0, x + 5, 59, kWhite);  // plain again: white over white
-    EXPECT_EQ(canvas.image().pixel(static_cast<int>(x) + 2, 15), kWhiteRgb);
 }
 
-// The pixels near a segment hold every pixel a one-pixel pen draws along
-// it, for segments of every slope, on and off the image.
-TEST(PixelMask, ThePixelsNearASegmentHoldWhatAPenDraws) {
+// Each part's latest drawing, in the order the parts first drew, painted
+// from scratch with one painter over what lies under the drawing.
+QImage fromScratch(const std::vector<Part>& parts, QSize size, const QImage* picture) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (picture) painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), *picture);
+    for (const Part& part : parts) {
+        for (const auto& [line, color] : part.lines) {
+            painter.setPen(QPen(qtColor(color), 0));
+            painter.drawLine(line);
+        }
+    }
+    return image;
+}
+
+// Parts drawn in one order and then drawn again one by one, each time with
+// some lines recoloured, moved, added (some of them lines of other parts)
+// or dropped, a flush now and then: the
+// image is always the one the parts' latest drawings give when painted from
+// scratch in the parts' order, and every pixel that changes lies in the
+// area the flush reported.
+TEST(QImageCanvas, APartDrawnAgainTakesItsPlaceInTheDrawingOrder) {
+    const QSize size(120, 90);
+    QImage picture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) picture.setPixel(x, y, qRgb(x * 2, y * 2, 128));
+    }
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> place(-20, 140);
+    std::uniform_int_distribution<int> pick(0, 99);
+    const PaletteColor colors[] = {kBlack, kLightBlue, kLightYellow, 4};
+    const auto randomLine = [&] {
+        return std::pair{QLineF(place(random), place(random), place(random), place(random)), colors[pick(random) % 4]};
+    };
+    for (const QImage* under : std::initializer_list<const QImage*>{nullptr, &picture}) {
+        std::vector<Part> parts(6);
+        for (Part& part : parts) {
+            for (int k = pick(random) % 8 + 1; k > 0; --k) part.lines.push_back(randomLine());
+        }
+        WatchedCanvas canvas(size.width(), size.height());
+        if (under) canvas.paintPicture(*under, QRectF(QPointF(0, 0), QSizeF(size)));
+        for (const Part& part : parts) drawPart(canvas, part);
+        ASSERT_EQ(canvas.image(), fromScratch(parts, size, under));
+        for (int step = 0; step < 300; ++step) {
+            Part& part = parts[static_cast<std::size_t>(pick(random)) % parts.size()];
+            for (auto& line : part.lines) {
+                const int change = pick(random);
+                if (change < 15) line.second = colors[pick(random) % 4];
+                if (change >= 90) line.first = randomLine().first;
+            }
+            if (pick(random) < 20) part.lines.push_back(randomLine());
+            if (pick(random) < 10) {  // a line another part draws too, maybe the other way round
+                const Part& other = parts[static_cast<std::size_t>(pick(random)) % parts.size()];
+                QLineF copy = other.lines.front().first;
+                if (pick(random) < 50) copy = QLineF(copy.p2(), copy.p1());
+                part.lines.push_back({copy, colors[pick(random) % 4]});
+            }
+            if (pick(random) < 20 && part.lines.size() > 1) part.lines.pop_back();
+            drawPart(canvas, part);
+            if (pick(random) < 30) continue;  // several drawings before a flush
+            const QImage before = canvas.image().copy();
+            canvas.changedArea = QRect();
+            canvas.flush();
+            const QImage expected = fromScratch(parts, size, under);
+            ASSERT_EQ(canvas.image(), expected) << "step " << step;
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    if (before.pixel(x, y) != expected.pixel(x, y)) {
+                        ASSERT_TRUE(canvas.changedArea.contains(x, y)) << "step " << step << ": " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// A part drawn again as it stands changes no pixel, and the canvas repaints
+// nothing.
+TEST(QImageCanvas, APartDrawnAgainUnchangedRepaintsNothing) {
+    WatchedCanvas canvas(80, 60);
+    const Part below{{{QLineF(0, 30, 79, 30), kLightBlue}}};
+    const Part above{{{QLineF(40, 0, 40, 59), kBlack}, {QLineF(0, 0, 79, 59), kLightYellow}}};
+    drawPart(canvas, below);
+    drawPart(canvas, above);
+    canvas.flush();
+    canvas.changedArea = QRect();
+    drawPart(canvas, below);
+    drawPart(canvas, above);
+    canvas.flush();
+    EXPECT_TRUE(canvas.changedArea.isEmpty()) << canvas.changedArea.x() << "," << canvas.changedArea.y();
+}
+
+// The tiles near a segment hold every pixel a one-pixel pen draws along it,
+// for segments of every slope, on and off the image.
+TEST(TileGrid, TheTilesNearASegmentHoldWhatAPenDraws) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> place(-50, 250);
     std::uniform_real_distribution<double> far(-1e7, 1e7);
     const QSize size(200, 150);
+    const TileGrid grid(size);
     for (int k = 0; k < 400; ++k) {
         const QLineF line = k % 10 == 9 ? QLineF(far(random), far(random), place(random), place(random))
                                         : QLineF(place(random), place(random), place(random), place(random));
@@ -109,13 +196,18 @@ TEST(PixelMask, ThePixelsNearASegmentHoldWhatAPenDraws) {
         painter.setPen(QPen(Qt::black, 0));
         painter.drawLine(line);
         painter.end();
-        std::set<std::pair<int, int>> near;
-        forEachPixelNear(line, size, [&](int x, int y) { near.emplace(x, y); });
+        std::set<int> near;
+        grid.forEachTileNear(line, [&](int tile) {
+            ASSERT_GE(tile, 0);
+            ASSERT_LT(tile, grid.count());
+            near.insert(tile);
+        });
         for (int y = 0; y < size.height(); ++y) {
             for (int x = 0; x < size.width(); ++x) {
-                if (qAlpha(drawn.pixel(x, y)) != 0) {
-                    EXPECT_TRUE(near.contains({x, y})) << k << ": " << x << "," << y;
-                }
+                if (qAlpha(drawn.pixel(x, y)) == 0) continue;
+                const int tile = (y / TileGrid::kTile) * ((size.width() + TileGrid::kTile - 1) / TileGrid::kTile) +
+                                 x / TileGrid::kTile;
+                EXPECT_TRUE(near.contains(tile)) << k << ": " << x << "," << y;
             }
         }
     }

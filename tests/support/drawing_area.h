@@ -2,7 +2,6 @@
 
 #include "base/recording_canvas.h"
 #include "document/mouse_protocol.h"
-#include "document/view_drawing.h"
 #include "support/default_plane.h"
 
 namespace ferlo::testing {
@@ -29,7 +28,7 @@ struct DrawingArea {
     }
     // The view set up again; the recording starts empty.
     void redraw() {
-        drawView(plane, mouse.mode, {canvas, view, plane.viewColors()}, mouse.equipmentTabOpen);
+        mouse.drawView();
         canvas.reset();
     }
     SymWingSections& wing(int i) { return plane.mainWing.wing(i); }
