@@ -234,8 +234,7 @@ MainWindow& startWithRealView(testing::EditorWindow& window) {
     window.env.makeRenderView = [&](Plane& plane, QWidget& box) { return createSceneView(plane, box, window.dialogs); };
     MainWindow& m = window.start();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !m.controls().Timer1->isActive(); }, 5000));
-    m.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&m));
+    EXPECT_TRUE(window.activate());
     return m;
 }
 
@@ -277,7 +276,9 @@ TEST(FlyingPreview, EndedByTheToolbarButtonOrByEscapeThroughTheWindow) {
             ASSERT_NE(scene, nullptr);
             QTest::mouseClick(scene, Qt::LeftButton, {}, QPoint(300, 300));
             EXPECT_DOUBLE_EQ(flight.state().flightSpeed, 5);
-            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            QWindow* focus = QGuiApplication::focusWindow();
+            ASSERT_NE(focus, nullptr);
+            QTest::keyClick(focus, Qt::Key_Escape);
         } else {
             QTest::mouseClick(m.windowHandle(), Qt::LeftButton, {}, onButton);
         }

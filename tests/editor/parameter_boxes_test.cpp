@@ -41,8 +41,7 @@ int redPixels(QLineEdit* box) {
 TEST(ParameterBoxes, ATextThatSetsNothingIsShownAsNotApplied) {
     testing::EditorWindow editor;
     MainWindow& main = editor.start();
-    main.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    ASSERT_TRUE(editor.activate());
     Plane& plane = main.plane();
     struct Case {
         ParameterTab tab;

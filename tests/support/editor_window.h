@@ -84,6 +84,18 @@ struct EditorWindow {
         render->cameras.clear();
         return *main;
     }
+    // Makes the started window the active one, asking again while it is not:
+    // on a busy display without a window manager the first request can be
+    // lost while the window is still being mapped.
+    bool activate() {
+        if (!QTest::qWaitForWindowExposed(main.get(), 10000)) return false;
+        return QTest::qWaitFor(
+            [&] {
+                if (!main->isActiveWindow()) main->activateWindow();
+                return main->isActiveWindow();
+            },
+            10000);
+    }
     ~EditorWindow() {
         // Leave without the quit question.
         if (main) main->hide();
