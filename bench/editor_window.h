@@ -13,7 +13,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "base/recording_canvas.h"
 #include "editor/drawing_area.h"
 #include "editor/editor_environment.h"
 #include "editor/main_window.h"
@@ -22,6 +21,7 @@
 #include "editor/scene_view_host.h"
 #include "editor/screen_measure.h"
 #include "editor/start_up.h"
+#include "support/recording_canvas.h"
 #include "support/scripted_dialogs.h"
 
 namespace ferlo::bench {

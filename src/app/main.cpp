@@ -10,7 +10,7 @@
 #include "editor/scene_view_host.h"
 #include "editor/screen_measure.h"
 #include "editor/start_up.h"
-#include "view3d/joystick.h"
+#include "view3d/sdl_joystick.h"
 #include "view3d/surface_format.h"
 
 int main(int argc, char** argv) {

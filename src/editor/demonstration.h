@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "editor/glide.h"
+#include "ui_core/glide.h"
 
 class QEventLoop;
 class QLabel;

@@ -11,7 +11,7 @@
 #include "editor/render_view.h"
 #include "editor/screen_measure.h"
 #include "editor/toolbar_commands.h"
-#include "view3d/joystick.h"
+#include "ui_core/joystick.h"
 
 namespace ferlo {
 

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QTimer>
 
-#include "view3d/flight.h"
+#include "ui_core/flight.h"
 
 class QShortcut;
 class QStatusBar;

@@ -9,7 +9,7 @@
 #include "editor/editor_environment.h"
 #include "editor/editor_state.h"
 #include "editor/main_controls.h"
-#include "editor/main_window_layout.h"
+#include "ui_core/main_window_layout.h"
 
 namespace ferlo {
 

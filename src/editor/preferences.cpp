@@ -14,13 +14,13 @@
 #include "editor/failure_rule.h"
 #include "editor/length_text.h"
 #include "editor/main_window.h"
-#include "editor/preferences_file.h"
 #include "editor/program_picture.h"
 #include "editor/render_view.h"
 #include "editor/small_fonts.h"
 #include "editor/start_up.h"
 #include "editor/toolbar_commands.h"
 #include "editor/user_dialogs.h"
+#include "ui_core/preferences_file.h"
 
 namespace ferlo {
 

@@ -8,8 +8,8 @@
 #include "editor/main_window.h"
 #include "editor/render_view.h"
 #include "editor/screen_measure.h"
-#include "view3d/camera_drag.h"
-#include "view3d/flight.h"
+#include "ui_core/camera_drag.h"
+#include "ui_core/flight.h"
 
 namespace ferlo {
 

@@ -18,7 +18,6 @@
 #include "editor/fuselage_manager.h"
 #include "editor/help.h"
 #include "editor/main_window.h"
-#include "editor/main_window_layout.h"
 #include "editor/parameter_panels.h"
 #include "editor/preferences.h"
 #include "editor/render_view.h"
@@ -27,6 +26,7 @@
 #include "editor/splash.h"
 #include "editor/tracing_pictures.h"
 #include "editor/user_dialogs.h"
+#include "ui_core/main_window_layout.h"
 
 namespace ferlo {
 

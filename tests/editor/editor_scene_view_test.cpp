@@ -25,7 +25,7 @@
 #include "support/snapshot.h"
 #include "support/temp_dir.h"
 #include "surfaces/wing_section.h"
-#include "view3d/camera_drag.h"
+#include "ui_core/camera_drag.h"
 #include "view3d/scene_view.h"
 
 namespace ferlo {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "base/recording_texture_upload.h"
 #include "fuselage/mesh_sections.h"
 #include "support/fake_image_converter.h"
+#include "support/recording_texture_upload.h"
 
 namespace ferlo {
 namespace {

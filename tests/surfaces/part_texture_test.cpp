@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_texture_upload.h"
 #include "support/default_aircraft.h"
 #include "support/fake_image_converter.h"
+#include "support/recording_texture_upload.h"
 
 namespace ferlo {
 namespace {

@@ -14,13 +14,13 @@
 #include <gtest/gtest.h>
 
 #include "base/file_errors.h"
-#include "base/recording_texture_upload.h"
 #include "base/texture_copies.h"
+#include "editor/tracing_pictures.h"
 #include "support/default_aircraft.h"
 #include "support/file_size_limit.h"
+#include "support/recording_texture_upload.h"
 #include "support/temp_dir.h"
 #include "support/watched_fifo.h"
-#include "editor/tracing_pictures.h"
 #include "view3d/conversion_progress_window.h"
 
 namespace ferlo {
