@@ -25,7 +25,7 @@ std::string_view trimBlanks(std::string_view text) {
 // gives the correctly rounded value, the one from_chars gives. Anything else
 // gives nothing and takes the general path.
 std::optional<double> shortDecimal(std::string_view text) {
-    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::size_t at = 0;
     const bool negative = text.front() == '-';

@@ -142,19 +142,30 @@ void MeshSections::create() {
 
 bool MeshSections::fillMeshRow(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
                                Point3D* row) const {
-    if (!slotOf(d)) return false;
-    factors.update(angles, sectionValue(&MeshSections::sec_curvature, d),
-                   sectionValue(&MeshSections::sec_curvature2, d));
-    const double x = sectionValue(&MeshSections::sec_pos, d) + pos_offset;
+    const auto slot = slotOf(d);
+    if (!slot) return false;
+    const std::size_t s = *slot;
+    factors.update(angles, sec_curvature[s], sec_curvature2[s]);
+    const double x = sec_pos[s] + pos_offset;
     if (!std::isfinite(x)) return false;
-    const SectionShape shape = sectionShape(d);
-    const double widest = widestLine(d);
+    // The products of SectionShape::offset and widestLine, each formed once.
+    const double height = sec_height[s];
+    const double halfWidth = sec_width[s] / 2;
+    const double bias = sec_bias[s];
+    const double upperScale = bias * height;
+    const double lowerScale = (1 - bias) * height;
+    const double widest = sec_elevation[s] + elevation_offset + (1 - bias) * height;
     bool finite = true;
     Point3D* point = row + 1;
     for (const OutlineFactor& factor : factors.factors) {
-        const Point2D offset = shape.offset(factor);
-        *point = {x, shift + offset.x, widest + offset.y};
-        finite = finite && std::isfinite(point->y) && std::isfinite(point->z);
+        double y = -halfWidth;
+        double z = 0.0;
+        if (factor.half != OutlineHalf::LeftEnd) {
+            y = halfWidth * factor.across;
+            z = (factor.half == OutlineHalf::Upper ? upperScale : lowerScale) * factor.up;
+        }
+        *point = {x, shift + y, widest + z};
+        finite &= std::isfinite(point->y) & std::isfinite(point->z);
         ++point;
     }
     return finite;
