@@ -1,31 +1,15 @@
 #include "editor/tracing_pictures.h"
 
 #include <cmath>
-#include <memory>
 
 #include <QAction>
-#include <QFile>
-#include <QImageReader>
 #include <QLocale>
 
-#include "base/image_converter.h"
 #include "editor/drawing_area.h"
 #include "editor/main_window.h"
 #include "editor/user_dialogs.h"
-#include "view3d/image_file.h"
 
 namespace ferlo {
-
-QImage loadPicture(const QString& file) {
-    try {
-        const std::unique_ptr<QFile> device = openImageFile(QFile::encodeName(file).toStdString());
-        QImageReader reader(device.get());
-        reader.setDecideFormatFromContent(true);
-        return reader.read();
-    } catch (const ImageError&) {
-        return {};
-    }
-}
 
 std::optional<double> readResizeFactor(const QString& answer) {
     const QString text = answer.trimmed();
@@ -53,7 +37,7 @@ TracingPictures::TracingPictures(MainWindow& main) : main_(main) {
 void TracingPictures::loadBitmap() {
     MainControls& c = main_.controls();
     TracingPicture& p = main_.state().picture();
-    p.bitmapFile = main_.dialogs().openFile(QString::fromLatin1(kPictureFilter));
+    p.bitmapFile = main_.dialogs().openFile(pictureFilter());
     if (p.bitmapFile.isEmpty()) {
         // The picture stays on screen until the view is next drawn, without it.
         p.bitmapLoaded = false;
@@ -61,14 +45,16 @@ void TracingPictures::loadBitmap() {
         return;
     }
     clearBitmap();
-    const QImage picture = loadPicture(p.bitmapFile);
+    const PictureRead& read = decoded().picture(p.bitmapFile, {});
+    const QImage& picture = read.image;
     if (picture.isNull()) {
-        main_.dialogs().warning(QStringLiteral("The picture \"%1\" could not be loaded.").arg(p.bitmapFile));
+        main_.dialogs().warning(
+            QStringLiteral("The picture \"%1\" could not be loaded: %2.").arg(p.bitmapFile, read.error));
         return;
     }
     p.bitmapLoaded = true;
     for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap}) item->setEnabled(true);
-    p.bitmapSize = {static_cast<double>(picture.width()), static_cast<double>(picture.height())};
+    p.bitmapSize = {static_cast<double>(read.natural.width()), static_cast<double>(read.natural.height())};
     p.bitmapPos = {c.DrawArea->width() / 2.0 - p.bitmapSize.x / 2, c.DrawArea->height() / 2.0 - p.bitmapSize.y / 2};
     p.bitmapScale = 100;
     paint(picture);
@@ -85,16 +71,16 @@ void TracingPictures::sizeBitmap() {
                                                      resizeFactorText(p.bitmapScale));
     const std::optional<double> factor = readResizeFactor(answer);
     if (!factor) return;
-    const QImage picture = loadPicture(p.bitmapFile);
-    if (picture.isNull()) {
+    const QSize natural = decoded().picture(p.bitmapFile, {p.bitmapSize.x, p.bitmapSize.y}).natural;
+    if (natural.isEmpty()) {
         main_.refreshDrawingArea();  // the file is gone: the view is drawn without it
         return;
     }
-    const Point2D size{picture.width() * *factor / 100, picture.height() * *factor / 100};
+    const Point2D size{natural.width() * *factor / 100, natural.height() * *factor / 100};
     if (size.x > kMaxPaintedSide || size.y > kMaxPaintedSide) return;
     p.bitmapScale = *factor;
     p.bitmapSize = size;
-    paint(picture);
+    paint(decoded().picture(p.bitmapFile, {size.x, size.y}).image);
 }
 
 void TracingPictures::lockZoom() {
@@ -105,6 +91,7 @@ void TracingPictures::lockZoom() {
 void TracingPictures::clearBitmap() {
     main_.controls().DrawArea->canvas().clear();
     main_.state().picture().bitmapLoaded = false;
+    decoded().clear();
     main_.refreshDrawingArea();
     dropPictureItems();
 }
@@ -113,7 +100,7 @@ void TracingPictures::clearDrawingArea() {
     TracingPicture& p = main_.state().picture();
     QImageCanvas& canvas = main_.controls().DrawArea->canvas();
     if (p.bitmapLoaded) {
-        const QImage picture = loadPicture(p.bitmapFile);
+        const QImage& picture = decoded().picture(p.bitmapFile, {p.bitmapSize.x, p.bitmapSize.y}).image;
         if (!picture.isNull()) {
             paint(picture);
             return;
@@ -138,6 +125,8 @@ void TracingPictures::dropPictureItems() {
     for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap, c.LockZoom}) item->setEnabled(false);
     c.LockZoom->setChecked(false);
 }
+
+PictureCache& TracingPictures::decoded() { return decoded_[static_cast<std::size_t>(main_.state().mode)]; }
 
 void TracingPictures::paint(const QImage& picture) {
     const TracingPicture& p = main_.state().picture();
