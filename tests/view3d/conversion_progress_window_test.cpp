@@ -1,5 +1,7 @@
 #include "view3d/conversion_progress_window.h"
 
+#include <QEvent>
+
 #include <gtest/gtest.h>
 
 namespace ferlo {
@@ -25,6 +27,32 @@ TEST(ConversionProgressWindow, AppearsOnlyForLongConversionsAndHidesAtTheEnd) {
     EXPECT_EQ(quick.value(), 90);
     quick.end();
     EXPECT_FALSE(quick.isVisible());
+}
+
+// Counts the paints a widget gets.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+// A conversion reports every row of its image; the window repaints once a
+// value, not once a row.
+TEST(ConversionProgressWindow, RepaintsOnceAValue) {
+    ConversionProgressWindow window(std::chrono::milliseconds(0));
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    window.begin();
+    window.setValue(0);
+    ASSERT_TRUE(window.isVisible());
+    const int shown = counter.paints;
+    EXPECT_GE(shown, 1);
+    for (int row = 0; row < 4096; ++row) window.setValue(row * 100 / 4096);
+    EXPECT_EQ(counter.paints, shown + 99);
+    window.end();
 }
 
 }  // namespace
