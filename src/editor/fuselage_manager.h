@@ -8,7 +8,7 @@ class QTreeWidget;
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
 
 // A whole number with at least three digits, zero-filled on the left ("003").
 QString threeDigits(int n);
@@ -19,7 +19,7 @@ QString threeDigits(int n);
 // window makes the selected row's fuselage the current one.
 class FuselageManager : public QDialog {
 public:
-    explicit FuselageManager(MainWindow& main);
+    explicit FuselageManager(Editor& main);
 
     // Makes the rows match the fuselage list (rows for new fuselages at the
     // end, surplus rows removed from the end) and refreshes every row's texts.
@@ -57,7 +57,7 @@ private:
     int selectedRow() const;  // 1-based, 0 for none
     void closeWindow(bool pickSelected);
 
-    MainWindow& main_;
+    Editor& main_;
 };
 
 }  // namespace ferlo

@@ -90,14 +90,10 @@ void MainWindow::init(bool smallFonts) {
     plane_.mainWing.currentWing = 1;
     state_.mode = ViewKind::VTop;
     skipOnFailure([&] { createAll(plane_); });
-    manager_->update();
-    state_.savedProject = true;
+    follow(Effects::Saved | Effects::ManagerRows);
     pictures_->resetAtStartUp();
-    skipOnFailure([&] { panels_->updateWingInterface(); });
-    skipOnFailure([&] { panels_->updateStabInterface(); });
-    skipOnFailure([&] { panels_->updateFuselageInterface(); });
-    skipOnFailure([&] { panels_->updateRudderInterface(); });
-    skipOnFailure([&] { panels_->updateEquipmentInterface(); });
+    follow(Effects::RefillWingTab | Effects::RefillStabTab | Effects::RefillFuselageTab | Effects::RefillFinTab |
+           Effects::RefillEquipmentTab);
     initVTopView();
     c.Render->setEnabled(true);
     c.Render->show();

@@ -9,8 +9,10 @@
 #include <QLocale>
 
 #include "base/image_converter.h"
+#include "document/plane.h"
 #include "editor/drawing_area.h"
-#include "editor/main_window.h"
+#include "editor/editor.h"
+#include "editor/main_controls.h"
 #include "editor/user_dialogs.h"
 #include "view3d/image_file.h"
 
@@ -41,7 +43,7 @@ QString resizeFactorText(double factor) {
     return factor >= 0 ? ' ' + number : number;
 }
 
-TracingPictures::TracingPictures(MainWindow& main) : main_(main) {
+TracingPictures::TracingPictures(Editor& main) : main_(main) {
     MainControls& c = main_.controls();
     QObject::connect(c.LoadBitmap, &QAction::triggered, [this] { loadBitmap(); });
     QObject::connect(c.MoveBitmap, &QAction::triggered, [this] { moveBitmap(); });
@@ -87,7 +89,7 @@ void TracingPictures::sizeBitmap() {
     if (!factor) return;
     const QImage picture = loadPicture(p.bitmapFile);
     if (picture.isNull()) {
-        main_.refreshDrawingArea();  // the file is gone: the view is drawn without it
+        main_.follow(Effects::RedrawView | Effects::Render3D);  // the file is gone: the view is drawn without it
         return;
     }
     const Point2D size{picture.width() * *factor / 100, picture.height() * *factor / 100};
@@ -103,9 +105,12 @@ void TracingPictures::lockZoom() {
 }
 
 void TracingPictures::clearBitmap() {
-    main_.controls().DrawArea->canvas().clear();
-    main_.state().picture().bitmapLoaded = false;
-    main_.refreshDrawingArea();
+    main_.edit(
+        [&] {
+            main_.controls().DrawArea->canvas().clear();
+            main_.state().picture().bitmapLoaded = false;
+        },
+        Effects::RedrawView | Effects::Render3D);
     dropPictureItems();
 }
 

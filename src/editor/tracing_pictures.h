@@ -7,7 +7,7 @@
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
 
 // The open dialog's filter of tracing pictures.
 inline constexpr const char* kPictureFilter = "Picture File (*.bmp *.ico *.rle *.wmf *.emf *.gif *.jpg)";
@@ -34,7 +34,7 @@ public:
     // the old factor.
     static constexpr double kMaxPaintedSide = 100000.0;
 
-    explicit TracingPictures(MainWindow& main);
+    explicit TracingPictures(Editor& main);
 
     // "Load Bitmap (O)": a picture chosen in the open dialog replaces the
     // current view's, centred at its natural size and shown alone until the
@@ -68,7 +68,7 @@ private:
     void dropPictureItems();
     void paint(const QImage& picture);
 
-    MainWindow& main_;
+    Editor& main_;
 };
 
 }  // namespace ferlo
