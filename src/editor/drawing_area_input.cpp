@@ -63,7 +63,7 @@ void DrawingAreaInput::paintViewIfGone() {
 // again and the view painted anew. The right button alone opens the popup
 // menu and ends there; otherwise the parts take their hit codes and the
 // parameter tab follows the grab. A Ctrl section edit shows its section in
-// the fuselage tab.
+// the fuselage tab; a view it cleared is drawn whole.
 void DrawingAreaInput::mouseDown(int button, int, double x, double y) {
     EditorState& s = main_.state();
     MainControls& c = main_.controls();
@@ -83,7 +83,9 @@ void DrawingAreaInput::mouseDown(int button, int, double x, double y) {
         },
         Effects::Unsaved);
     followGrabWithTab();
-    if (picture.bitmapLoaded) paintView();
+    // A section removed clears the area: it is drawn whole now, not only
+    // at the next move.
+    picture.bitmapLoaded ? paintView() : paintViewIfGone();
     c.DrawArea->canvas().flush();
 }
 

@@ -92,7 +92,8 @@ void FuselageManager::setSelectedShown(bool shown) {
             }
             return changed;
         },
-        Effects::ManagerRows | Effects::Rebuild3D);
+        // The 2D views leave hidden fuselages out.
+        Effects::ManagerRows | Effects::RedrawView | Effects::Rebuild3D);
 }
 
 int FuselageManager::selectedRow() const {

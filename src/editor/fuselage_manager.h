@@ -27,8 +27,8 @@ public:
     // Every fuselage shown; the 3D view is rebuilt.
     void showAll();
 
-    // Show and Hide set the flag of every selected row, then rebuild the 3D
-    // view, whether or not a row was selected.
+    // Show and Hide set the flag of every selected row, then redraw the 2D
+    // view and rebuild the 3D view, whether or not a row was selected.
     void ShowCommand_Click();
     void HideCommand_Click();
     // Hides the window; the selected row's fuselage (hidden or not) becomes
