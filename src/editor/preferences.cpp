@@ -21,7 +21,6 @@
 #include "editor/program_picture.h"
 #include "editor/render_view.h"
 #include "editor/small_fonts.h"
-#include "editor/start_up.h"
 #include "editor/user_dialogs.h"
 #include "editor/view_setup.h"
 

@@ -21,6 +21,7 @@
 #include "editor/main_window_layout.h"
 #include "editor/parameter_panels.h"
 #include "editor/preferences.h"
+#include "editor/preferences_file.h"
 #include "editor/render_view.h"
 #include "editor/screen_measure.h"
 #include "editor/small_fonts.h"
