@@ -65,10 +65,10 @@ public:
     ParameterTab tab();
     void setTab(ParameterTab tab);
 
-    // The edit path: runs `change` (a change that fails has left the model
-    // as it was, and the follow-ups still run) and then exactly `effects`.
-    // A change that returns `Effects` adds the follow-ups it found to be
-    // needed (none when nothing changed, say).
+    // The edit path: runs `change` and then exactly `effects`. A change that
+    // returns `Effects` adds the follow-ups it found to be needed (none when
+    // nothing changed, say). A change that fails has left the model as it
+    // was (all or nothing); the follow-ups given still run.
     template <typename Change>
     void edit(Change&& change, Effects effects = Effects::None) {
         if constexpr (std::is_same_v<std::invoke_result_t<Change&>, Effects>) {

@@ -84,10 +84,6 @@ void MainWindow::placeRender() { place(*controls_.Render, layout_.render); }
 
 bool MainWindow::liveRendering() const { return controls_.button("Render")->isChecked(); }
 
-void MainWindow::renderScene(bool rebuild) {
-    skipOnFailure([&] { renderView_->renderScene(rebuild); });
-}
-
 // The one place the project's mark changes, and the one order of the
 // follow-ups: the mark, the manager's rows, the section box, the tabs, the
 // 2D view, the 3D view (rebuilt once).
@@ -106,7 +102,9 @@ void MainWindow::follow(Effects effects) {
     refill(Effects::RefillFinTab, &ParameterPanels::updateRudderInterface);
     refill(Effects::RefillEquipmentTab, &ParameterPanels::updateEquipmentInterface);
     if (has(effects, Effects::RedrawView)) views_->show(state_.mode);
-    if (has(effects, Effects::Rebuild3D) || (has(effects, Effects::Render3D) && liveRendering())) renderScene(true);
+    if (has(effects, Effects::Rebuild3D) || (has(effects, Effects::Render3D) && liveRendering())) {
+        skipOnFailure([&] { renderView_->renderScene(true); });
+    }
 }
 
 void MainWindow::initVTopView() { views_->show(ViewKind::VTop); }

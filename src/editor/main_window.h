@@ -55,7 +55,6 @@ public:
     DrawingAreaInput& drawingAreaInput() { return *drawingAreaInput_; }
     FlyingPreview& flyingPreview() { return *flight_; }
     RenderMouse& renderMouse() { return *renderMouse_; }
-    ViewSetup& views() { return *views_; }
 
     // ---- Start-up and shut-down (start_up.cpp, main_window.cpp) ----
     // The one-time initialisation (`Main.init`): help, caption, layout from the
@@ -77,16 +76,15 @@ public:
     void initHTopView();
     ViewState fittedView(ViewKind kind);
     void zoomSectionBox();
-    // The current view drawn again, and the 3D view rebuilt while Render is down.
+    // For a model changed from outside the window's controls (tests and
+    // benchmarks set fields directly): `follow` with the view's refresh
+    // (`RedrawView | Render3D`), or with `Edited`.
     void refreshDrawingArea();
-    // What a change of the aircraft made outside the edit path ends with:
-    // the project unsaved, then the refresh.
     void afterEdit();
 
     // ---- The 3D view ----
     // The toolbar's Render button is down: edits re-render the 3D view.
     bool liveRendering() const;
-    void renderScene(bool rebuild);
 
     // ---- The toolbar ----
     // A click on the toolbar button of `key` (`Bar_ButtonClick`).

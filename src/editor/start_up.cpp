@@ -102,7 +102,7 @@ void MainWindow::init(bool smallFonts) {
     skipOnFailure([&] { renderView_->initGL(); });
     c.Timer1->start();
     renderView_->setViewZoom(kStartZoom);
-    renderScene(true);
+    follow(Effects::Rebuild3D);
 }
 
 void MainWindow::Timer1_Timer() {
@@ -113,7 +113,7 @@ void MainWindow::Timer1_Timer() {
         if (prefs_->inchesOption()) skipOnFailure([&] { prefs_->applyPreferences(); });
     }
     skipOnFailure([&] { renderView_->setViewTransform(0, 0, zoom, kStartYaw, kStartPitch); });
-    renderScene(true);
+    follow(Effects::Rebuild3D);
 }
 
 }  // namespace ferlo
