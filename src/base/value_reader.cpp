@@ -9,32 +9,25 @@
 
 namespace ferlo {
 
-ValueReader::ValueReader(std::istream& in, std::string fileName)
-    : in_(in), fileName_(std::move(fileName)) {}
+ValueReader::ValueReader(std::istream& in, std::string fileName) : lines_(in, std::move(fileName)) {}
 
-void ValueReader::fail(const std::string& what) const { throw ReadError(fileName_, lineNumber_, what); }
+void ValueReader::fail(const std::string& what) const { throw ReadError(fileName(), lineNumber(), what); }
 
-const std::string& ValueReader::nextLine() {
-    if (!std::getline(in_, line_)) {
-        ++lineNumber_;
-        fail("unexpected end of file");
-    }
-    ++lineNumber_;
-    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
-    return line_;
+std::string_view ValueReader::nextLine() {
+    std::string_view line;
+    if (!lines_.next(line)) throw ReadError(fileName(), lineNumber() + 1, "unexpected end of file");
+    return line;
 }
 
-std::string ValueReader::readLine() { return nextLine(); }
-
-bool ValueReader::atEnd() { return in_.peek() == std::istream::traits_type::eof(); }
+std::string ValueReader::readLine() { return std::string(nextLine()); }
 
 void ValueReader::skipKeyword() { nextLine(); }
 
 double ValueReader::readDouble() {
-    const std::string& line = nextLine();
+    const std::string_view line = nextLine();
     const auto value = parseNumber(line);
-    if (!value) fail("\"" + line + "\" is not a number");
-    if (std::fabs(*value) > kMaxFileMagnitude) fail("the value " + line + " is too large");
+    if (!value) fail("\"" + excerpt(line) + "\" is not a number");
+    if (std::fabs(*value) > kMaxFileMagnitude) fail("the value " + excerpt(line) + " is too large");
     return *value;
 }
 
@@ -68,18 +61,18 @@ std::int16_t ValueReader::readCount(int minimum, int maximum, const char* what) 
 }
 
 bool ValueReader::readBool() {
-    const std::string& line = nextLine();
+    const std::string_view line = nextLine();
     if (line == "#TRUE#") return true;
     if (line == "#FALSE#") return false;
-    fail("\"" + line + "\" is not #TRUE# or #FALSE#");
+    fail("\"" + excerpt(line) + "\" is not #TRUE# or #FALSE#");
 }
 
 std::string ValueReader::readString() {
-    const std::string& line = nextLine();
+    const std::string_view line = nextLine();
     if (line.size() < 2 || line.front() != '"' || line.back() != '"') {
         fail("a text between double quotes was expected");
     }
-    std::string value = line.substr(1, line.size() - 2);
+    std::string value(line.substr(1, line.size() - 2));
     // The writer could not write it back, so no later save would succeed.
     if (!isTextValue(value)) fail("a text cannot hold a line break or a NUL character");
     return value;

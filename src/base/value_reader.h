@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <istream>
 #include <string>
+#include <string_view>
+
+#include "base/line_source.h"
 
 namespace ferlo {
 
@@ -14,9 +17,11 @@ inline constexpr double kMaxFileMagnitude = 1e12;
 inline bool fitsProjectFile(double value) { return std::fabs(value) <= kMaxFileMagnitude; }
 
 // Reads the lines of a project or preferences file, one value per line, each
-// as the type of the field it fills. Accepts CR LF and LF line ends. Every
-// failure (end of file, a value that cannot be read, an integer out of the
-// field's range) throws ReadError naming the file and the line.
+// as the type of the field it fills, through a LineSource (so lines are
+// bounded by kMaxLineLength and none is copied). Accepts CR LF and LF line
+// ends. Every failure (end of file, a line too long, a value that cannot be
+// read, an integer out of the field's range) throws ReadError naming the file
+// and the line; a message quotes at most an excerpt of the line.
 class ValueReader {
 public:
     ValueReader(std::istream& in, std::string fileName);
@@ -36,21 +41,18 @@ public:
     bool readBool();
     std::string readString();
 
-    bool atEnd();
-    int lineNumber() const { return lineNumber_; }  // of the line read last
-    const std::string& fileName() const { return fileName_; }
+    bool atEnd() { return lines_.atEnd(); }
+    int lineNumber() const { return lines_.lineNumber(); }  // of the line read last
+    const std::string& fileName() const { return lines_.fileName(); }
 
     [[noreturn]] void fail(const std::string& what) const;
 
 private:
-    // The next line without its line end, in a buffer that the next read reuses.
-    const std::string& nextLine();
+    // The next line without its line end, valid until the next read.
+    std::string_view nextLine();
     std::int64_t readInteger(std::int64_t minimum, std::int64_t maximum);
 
-    std::istream& in_;
-    std::string fileName_;
-    int lineNumber_ = 0;
-    std::string line_;
+    LineSource lines_;
 };
 
 }  // namespace ferlo

@@ -28,7 +28,12 @@ void ValueWriter::string(std::string_view value) {
     // The reader takes everything between the first and the last quote of the
     // line, so quotes inside stay as they are; a line break would split the value.
     if (!isTextValue(value)) {
-        throw WriteError("A text value cannot hold a line break or a NUL character: " + std::string(value));
+        throw WriteError("A text value cannot hold a line break or a NUL character: " + excerpt(value));
+    }
+    // Nor could the reader take a line longer than its bound.
+    if (value.size() + 2 > kMaxLineLength) {
+        throw WriteError("A text value cannot be longer than " + std::to_string(kMaxLineLength - 2) +
+                         " characters: " + excerpt(value));
     }
     std::string line;
     line.reserve(value.size() + 2);

@@ -20,7 +20,8 @@ public:
     // a magnitude above kMaxFileMagnitude).
     void number(double value);
     void boolean(bool value);
-    // Throws WriteError for a text with a line break or a NUL character.
+    // Throws WriteError for a text with a line break or a NUL character, or
+    // too long for a line the reader takes (kMaxLineLength with its quotes).
     void string(std::string_view value);
 
 private:

@@ -5,8 +5,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLocale>
+#include <QMenu>
+#include <QTimer>
 
 #include "base/image_converter.h"
 #include "document/plane.h"
@@ -50,6 +53,7 @@ TracingPictures::TracingPictures(Editor& main) : main_(main) {
     QObject::connect(c.SizeBitmap, &QAction::triggered, [this] { sizeBitmap(); });
     // LockZoom is a check item: choosing it reverses its mark by itself.
     QObject::connect(c.ClearBitmap, &QAction::triggered, [this] { clearBitmap(); });
+    QObject::connect(c.Popup, &QMenu::aboutToShow, [this] { enableItemsOfView(); });
 }
 
 void TracingPictures::loadBitmap() {
@@ -60,6 +64,7 @@ void TracingPictures::loadBitmap() {
         // The picture stays on screen until the view is next drawn, without it.
         p.bitmapLoaded = false;
         c.LockZoom->setEnabled(false);
+        enableItemsOfView();
         return;
     }
     clearBitmap();
@@ -69,7 +74,7 @@ void TracingPictures::loadBitmap() {
         return;
     }
     p.bitmapLoaded = true;
-    for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap}) item->setEnabled(true);
+    enableItemsOfView();
     p.bitmapSize = {static_cast<double>(picture.width()), static_cast<double>(picture.height())};
     p.bitmapPos = {c.DrawArea->width() / 2.0 - p.bitmapSize.x / 2, c.DrawArea->height() / 2.0 - p.bitmapSize.y / 2};
     p.bitmapScale = 100;
@@ -111,22 +116,23 @@ void TracingPictures::clearBitmap() {
             main_.state().picture().bitmapLoaded = false;
         },
         Effects::RedrawView | Effects::Render3D);
-    dropPictureItems();
+    removeZoomLock();
 }
 
 void TracingPictures::clearDrawingArea() {
     TracingPicture& p = main_.state().picture();
-    QImageCanvas& canvas = main_.controls().DrawArea->canvas();
-    if (p.bitmapLoaded) {
-        const QImage picture = loadPicture(p.bitmapFile);
-        if (!picture.isNull()) {
-            paint(picture);
-            return;
-        }
+    const QImage picture = p.bitmapLoaded ? loadPicture(p.bitmapFile) : QImage();
+    if (p.bitmapLoaded && picture.isNull()) {
         p.bitmapLoaded = false;
-        dropPictureItems();
+        removeZoomLock();
+        tellPictureLost(p.bitmapFile);
     }
-    canvas.clear();
+    if (p.bitmapLoaded) {
+        paint(picture);
+    } else {
+        main_.controls().DrawArea->canvas().clear();
+    }
+    enableItemsOfView();
 }
 
 void TracingPictures::resetAtStartUp() {
@@ -134,14 +140,30 @@ void TracingPictures::resetAtStartUp() {
     vtop.bitmapLoaded = false;
     vtop.bitmapPos = {0, 0};
     vtop.bitmapScale = 100;
-    MainControls& c = main_.controls();
-    for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap}) item->setEnabled(false);
+    enableItemsOfView();
 }
 
-void TracingPictures::dropPictureItems() {
+void TracingPictures::enableItemsOfView() {
+    const bool loaded = main_.state().picture().bitmapLoaded;
     MainControls& c = main_.controls();
-    for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap, c.LockZoom}) item->setEnabled(false);
-    c.LockZoom->setChecked(false);
+    for (QAction* item : {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap}) item->setEnabled(loaded);
+}
+
+void TracingPictures::removeZoomLock() {
+    QAction* lock = main_.controls().LockZoom;
+    lock->setEnabled(false);
+    lock->setChecked(false);
+}
+
+// Told once the event loop is back, never from inside the drawing that
+// found the file gone; the view no longer has the picture, so the next
+// drawing does not tell it again.
+void TracingPictures::tellPictureLost(const QString& file) {
+    const QString reason = QFileInfo::exists(file) ? QStringLiteral("can no longer be read")
+                                                   : QStringLiteral("no longer exists");
+    const QString text = QStringLiteral("The picture \"%1\" %2; the view is shown without it.").arg(file, reason);
+    UserDialogs& dialogs = main_.dialogs();
+    QTimer::singleShot(0, main_.controls().Main, [&dialogs, text] { dialogs.warning(text); });
 }
 
 void TracingPictures::paint(const QImage& picture) {

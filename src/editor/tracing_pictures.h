@@ -26,8 +26,9 @@ QString resizeFactorText(double factor);
 
 // The tracing pictures of the 2D views (one per view, in the editor state)
 // and the five commands of the drawing area's popup menu that manage them.
-// The picture file is read afresh at every paint; a paint that can no
-// longer read it leaves the view without a picture.
+// Move, Size and Clear Bitmap are enabled when the current view has a
+// picture. The picture file is read afresh at every paint; a paint that can
+// no longer read it leaves the view without a picture and tells the user.
 class TracingPictures {
 public:
     // A resize that would paint the picture larger than this on a side keeps
@@ -56,16 +57,21 @@ public:
     void clearBitmap();
 
     // Clears the drawing area and paints the current view's picture, when it
-    // has one, at its place and size.
+    // has one, at its place and size. A picture whose file cannot be read any
+    // more is dropped, with one message.
     void clearDrawingArea();
     // Start-up: no picture in the VTop view, its place (0, 0) at 100 %, and
     // the items that need a picture disabled.
     void resetAtStartUp();
 
 private:
-    // The current view has no picture: the items that act on one are
-    // disabled and the zoom lock removed.
-    void dropPictureItems();
+    // Move, Size and Clear Bitmap follow whether the current view has a
+    // picture; run whenever the view or its picture changes, and as the
+    // popup opens.
+    void enableItemsOfView();
+    // Lock Zoom disabled and its mark removed.
+    void removeZoomLock();
+    void tellPictureLost(const QString& file);
     void paint(const QImage& picture);
 
     Editor& main_;

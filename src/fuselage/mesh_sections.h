@@ -478,6 +478,10 @@ private:
     // factors for its exponents.
     void buildOutline(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
                       std::vector<Point2D>& outline) const;
+    // Points 1..(the angles' count) of display section d's mesh row into
+    // `row` (x, then the outline); false when the section does not exist or
+    // a point would not be finite, and then the row holds anything.
+    bool fillMeshRow(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors, Point3D* row) const;
     SectionShape sectionShape(int d) const;
     // The height of display section d's widest line.
     double widestLine(int d) const;

@@ -5,7 +5,6 @@
 #include <numbers>
 #include <vector>
 
-#include "base/screen_outline.h"
 
 namespace ferlo {
 
@@ -109,35 +108,67 @@ void MeshSections::create() {
     // when the public counts were set past them without initArrays.
     const int sections = static_cast<int>(storedSections());
     const int points = std::min<int>(nb_cross, kMaxCrossPoints);
-    mesh_vertices.reset(sections, points);
-    mesh_texcoords.reset(sections, points);
+    // Both grids are written whole in one pass, row 0 and column 0 (never
+    // used) with zeros, so they are not cleared first.
+    mesh_vertices.resizeForOverwrite(sections, points);
+    mesh_texcoords.resizeForOverwrite(sections, points);
+    std::fill_n(mesh_vertices.row(0), points + 1, Point3D{});
+    std::fill_n(mesh_texcoords.row(0), points + 1, Point2D{});
     // The points' angles are the same for every section, and sections of the
-    // same exponents share their factors: each is computed once.
+    // same exponents share their factors: each is computed once. v: 0 at
+    // point 1 to 1 at the last point, the same for every section.
     const std::vector<OutlineAngle> angles = outlineAngles();
     OutlineFactors factors;
-    std::vector<Point2D> outline;
-    for (int i = 1; i <= sections; ++i) {
-        if (!slotOf(i)) continue;
-        buildOutline(i, angles, factors, outline);
-        if (!isFinite(outline)) continue;
-        const double x = sectionValue(&MeshSections::sec_pos, i) + pos_offset;
-        if (!std::isfinite(x)) continue;
-        for (int j = 1; j <= points; ++j) {
-            const Point2D& p = outline[static_cast<std::size_t>(j - 1)];
-            mesh_vertices.set(i, j, {x, p.x, p.y});
-        }
-    }
-    // u: the point's position as a share of the rear end's; v: 0 at point 1
-    // to 1 at the last point.
+    std::vector<double> v(static_cast<std::size_t>(points) + 1);
+    for (int j = 1; j <= points; ++j) v[static_cast<std::size_t>(j)] = static_cast<double>(j - 1) / (nb_cross - 1);
+    // u: the point's position as a share of the rear end's (all 0 when the
+    // rear end is at 0, v too).
     const double length = lengthPoint();
-    if (length == 0) return;
     for (int i = 1; i <= sections; ++i) {
-        for (int j = 1; j <= points; ++j) {
-            const double u = mesh_vertices.get(i, j).x / length;
-            const double v = static_cast<double>(j - 1) / (nb_cross - 1);
-            mesh_texcoords.set(i, j, {std::isfinite(u) ? u : 0.0, v});
+        Point3D* const row = mesh_vertices.row(i);
+        if (!fillMeshRow(i, angles, factors, row)) std::fill_n(row, points + 1, Point3D{});
+        row[0] = Point3D{};
+        Point2D* const uv = mesh_texcoords.row(i);
+        uv[0] = Point2D{};
+        if (length == 0) {
+            std::fill_n(uv + 1, points, Point2D{});
+            continue;
         }
+        const double share = row[1].x / length;
+        const double u = std::isfinite(share) ? share : 0.0;
+        for (int j = 1; j <= points; ++j) uv[j] = {u, v[static_cast<std::size_t>(j)]};
     }
+}
+
+bool MeshSections::fillMeshRow(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
+                               Point3D* row) const {
+    const auto slot = slotOf(d);
+    if (!slot) return false;
+    const std::size_t s = *slot;
+    factors.update(angles, sec_curvature[s], sec_curvature2[s]);
+    const double x = sec_pos[s] + pos_offset;
+    if (!std::isfinite(x)) return false;
+    // The products of SectionShape::offset and widestLine, each formed once.
+    const double height = sec_height[s];
+    const double halfWidth = sec_width[s] / 2;
+    const double bias = sec_bias[s];
+    const double upperScale = bias * height;
+    const double lowerScale = (1 - bias) * height;
+    const double widest = sec_elevation[s] + elevation_offset + (1 - bias) * height;
+    bool finite = true;
+    Point3D* point = row + 1;
+    for (const OutlineFactor& factor : factors.factors) {
+        double y = -halfWidth;
+        double z = 0.0;
+        if (factor.half != OutlineHalf::LeftEnd) {
+            y = halfWidth * factor.across;
+            z = (factor.half == OutlineHalf::Upper ? upperScale : lowerScale) * factor.up;
+        }
+        *point = {x, shift + y, widest + z};
+        finite &= std::isfinite(point->y) & std::isfinite(point->z);
+        ++point;
+    }
+    return finite;
 }
 
 Point3D MeshSections::pointGet(int j, int i, bool mirror) const {

@@ -19,6 +19,17 @@ public:
         cells_.assign(rows_ * columns_, T{});
     }
 
+    // The bounds of reset, the entries left unspecified: for a caller that
+    // writes every entry through `row`. Storage is kept when the size stays.
+    void resizeForOverwrite(int lastRow, int lastColumn) {
+        rows_ = lastRow >= 0 && lastColumn >= 0 ? static_cast<std::size_t>(lastRow) + 1 : 0;
+        columns_ = rows_ > 0 ? static_cast<std::size_t>(lastColumn) + 1 : 0;
+        cells_.resize(rows_ * columns_);
+    }
+
+    // The entries of `row` (0..lastRow()), columns 0..lastColumn().
+    T* row(int row) { return cells_.data() + index(row, 0); }
+
     T get(int row, int column) const {
         return contains(row, column) ? cells_[index(row, column)] : T{};
     }

@@ -7,6 +7,7 @@
 
 #include "base/file_errors.h"
 #include "base/input_file.h"
+#include "base/line_source.h"
 #include "base/number_text.h"
 #include "base/value_reader.h"
 
@@ -94,17 +95,17 @@ struct XyPoints {
 
 XyPoints parseXyPoints(const std::string& path) {
     InputFile file(path);
-    std::istream& in = file.stream();
+    LineSource lines(file.stream(), path);
 
     XyPoints read;
-    std::string line;
+    std::string_view line;
     int& lineNumber = read.lastLine;
-    if (std::getline(in, line)) ++lineNumber;  // the title
+    if (lines.next(line)) lineNumber = lines.lineNumber();  // the title
 
     bool haveX = false;
     double x = 0.0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
+    while (lines.next(line)) {
+        lineNumber = lines.lineNumber();
         std::string_view rest = line;
         while (!rest.empty()) {
             const std::size_t start = rest.find_first_not_of(" \t\r,");
@@ -115,10 +116,10 @@ XyPoints parseXyPoints(const std::string& path) {
             rest.remove_prefix(end);
             const auto value = parseNumber(token);
             if (!value) {
-                throw ReadError(path, lineNumber, "\"" + std::string(token) + "\" is not a number");
+                throw ReadError(path, lineNumber, "\"" + excerpt(token) + "\" is not a number");
             }
             if (std::fabs(*value) > kMaxFileMagnitude) {
-                throw ReadError(path, lineNumber, "the value " + std::string(token) + " is too large");
+                throw ReadError(path, lineNumber, "the value " + excerpt(token) + " is too large");
             }
             if (!haveX) {
                 x = *value;

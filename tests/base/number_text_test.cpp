@@ -1,8 +1,14 @@
 #include "base/number_text.h"
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <stdexcept>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +36,28 @@ TEST(NumberText, EveryFormattedValueReadsBackExactly) {
         const auto back = parseNumber(formatNumber(v));
         ASSERT_TRUE(back.has_value()) << formatNumber(v);
         EXPECT_EQ(*back, v) << formatNumber(v);
+    }
+}
+
+// Short plain decimals take a path of their own: it must give the value the
+// general reading gives, to the last bit, and keep the sign of a zero.
+TEST(NumberText, ShortDecimalsReadAsTheGeneralReadingReadsThem) {
+    const char* texts[] = {"0.1", "0.3", "-12.5", "123456789012345", "99999.9999999999", "0.000000000000001",
+                           "5.", "-.7", "1.7976931348", "0.1234567890123", "600.0000000000001"};
+    for (const char* text : texts) {
+        double general = 0;
+        std::from_chars(text, text + std::strlen(text), general);
+        const auto parsed = parseNumber(text);
+        ASSERT_TRUE(parsed.has_value()) << text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*parsed), std::bit_cast<std::uint64_t>(general)) << text;
+    }
+    EXPECT_TRUE(std::signbit(*parseNumber("-0")));
+    EXPECT_TRUE(std::signbit(*parseNumber("-0.0")));
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 10000; ++i) {
+        const double value = std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 60));
+        const std::string text = formatNumber(value);
+        EXPECT_EQ(parseNumber(text), value) << text;
     }
 }
 

@@ -181,6 +181,22 @@ TEST(LoadAirfoil, RefusedFilesLeaveEveryPanelAsItWas) {
     }
 }
 
+// A damaged file's message stays short whatever its lines hold: the message
+// box that shows it has a few words to lay out.
+TEST(LoadAirfoil, ALongLineGivesAShortMessage) {
+    for (const std::string* text : {&testing::megabyteLineXy(), &testing::longTokenXy()}) {
+        TempDir dir;
+        const std::string path = dir.write("long.xy", *text);
+        Plane plane = threePanelPlane();
+        try {
+            loadAirfoil(plane, path);
+            ADD_FAILURE() << "accepted";
+        } catch (const ReadError& e) {
+            EXPECT_LT(e.reason().size(), 120u) << e.reason();
+        }
+    }
+}
+
 // Whatever the import accepts, a project file holds and reads back as it was.
 TEST(LoadAirfoil, AirfoilsAtTheLimitsAreSavedAndReadBack) {
     const char* files[] = {

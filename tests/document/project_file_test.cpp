@@ -323,16 +323,21 @@ TEST(ProjectFile, ADamagedFileKeepsWhatWasReadAndReportsWhereReadingStopped) {
     }
 }
 
+// The current project fixture (231 lines) with line `number` replaced.
+std::string fixtureWithLine(std::size_t number, const std::string& replacement) {
+    std::vector<std::string> lines = linesOf(testing::fixtureText("project_current.flx"));
+    EXPECT_EQ(lines.size(), 231u);
+    lines.at(number - 1) = replacement;
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
 // A texture name with a carriage return inside could never be written back:
 // reading stops there, and the aircraft read so far can still be saved.
 TEST(ProjectFile, ANameThatCannotBeWrittenBackIsAReadError) {
-    std::vector<std::string> lines = linesOf(testing::fixtureText("project_current.flx"));
-    ASSERT_EQ(lines.size(), 231u);
-    lines[230] = "\"wo\rod.jpg\"";  // the fin's texture name
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
     TempDir dir;
-    const std::string path = dir.write("plane.flx", text);
+    const std::string path = dir.write("plane.flx", fixtureWithLine(231, "\"wo\rod.jpg\""));  // the fin's texture name
     ProjectReadResult result;
     const Plane read = readOntoDefault(path, &result);
     EXPECT_EQ(result.status, ProjectReadStatus::Failed);
@@ -341,6 +346,23 @@ TEST(ProjectFile, ANameThatCannotBeWrittenBackIsAReadError) {
     EXPECT_EQ(read.fin.qualified_texture_filename(), "");
     FakeImageConverter converter;
     EXPECT_NO_THROW(saveProject(read, dir.path() / "saved.flx", converter));
+}
+
+// A damaged file with one huge line (the fin's span) stops at that line with
+// a message of a few words: a long line is refused at the line bound, and a
+// shorter one is quoted by its excerpt.
+TEST(ProjectFile, ALongLineStopsTheReadingWithAShortMessage) {
+    for (const std::string& bad : {std::string(1 << 20, '7'), std::string(3000, 'x')}) {
+        TempDir dir;
+        const std::string path = dir.write("plane.flx", fixtureWithLine(117, bad));
+        ProjectReadResult result;
+        const Plane read = readOntoDefault(path, &result);
+        EXPECT_EQ(result.status, ProjectReadStatus::Failed);
+        ASSERT_TRUE(result.error);
+        EXPECT_EQ(result.error->line(), 117);
+        EXPECT_LT(result.message.size(), path.size() + 120) << result.message.substr(0, 200);
+        EXPECT_EQ(read.fuselages.nbFuselages(), 2);  // what came before the line was read
+    }
 }
 
 TEST(ProjectFile, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {

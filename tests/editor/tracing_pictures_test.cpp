@@ -2,16 +2,25 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QAction>
 #include <QImage>
 #include <QLocale>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "document/plane_operations.h"
+#include "document/project_file.h"
 #include "editor/drawing_area.h"
+#include "support/drawing_area_editor.h"
 #include "support/editor_window.h"
+#include "support/fake_image_converter.h"
+#include "support/popup_menu.h"
 #include "support/snapshot.h"
 
 namespace ferlo {
@@ -95,10 +104,11 @@ TEST(TracingPictures, LoadResizeKeepPerViewAndClear) {
     main.initSideView();
     EXPECT_FALSE(main.state().picture(ViewKind::Side).bitmapLoaded);
     EXPECT_EQ(redShare(c.DrawArea->canvas().image(), placeOf(vtop)), 0.0);
-    EXPECT_EQ(itemsOf(c), (Items{true, true, true, true, false}));
+    EXPECT_EQ(itemsOf(c), (Items{false, false, false, true, false}));
 
     main.initVTopView();
     EXPECT_GT(redShare(c.DrawArea->canvas().image(), placeOf(vtop)), 0.8);  // the outlines cross it
+    EXPECT_EQ(itemsOf(c), (Items{true, true, true, true, false}));
     testing::saveOutputPng(c.DrawArea->canvas().image(), "drawing_area_vtop_tracing_picture");
 
     pictures.clearBitmap();
@@ -107,9 +117,10 @@ TEST(TracingPictures, LoadResizeKeepPerViewAndClear) {
     EXPECT_EQ(itemsOf(c), (Items{false, false, false, false, false}));
 }
 
-// Cancelling the open dialog: the view has no picture and Lock Zoom is
-// greyed but keeps its mark (and the zoom stays locked); the picture stays
-// on screen until the next redraw, which no longer paints it.
+// Cancelling the open dialog: the view has no picture, the items that act on
+// one are greyed, and Lock Zoom is greyed but keeps its mark (and the zoom
+// stays locked); the picture stays on screen until the next redraw, which
+// no longer paints it.
 TEST(TracingPictures, ACancelledLoadLeavesTheViewWithoutItsPicture) {
     testing::EditorWindow editor;
     MainWindow& main = editor.start();
@@ -123,7 +134,7 @@ TEST(TracingPictures, ACancelledLoadLeavesTheViewWithoutItsPicture) {
 
     main.pictures().loadBitmap();  // cancelled
     EXPECT_FALSE(vtop.bitmapLoaded);
-    EXPECT_EQ(itemsOf(c), (Items{true, true, true, false, true}));
+    EXPECT_EQ(itemsOf(c), (Items{false, false, false, false, true}));
     EXPECT_EQ(redShare(c.DrawArea->canvas().image(), place), 1.0);
     main.state().view.zoom = 3;
     main.refreshDrawingArea();
@@ -131,8 +142,7 @@ TEST(TracingPictures, ACancelledLoadLeavesTheViewWithoutItsPicture) {
     EXPECT_EQ(main.state().view.zoom, 3);
 }
 
-// A file that is no picture gives one message and no picture; a picture
-// whose file disappears is gone from the view at its next paint.
+// A file that is no picture gives one message and no picture.
 TEST(TracingPictures, APictureThatCannotBeReadLeavesTheViewWithoutOne) {
     testing::EditorWindow editor;
     MainWindow& main = editor.start();
@@ -144,22 +154,9 @@ TEST(TracingPictures, APictureThatCannotBeReadLeavesTheViewWithoutOne) {
     EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
     EXPECT_FALSE(vtop.bitmapLoaded);
     EXPECT_EQ(itemsOf(c), (Items{false, false, false, false, false}));
-
-    const std::string path = writePicture(editor.config);
-    editor.dialogs.files = {QString::fromStdString(path)};
-    main.pictures().loadBitmap();
-    ASSERT_TRUE(vtop.bitmapLoaded);
-    const QRectF place = placeOf(vtop);
-    std::filesystem::remove(path);
-    main.refreshDrawingArea();
-    EXPECT_FALSE(vtop.bitmapLoaded);
-    EXPECT_EQ(redShare(c.DrawArea->canvas().image(), place), 0.0);
-    EXPECT_EQ(itemsOf(c), (Items{false, false, false, false, false}));
-    EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
 }
 
-// Size Bitmap does nothing without a picture in the current view (the items
-// are shared by the views); an answer that is no positive number, or that
+// Size Bitmap does nothing without a picture in the current view; an answer that is no positive number, or that
 // would make the picture immense, keeps the factor.
 TEST(TracingPictures, ResizeNeedsAPictureAndAPositiveFactor) {
     testing::EditorWindow editor;
@@ -194,6 +191,123 @@ TEST(TracingPictures, ResizeFactorsInTheRegionalFormat) {
     EXPECT_EQ(readResizeFactor("12.5"), 12.5);
     EXPECT_EQ(resizeFactorText(12.5), " 12,5");
     QLocale::setDefault(previous);
+}
+
+// The editor driven through its drawing area and the popup a right click
+// opens there.
+struct PopupEditor : testing::DrawingAreaEditor {
+    static constexpr QPoint kAt{60, 70};
+    const MainControls& c = main.controls();
+    testing::PopupMenu popup{area, *c.Popup};
+
+    // Move, Size and Clear Bitmap as the popup shows them.
+    std::vector<bool> pictureItems() { return popup.enabledAt(kAt, {c.MoveBitmap, c.SizeBitmap, c.ClearBitmap}); }
+    bool choose(QAction* item) { return popup.choose(kAt, item); }
+    void load(const std::string& path) {
+        window.dialogs.files = {QString::fromStdString(path)};
+        EXPECT_TRUE(choose(c.LoadBitmap));
+    }
+    const TracingPicture& picture(ViewKind kind) { return main.state().picture(kind); }
+};
+
+const std::vector<bool> kItemsOn{true, true, true};
+const std::vector<bool> kItemsOff{false, false, false};
+
+// Each view's popup offers Move, Size and Clear Bitmap when that view has a
+// picture: a view without one greys them (Size asks nothing), and clearing
+// one view's picture leaves the others' clearable.
+TEST(TracingPictures, PopupItemsFollowTheCurrentViewsPicture) {
+    PopupEditor e;
+    EXPECT_EQ(e.pictureItems(), kItemsOff);
+    e.load(writePicture(e.window.config, "top.bmp"));
+    ASSERT_TRUE(e.picture(ViewKind::VTop).bitmapLoaded);
+    EXPECT_EQ(e.pictureItems(), kItemsOn);
+
+    e.show(ViewKind::Front);
+    EXPECT_EQ(e.pictureItems(), kItemsOff);
+    EXPECT_FALSE(e.choose(e.c.SizeBitmap));
+    EXPECT_TRUE(e.window.dialogs.inputDefaults.empty());
+
+    e.show(ViewKind::Side);
+    e.load(writePicture(e.window.config, "side.bmp"));
+    EXPECT_EQ(e.pictureItems(), kItemsOn);
+    EXPECT_TRUE(e.choose(e.c.ClearBitmap));
+    EXPECT_FALSE(e.picture(ViewKind::Side).bitmapLoaded);
+    EXPECT_EQ(e.pictureItems(), kItemsOff);
+
+    e.show(ViewKind::VTop);
+    EXPECT_EQ(e.pictureItems(), kItemsOn);
+    e.window.dialogs.inputs = {"50"};
+    EXPECT_TRUE(e.choose(e.c.SizeBitmap));
+    EXPECT_EQ(e.picture(ViewKind::VTop).bitmapScale, 50);
+    const QRectF place = placeOf(e.picture(ViewKind::VTop));
+    EXPECT_TRUE(e.choose(e.c.ClearBitmap));
+    EXPECT_FALSE(e.picture(ViewKind::VTop).bitmapLoaded);
+    EXPECT_EQ(redShare(e.area.canvas().image(), place), 0.0);
+    EXPECT_EQ(e.pictureItems(), kItemsOff);
+}
+
+// New and Open, run with the Front view current, take Front's picture away
+// and show VTop, whose picture stays and can be cleared from the popup.
+TEST(TracingPictures, NewOrOpenFromAnotherViewLeavesVTopsPictureClearable) {
+    for (const char* command : {"New", "Open"}) {
+        SCOPED_TRACE(command);
+        PopupEditor e;
+        e.load(writePicture(e.window.config, "top.bmp"));
+        e.show(ViewKind::Front);
+        e.load(writePicture(e.window.config, "front.bmp"));
+        ASSERT_TRUE(e.picture(ViewKind::Front).bitmapLoaded);
+        Plane project;
+        newPlane(project);
+        testing::FakeImageConverter converter;
+        saveProject(project, e.window.config.path() / "p.flx", converter);
+        e.window.dialogs.answers = {true};
+        e.window.dialogs.openChoices = {{QString::fromStdString((e.window.config.path() / "p.flx").string()), 1}};
+
+        e.c.button(command)->trigger();
+        EXPECT_EQ(e.main.state().mode, ViewKind::VTop);
+        EXPECT_FALSE(e.picture(ViewKind::Front).bitmapLoaded);
+        ASSERT_TRUE(e.picture(ViewKind::VTop).bitmapLoaded);
+        EXPECT_EQ(e.pictureItems(), kItemsOn);
+        EXPECT_TRUE(e.choose(e.c.ClearBitmap));
+        EXPECT_FALSE(e.picture(ViewKind::VTop).bitmapLoaded);
+    }
+}
+
+// A picture whose file is deleted is dropped by the next paint of its view,
+// whichever paints it (a view set-up, a resize, a right click), and the user
+// is told once, naming the file; later paints say nothing more.
+TEST(TracingPictures, APictureWhoseFileIsGoneIsDroppedWithOneMessage) {
+    const std::vector<std::pair<const char*, std::function<void(PopupEditor&)>>> paints{
+        {"view button", [](PopupEditor& e) { e.c.button("VTop")->trigger(); }},
+        {"resize key", [](PopupEditor& e) {
+             e.window.dialogs.inputs = {"50"};
+             QTest::keyClick(&e.area, Qt::Key_I);
+         }},
+        {"right click", [](PopupEditor& e) { EXPECT_EQ(e.pictureItems(), kItemsOff); }},
+    };
+    for (const auto& [name, paint] : paints) {
+        SCOPED_TRACE(name);
+        PopupEditor e;
+        const std::string path = writePicture(e.window.config);
+        e.load(path);
+        const TracingPicture& vtop = e.picture(ViewKind::VTop);
+        ASSERT_TRUE(vtop.bitmapLoaded);
+        const QRectF place = placeOf(vtop);
+        std::filesystem::remove(path);
+
+        paint(e);
+        EXPECT_FALSE(vtop.bitmapLoaded);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !e.window.dialogs.warnings.empty(); }, 2000));
+        e.show(ViewKind::Side);
+        e.show(ViewKind::VTop);
+        QTest::qWait(20);
+        ASSERT_EQ(e.window.dialogs.warnings.size(), 1u);
+        EXPECT_EQ(e.window.dialogs.warnings[0].toStdString(),
+                  "The picture \"" + path + "\" no longer exists; the view is shown without it.");
+        EXPECT_EQ(redShare(e.area.canvas().image(), place), 0.0);
+        EXPECT_EQ(e.pictureItems(), kItemsOff);
+    }
 }
 
 // Move Bitmap lets the next drag move the picture.

@@ -17,6 +17,17 @@ struct RefusedXyFile {
     int line;
 };
 
+// A damaged file with one line of a megabyte, and one with a long token
+// within the bound of a line.
+inline const std::string& megabyteLineXy() {
+    static const std::string text = "title\n1 0\n0.5 " + std::string(1 << 20, '9') + "\n0 0\n";
+    return text;
+}
+inline const std::string& longTokenXy() {
+    static const std::string text = "title\n1 0\n0.5 " + std::string(3000, 'x') + "\n0 0\n";
+    return text;
+}
+
 inline const std::vector<RefusedXyFile>& refusedXyFiles() {
     static const std::vector<RefusedXyFile> files = {
         {"missing", nullptr, 0},
@@ -32,6 +43,8 @@ inline const std::vector<RefusedXyFile>& refusedXyFiles() {
         {"thickness beyond the file limit", "title\n1 0\n0.5 -9e11\n0 0\n0.5 9e11\n1 0\n", 6},
         {"a chord extent of almost nothing", "title\n1e-14 0\n5e-15 -0.05\n0 0\n5e-15 0.05\n1e-14 0\n", 6},
         {"no chord extent", "title\n0.5 0\n0.5 -0.05\n0.5 0.05\n", 4},
+        {"one line of a megabyte", megabyteLineXy().c_str(), 3},
+        {"a long token", longTokenXy().c_str(), 3},
     };
     return files;
 }
