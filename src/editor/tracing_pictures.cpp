@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "document/plane.h"
 #include "editor/drawing_area.h"
-#include "editor/main_window.h"
+#include "editor/editor.h"
+#include "editor/main_controls.h"
 #include "editor/user_dialogs.h"
 
 namespace ferlo {
@@ -28,7 +30,7 @@ QString resizeFactorText(double factor) {
     return factor >= 0 ? ' ' + number : number;
 }
 
-TracingPictures::TracingPictures(MainWindow& main) : main_(main) {
+TracingPictures::TracingPictures(Editor& main) : main_(main) {
     MainControls& c = main_.controls();
     QObject::connect(c.LoadBitmap, &QAction::triggered, [this] { loadBitmap(); });
     QObject::connect(c.MoveBitmap, &QAction::triggered, [this] { moveBitmap(); });
@@ -78,7 +80,7 @@ void TracingPictures::sizeBitmap() {
     if (!factor) return;
     const QSize natural = decoded().picture(p.bitmapFile, {p.bitmapSize.x, p.bitmapSize.y}).natural;
     if (natural.isEmpty()) {
-        main_.refreshDrawingArea();  // the file is gone: the view is drawn without it
+        main_.follow(Effects::RedrawView | Effects::Render3D);  // the file is gone: the view is drawn without it
         return;
     }
     const Point2D size{natural.width() * *factor / 100, natural.height() * *factor / 100};
@@ -94,10 +96,13 @@ void TracingPictures::lockZoom() {
 }
 
 void TracingPictures::clearBitmap() {
-    main_.controls().DrawArea->canvas().clear();
-    main_.state().picture().bitmapLoaded = false;
-    decoded().clear();
-    main_.refreshDrawingArea();
+    main_.edit(
+        [&] {
+            main_.controls().DrawArea->canvas().clear();
+            main_.state().picture().bitmapLoaded = false;
+            decoded().clear();
+        },
+        Effects::RedrawView | Effects::Render3D);
     removeZoomLock();
 }
 
@@ -147,7 +152,7 @@ void TracingPictures::tellPictureLost(const QString& file) {
                                                    : QStringLiteral("no longer exists");
     const QString text = QStringLiteral("The picture \"%1\" %2; the view is shown without it.").arg(file, reason);
     UserDialogs& dialogs = main_.dialogs();
-    QTimer::singleShot(0, &main_, [&dialogs, text] { dialogs.warning(text); });
+    QTimer::singleShot(0, main_.controls().Main, [&dialogs, text] { dialogs.warning(text); });
 }
 
 PictureCache& TracingPictures::decoded() { return decoded_[static_cast<std::size_t>(main_.state().mode)]; }

@@ -10,7 +10,7 @@
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
 
 // A resize answer read as a factor in percent, in the user's regional number
 // format or with a point; nothing when it is not a positive finite number.
@@ -31,7 +31,7 @@ public:
     // the old factor.
     static constexpr double kMaxPaintedSide = 100000.0;
 
-    explicit TracingPictures(MainWindow& main);
+    explicit TracingPictures(Editor& main);
 
     // "Load Bitmap (O)": a picture chosen in the open dialog replaces the
     // current view's, centred at its natural size and shown alone until the
@@ -71,7 +71,7 @@ private:
     void paint(const QImage& picture);
     PictureCache& decoded();  // the current view's decoded picture
 
-    MainWindow& main_;
+    Editor& main_;
     std::array<PictureCache, 5> decoded_;  // by view kind, 1 to 4
 };
 
