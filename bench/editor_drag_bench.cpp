@@ -7,7 +7,7 @@
 #include "document/mouse_protocol.h"
 #include "document/plane_operations.h"
 #include "document/zoom_to_fit.h"
-#include "editor/qimage_canvas.h"
+#include "editor/drawing/qimage_canvas.h"
 #include "support/large_aircraft.h"
 
 // One drag step in the drawing area: a section of the current fuselage

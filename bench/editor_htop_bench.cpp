@@ -5,8 +5,8 @@
 
 #include "document/view_drawing.h"
 #include "document/zoom_to_fit.h"
-#include "editor/qimage_canvas.h"
-#include "editor/qt_palette.h"
+#include "editor/drawing/qimage_canvas.h"
+#include "editor/drawing/qt_palette.h"
 #include "support/large_aircraft.h"
 #include "support/recording_canvas.h"
 

@@ -13,14 +13,14 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "editor/drawing_area.h"
-#include "editor/editor_environment.h"
-#include "editor/main_window.h"
-#include "editor/qt_palette.h"
-#include "editor/render_view.h"
-#include "editor/scene_view_host.h"
-#include "editor/screen_measure.h"
-#include "editor/start_up.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/qt_palette.h"
+#include "editor/window/editor_environment.h"
+#include "editor/window/main_window.h"
+#include "editor/window/render_view.h"
+#include "editor/window/scene_view_host.h"
+#include "editor/window/screen_measure.h"
+#include "editor/window/start_up.h"
 #include "support/recording_canvas.h"
 #include "support/scripted_dialogs.h"
 

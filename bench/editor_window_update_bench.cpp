@@ -8,15 +8,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include "editor/canvas_widget.h"
-#include "editor/drawing_area.h"
-#include "editor/editor_environment.h"
-#include "editor/main_controls.h"
-#include "editor/main_window.h"
-#include "editor/render_view.h"
-#include "editor/scene_view_host.h"
-#include "editor/screen_measure.h"
-#include "editor/start_up.h"
+#include "editor/drawing/canvas_widget.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/window/editor_environment.h"
+#include "editor/window/main_controls.h"
+#include "editor/window/main_window.h"
+#include "editor/window/render_view.h"
+#include "editor/window/scene_view_host.h"
+#include "editor/window/screen_measure.h"
+#include "editor/window/start_up.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks that the files of one source folder form layers: a file pair
+"""Checks that the files of one source folder (and its subfolders) form layers: a file pair
 (x.h with x.cpp) is one unit, a unit depends on the units whose headers it
 includes, and no chain of those dependencies comes back to where it started.
 The window's header may be included only by the units named with --window.
@@ -20,13 +20,13 @@ def units_of(folder):
     """Each unit's name and the units it includes, from the folder's files."""
     prefix = folder.name + "/"
     depends = {}
-    for path in sorted(folder.iterdir()):
+    for path in sorted(folder.rglob("*")):
         if path.suffix not in (".h", ".cpp"):
             continue
         unit = path.stem
         deps = depends.setdefault(unit, set())
         for name in INCLUDE.findall(path.read_text(encoding="utf-8")):
-            if name.startswith(prefix) and "/" not in name[len(prefix):]:
+            if name.startswith(prefix):
                 included = pathlib.PurePosixPath(name).stem
                 if included != unit:
                     deps.add(included)

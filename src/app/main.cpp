@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "editor/program.h"
+#include "editor/window/program.h"
 #include "view3d/fatal_error.h"
 
 int main(int argc, char** argv) {

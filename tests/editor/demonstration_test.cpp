@@ -1,4 +1,4 @@
-#include "editor/demonstration.h"
+#include "editor/flight/demonstration.h"
 
 #include <cmath>
 #include <string>
@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "document/plane_operations.h"
-#include "editor/drawing_area.h"
+#include "editor/drawing/drawing_area.h"
 #include "support/editor_window.h"
 #include "support/glide_run.h"
 #include "support/snapshot.h"

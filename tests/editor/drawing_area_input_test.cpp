@@ -1,4 +1,4 @@
-#include "editor/drawing_area_input.h"
+#include "editor/drawing/drawing_area_input.h"
 
 #include <cmath>
 #include <optional>
@@ -20,9 +20,9 @@
 #include "base/value_reader.h"
 #include "document/mouse_protocol.h"
 #include "document/view_drawing.h"
-#include "editor/drawing_area.h"
-#include "editor/pointer_shapes.h"
-#include "editor/qimage_canvas.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/pointer_shapes.h"
+#include "editor/drawing/qimage_canvas.h"
 #include "support/drawing_area_editor.h"
 #include "support/fuselage_sections.h"
 #include "support/pointer_events.h"

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area.h"
-#include "editor/drawing_area_input.h"
-#include "editor/pointer_shapes.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/drawing_area_input.h"
+#include "editor/drawing/pointer_shapes.h"
 #include "support/editor_window.h"
 #include "support/snapshot.h"
 

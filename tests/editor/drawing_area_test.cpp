@@ -1,4 +1,4 @@
-#include "editor/drawing_area.h"
+#include "editor/drawing/drawing_area.h"
 
 #include <algorithm>
 #include <string>
@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area_input.h"
+#include "editor/drawing/drawing_area_input.h"
 #include "support/editor_window.h"
 #include "support/snapshot.h"
 

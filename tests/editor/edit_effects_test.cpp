@@ -19,12 +19,12 @@
 #include <gtest/gtest.h>
 
 #include "document/mouse_protocol.h"
-#include "editor/canvas_widget.h"
-#include "editor/fuselage_manager.h"
-#include "editor/pointer_shapes.h"
-#include "editor/preferences.h"
-#include "editor/qimage_canvas.h"
-#include "editor/tracing_pictures.h"
+#include "editor/commands/preferences.h"
+#include "editor/drawing/canvas_widget.h"
+#include "editor/drawing/pointer_shapes.h"
+#include "editor/drawing/qimage_canvas.h"
+#include "editor/drawing/tracing_pictures.h"
+#include "editor/panels/fuselage_manager.h"
 #include "support/drawing_area_editor.h"
 #include "support/fuselage_sections.h"
 #include "support/panel_typing.h"

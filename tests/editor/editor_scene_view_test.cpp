@@ -18,8 +18,8 @@
 
 #include "document/plane_operations.h"
 #include "document/project_file.h"
-#include "editor/preferences.h"
-#include "editor/scene_view_host.h"
+#include "editor/commands/preferences.h"
+#include "editor/window/scene_view_host.h"
 #include "fuselage/mesh_sections.h"
 #include "support/editor_window.h"
 #include "support/fake_image_converter.h"

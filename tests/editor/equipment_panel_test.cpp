@@ -1,4 +1,4 @@
-#include "editor/equipment_panel.h"
+#include "editor/panels/equipment_panel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/length_text.h"
-#include "editor/parameter_panels.h"
+#include "editor/panels/length_text.h"
+#include "editor/panels/parameter_panels.h"
 #include "support/editor_window.h"
 #include "support/panel_typing.h"
 

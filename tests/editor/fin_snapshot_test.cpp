@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/qimage_canvas.h"
+#include "editor/drawing/qimage_canvas.h"
 #include "support/snapshot.h"
 #include "surfaces/vert_wing_section.h"
 

@@ -1,4 +1,4 @@
-#include "editor/flying_preview.h"
+#include "editor/flight/flying_preview.h"
 
 #include <cmath>
 #include <string>
@@ -14,10 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area.h"
-#include "editor/preferences.h"
-#include "editor/render_view.h"
-#include "editor/scene_view_host.h"
+#include "editor/commands/preferences.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/window/render_view.h"
+#include "editor/window/scene_view_host.h"
 #include "support/editor_window.h"
 #include "support/fake_joystick.h"
 #include "support/project_text.h"

@@ -1,4 +1,4 @@
-#include "editor/fuselage_manager.h"
+#include "editor/panels/fuselage_manager.h"
 
 #include <string>
 #include <vector>

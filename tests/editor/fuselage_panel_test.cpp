@@ -1,4 +1,4 @@
-#include "editor/fuselage_panel.h"
+#include "editor/panels/fuselage_panel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,12 +20,12 @@
 #include <gtest/gtest.h>
 
 #include "document/view_drawing.h"
-#include "editor/canvas_widget.h"
-#include "editor/drawing_area.h"
-#include "editor/fuselage_manager.h"
-#include "editor/length_text.h"
-#include "editor/qimage_canvas.h"
-#include "editor/parameter_panels.h"
+#include "editor/drawing/canvas_widget.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/qimage_canvas.h"
+#include "editor/panels/fuselage_manager.h"
+#include "editor/panels/length_text.h"
+#include "editor/panels/parameter_panels.h"
 #include "support/editor_window.h"
 #include "support/fuselage_sections.h"
 #include "support/panel_typing.h"

@@ -1,4 +1,4 @@
-#include "editor/help.h"
+#include "editor/window/help.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area.h"
-#include "editor/parameter_panels.h"
-#include "editor/wing_panel.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/panels/parameter_panels.h"
+#include "editor/panels/wing_panel.h"
 #include "support/editor_window.h"
 #include "support/snapshot.h"
 

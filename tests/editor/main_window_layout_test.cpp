@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/canvas_widget.h"
-#include "editor/drawing_area.h"
-#include "editor/layout_geometry.h"
+#include "editor/drawing/canvas_widget.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/window/layout_geometry.h"
 #include "support/editor_window.h"
 #include "support/layout_rect.h"
 #include "support/snapshot.h"

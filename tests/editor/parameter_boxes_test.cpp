@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area.h"
-#include "editor/length_text.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/panels/length_text.h"
 #include "support/editor_window.h"
 #include "support/panel_typing.h"
 #include "support/snapshot.h"

@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area.h"
-#include "editor/main_window.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/window/main_window.h"
 #include "support/editor_window.h"
 #include "support/snapshot.h"
 

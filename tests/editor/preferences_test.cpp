@@ -1,4 +1,4 @@
-#include "editor/preferences.h"
+#include "editor/commands/preferences.h"
 
 #include <filesystem>
 #include <functional>
@@ -19,10 +19,10 @@
 #include <gtest/gtest.h>
 
 #include "document/plane_operations.h"
-#include "editor/equipment_panel.h"
-#include "editor/length_text.h"
-#include "editor/parameter_panels.h"
-#include "editor/stab_panel.h"
+#include "editor/panels/equipment_panel.h"
+#include "editor/panels/length_text.h"
+#include "editor/panels/parameter_panels.h"
+#include "editor/panels/stab_panel.h"
 #include "support/editor_window.h"
 #include "support/file_size_limit.h"
 #include "support/project_text.h"

@@ -1,4 +1,4 @@
-#include "editor/print_command.h"
+#include "editor/commands/print_command.h"
 
 #include <cmath>
 #include <filesystem>
@@ -17,10 +17,10 @@
 #include <gtest/gtest.h>
 
 #include "document/plane_operations.h"
-#include "editor/drawing_area.h"
-#include "editor/print_select.h"
-#include "editor/printer_canvas.h"
-#include "editor/qt_user_dialogs.h"
+#include "editor/commands/print_select.h"
+#include "editor/commands/printer_canvas.h"
+#include "editor/commands/qt_user_dialogs.h"
+#include "editor/drawing/drawing_area.h"
 #include "support/editor_window.h"
 #include "support/pdf_contents.h"
 #include "support/project_text.h"

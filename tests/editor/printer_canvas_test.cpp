@@ -1,4 +1,4 @@
-#include "editor/printer_canvas.h"
+#include "editor/commands/printer_canvas.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "editor/program.h"
+#include "editor/window/program.h"
 
 #include <csignal>
 
@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/render_view.h"
+#include "editor/window/render_view.h"
 #include "support/default_plane.h"
 #include "support/temp_dir.h"
 #include "ui_core/joystick.h"

@@ -1,4 +1,4 @@
-#include "editor/qimage_canvas.h"
+#include "editor/drawing/qimage_canvas.h"
 
 #include <random>
 #include <set>
@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "base/palette.h"
-#include "editor/qt_palette.h"
-#include "editor/tile_grid.h"
+#include "editor/drawing/qt_palette.h"
+#include "editor/drawing/tile_grid.h"
 
 namespace ferlo {
 namespace {

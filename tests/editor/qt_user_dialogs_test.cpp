@@ -1,4 +1,4 @@
-#include "editor/qt_user_dialogs.h"
+#include "editor/commands/qt_user_dialogs.h"
 
 #include <filesystem>
 #include <functional>
@@ -22,9 +22,9 @@
 
 #include "document/plane_operations.h"
 #include "document/project_file.h"
-#include "editor/editor_environment.h"
-#include "editor/file_filters.h"
-#include "editor/toolbar_commands.h"
+#include "editor/commands/file_filters.h"
+#include "editor/commands/toolbar_commands.h"
+#include "editor/window/editor_environment.h"
 #include "support/editor_window.h"
 #include "support/fake_image_converter.h"
 #include "support/snapshot.h"

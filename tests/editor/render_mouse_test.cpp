@@ -1,4 +1,4 @@
-#include "editor/render_mouse.h"
+#include "editor/flight/render_mouse.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/render_view.h"
+#include "editor/window/render_view.h"
 #include "support/editor_window.h"
 
 namespace ferlo {

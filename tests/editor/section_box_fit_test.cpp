@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/canvas_widget.h"
-#include "editor/drawing_area.h"
-#include "editor/main_window.h"
-#include "editor/parameter_panels.h"
-#include "editor/qimage_canvas.h"
+#include "editor/drawing/canvas_widget.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/qimage_canvas.h"
+#include "editor/panels/parameter_panels.h"
+#include "editor/window/main_window.h"
 #include "support/drawing_area_editor.h"
 #include "support/fuselage_sections.h"
 #include "support/pointer_events.h"

@@ -1,4 +1,4 @@
-#include "editor/start_up.h"
+#include "editor/window/start_up.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,14 +16,14 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/demonstration.h"
-#include "editor/drawing_area.h"
-#include "editor/help.h"
-#include "editor/parameter_panels.h"
-#include "editor/scene_view_host.h"
-#include "editor/small_fonts.h"
-#include "editor/splash.h"
-#include "editor/wing_panel.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/flight/demonstration.h"
+#include "editor/panels/parameter_panels.h"
+#include "editor/panels/wing_panel.h"
+#include "editor/window/help.h"
+#include "editor/window/scene_view_host.h"
+#include "editor/window/small_fonts.h"
+#include "editor/window/splash.h"
 #include "support/editor_window.h"
 #include "support/panel_typing.h"
 #include "support/snapshot.h"

@@ -14,12 +14,12 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area.h"
-#include "editor/fin_panel.h"
-#include "editor/length_text.h"
-#include "editor/parameter_panels.h"
-#include "editor/stab_panel.h"
-#include "editor/wing_panel.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/panels/fin_panel.h"
+#include "editor/panels/length_text.h"
+#include "editor/panels/parameter_panels.h"
+#include "editor/panels/stab_panel.h"
+#include "editor/panels/wing_panel.h"
 #include "support/editor_window.h"
 #include "support/panel_typing.h"
 #include "support/scoped_locale.h"

@@ -1,4 +1,4 @@
-#include "editor/toolbar_commands.h"
+#include "editor/commands/toolbar_commands.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -18,10 +18,10 @@
 
 #include "document/plane_operations.h"
 #include "document/project_file.h"
-#include "editor/drawing_area.h"
-#include "editor/fuselage_manager.h"
-#include "editor/preferences.h"
-#include "editor/tracing_pictures.h"
+#include "editor/commands/preferences.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/tracing_pictures.h"
+#include "editor/panels/fuselage_manager.h"
 #include "support/editor_window.h"
 #include "support/fake_image_converter.h"
 #include "support/file_size_limit.h"

@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/drawing_area.h"
-#include "editor/picture_file.h"
-#include "editor/tracing_pictures.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/picture_file.h"
+#include "editor/drawing/tracing_pictures.h"
 #include "support/editor_window.h"
 #include "support/large_jpeg.h"
 

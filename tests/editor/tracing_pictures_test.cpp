@@ -1,4 +1,4 @@
-#include "editor/tracing_pictures.h"
+#include "editor/drawing/tracing_pictures.h"
 
 #include <cmath>
 #include <filesystem>
@@ -16,7 +16,7 @@
 
 #include "document/plane_operations.h"
 #include "document/project_file.h"
-#include "editor/drawing_area.h"
+#include "editor/drawing/drawing_area.h"
 #include "support/drawing_area_editor.h"
 #include "support/editor_window.h"
 #include "support/fake_image_converter.h"

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "document/view_drawing.h"
-#include "editor/drawing_area.h"
-#include "editor/qimage_canvas.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/drawing/qimage_canvas.h"
 #include "support/editor_window.h"
 #include "support/snapshot.h"
 

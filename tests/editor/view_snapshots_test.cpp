@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "document/view_drawing.h"
-#include "editor/qimage_canvas.h"
+#include "editor/drawing/qimage_canvas.h"
 #include "support/default_plane.h"
 #include "support/snapshot.h"
 

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "editor/drawing_area.h"
-#include "editor/main_window.h"
+#include "editor/drawing/drawing_area.h"
+#include "editor/window/main_window.h"
 #include "support/editor_window.h"
 #include "support/pointer_events.h"
 

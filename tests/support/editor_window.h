@@ -13,10 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/editor_environment.h"
-#include "editor/main_window.h"
-#include "editor/screen_measure.h"
-#include "editor/start_up.h"
+#include "editor/window/editor_environment.h"
+#include "editor/window/main_window.h"
+#include "editor/window/screen_measure.h"
+#include "editor/window/start_up.h"
 #include "support/recording_render_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"

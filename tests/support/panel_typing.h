@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "editor/main_window.h"
+#include "editor/window/main_window.h"
 #include "support/snapshot.h"
 
 namespace ferlo::testing {

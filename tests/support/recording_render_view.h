@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "editor/render_view.h"
+#include "editor/window/render_view.h"
 
 namespace ferlo::testing {
 

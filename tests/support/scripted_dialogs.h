@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/user_dialogs.h"
+#include "editor/commands/user_dialogs.h"
 
 namespace ferlo::testing {
 

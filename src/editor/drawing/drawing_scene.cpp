@@ -1,0 +1,229 @@
+#include "editor/drawing/drawing_scene.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace ferlo {
+
+namespace {
+
+// Exactly the same line: the same ends in the same order (a line drawn the
+// other way round may light other pixels).
+bool sameLine(const QLineF& a, const QLineF& b) {
+    return a.x1() == b.x1() && a.y1() == b.y1() && a.x2() == b.x2() && a.y2() == b.y2();
+}
+
+// The same two ends, in either order: what a white line erases.
+bool sameEnds(const QLineF& a, const QLineF& b) {
+    return sameLine(a, b) || (a.x1() == b.x2() && a.y1() == b.y2() && a.x2() == b.x1() && a.y2() == b.y1());
+}
+
+std::uint64_t orderOf(std::uint64_t place, std::uint32_t index) { return place << 32 | index; }
+
+}  // namespace
+
+void DrawingScene::reset(QSize size) {
+    grid_ = TileGrid(size);
+    lines_.clear();
+    hidden_ = 0;
+    tiles_.assign(static_cast<std::size_t>(grid_.count()), {});
+    tileEntries_ = 0;
+    slots_.clear();
+    part_ = nullptr;
+    current_ = nullptr;
+    places_ = 0;
+    paintedUpTo_ = 0;
+    damaged_.assign(static_cast<std::size_t>(grid_.count()), 0);
+    damagedList_.clear();
+    added_.clear();
+}
+
+DrawingScene::Slot& DrawingScene::slotOf(const void* part) { return slots_[part]; }
+
+const void* DrawingScene::beginPart(const void* part) {
+    if (part == part_) return part;
+    const void* before = part_;
+    part_ = part;
+    current_ = part ? &slotOf(part) : nullptr;
+    if (current_) current_->drawing = false;
+    return before;
+}
+
+void DrawingScene::endPart(const void* before) {
+    if (before == part_) return;
+    if (current_) finish(*current_);
+    part_ = before;
+    current_ = before ? &slotOf(before) : nullptr;
+}
+
+void DrawingScene::draw(const QLineF& line, PaletteColor color) {
+    if (current_ == nullptr) {
+        if (color == kWhite) {
+            eraseLoose(line);
+        } else {
+            drawLoose(line, color);
+        }
+    } else if (color != kWhite) {
+        drawInPart(*current_, line, color);
+    }
+}
+
+void DrawingScene::drawLoose(const QLineF& line, PaletteColor color) {
+    Slot& loose = slotOf(nullptr);
+    if (loose.place == 0) loose.place = ++places_;
+    loose.lines.push_back(add(line, color, orderOf(loose.place, loose.cursor++)));
+}
+
+void DrawingScene::eraseLoose(const QLineF& line) {
+    const auto loose = slots_.find(nullptr);
+    if (loose == slots_.end()) return;
+    std::erase_if(loose->second.lines, [&](std::uint32_t id) {
+        if (!sameEnds(lines_[id].line, line)) return false;
+        hide(id);
+        return true;
+    });
+}
+
+void DrawingScene::drawInPart(Slot& slot, const QLineF& line, PaletteColor color) {
+    if (!slot.drawing) {
+        slot.drawing = true;
+        slot.cursor = 0;
+        if (slot.place == 0) slot.place = ++places_;
+    }
+    if (slot.cursor < slot.lines.size()) {
+        change(slot.lines[slot.cursor], line, color);
+    } else {
+        slot.lines.push_back(add(line, color, orderOf(slot.place, slot.cursor)));
+    }
+    ++slot.cursor;
+}
+
+void DrawingScene::finish(Slot& slot) {
+    if (!slot.drawing) return;
+    for (std::size_t k = slot.cursor; k < slot.lines.size(); ++k) hide(slot.lines[k]);
+    slot.lines.resize(slot.cursor);
+    slot.drawing = false;
+}
+
+std::uint32_t DrawingScene::add(const QLineF& line, PaletteColor color, std::uint64_t order) {
+    const auto id = static_cast<std::uint32_t>(lines_.size());
+    lines_.push_back({line, color, order});
+    index(id);
+    if (painted(id)) {
+        damage(line);
+    } else {
+        added_.push_back(id);
+    }
+    return id;
+}
+
+void DrawingScene::change(std::uint32_t id, const QLineF& line, PaletteColor color) {
+    Stored& s = lines_[id];
+    const bool moved = !sameLine(s.line, line);
+    if (!moved && s.color == color) return;
+    if (painted(id)) {
+        damage(s.line);
+        if (moved) damage(line);
+    }
+    s.line = line;
+    s.color = color;
+    if (moved) index(id);
+}
+
+void DrawingScene::hide(std::uint32_t id) {
+    Stored& s = lines_[id];
+    s.shown = false;
+    ++hidden_;
+    if (painted(id)) damage(s.line);
+}
+
+void DrawingScene::index(std::uint32_t id) {
+    grid_.forEachTileNear(lines_[id].line, [&](int tile) {
+        tiles_[static_cast<std::size_t>(tile)].push_back(id);
+        ++tileEntries_;
+    });
+}
+
+void DrawingScene::damage(const QLineF& line) {
+    grid_.forEachTileNear(line, [&](int tile) {
+        std::uint8_t& marked = damaged_[static_cast<std::size_t>(tile)];
+        if (marked) return;
+        marked = 1;
+        damagedList_.push_back(tile);
+    });
+}
+
+// An open-addressing table of the lines met, from the last one back.
+void DrawingScene::dropCovered(std::vector<std::uint32_t>& ids) const {
+    std::size_t capacity = 16;
+    while (capacity < 2 * ids.size()) capacity *= 2;
+    constexpr std::uint32_t kFree = UINT32_MAX;
+    std::vector<std::uint32_t> table(capacity, kFree);
+    const auto hashOf = [](const QLineF& l) {
+        std::size_t h = 0;
+        for (double v : {l.x1(), l.y1(), l.x2(), l.y2()}) h = (h ^ std::hash<double>{}(v)) * 0x9e3779b97f4a7c15u;
+        return h;
+    };
+    std::size_t kept = ids.size();
+    for (std::size_t k = ids.size(); k-- > 0;) {
+        const QLineF& line = lines_[ids[k]].line;
+        std::size_t slot = hashOf(line) & (capacity - 1);
+        bool covered = false;
+        for (; table[slot] != kFree; slot = (slot + 1) & (capacity - 1)) {
+            if (sameLine(lines_[table[slot]].line, line)) {
+                covered = true;
+                break;
+            }
+        }
+        if (covered) continue;
+        table[slot] = ids[k];
+        ids[--kept] = ids[k];
+    }
+    ids.erase(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(kept));
+}
+
+std::vector<DrawingScene::Line> DrawingScene::linesOnTop() {
+    std::vector<std::uint32_t> shown;
+    for (std::uint32_t id : added_) {
+        if (lines_[id].shown) shown.push_back(id);
+    }
+    std::vector<Line> top;
+    top.reserve(shown.size());
+    paintInOrder(shown, [&](const Line& line) { top.push_back(line); });
+    return top;
+}
+
+void DrawingScene::settle() {
+    for (int tile : damagedList_) damaged_[static_cast<std::size_t>(tile)] = 0;
+    damagedList_.clear();
+    for (std::uint32_t id : added_) paintedUpTo_ = std::max(paintedUpTo_, lines_[id].order);
+    added_.clear();
+    compactWhenSparse();
+}
+
+void DrawingScene::compactWhenSparse() {
+    const std::size_t shown = lines_.size() - hidden_;
+    if (hidden_ <= shown + 1024 && tileEntries_ <= 4 * shown + 4096) return;
+    std::vector<std::uint32_t> renumbered(lines_.size());
+    std::vector<Stored> kept;
+    kept.reserve(shown);
+    for (std::uint32_t id = 0; id < lines_.size(); ++id) {
+        if (!lines_[id].shown) continue;
+        renumbered[id] = static_cast<std::uint32_t>(kept.size());
+        kept.push_back(lines_[id]);
+    }
+    for (auto& [part, slot] : slots_) {
+        for (std::uint32_t& id : slot.lines) id = renumbered[id];
+    }
+    lines_ = std::move(kept);
+    hidden_ = 0;
+    for (auto& tile : tiles_) tile.clear();
+    tileEntries_ = 0;
+    for (std::uint32_t id = 0; id < lines_.size(); ++id) {
+        lines_[id].visit = 0;
+        index(id);
+    }
+    visits_ = 0;
+}
+
+}  // namespace ferlo

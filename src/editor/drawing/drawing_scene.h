@@ -1,0 +1,160 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include <QLineF>
+#include <QRect>
+#include <QSize>
+
+#include "base/palette.h"
+#include "editor/drawing/tile_grid.h"
+
+namespace ferlo {
+
+// The lines a drawing area shows, kept so that a change is painted only
+// where it changes the picture. The picture is what lies under the drawing
+// with every line shown painted over it in the drawing order.
+//
+// A part's drawing of itself (between `beginPart` and `endPart`) takes the
+// place of the part's previous drawing, in the part's place in the drawing
+// order: the order in which the parts first drew since the scene was
+// emptied. A line drawn again where it was, in the same colour, changes
+// nothing, so a part drawn again as it stands costs no painting. Its white
+// lines are not kept: they erase its previous drawing, which the new one
+// replaces anyway.
+//
+// Lines drawn outside a part's drawing are loose lines: each is drawn over
+// what was drawn before, and a white loose line erases the loose lines
+// with the same two ends.
+class DrawingScene {
+public:
+    struct Line {
+        QLineF line;
+        PaletteColor color;
+    };
+
+    explicit DrawingScene(QSize size = {1, 1}) { reset(size); }
+
+    // Empties the scene, for an image of `size`.
+    void reset(QSize size);
+    const TileGrid& grid() const { return grid_; }
+
+    // The part whose drawing the lines that follow are (none: loose lines);
+    // returns the part drawn before, which `endPart` takes back. A part that
+    // begins again within its own drawing goes on with it.
+    const void* beginPart(const void* part);
+    void endPart(const void* before);
+    void draw(const QLineF& line, PaletteColor color);
+
+    // ---- What changed since the last `settle` ----
+    // The tiles whose pixels follow from the lines no more.
+    const std::vector<int>& damagedTiles() const { return damagedList_; }
+    // Calls `paint(line)` for every line shown in a damaged tile, in the
+    // drawing order.
+    template <typename Paint>
+    void forEachLineInDamage(Paint paint);
+    // The lines drawn since that lie above every line painted before, in
+    // the drawing order: painted over the repaired tiles, they finish the
+    // picture.
+    std::vector<Line> linesOnTop();
+    // The changes are painted: they are forgotten.
+    void settle();
+
+    // Every line shown, in the drawing order.
+    template <typename Paint>
+    void forEachLine(Paint paint);
+
+private:
+    struct Stored {
+        QLineF line;
+        PaletteColor color;
+        std::uint64_t order;  // the part's place, then the line's within its drawing
+        std::uint32_t visit = 0;
+        bool shown = true;
+    };
+    struct Slot {
+        std::uint64_t place = 0;  // 0 until the part first draws
+        std::vector<std::uint32_t> lines;
+        std::uint32_t cursor = 0;  // the next line of the drawing under way
+        bool drawing = false;
+    };
+
+    Slot& slotOf(const void* part);
+    void drawLoose(const QLineF& line, PaletteColor color);
+    void eraseLoose(const QLineF& line);
+    void drawInPart(Slot& slot, const QLineF& line, PaletteColor color);
+    // The lines of the part's drawing not drawn again are hidden.
+    void finish(Slot& slot);
+    std::uint32_t add(const QLineF& line, PaletteColor color, std::uint64_t order);
+    void change(std::uint32_t id, const QLineF& line, PaletteColor color);
+    void hide(std::uint32_t id);
+    void index(std::uint32_t id);
+    void damage(const QLineF& line);
+    bool painted(std::uint32_t id) const { return lines_[id].order <= paintedUpTo_; }
+    // Calls `paint` for the lines `ids` names, in the drawing order, but for
+    // those a later one of them covers (the same line drawn again).
+    template <typename Paint>
+    void paintInOrder(std::vector<std::uint32_t>& ids, Paint paint);
+    // Drops from `ids`, in the drawing order, each line drawn again later.
+    void dropCovered(std::vector<std::uint32_t>& ids) const;
+    // Drops the hidden lines and stale tile entries once they outnumber the rest.
+    void compactWhenSparse();
+
+    TileGrid grid_;
+    std::vector<Stored> lines_;
+    std::size_t hidden_ = 0;
+    std::vector<std::vector<std::uint32_t>> tiles_;  // the lines near each tile, some stale
+    std::size_t tileEntries_ = 0;
+    std::unordered_map<const void*, Slot> slots_;  // nullptr: the loose lines
+    const void* part_ = nullptr;
+    Slot* current_ = nullptr;
+    std::uint64_t places_ = 0;
+    std::uint64_t paintedUpTo_ = 0;  // the highest order painted so far
+    std::uint32_t visits_ = 0;
+    std::vector<std::uint8_t> damaged_;  // by tile
+    std::vector<int> damagedList_;
+    std::vector<std::uint32_t> added_;  // lines added above everything painted
+};
+
+template <typename Paint>
+void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
+    std::sort(ids.begin(), ids.end(), [this](std::uint32_t a, std::uint32_t b) { return lines_[a].order < lines_[b].order; });
+    dropCovered(ids);
+    for (std::uint32_t id : ids) paint(Line{lines_[id].line, lines_[id].color});
+}
+
+template <typename Paint>
+void DrawingScene::forEachLineInDamage(Paint paint) {
+    ++visits_;
+    std::vector<std::uint32_t> found;
+    for (int tile : damagedList_) {
+        const QRectF near = QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3);
+        for (std::uint32_t id : tiles_[static_cast<std::size_t>(tile)]) {
+            Stored& s = lines_[id];
+            if (!s.shown || s.visit == visits_) continue;
+            // An entry left by a line that has moved since is skipped.
+            const QRectF box = QRectF(s.line.p1(), s.line.p2()).normalized();
+            if (box.right() < near.left() || box.left() > near.right() || box.bottom() < near.top() ||
+                box.top() > near.bottom()) {
+                continue;
+            }
+            s.visit = visits_;
+            found.push_back(id);
+        }
+    }
+    paintInOrder(found, paint);
+}
+
+template <typename Paint>
+void DrawingScene::forEachLine(Paint paint) {
+    std::vector<std::uint32_t> shown;
+    for (std::uint32_t id = 0; id < lines_.size(); ++id) {
+        if (lines_[id].shown) shown.push_back(id);
+    }
+    paintInOrder(shown, paint);
+}
+
+}  // namespace ferlo

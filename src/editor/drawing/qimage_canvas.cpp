@@ -1,0 +1,174 @@
+#include "editor/drawing/qimage_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include <QPainter>
+#include <QPen>
+#include <QRegion>
+
+#include "editor/drawing/qt_palette.h"
+
+namespace ferlo {
+
+namespace {
+
+constexpr QRgb kWhiteRgb = 0xffffffff;
+
+// The pixels of `image` a one-pixel pen may light along `line`.
+QRect boundsOf(const QLineF& line, const QRect& image) {
+    const QRectF near = QRectF(line.p1(), line.p2()).normalized().adjusted(-2, -2, 2, 2);
+    if (!std::isfinite(near.left() + near.right() + near.top() + near.bottom())) return image;
+    return (near & QRectF(image)).toAlignedRect() & image;
+}
+
+// Paints lines in order with `painter`, the pen following their colours:
+// `forEach(paint)` calls `paint` for each line. The lines of one colour in a
+// row go to the painter together.
+template <typename ForEach>
+void paintLines(QPainter& painter, ForEach forEach) {
+    std::vector<QLineF> run;
+    PaletteColor color = -1;
+    const auto paintRun = [&] {
+        if (run.empty()) return;
+        painter.setPen(QPen(qtColor(color), 0));
+        painter.drawLines(run.data(), static_cast<int>(run.size()));
+        run.clear();
+    };
+    forEach([&](const DrawingScene::Line& l) {
+        if (l.color != color) {
+            paintRun();
+            color = l.color;
+        }
+        run.push_back(l.line);
+    });
+    paintRun();
+}
+
+}  // namespace
+
+QImageCanvas::QImageCanvas(int width, int height) { resize(width, height); }
+
+void QImageCanvas::resize(int width, int height) {
+    const QSize size(std::max(width, 1), std::max(height, 1));
+    image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    clear();
+}
+
+void QImageCanvas::clear() {
+    ++clears_;
+    scene_.reset(image_.size());
+    waiting_ = false;
+    image_.fill(Qt::white);
+    pictureUnder_ = false;
+    under_ = QImage();
+    changed(image_.rect());
+}
+
+void QImageCanvas::paintPicture(const QImage& picture, const QRectF& place) {
+    flush();
+    if (!pictureUnder_) {
+        under_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        under_.fill(Qt::white);
+        pictureUnder_ = true;
+    }
+    QPainter(&under_).drawImage(place, picture);
+    repaintAll();
+}
+
+void QImageCanvas::repaintAll() {
+    if (pictureUnder_) {
+        image_ = under_.copy();
+    } else {
+        image_.fill(Qt::white);
+    }
+    QPainter painter(&image_);
+    paintLines(painter, [&](auto paint) { scene_.forEachLine(paint); });
+    painter.end();
+    changed(image_.rect());
+}
+
+void QImageCanvas::setCurrentPoint(double x, double y) { current_ = QPointF(x, y); }
+
+void QImageCanvas::lineTo(double x, double y, PaletteColor color) {
+    const QPointF to(x, y);
+    add(QLineF(current_, to), color);
+    current_ = to;
+}
+
+void QImageCanvas::line(double x1, double y1, double x2, double y2, PaletteColor color) {
+    const QPointF to(x2, y2);
+    add(QLineF(QPointF(x1, y1), to), color);
+    current_ = to;
+}
+
+void QImageCanvas::add(const QLineF& line, PaletteColor color) {
+    if (!waiting_) {
+        waiting_ = true;
+        drawingWaits();
+    }
+    scene_.draw(line, color);
+}
+
+const QImage& QImageCanvas::image() {
+    flush();
+    return image_;
+}
+
+void QImageCanvas::flush() {
+    waiting_ = false;
+    QRect area = repair();
+    const std::vector<DrawingScene::Line> top = scene_.linesOnTop();
+    scene_.settle();
+    if (!top.empty()) {
+        QPainter painter(&image_);
+        paintLines(painter, [&](auto paint) {
+            for (const DrawingScene::Line& l : top) {
+                paint(l);
+                area |= boundsOf(l.line, image_.rect());
+            }
+        });
+    }
+    area &= image_.rect();
+    if (!area.isEmpty()) changed(area);
+}
+
+// Each damaged tile gets what lies under the drawing, then every line near
+// it is painted again in order, clipped to the damaged tiles: a clipped line
+// lights the same pixels as the whole line would there.
+QRect QImageCanvas::repair() {
+    std::vector<int> tiles = scene_.damagedTiles();
+    if (tiles.empty()) return {};
+    std::sort(tiles.begin(), tiles.end());
+    const TileGrid& grid = scene_.grid();
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const QRgb* const under = pictureUnder_ ? reinterpret_cast<const QRgb*>(under_.constBits()) : nullptr;
+    // The tiles row by row, each run of neighbours in a row one rectangle.
+    std::vector<QRect> runs;
+    for (int tile : tiles) {
+        const QRect r = grid.rect(tile);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* row = pixels + y * stride + r.left();
+            if (under) {
+                std::memcpy(row, under + y * stride + r.left(), static_cast<std::size_t>(r.width()) * sizeof(QRgb));
+            } else {
+                std::fill(row, row + r.width(), kWhiteRgb);
+            }
+        }
+        if (!runs.empty() && runs.back().top() == r.top() && runs.back().right() + 1 == r.left()) {
+            runs.back().setRight(r.right());
+        } else {
+            runs.push_back(r);
+        }
+    }
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    QPainter painter(&image_);
+    painter.setClipRegion(region);
+    paintLines(painter, [&](auto paint) { scene_.forEachLineInDamage(paint); });
+    return region.boundingRect();
+}
+
+}  // namespace ferlo
