@@ -72,16 +72,22 @@ public:
     virtual void resize(int width, int height) = 0;
     // Pixel (x, y), from 0, row 0 at the top; black outside the image.
     virtual PixelRGB pixel(int x, int y) const = 0;
-    // Row y of the current image as red, green and blue bytes, three a pixel,
-    // into `rgb` (three bytes for each pixel of the row): pixel(0, y),
-    // pixel(1, y), ... A converter that holds its image in rows copies them
-    // whole; this one asks for each pixel.
-    virtual void copyRow(int y, std::span<std::uint8_t> rgb) const {
-        for (std::size_t x = 0; x < rgb.size() / 3; ++x) {
-            const PixelRGB p = pixel(static_cast<int>(x), y);
-            rgb[3 * x] = p.red;
-            rgb[3 * x + 1] = p.green;
-            rgb[3 * x + 2] = p.blue;
+    // Rows `firstRow` to `firstRow + rows - 1` of the current image as red,
+    // green and blue bytes, three a pixel, one row after another into `rgb`
+    // (rgb.size() / rows bytes a row): pixel(0, firstRow), pixel(1, firstRow),
+    // ... Rows come in bands so that a converter can copy them in tiles (a
+    // turned image is read across its rows); this one asks for each pixel.
+    virtual void copyRows(int firstRow, int rows, std::span<std::uint8_t> rgb) const {
+        if (rows <= 0) return;
+        const std::size_t width = rgb.size() / 3 / static_cast<std::size_t>(rows);
+        std::uint8_t* out = rgb.data();
+        for (int y = firstRow; y < firstRow + rows; ++y) {
+            for (std::size_t x = 0; x < width; ++x, out += 3) {
+                const PixelRGB p = pixel(static_cast<int>(x), y);
+                out[0] = p.red;
+                out[1] = p.green;
+                out[2] = p.blue;
+            }
         }
     }
     // Write the current image with 24 bits a pixel, replacing an existing

@@ -1,7 +1,9 @@
 #include "base/part_texture.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <new>
+#include <span>
 
 #include "base/power_of_two_image.h"
 
@@ -22,19 +24,29 @@ private:
     ConversionProgress& progress_;
 };
 
+// Rows asked of the converter at a time: enough for a turned image to be
+// read in runs of 512 bytes from each of its rows.
+constexpr std::size_t kBandRows = 128;
+
 // The current image of the converter as texture bytes, row by row as the
-// progress window counts them. Each row is copied whole and appended, so no
-// byte is written twice.
+// progress window counts them. Rows are copied a band at a time and
+// appended, so no byte of the texture is written twice.
 std::vector<std::uint8_t> readPixels(const ImageConverter& converter, TextureSize size,
                                      ConversionProgress& progress) {
     const auto height = static_cast<std::size_t>(size.height);
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(size.width) * 3);
+    const std::size_t rowBytes = static_cast<std::size_t>(size.width) * 3;
+    std::vector<std::uint8_t> band(rowBytes * std::min(kBandRows, height));
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(row.size() * height);
+    bytes.reserve(rowBytes * height);
     for (std::size_t y = 0; y < height; ++y) {
         progress.setValue(static_cast<int>(y * 100 / height));
-        converter.copyRow(static_cast<int>(y), row);
-        bytes.insert(bytes.end(), row.begin(), row.end());
+        const std::size_t inBand = y % kBandRows;
+        if (inBand == 0) {
+            const std::size_t rows = std::min(kBandRows, height - y);
+            converter.copyRows(static_cast<int>(y), static_cast<int>(rows), std::span(band).first(rows * rowBytes));
+        }
+        const auto row = band.begin() + static_cast<std::ptrdiff_t>(inBand * rowBytes);
+        bytes.insert(bytes.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
     }
     return bytes;
 }

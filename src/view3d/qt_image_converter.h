@@ -15,11 +15,11 @@ public:
     using ImageConverter::load;
     void load(const std::string& path, const DecodeSize& decodeSize) override;
     void turnQuarter() override;
-    int width() const override { return image_.width(); }
-    int height() const override { return image_.height(); }
+    int width() const override { return turned_ ? image_.height() : image_.width(); }
+    int height() const override { return turned_ ? image_.width() : image_.height(); }
     void resize(int width, int height) override;
     PixelRGB pixel(int x, int y) const override;
-    void copyRow(int y, std::span<std::uint8_t> rgb) const override;
+    void copyRows(int firstRow, int rows, std::span<std::uint8_t> rgb) const override;
     void saveJpeg(const std::string& path) const override;
     void saveBitmap(const std::string& path) const override;
 
@@ -28,8 +28,13 @@ public:
 
 private:
     void save(const std::string& path, const char* format, int quality) const;
+    QImage current() const;
 
-    QImage image_;  // Format_RGB32, or null when nothing is loaded
+    // Format_RGB32, or null when nothing is loaded. A quarter turn is kept
+    // pending in `turned_` and made while the pixels are read: a texture of
+    // the turned size needs no turned copy of a 64 MB image.
+    QImage image_;
+    bool turned_ = false;
     std::string file_;
 };
 

@@ -144,6 +144,49 @@ TEST(QtImageConverter, BitmapPixelsArriveExactlyAndTheHalfTurnsClockwise) {
     }
 }
 
+// Rows are copied in bands, a turned image in tiles read across its rows:
+// bands of any height at any row, on sizes that are no multiple of a tile,
+// give Qt's own turn of the image, and black outside it (rows above and
+// below, pixels beyond the right edge).
+TEST(QtImageConverter, RowsInBandsAreTheImageAsTurnedByQt) {
+    const testing::TempDir dir;
+    QtImageConverter converter;
+    for (const QSize size : {QSize(37, 21), QSize(3, 40), QSize(16, 16)}) {
+        const std::string file = writeImage(dir, "odd.bmp", "BMP", size.width(), size.height(), distinctColour);
+        for (const bool turn : {false, true}) {
+            SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                         (turn ? ", turned" : ""));
+            const QImage image(QString::fromStdString(file));
+            const QImage expected = turn ? image.transformed(QTransform().rotate(90)) : image;
+            converter.load(file);
+            if (turn) converter.turnQuarter();
+            ASSERT_EQ(converter.width(), expected.width());
+            ASSERT_EQ(converter.height(), expected.height());
+            const int width = expected.width() + 2;
+            for (const int rows : {1, 7, 16, 128}) {
+                for (int first = -rows; first <= expected.height(); first += rows) {
+                    std::vector<std::uint8_t> rgb(std::size_t{3} * width * rows, 0xAB);
+                    converter.copyRows(first, rows, rgb);
+                    for (int y = first; y < first + rows; ++y) {
+                        for (int x = 0; x < width; ++x) {
+                            const bool inside = x < expected.width() && y >= 0 && y < expected.height();
+                            const QRgb colour = inside ? expected.pixel(x, y) : qRgb(0, 0, 0);
+                            const std::size_t at = std::size_t{3} * ((y - first) * width + x);
+                            ASSERT_EQ(qRgb(rgb[at], rgb[at + 1], rgb[at + 2]), colour)
+                                << x << ", " << y << " in a band of " << rows << " from " << first;
+                            ASSERT_EQ(converter.pixel(x, y),
+                                      (PixelRGB{static_cast<std::uint8_t>(qRed(colour)),
+                                                static_cast<std::uint8_t>(qGreen(colour)),
+                                                static_cast<std::uint8_t>(qBlue(colour))}))
+                                << x << ", " << y;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(QtImageConverter, JpegPixelsArriveClose) {
     const testing::TempDir dir;
     Services services;
