@@ -3,12 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "base/recording_canvas.h"
 #include "document/view_drawing.h"
 #include "document/zoom_to_fit.h"
 #include "editor/qimage_canvas.h"
 #include "editor/qt_palette.h"
 #include "support/large_aircraft.h"
+#include "support/recording_canvas.h"
 
 // A full redraw of the HTop view in the drawing area (the image cleared, every
 // part drawn, one flush), on the default aircraft (argument 0) and on the

@@ -13,7 +13,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "base/recording_canvas.h"
 #include "editor/drawing_area.h"
 #include "editor/editor_environment.h"
 #include "editor/main_window.h"
@@ -22,6 +21,7 @@
 #include "editor/scene_view_host.h"
 #include "editor/screen_measure.h"
 #include "editor/start_up.h"
+#include "support/recording_canvas.h"
 #include "support/scripted_dialogs.h"
 
 namespace ferlo::bench {
@@ -97,6 +97,14 @@ public:
         while (main_->controls().Timer1->isActive() && waited.elapsed() < 10000) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         }
+        // Hovers reach the drawing area of the active window only: asked
+        // again while it is not (the first request may come before the
+        // window is mapped).
+        waited.restart();
+        while (!main_->isActiveWindow() && waited.elapsed() < 10000) {
+            main_->activateWindow();
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
         flushWindows();
     }
 
@@ -104,12 +112,15 @@ public:
     DrawingArea& area() { return *main_->controls().DrawArea; }
     testing::ScriptedDialogs& dialogs() { return dialogs_; }
 
-    // A mouse event at `at` in the drawing area, sent to the window.
+    // A mouse event at `at` in the drawing area, sent to the native window
+    // the window system gives it to: the drawing area's own when it has one
+    // (a window container among its siblings makes it native).
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
-        const QPointF local = QPointF(area().mapTo(main_.get(), QPoint(0, 0))) + at;
-        QMouseEvent event(type, local, QPointF(main_->mapToGlobal(QPoint(0, 0))) + local, button, buttons,
+        QWidget& target = area().internalWinId() != 0 ? area() : *area().nativeParentWidget();
+        const QPointF local = &target == &area() ? at : QPointF(area().mapTo(&target, QPoint(0, 0))) + at;
+        QMouseEvent event(type, local, QPointF(target.mapToGlobal(QPoint(0, 0))) + local, button, buttons,
                           Qt::NoModifier);
-        QCoreApplication::sendEvent(main_->windowHandle(), &event);
+        QCoreApplication::sendEvent(target.windowHandle(), &event);
     }
     void move(QPointF at, Qt::MouseButtons buttons = Qt::NoButton) {
         mouse(QEvent::MouseMove, at, Qt::NoButton, buttons);

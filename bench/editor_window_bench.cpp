@@ -1,4 +1,5 @@
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "qt_bench_main.h"
 #include "support/fake_image_converter.h"
 #include "support/large_aircraft.h"
+#include "view3d/scene_view.h"
 
 // The editor window driven through the window system (run it under a
 // display), on the default aircraft (argument 0) and on the large one
@@ -28,7 +30,8 @@
 //                      button to the window, the window flushed
 //                      | the dragged part's lines painted with one painter
 //                        on a plain window, flushed
-//   Hover/<view>       a move without a button onto a part, or off it
+//   Hover/<view>       a move without a button onto a part, or off it (the
+//                      run fails when the move changes no highlight)
 //                      | the part's lines likewise
 //   ...Handler/...     the same moves with the window's flush left out of
 //                      the time: what the drawing area's handler costs
@@ -38,7 +41,9 @@
 //   FullRedraw/<view>  the view drawn anew and the window flushed
 //                      | the view's visible lines likewise
 //   OpenLarge          Open of the large project through the toolbar, the
-//                      window flushed | reading the project into an aircraft
+//                      window flushed and the 3D frame that rebuilds the
+//                      scene drawn; the counter `rebuilds` is the rebuilds
+//                      per Open | reading the project into an aircraft
 //
 // The 3D view is the program's own; with Render up (as it starts) only the
 // mouse-up and Open rebuild it, and neither is inside a drag step or a hover.
@@ -278,7 +283,18 @@ struct Hover {
     QPointF (*on)(Plane&, const ViewState&);
     QPointF (*off)(Plane&, const ViewState&);
     void (*draw)(Plane&, const ViewContext&);
+    // The hovered part's highlight: whether it is lit, the hit code of the
+    // lit piece and, for a fuselage, the selected section. A move from
+    // `off` to `on` must change it.
+    std::int64_t (*highlight)(Plane&);
 };
+
+template <typename Lit>
+std::int64_t highlightOf(const Lit& part, std::int16_t section) {
+    return (std::int64_t{part.selected} << 48) + (std::int64_t{part.selected_part} << 16) + section;
+}
+std::int64_t stabHighlight(Plane& p) { return highlightOf(p.stab, 0); }
+std::int64_t fuselageHighlight(Plane& p) { return highlightOf(fuselage(p), fuselage(p).sel_sec); }
 
 QPointF sideSectionLine(Plane& p, const ViewState& v, int d) {
     const Section s = sectionOf(fuselage(p), d);
@@ -291,29 +307,29 @@ QPointF htopSectionLine(Plane& p, const ViewState& v, int d) {
 const Hover kHovers[] = {
     {"vtop_on_off", ViewKind::VTop, ParameterTab::Wing, [](Plane& p, const ViewState& v) { return vtopTip(p.stab, v); },
      [](Plane& p, const ViewState& v) { return vtopTip(p.stab, v) + QPointF(12, 0); },
-     [](Plane& p, const ViewContext& c) { p.stab.drawVTop(c); }},
+     [](Plane& p, const ViewContext& c) { p.stab.drawVTop(c); }, stabHighlight},
     {"front_on_off", ViewKind::Front, ParameterTab::Wing,
      [](Plane& p, const ViewState& v) { return frontTip(p.stab, v); },
      [](Plane& p, const ViewState& v) { return frontTip(p.stab, v) + QPointF(12, 0); },
-     [](Plane& p, const ViewContext& c) { p.stab.drawFront(c); }},
+     [](Plane& p, const ViewContext& c) { p.stab.drawFront(c); }, stabHighlight},
     {"side_on_off", ViewKind::Side, ParameterTab::Fuselage,
      [](Plane& p, const ViewState& v) { return sideSectionLine(p, v, middleSection(fuselage(p))); },
      [](Plane& p, const ViewState& v) {
          const Section s = sectionOf(fuselage(p), middleSection(fuselage(p)));
          return up(v, s.pos, s.elevation + s.height) - QPointF(0, 12);
      },
-     [](Plane& p, const ViewContext& c) { fuselage(p).drawSide(c); }},
+     [](Plane& p, const ViewContext& c) { fuselage(p).drawSide(c); }, fuselageHighlight},
     {"htop_on_off", ViewKind::HTop, ParameterTab::Fuselage,
      [](Plane& p, const ViewState& v) { return htopSectionLine(p, v, middleSection(fuselage(p))); },
      [](Plane& p, const ViewState& v) {
          const Section s = sectionOf(fuselage(p), middleSection(fuselage(p)));
          return down(v, s.pos, fuselage(p).shift + s.width / 2) + QPointF(0, 12);
      },
-     [](Plane& p, const ViewContext& c) { fuselage(p).drawHTop(c); }},
+     [](Plane& p, const ViewContext& c) { fuselage(p).drawHTop(c); }, fuselageHighlight},
     {"htop_section_to_section", ViewKind::HTop, ParameterTab::Fuselage,
      [](Plane& p, const ViewState& v) { return htopSectionLine(p, v, middleSection(fuselage(p))); },
      [](Plane& p, const ViewState& v) { return htopSectionLine(p, v, middleSection(fuselage(p)) + 2); },
-     [](Plane& p, const ViewContext& c) { fuselage(p).drawHTop(c); }},
+     [](Plane& p, const ViewContext& c) { fuselage(p).drawHTop(c); }, fuselageHighlight},
 };
 
 void dragStep(benchmark::State& state, const Part& part) { dragSteps(state, part, true); }
@@ -325,6 +341,12 @@ void hovers(benchmark::State& state, const Hover& hover, bool flushTimed) {
     Plane& plane = e.main().plane();
     const ViewState& view = e.main().state().view;
     const QPointF places[] = {hover.on(plane, view), hover.off(plane, view)};
+    e.move(places[1]);
+    flushWindows();
+    const std::int64_t offHighlight = hover.highlight(plane);
+    e.move(places[0]);
+    flushWindows();
+    if (hover.highlight(plane) == offHighlight) state.SkipWithError("the move onto the part changed no highlight");
     e.move(places[1]);
     flushWindows();
     int k = 0;
@@ -406,9 +428,31 @@ void viewBaseline(benchmark::State& state, const View& view) {
 
 // ---- Open of the large project ----
 
+// Open through the toolbar until the 3D view shows the new scene: the
+// window flushed and the 3D frame that rebuilds the scene drawn. The
+// counter `rebuilds` is the 3D rebuilds per Open (one is the goal).
 void BM_OpenLarge(benchmark::State& state) {
     EditorUnderBench& e = editor(true);
-    for (auto _ : state) openLarge(e);
+    auto* scene = e.main().findChild<SceneView*>();
+    if (scene == nullptr) {
+        state.SkipWithError("no 3D view");
+        return;
+    }
+    const int before = scene->rebuilds();
+    for (auto _ : state) {
+        openLarge(e);
+        QElapsedTimer waited;
+        waited.start();
+        while (!scene->listValid() && waited.elapsed() < 10000) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        if (!scene->listValid()) state.SkipWithError("the 3D view drew no frame");
+    }
+    // Late requests would show as a second rebuild here.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 200) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    state.counters["rebuilds"] = benchmark::Counter(scene->rebuilds() - before, benchmark::Counter::kAvgIterations);
 }
 
 void BM_OpenLargeBaseline(benchmark::State& state) {

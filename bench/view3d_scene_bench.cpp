@@ -9,11 +9,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "base/recording_scene_sink.h"
 #include "document/plane_operations.h"
 #include "document/scene_drawing.h"
 #include "support/large_aircraft.h"
-#include "view3d/camera.h"
+#include "support/recording_scene_sink.h"
+#include "ui_core/camera.h"
 #include "view3d/conversion_progress_window.h"
 #include "view3d/gl_scene_sink.h"
 #include "view3d/gl_state.h"

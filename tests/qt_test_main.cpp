@@ -9,6 +9,8 @@
 #include <vector>
 
 #include <QApplication>
+#include <QTest>
+#include <QWidget>
 #include <xcb/xcb.h>
 
 #include <gtest/gtest.h>
@@ -64,6 +66,21 @@ void keepOpenGLDriversLoaded() {
     for (const std::string& driver : drivers) dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
 }
 
+// Each test starts with no key held. QTest's key events stand in for the
+// window system's, so the application takes its keyboard state from them,
+// and the release of a modifier carries that modifier as held (as the
+// window system reports the state before the event): after a click with
+// Ctrl or Shift the application goes on reporting the key as pressed, and
+// a later test's item views select as if the user held it. A release with
+// no modifier after each test clears that state.
+class ReleaseKeysAfterEachTest : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        if (QGuiApplication::keyboardModifiers() == Qt::NoModifier) return;
+        QWidget receiver;
+        QTest::keyRelease(&receiver, Qt::Key_Shift, Qt::NoModifier);
+    }
+};
+
 }  // namespace
 
 // Widget, image and OpenGL tests need a QApplication; QApplication also takes
@@ -74,6 +91,7 @@ int main(int argc, char** argv) {
     // Tests close windows; the run goes on when the last one is gone.
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ReleaseKeysAfterEachTest);
     const int result = RUN_ALL_TESTS();
     keepOpenGLDriversLoaded();
     return result;

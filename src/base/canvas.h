@@ -9,8 +9,6 @@ namespace ferlo {
 // screen, the scale unit on the printer), y growing downward.
 class Canvas {
 public:
-    enum class DrawMode { Plain, Invert };
-
     virtual ~Canvas() = default;
 
     virtual void setCurrentPoint(double x, double y) = 0;
@@ -21,7 +19,6 @@ public:
     virtual void clear() = 0;
     virtual double width() const = 0;
     virtual double height() const = 0;
-    virtual void setDrawMode(DrawMode mode) = 0;
 
     // The lines that follow, up to `endPart`, are `part`'s drawing of itself
     // in the view. A surface that keeps the view (the drawing area) lets it

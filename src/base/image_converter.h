@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -13,9 +14,25 @@ namespace ferlo {
 // The message names the file.
 class ImageError : public std::runtime_error {
 public:
-    ImageError(const std::string& file, const std::string& what)
-        : std::runtime_error((file.empty() ? std::string("image") : file) + ": " + what) {}
+    ImageError(const std::string& file, const std::string& reason)
+        : std::runtime_error((file.empty() ? std::string("image") : file) + ": " + reason), reason_(reason) {}
+
+    const std::string& reason() const { return reason_; }  // what went wrong, without the file
+
+private:
+    std::string reason_;
 };
+
+// An image's width and height in pixels.
+struct ImageSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    friend bool operator==(const ImageSize&, const ImageSize&) = default;
+};
+
+// The size to decode an image at, given the size its file's header claims.
+// It throws ImageError to refuse the image before any pixel is decoded.
+using DecodeSize = std::function<ImageSize(ImageSize claimed)>;
 
 // The colour of one pixel.
 struct PixelRGB {
@@ -34,10 +51,18 @@ public:
 
     // Makes the image of the file the current image. The format is recognised
     // by the file's content, not by its name (bitmap copies are saved under
-    // ".jpg" titles). Throws ImageError when the file is missing or
-    // unreadable, and, before decoding, when its header gives a size that
-    // checkTextureSize (power_of_two_image.h) refuses.
-    virtual void load(const std::string& path) = 0;
+    // ".jpg" titles). The size the file's header claims goes to `decodeSize`
+    // before any pixel is decoded (a format that tells no size is decoded
+    // first); the image is decoded at the size it returns, or whole where
+    // the converter keeps small images whole: width() and height() tell
+    // which. Throws ImageError when the file is missing, unreadable or
+    // damaged, when its header claims more than checkImageSize
+    // (image_size_limit.h) allows, and when `decodeSize` refuses it.
+    virtual void load(const std::string& path, const DecodeSize& decodeSize) = 0;
+    // The same, decoded whole.
+    void load(const std::string& path) {
+        load(path, [](ImageSize claimed) { return claimed; });
+    }
     // Turns the current image a quarter turn clockwise: width and height swap.
     virtual void turnQuarter() = 0;
     virtual int width() const = 0;

@@ -68,4 +68,17 @@ void mapPartTexture(const TextureFields& part, const TextureSteps& steps, Textur
     context.upload.upload(part.xtex, part.ytex, part.texture_bytes, steps.wrap);
 }
 
+void mapPartTextureReporting(const TextureFields& part, const TextureSteps& steps, TextureContext& context,
+                             const char* message, std::string& reported) {
+    try {
+        mapPartTexture(part, steps, context);
+    } catch (const ImageError& error) {
+        if (reported == part.texture_filename) return;
+        reported = part.texture_filename;
+        context.notifier.textureFailed({message, part.texture_filename, error.reason()});
+        return;
+    }
+    reported.clear();
+}
+
 }  // namespace ferlo

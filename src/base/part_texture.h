@@ -41,4 +41,12 @@ void loadPartTexture(const TextureFields& part, const TextureSteps& steps, Image
 // every call. Failures as loadPartTexture's.
 void mapPartTexture(const TextureFields& part, const TextureSteps& steps, TextureContext& context);
 
+// mapPartTexture for a part the 3D view draws: a failing image is reported to
+// the context's notifier under `message` (the first line the user sees) with
+// the file and the reason, once until it loads or `reported` is cleared (the
+// part clears it when a new image is assigned); the part is left as it was.
+// `reported` holds the image whose failure was reported last.
+void mapPartTextureReporting(const TextureFields& part, const TextureSteps& steps, TextureContext& context,
+                             const char* message, std::string& reported);
+
 }  // namespace ferlo

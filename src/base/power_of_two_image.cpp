@@ -1,7 +1,10 @@
 #include "base/power_of_two_image.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
+
+#include "base/image_size_limit.h"
 
 namespace ferlo {
 
@@ -10,24 +13,29 @@ std::int64_t nearestPowerOfTwo(std::int64_t size) {
     return std::int64_t{1} << std::lround(std::log2(static_cast<double>(size)));
 }
 
-void checkTextureSize(const std::string& file, std::int64_t width, std::int64_t height) {
-    if (width < 1 || height < 1) throw ImageError(file, "the image is empty");
-    if (width > kMaxTextureSide || height > kMaxTextureSide || width * height > kMaxTexturePixels) {
-        throw ImageError(file, "the image is " + std::to_string(width) + " x " + std::to_string(height) +
-                                   " pixels; a texture image may have at most " + std::to_string(kMaxTextureSide) +
-                                   " pixels a side and " + std::to_string(kMaxTexturePixels) + " pixels in all");
-    }
+TextureSize textureSize(std::int64_t width, std::int64_t height) {
+    const auto side = [](std::int64_t size) {
+        return static_cast<std::int32_t>(std::min(nearestPowerOfTwo(size), kMaxTextureSide));
+    };
+    return {side(width), side(height)};
 }
 
 TextureSize loadPowerOfTwoImage(ImageConverter& converter, const std::string& file, bool turn) {
     try {
-        converter.load(file);
+        TextureSize texture;
+        // The decode size is the texture's, before the turn.
+        converter.load(file, [&](ImageSize claimed) {
+            checkImageSize(file, claimed.width, claimed.height);
+            if (turn) {
+                texture = textureSize(claimed.height, claimed.width);
+                return ImageSize{texture.height, texture.width};
+            }
+            texture = textureSize(claimed.width, claimed.height);
+            return ImageSize{texture.width, texture.height};
+        });
         if (turn) converter.turnQuarter();
-        checkTextureSize(file, converter.width(), converter.height());
-        const std::int64_t width = nearestPowerOfTwo(converter.width());
-        const std::int64_t height = nearestPowerOfTwo(converter.height());
-        converter.resize(static_cast<int>(width), static_cast<int>(height));
-        return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
+        converter.resize(texture.width, texture.height);
+        return texture;
     } catch (const std::bad_alloc&) {
         throw ImageError(file, "not enough memory for the image");
     }

@@ -81,10 +81,8 @@ void drawQuadOutline(Canvas& canvas, const QuadOutline& outline, PaletteColor co
 
 void redrawOutline(const ViewContext& ctx, QuadOutline& shown, const QuadOutline& fresh, const OutlineStyle& style) {
     if (!isFinite(fresh)) return;
-    if (!ctx.view.firstPictureRefresh) {
-        drawQuadOutline(ctx.canvas, shown, kWhite);
-        if (style.mirrorColumn) drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, *style.mirrorColumn), kWhite);
-    }
+    drawQuadOutline(ctx.canvas, shown, kWhite);
+    if (style.mirrorColumn) drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, *style.mirrorColumn), kWhite);
     shown = fresh;
     drawQuadOutline(ctx.canvas, shown, style.color, style.lit, ctx.colors.colorSelected);
     if (style.mirrorColumn) drawQuadOutline(ctx.canvas, mirroredAboutColumn(shown, *style.mirrorColumn), style.color);

@@ -7,10 +7,13 @@ namespace ferlo {
 
 // A part's texture image that could not be made into a texture.
 struct TextureFailure {
-    std::string message;  // the program's message, shown to the user as it stands
+    std::string message;  // the part's first line, as the program has always given it
     std::string file;     // the image
-    std::string reason;   // what went wrong, for the details
+    std::string reason;   // what went wrong
     friend bool operator==(const TextureFailure&, const TextureFailure&) = default;
+
+    // What the user is shown: the message, then the file and the reason.
+    std::string text() const { return message + "\n" + file + ": " + reason; }
 };
 
 // Where the parts report texture failures. The parts report while the 3D view

@@ -18,7 +18,6 @@ struct ViewState : ViewTransform {
     bool shiftkey = false;
     bool ctrlkey = false;
     bool altkey = false;
-    bool firstPictureRefresh = false;  // a tracing picture lies under the view: do not erase
 };
 
 // The document's colours of the 2D views.

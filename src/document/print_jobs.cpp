@@ -28,7 +28,6 @@ public:
     void clear() override {}
     double width() const override { return width_; }
     double height() const override { return height_; }
-    void setDrawMode(DrawMode) override {}
 
 private:
     void reach(double x1, double x2) {

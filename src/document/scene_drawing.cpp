@@ -49,16 +49,9 @@ void decodeSceneTextures(Plane& plane, ImageConverter& converter, ConversionProg
     };
     for (int i = 1; i <= plane.mainWing.nbWings; ++i) decodePanel(plane.mainWing.wing(i));
     decodePanel(plane.stab);
-    try {
-        plane.fin.textureMap(context);
-    } catch (const ImageError&) {
-    }
+    plane.fin.textureMap(context);
     for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) {
-        if (!plane.fuselages.shown(i)) continue;
-        try {
-            plane.fuselages.fuselage(i).textureMap(context);
-        } catch (const ImageError&) {
-        }
+        if (plane.fuselages.shown(i)) plane.fuselages.fuselage(i).textureMap(context);
     }
 }
 

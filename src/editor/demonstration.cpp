@@ -12,12 +12,15 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "document/plane.h"
 #include "editor/drawing_area.h"
 #include "editor/drawing_area_input.h"
+#include "editor/editor.h"
 #include "editor/editor_environment.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 #include "editor/screen_measure.h"
 #include "editor/user_dialogs.h"
+#include "editor/view_setup.h"
 
 namespace ferlo {
 
@@ -73,11 +76,13 @@ bool isFinite(Point2D p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 }  // namespace
 
-Demonstration::Demonstration(MainWindow& main)
-    : Timer2(new QTimer(&main)),
-      ShiftButton(new QPushButton(QStringLiteral("Shift key"), &main)),
-      pointerPicture(new QLabel(&main)),
-      main_(main) {
+Demonstration::Demonstration(Editor& main, ViewSetup& views, DrawingAreaInput& input)
+    : Timer2(new QTimer(main.controls().Main)),
+      ShiftButton(new QPushButton(QStringLiteral("Shift key"), main.controls().Main)),
+      pointerPicture(new QLabel(main.controls().Main)),
+      main_(main),
+      views_(views),
+      input_(input) {
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(kGlideInterval);
     QObject::connect(Timer2, &QTimer::timeout, [this] { Timer2_Timer(); });
@@ -96,7 +101,7 @@ void Demonstration::run() {
     if (running_) return;
     running_ = true;
     ended_ = false;
-    inputBlock_ = std::make_unique<UserInputBlock>(main_);
+    inputBlock_ = std::make_unique<UserInputBlock>(*main_.controls().Main);
     qApp->installEventFilter(inputBlock_.get());
     main_.endLongOperation = [this] { end(); };
 
@@ -115,7 +120,7 @@ void Demonstration::run() {
     if (message(QStringLiteral("SHIFT button for horizontal moves ..."))) demoShiftMove(v.zoom, v.xoff, v.yoff);
     if (!ended_) {
         main_.setTab(ParameterTab::Fuselage);
-        main_.initSideView();
+        views_.show(ViewKind::Side);
     }
     if (message(QStringLiteral("CTRL key for insert/remove sections ..."))) demoCtrlSection(v.zoom, v.xoff, v.yoff);
 
@@ -153,7 +158,7 @@ Point2D Demonstration::tipMiddle(double zoom, double xoff, double yoff) const {
 
 void Demonstration::showKey(const QString& caption, const QPoint& screen) {
     ShiftButton->setText(caption);
-    ShiftButton->move(main_.mapFromGlobal(screen));
+    ShiftButton->move(main_.controls().Main->mapFromGlobal(screen));
     ShiftButton->show();
     ShiftButton->raise();
 }
@@ -169,7 +174,7 @@ std::optional<QPoint> Demonstration::glideOnto(Point2D p) {
 }
 
 bool Demonstration::dragTo(Point2D p, const QPoint& to, bool* modifier) {
-    DrawingAreaInput& input = main_.drawingAreaInput();
+    DrawingAreaInput& input = input_;
     if (modifier != nullptr) *modifier = true;
     input.mouseDown(0, 0, p.x, p.y);
     moveMouseTo(to.x(), to.y(), true);
@@ -234,7 +239,7 @@ void Demonstration::glideCursor(Point2D from, Point2D to) {
 void Demonstration::Timer2_Timer() {
     if (glide_.step()) {
         pointerTo(glide_.cursor);
-        main_.renderScene(true);
+        main_.follow(Effects::Rebuild3D);
         return;
     }
     Timer2->stop();
@@ -249,13 +254,13 @@ void Demonstration::pointerTo(Point2D position) {
     if (main_.environment().movePointer(screen)) {
         pointerPicture->hide();
     } else {
-        pointerPicture->move(main_.mapFromGlobal(screen));
+        pointerPicture->move(main_.controls().Main->mapFromGlobal(screen));
         pointerPicture->show();
         pointerPicture->raise();
     }
     DrawingArea& area = *main_.controls().DrawArea;
     const QPoint local = area.mapFromGlobal(screen);
-    if (area.rect().contains(local)) main_.drawingAreaInput().mouseMove(0, 0, local.x(), local.y());
+    if (area.rect().contains(local)) input_.mouseMove(0, 0, local.x(), local.y());
 }
 
 }  // namespace ferlo

@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "editor/glide.h"
+#include "ui_core/glide.h"
 
 class QEventLoop;
 class QLabel;
@@ -16,7 +16,9 @@ class QTimer;
 
 namespace ferlo {
 
-class MainWindow;
+class DrawingAreaInput;
+class Editor;
+class ViewSetup;
 
 // The guided first-use demonstration (`Helper`): four messages and three
 // scenes, a mouse edit, a move with Shift and a section insert with Ctrl,
@@ -29,7 +31,7 @@ class MainWindow;
 // to the main window is ignored. Closing the window ends it at once.
 class Demonstration {
 public:
-    explicit Demonstration(MainWindow& main);
+    Demonstration(Editor& main, ViewSetup& views, DrawingAreaInput& input);
     ~Demonstration();
 
     // The whole demonstration as start-up runs it: the messages, the three
@@ -72,7 +74,9 @@ private:
     // The window closed: the glide stopped, the rest of the run skipped.
     void end();
 
-    MainWindow& main_;
+    Editor& main_;
+    ViewSetup& views_;
+    DrawingAreaInput& input_;
     Glide glide_;
     Point2D demoLast_;
     QEventLoop* waiting_ = nullptr;  // the wait for the glide under way

@@ -9,9 +9,10 @@
 #include <QMenu>
 #include <QScrollBar>
 
+#include "document/plane.h"
+#include "editor/editor.h"
 #include "editor/failure_rule.h"
-#include "editor/main_window.h"
-#include "editor/parameter_panels.h"
+#include "editor/main_controls.h"
 #include "editor/tracing_pictures.h"
 
 namespace ferlo {
@@ -46,7 +47,7 @@ void DrawingAreaInput::drawView() {
 }
 
 void DrawingAreaInput::paintView() {
-    main_.pictures().clearDrawingArea();
+    pictures_.clearDrawingArea();
     skipOnFailure([&] { drawView(); });
 }
 
@@ -57,16 +58,15 @@ void DrawingAreaInput::paintViewIfGone() {
     if (drawn_ != drawnNow()) paintView();
 }
 
-// Any mouse-down but the right button's alone may change the model. Over a
-// tracing picture the picture is read again and the view painted anew. The
-// right button alone opens the popup menu and ends there; otherwise the
-// parts take their hit codes and the parameter tab follows the grab. A Ctrl
-// section edit shows its section in the fuselage tab, the section box
-// fitted to it.
+// Any mouse-down but the right button's alone may change the model: the
+// project is marked unsaved. Over a tracing picture the picture is read
+// again and the view painted anew. The right button alone opens the popup
+// menu and ends there; otherwise the parts take their hit codes and the
+// parameter tab follows the grab. A Ctrl section edit shows its section in
+// the fuselage tab; a view it cleared is drawn whole.
 void DrawingAreaInput::mouseDown(int button, int, double x, double y) {
     EditorState& s = main_.state();
     MainControls& c = main_.controls();
-    if (button != kRightButton) s.savedProject = false;
     TracingPicture& picture = s.picture();
     if (s.view.altkey) picture.bitmapDownPos = picture.bitmapPos;
     if (button == kRightButton) {
@@ -75,15 +75,17 @@ void DrawingAreaInput::mouseDown(int button, int, double x, double y) {
         return;
     }
     MouseProtocol& m = protocol();
-    SectionEdit edit = SectionEdit::None;
     const std::optional<SelectedSection> before = selectedSection();
-    skipOnFailure([&] { edit = m.mouseDown(x, y); });
-    if (edit != SectionEdit::None) {
-        refillFuselageTab(before);
-        if (main_.liveRendering() && button == kLeftButton) main_.renderScene(true);
-    }
+    main_.edit(
+        [&] {
+            if (m.mouseDown(x, y) == SectionEdit::None) return Effects::None;
+            return fuselageTabRefill(before) | when(button == kLeftButton, Effects::Render3D);
+        },
+        Effects::Unsaved);
     followGrabWithTab();
-    if (picture.bitmapLoaded) paintView();
+    // A section removed clears the area: it is drawn whole now, not only
+    // at the next move.
+    picture.bitmapLoaded ? paintView() : paintViewIfGone();
     c.DrawArea->canvas().flush();
 }
 
@@ -105,7 +107,8 @@ void DrawingAreaInput::followGrabWithTab() {
 // picture moves the picture. The drawing area takes the keyboard focus, the
 // parts hover or drag, the panels of what is dragged are refilled; the
 // pointer follows what lies under it unless the left button alone is down;
-// with live rendering a left-button drag renders the 3D view.
+// with live rendering a left-button drag renders the 3D view; a drag marks
+// the project unsaved.
 void DrawingAreaInput::mouseMove(int button, int, double x, double y) {
     MouseProtocol& m = protocol();
     if (!m.takesMove(x, y)) return;
@@ -119,29 +122,29 @@ void DrawingAreaInput::mouseMove(int button, int, double x, double y) {
     area.setFocus();
     paintViewIfGone();
     const std::optional<SelectedSection> before = selectedSection();
-    skipOnFailure([&] { m.mouseMove(x, y); });
-    area.canvas().flush();
-    refillPanels(before);
+    main_.edit([&] {
+        m.mouseMove(x, y);
+        area.canvas().flush();
+        return panelRefills(before) | when(button == kLeftButton, Effects::Render3D) |
+               when(dragUnderWay(), Effects::Unsaved);
+    });
     if (button != kLeftButton) updateMousePointer();
-    if (main_.liveRendering() && button == kLeftButton) main_.renderScene(true);
-    if (dragUnderWay()) s.savedProject = false;
 }
 
 // The panels of the parts dragged, each once. The fuselage tab also
 // follows a hover that selects another section (Side, and HTop with the
 // fuselage tab); a hover changes nothing else a panel shows.
-void DrawingAreaInput::refillPanels(const std::optional<SelectedSection>& before) {
+Effects DrawingAreaInput::panelRefills(const std::optional<SelectedSection>& before) {
     const ViewKind mode = main_.state().mode;
     const bool fuselageRow = mode == ViewKind::Side || (mode == ViewKind::HTop && main_.tab() != ParameterTab::Electronics);
     Plane& plane = main_.plane();
-    ParameterPanels& panels = main_.panels();
-    if (plane.mainWing.wingGrabbed()) panels.updateWingInterface();
-    if (plane.stab.paint != SymWingSections::kIdlePaint) panels.updateStabInterface();
     bool fuselageGrabbed = false;
     skipOnFailure([&] { fuselageGrabbed = plane.fuselages.current().paint != MeshSections::kIdlePaint; });
-    if (fuselageGrabbed || (fuselageRow && selectedSection() != before)) refillFuselageTab(before);
-    if (plane.fin.paint != VertWingSection::kIdlePaint) panels.updateRudderInterface();
-    if (plane.equipment.equipmentGrabbed()) panels.updateEquipmentInterface();
+    return when(plane.mainWing.wingGrabbed(), Effects::RefillWingTab) |
+           when(plane.stab.paint != SymWingSections::kIdlePaint, Effects::RefillStabTab) |
+           when(fuselageGrabbed || (fuselageRow && selectedSection() != before), fuselageTabRefill(before)) |
+           when(plane.fin.paint != VertWingSection::kIdlePaint, Effects::RefillFinTab) |
+           when(plane.equipment.equipmentGrabbed(), Effects::RefillEquipmentTab);
 }
 
 std::optional<DrawingAreaInput::SelectedSection> DrawingAreaInput::selectedSection() {
@@ -154,32 +157,23 @@ std::optional<DrawingAreaInput::SelectedSection> DrawingAreaInput::selectedSecti
     return selected;
 }
 
-void DrawingAreaInput::refillFuselageTab(const std::optional<SelectedSection>& before) {
-    if (selectedSection() != before) main_.zoomSectionBox();
-    main_.panels().updateFuselageInterface();
+Effects DrawingAreaInput::fuselageTabRefill(const std::optional<SelectedSection>& before) {
+    return Effects::RefillFuselageTab | when(selectedSection() != before, Effects::FitSectionBox);
 }
 
 // The parts are idle and redrawn plain; a view with a tracing picture is
-// set up anew. Then the pointer, the modifiers cleared, and always a 3D
-// rebuild.
+// set up anew, the section box scaled in the fuselage views and the 3D view
+// always rebuilt. Then the pointer, and the modifiers cleared.
 void DrawingAreaInput::mouseUp(int, int, double, double) {
     MouseProtocol& m = protocol();
-    skipOnFailure([&] { m.mouseUp(); });
     EditorState& s = main_.state();
-    if (s.picture().bitmapLoaded) {
-        switch (s.mode) {
-        case ViewKind::VTop: main_.initVTopView(); break;
-        case ViewKind::Front: main_.initFrontView(); break;
-        case ViewKind::Side: main_.initSideView(); break;
-        case ViewKind::HTop: main_.initHTopView(); break;
-        }
-    }
-    if ((s.mode == ViewKind::Side || s.mode == ViewKind::HTop) && !m.equipmentTabOpen) main_.zoomSectionBox();
+    const bool fuselageView = (s.mode == ViewKind::Side || s.mode == ViewKind::HTop) && !m.equipmentTabOpen;
+    main_.edit([&] { m.mouseUp(); }, when(s.picture().bitmapLoaded, Effects::RedrawView) |
+                                         when(fuselageView, Effects::FitSectionBox) | Effects::Rebuild3D);
     updateMousePointer();
     s.view.shiftkey = false;
     s.view.ctrlkey = false;
     s.view.altkey = false;
-    main_.renderScene(true);
 }
 
 }  // namespace ferlo

@@ -7,13 +7,17 @@
 
 #include "document/mouse_protocol.h"
 #include "editor/drawing_area.h"
+#include "editor/editor.h"
 #include "editor/pointer_shapes.h"
 
 class QObject;
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
+class RenderView;
+class TracingPictures;
+class ViewSetup;
 
 // What the drawing area's mouse and keys do (`DrawArea_MouseDown`,
 // `DrawArea_MouseMove`, `DrawArea_MouseUp`, `DrawArea_keydown`,
@@ -26,7 +30,7 @@ class MainWindow;
 // canvas paints only what they change.
 class DrawingAreaInput : public DrawingArea::Events {
 public:
-    explicit DrawingAreaInput(MainWindow& main);
+    DrawingAreaInput(Editor& main, ViewSetup& views, TracingPictures& pictures, RenderView& render);
     ~DrawingAreaInput() override;
 
     // ---- The mouse (drawing_area_input.cpp) ----
@@ -70,11 +74,12 @@ private:
         bool operator==(const SelectedSection&) const = default;
     };
     std::optional<SelectedSection> selectedSection();
-    // `before`: the selected section before the mouse event.
-    void refillPanels(const std::optional<SelectedSection>& before);
+    // The tabs to refill after a move; `before`: the selected section
+    // before the mouse event.
+    Effects panelRefills(const std::optional<SelectedSection>& before);
     // The fuselage tab refilled, the section box fitted first when the
     // selected section is another one than `before`, or of another size.
-    void refillFuselageTab(const std::optional<SelectedSection>& before);
+    Effects fuselageTabRefill(const std::optional<SelectedSection>& before);
     void shortcut(int keyCode, int shift);
     void askFrustumSize();
 
@@ -87,7 +92,10 @@ private:
     };
     DrawnView drawnNow();
 
-    MainWindow& main_;
+    Editor& main_;
+    ViewSetup& views_;
+    TracingPictures& pictures_;
+    RenderView& render_;
     MouseProtocol mouse_;
     std::optional<DrawnView> drawn_;
     PointerIcon icon_ = PointerIcon::NorthSouth;  // the custom pointer shown with value 99

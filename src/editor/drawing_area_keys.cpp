@@ -9,12 +9,15 @@
 #include <QObject>
 
 #include "base/number_text.h"
+#include "document/plane.h"
 #include "editor/drawing_area_input.h"
+#include "editor/editor.h"
 #include "editor/failure_rule.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 #include "editor/render_view.h"
 #include "editor/tracing_pictures.h"
 #include "editor/user_dialogs.h"
+#include "editor/view_setup.h"
 
 namespace ferlo {
 
@@ -36,32 +39,36 @@ bool anyPartGrabbed(Plane& plane) {
 // itself (those of its controls are theirs).
 class WindowKeyUps : public QObject {
 public:
-    WindowKeyUps(MainWindow& main, DrawingAreaInput& input) : main_(main), input_(input) {
-        main_.installEventFilter(this);
+    WindowKeyUps(QWidget& window, DrawingAreaInput& input) : window_(window), input_(input) {
+        window_.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &main_ && event->type() == QEvent::KeyRelease) {
+        if (watched == &window_ && event->type() == QEvent::KeyRelease) {
             const QWidget* focus = QApplication::focusWidget();
-            if (focus == nullptr || focus == &main_) input_.formKeyUp();
+            if (focus == nullptr || focus == &window_) input_.formKeyUp();
         }
         return false;
     }
 
 private:
-    MainWindow& main_;
+    QWidget& window_;
     DrawingAreaInput& input_;
 };
 
 }  // namespace
 
-DrawingAreaInput::DrawingAreaInput(MainWindow& main)
-    : main_(main), mouse_(main.plane(), main.state().view, main.controls().DrawArea->canvas()) {
+DrawingAreaInput::DrawingAreaInput(Editor& main, ViewSetup& views, TracingPictures& pictures, RenderView& render)
+    : main_(main),
+      views_(views),
+      pictures_(pictures),
+      render_(render),
+      mouse_(main.plane(), main.state().view, main.controls().DrawArea->canvas()) {
     const MainControls& c = main_.controls();
     QObject::connect(c.Change, &QAction::triggered, [this] { changeClick(); });
     QObject::connect(c.InsRem, &QAction::triggered, [this] { insRemClick(); });
-    windowKeys_ = std::make_unique<WindowKeyUps>(main_, *this);
+    windowKeys_ = std::make_unique<WindowKeyUps>(*c.Main, *this);
 }
 
 DrawingAreaInput::~DrawingAreaInput() = default;
@@ -98,18 +105,18 @@ void DrawingAreaInput::keyDown(int keyCode, int shift) {
 void DrawingAreaInput::shortcut(int keyCode, int shift) {
     EditorState& s = main_.state();
     switch (keyCode) {
-    case Qt::Key_Z: main_.initVTopView(); break;
-    case Qt::Key_C: main_.initSideView(); break;
-    case Qt::Key_X: main_.initFrontView(); break;
-    case Qt::Key_V: main_.initHTopView(); break;
-    case Qt::Key_S: main_.renderScene(true); break;
-    case Qt::Key_O: main_.pictures().loadBitmap(); break;
+    case Qt::Key_Z: views_.show(ViewKind::VTop); break;
+    case Qt::Key_C: views_.show(ViewKind::Side); break;
+    case Qt::Key_X: views_.show(ViewKind::Front); break;
+    case Qt::Key_V: views_.show(ViewKind::HTop); break;
+    case Qt::Key_S: main_.follow(Effects::Rebuild3D); break;
+    case Qt::Key_O: pictures_.loadBitmap(); break;
     case Qt::Key_I:
-        if (s.picture().bitmapLoaded) main_.pictures().sizeBitmap();
+        if (s.picture().bitmapLoaded) pictures_.sizeBitmap();
         break;
     case Qt::Key_A:
         s.focusZoom = true;
-        main_.refreshDrawingArea();
+        main_.follow(Effects::RedrawView | Effects::Render3D);
         break;
     case Qt::Key_R:
         if (shift == kShiftAndCtrl) askFrustumSize();
@@ -125,7 +132,7 @@ void DrawingAreaInput::askFrustumSize() {
                                                      QStringLiteral("Special feature for the members of Ferlo Expert Group"),
                                                      QStringLiteral("100"));
     const std::optional<double> size = parseNumber(answer.toStdString());
-    if (size && *size > 0) skipOnFailure([&] { main_.renderView().initGLFrustum(*size); });
+    if (size && *size > 0) skipOnFailure([&] { render_.initGLFrustum(*size); });
 }
 
 void DrawingAreaInput::keyUp(int, int) {
@@ -136,7 +143,7 @@ void DrawingAreaInput::keyUp(int, int) {
     mouseUp(0, 0, -1, -1);
 }
 
-void DrawingAreaInput::formKeyUp() { main_.refreshDrawingArea(); }
+void DrawingAreaInput::formKeyUp() { main_.follow(Effects::RedrawView | Effects::Render3D); }
 
 void DrawingAreaInput::changeClick() {
     ViewState& view = main_.state().view;

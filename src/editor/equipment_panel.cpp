@@ -13,8 +13,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "document/plane.h"
+#include "editor/editor.h"
 #include "editor/field_table.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 
 namespace ferlo {
 
@@ -48,7 +50,7 @@ QRadioButton* option(QWidget* parent, const char* name, const char* caption, int
 // The group box "Electronics" holds, top to bottom: the size rows, the kind
 // options, a line, the position rows, the orientation options, the
 // catalogue lists (all at one place) and the box index.
-EquipmentPanel::EquipmentPanel(MainWindow& main) : main_(main) {
+EquipmentPanel::EquipmentPanel(Editor& main) : main_(main) {
     Frame8 = new QGroupBox(QStringLiteral("Electronics"), main.controls().pages[static_cast<int>(ParameterTab::Electronics)]);
     Frame8->setObjectName("Frame8");
     QWidget* frame = Frame8;
@@ -153,42 +155,39 @@ void EquipmentPanel::fill() {
 
 void EquipmentPanel::IndexServosScroll_Change() {
     Equipment& equipment = main_.plane().equipment;
-    equipment.currentBox = static_cast<std::int16_t>(std::clamp<int>(index.scroll->value(), 1, equipment.nbBoxes));
-    main_.refreshDrawingArea();
-    fill();
+    main_.edit(
+        [&] {
+            equipment.currentBox = static_cast<std::int16_t>(std::clamp<int>(index.scroll->value(), 1, equipment.nbBoxes));
+        },
+        Effects::RedrawView | Effects::Render3D | Effects::RefillEquipmentTab);
 }
 
 void EquipmentPanel::IndexServoPlusButton_Click() {
     Plane& plane = main_.plane();
-    if (plane.equipment.addBox(plane.units)) main_.afterEdit();
-    fill();
+    main_.edit([&] { return when(plane.equipment.addBox(plane.units), Effects::Edited); }, Effects::RefillEquipmentTab);
 }
 
 void EquipmentPanel::IndexServoMinusButton_Click() {
-    if (main_.plane().equipment.removeLastBox()) {
-        main_.afterEdit();
-    } else {
-        main_.refreshDrawingArea();
-    }
-    fill();
+    main_.edit([&] { return when(main_.plane().equipment.removeLastBox(), Effects::Unsaved); },
+               Effects::RedrawView | Effects::Render3D | Effects::RefillEquipmentTab);
 }
 
 void EquipmentPanel::kindClick(std::int32_t kind) {
-    main_.plane().equipment.current().box = kind;
-    main_.afterEdit();
-    fill();
+    main_.edit([&] { main_.plane().equipment.current().box = kind; }, Effects::Edited | Effects::RefillEquipmentTab);
 }
 
 void EquipmentPanel::orientationClick(bool vertical) {
-    ElectroBox& box = main_.plane().equipment.current();
-    box.orientation = orientationFor(box.box, vertical);
-    main_.afterEdit();
+    main_.edit(
+        [&] {
+            ElectroBox& box = main_.plane().equipment.current();
+            box.orientation = orientationFor(box.box, vertical);
+        },
+        Effects::Edited);
 }
 
 void EquipmentPanel::modelChosen(int item) {
     Plane& plane = main_.plane();
-    if (plane.equipment.applyModel(item, plane.units)) main_.afterEdit();
-    fill();
+    main_.edit([&] { return when(plane.equipment.applyModel(item, plane.units), Effects::Edited); }, Effects::RefillEquipmentTab);
 }
 
 }  // namespace ferlo

@@ -17,7 +17,7 @@ class QRadioButton;
 namespace ferlo {
 
 class FieldTable;
-class MainWindow;
+class Editor;
 
 // The orientation option a box of `kind` shows: a servo stands upright
 // ("Vertical") with orientation 0, a receiver or an accumulator lies flat
@@ -33,7 +33,7 @@ std::int32_t orientationFor(std::int32_t kind, bool vertical);
 // box the tab shows.
 class EquipmentPanel : public TabPanel {
 public:
-    explicit EquipmentPanel(MainWindow& main);
+    explicit EquipmentPanel(Editor& main);
     ~EquipmentPanel() override;
 
     // `updateEquipmentInterface`.
@@ -75,7 +75,7 @@ private:
     int buildKindOptions(QWidget* frame, int y);
     int buildOrientationOptions(QWidget* frame, int y);
 
-    MainWindow& main_;
+    Editor& main_;
     QButtonGroup* kinds_ = nullptr;
     QButtonGroup* orientations_ = nullptr;
     std::unique_ptr<FieldTable> fields_;

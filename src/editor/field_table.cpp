@@ -4,13 +4,13 @@
 #include <QSignalBlocker>
 
 #include "base/number_text.h"
+#include "document/plane.h"
 #include "editor/failure_rule.h"
 #include "editor/length_text.h"
-#include "editor/main_window.h"
 
 namespace ferlo {
 
-FieldTable::FieldTable(MainWindow& main, std::vector<Field> fields) : main_(main), fields_(std::move(fields)) {
+FieldTable::FieldTable(Editor& main, std::vector<Field> fields) : main_(main), fields_(std::move(fields)) {
     for (const Field& field : fields_) {
         const auto run = [this, &field] { commit(field); };
         connections_.push_back(QObject::connect(field.box, &QLineEdit::textEdited, field.box, run));
@@ -64,10 +64,9 @@ void FieldTable::commit(const Field& field) {
     markRefusal(field.box, number.refusal);
     if (!number.refusal.isEmpty()) return;
     committing_ = field.box;
-    skipOnFailure([&] {
+    main_.edit([&] {
         field.set(*number.value);
-        main_.afterEdit();
-        if (field.afterCommit) field.afterCommit();
+        return Effects::Edited | field.after;
     });
     committing_ = nullptr;
 }

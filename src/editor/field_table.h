@@ -6,11 +6,13 @@
 #include <QMetaObject>
 #include <QString>
 
+#include "editor/editor.h"
+
 class QLineEdit;
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
 
 // How a box shows its field: a length through `Formatter` in the model's
 // unit, or a plain ratio as the shortest exact number text.
@@ -22,9 +24,9 @@ struct Field {
     std::function<double()> get;
     std::function<void(double)> set;
     FieldForm form = FieldForm::Length;
-    // What follows a commit after the drawing area's refresh (a refill of
-    // the tab, say); nothing when empty.
-    std::function<void()> afterCommit{};
+    // What follows a commit besides the mark and the refresh (a refill of
+    // the tab, say).
+    Effects after = Effects::None;
     // Why the field does not take a value (a count out of its range, say),
     // as the box's tooltip shows it; empty for a value it takes. Nothing
     // when empty: the field takes every value a project file holds.
@@ -33,8 +35,8 @@ struct Field {
 
 // The numeric boxes of one parameter tab as one table. A box commits the
 // text it shows after every edit the user makes and on Enter: the number
-// the text starts with is set, the project marked unsaved and the drawing
-// area refreshed. A text that sets nothing (no leading number, a value
+// the text starts with is set through the edit path: the project marked
+// unsaved and the drawing area refreshed. A text that sets nothing (no leading number, a value
 // beyond what a project file holds or the field takes) is shown as not
 // applied: a red frame, and a tooltip saying why. On Enter and when the
 // box loses the focus it shows again what its part holds.
@@ -42,7 +44,7 @@ struct Field {
 // a fill that a box's own commit causes leaves that box as the user typed it.
 class FieldTable {
 public:
-    FieldTable(MainWindow& main, std::vector<Field> fields);
+    FieldTable(Editor& main, std::vector<Field> fields);
     ~FieldTable();
     FieldTable(const FieldTable&) = delete;
     FieldTable& operator=(const FieldTable&) = delete;
@@ -56,7 +58,7 @@ private:
     // The box shows its part's value, marked as applied.
     void show(const Field& field);
 
-    MainWindow& main_;
+    Editor& main_;
     std::vector<Field> fields_;
     std::vector<QMetaObject::Connection> connections_;
     const QLineEdit* committing_ = nullptr;

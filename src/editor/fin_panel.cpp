@@ -2,13 +2,15 @@
 
 #include <QLineEdit>
 
+#include "document/plane.h"
+#include "editor/editor.h"
 #include "editor/field_table.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 #include "editor/panel_widgets.h"
 
 namespace ferlo {
 
-FinPanel::FinPanel(MainWindow& main) {
+FinPanel::FinPanel(Editor& main) {
     QWidget* page = main.controls().pages[static_cast<int>(ParameterTab::Fin)];
     boxes = addSurfaceBoxes(page, QStringLiteral("Rudder"), false);
     Offset1 = addBoxRow(page, QStringLiteral("Offset1RudderText"), QStringLiteral("Offset 1"), boxes.bottom);

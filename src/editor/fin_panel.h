@@ -10,14 +10,14 @@ class QLineEdit;
 namespace ferlo {
 
 class FieldTable;
-class MainWindow;
+class Editor;
 
 // The fin tab: the fin's boxes without elevations, its span shown and typed
 // as it is (the fin stands on the symmetry plane), its shift (the height of
 // the root) and the two offsets that place a twin fin sideways.
 class FinPanel : public TabPanel {
 public:
-    explicit FinPanel(MainWindow& main);
+    explicit FinPanel(Editor& main);
     ~FinPanel() override;
 
     // `updateRudderInterface`.

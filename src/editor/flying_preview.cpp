@@ -5,18 +5,24 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "document/plane.h"
+#include "editor/editor.h"
 #include "editor/editor_environment.h"
 #include "editor/failure_rule.h"
-#include "editor/main_window.h"
+#include "editor/flight_commands.h"
+#include "editor/main_controls.h"
 #include "editor/render_view.h"
 #include "editor/screen_measure.h"
-#include "editor/toolbar_commands.h"
-#include "view3d/joystick.h"
+#include "ui_core/joystick.h"
 
 namespace ferlo {
 
-FlyingPreview::FlyingPreview(MainWindow& main)
-    : FlyingInfo(new QStatusBar(&main)), main_(main), escape_(new QShortcut(Qt::Key_Escape, &main)) {
+FlyingPreview::FlyingPreview(Editor& main, RenderView& view, FlightCommands& commands)
+    : FlyingInfo(new QStatusBar(main.controls().Main)),
+      main_(main),
+      view_(view),
+      commands_(commands),
+      escape_(new QShortcut(Qt::Key_Escape, main.controls().Main)) {
     FlyingInfo->setObjectName("FlyingInfo");
     FlyingInfo->setSizeGripEnabled(false);
     FlyingInfo->setAutoFillBackground(true);
@@ -27,7 +33,7 @@ FlyingPreview::FlyingPreview(MainWindow& main)
     QObject::connect(escape_, &QShortcut::activated, [this] { end(); });
     timer_.setInterval(kFrameInterval);
     QObject::connect(&timer_, &QTimer::timeout, [this] { frame(); });
-    main_.toolbarCommands().flyingPreview = [this](bool down) { down ? start() : end(); };
+    commands_.flyingPreview = [this](bool down) { down ? start() : end(); };
 }
 
 FlyingPreview::~FlyingPreview() = default;
@@ -35,7 +41,7 @@ FlyingPreview::~FlyingPreview() = default;
 void FlyingPreview::start() {
     if (flight_.flying) return;
     const EditorEnvironment& env = main_.environment();
-    main_.toolbarCommands().setFlying(true);
+    commands_.setFlying(true);
     joystick_ = env.openJoystick ? env.openJoystick() : nullptr;
     startFlight(flight_, joystick_ ? joystick_->read() : std::nullopt);
 
@@ -46,16 +52,16 @@ void FlyingPreview::start() {
     box.setGeometry(QRect(QPoint(0, main_.controls().Bar->geometry().bottom() + 1), env.screen.screenSize()));
     box.show();
     box.raise();
-    FlyingInfo->setGeometry(0, main_.height() - FlyingInfo->sizeHint().height(), main_.width(),
+    const QWidget& window = *main_.controls().Main;
+    FlyingInfo->setGeometry(0, window.height() - FlyingInfo->sizeHint().height(), window.width(),
                             FlyingInfo->sizeHint().height());
     showSteering();
     FlyingInfo->show();
     FlyingInfo->raise();
 
-    RenderView& view = main_.renderView();
-    skipOnFailure([&] { view.initGLFrustum(kFlightFrustumSize); });
-    skipOnFailure([&] { view.setCameraTransform(flightTransform(flight_, main_.plane().units)); });
-    main_.renderScene(true);
+    skipOnFailure([&] { view_.initGLFrustum(kFlightFrustumSize); });
+    skipOnFailure([&] { view_.setCameraTransform(flightTransform(flight_, main_.plane().units)); });
+    main_.follow(Effects::Rebuild3D);
     flight_.flying = true;
     main_.endLongOperation = [this] { end(); };
     escape_->setEnabled(true);
@@ -79,9 +85,8 @@ void FlyingPreview::frame() {
         }
     }
     advanceFlight(flight_);
-    RenderView& view = main_.renderView();
-    skipOnFailure([&] { view.setCameraTransform(flightTransform(flight_, main_.plane().units)); });
-    main_.renderScene(false);
+    skipOnFailure([&] { view_.setCameraTransform(flightTransform(flight_, main_.plane().units)); });
+    skipOnFailure([&] { view_.renderScene(false); });
 }
 
 void FlyingPreview::end() {
@@ -92,9 +97,9 @@ void FlyingPreview::end() {
     flight_.flying = false;
     joystick_.reset();
     main_.controls().Render->setGeometry(renderPlace_);
-    skipOnFailure([&] { main_.renderView().initGL(); });
+    skipOnFailure([&] { view_.initGL(); });
     FlyingInfo->hide();
-    main_.toolbarCommands().setFlying(false);
+    commands_.setFlying(false);
     main_.controls().button(QStringLiteral("FlyingPreview"))->setChecked(false);
     main_.endLongOperation = nullptr;
 }

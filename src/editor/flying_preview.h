@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QTimer>
 
-#include "view3d/flight.h"
+#include "ui_core/flight.h"
 
 class QShortcut;
 class QStatusBar;
@@ -13,7 +13,9 @@ class QStatusBar;
 namespace ferlo {
 
 class Joystick;
-class MainWindow;
+class Editor;
+class FlightCommands;
+class RenderView;
 
 // The flying preview (`Flying`), run by the toolbar's FlyingPreview button:
 // down starts a flight, up (or Escape) ends it. The 3D box covers the window
@@ -27,7 +29,8 @@ public:
     // Time between two frames, milliseconds.
     static constexpr int kFrameInterval = 20;
 
-    explicit FlyingPreview(MainWindow& main);
+    // Registers with `commands` as the FlyingPreview button's hook.
+    FlyingPreview(Editor& main, RenderView& view, FlightCommands& commands);
     ~FlyingPreview();
 
     // The flight's start (`flyingPreview`): the joystick probed, the box
@@ -50,7 +53,9 @@ public:
 private:
     void showSteering();
 
-    MainWindow& main_;
+    Editor& main_;
+    RenderView& view_;
+    FlightCommands& commands_;
     FlightState flight_;
     std::unique_ptr<Joystick> joystick_;
     QShortcut* escape_;  // Escape ends a flight; a child of the main window

@@ -9,8 +9,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "editor/main_window.h"
-#include "editor/parameter_panels.h"
+#include "document/plane.h"
+#include "editor/editor.h"
+#include "editor/main_controls.h"
 
 namespace ferlo {
 
@@ -20,8 +21,8 @@ enum Column { kId = 0, kStatus = 1, kSections = 2 };
 
 QString threeDigits(int n) { return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')); }
 
-FuselageManager::FuselageManager(MainWindow& main)
-    : QDialog(&main),
+FuselageManager::FuselageManager(Editor& main)
+    : QDialog(main.controls().Main),
       ListView(new QTreeWidget(this)),
       ShowCommand(new QPushButton(this)),
       HideCommand(new QPushButton(this)),
@@ -72,9 +73,7 @@ void FuselageManager::update() {
 }
 
 void FuselageManager::showAll() {
-    main_.plane().fuselages.showAll();
-    update();
-    main_.renderScene(true);
+    main_.edit([&] { main_.plane().fuselages.showAll(); }, Effects::ManagerRows | Effects::Rebuild3D);
 }
 
 void FuselageManager::ShowCommand_Click() { setSelectedShown(true); }
@@ -82,15 +81,19 @@ void FuselageManager::ShowCommand_Click() { setSelectedShown(true); }
 void FuselageManager::HideCommand_Click() { setSelectedShown(false); }
 
 void FuselageManager::setSelectedShown(bool shown) {
-    FuselageList& fuselages = main_.plane().fuselages;
-    for (int i = 1; i <= ListView->topLevelItemCount() && i <= fuselages.nbFuselages(); ++i) {
-        if (!ListView->topLevelItem(i - 1)->isSelected() || fuselages.shown(i) == shown) continue;
-        fuselages.setShown(i, shown);
-        // The flags are part of the project.
-        main_.state().savedProject = false;
-    }
-    update();
-    main_.renderScene(true);
+    main_.edit(
+        [&] {
+            FuselageList& fuselages = main_.plane().fuselages;
+            Effects changed = Effects::None;
+            for (int i = 1; i <= ListView->topLevelItemCount() && i <= fuselages.nbFuselages(); ++i) {
+                if (!ListView->topLevelItem(i - 1)->isSelected() || fuselages.shown(i) == shown) continue;
+                fuselages.setShown(i, shown);
+                changed = Effects::Unsaved;  // the flags are part of the project
+            }
+            return changed;
+        },
+        // The 2D views leave hidden fuselages out.
+        Effects::ManagerRows | Effects::RedrawView | Effects::Rebuild3D);
 }
 
 int FuselageManager::selectedRow() const {
@@ -109,8 +112,7 @@ void FuselageManager::closeWindow(bool pickSelected) {
     if (pickSelected && row >= 1 && row <= fuselages.nbFuselages()) {
         fuselages.currentFuselage = static_cast<std::int16_t>(row);
     }
-    main_.refreshDrawingArea();
-    main_.panels().updateFuselageInterface();
+    main_.follow(Effects::RefillFuselageTab | Effects::RedrawView | Effects::Render3D);
 }
 
 void FuselageManager::showEvent(QShowEvent* event) {

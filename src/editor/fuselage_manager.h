@@ -8,7 +8,7 @@ class QTreeWidget;
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
 
 // A whole number with at least three digits, zero-filled on the left ("003").
 QString threeDigits(int n);
@@ -19,7 +19,7 @@ QString threeDigits(int n);
 // window makes the selected row's fuselage the current one.
 class FuselageManager : public QDialog {
 public:
-    explicit FuselageManager(MainWindow& main);
+    explicit FuselageManager(Editor& main);
 
     // Makes the rows match the fuselage list (rows for new fuselages at the
     // end, surplus rows removed from the end) and refreshes every row's texts.
@@ -27,8 +27,8 @@ public:
     // Every fuselage shown; the 3D view is rebuilt.
     void showAll();
 
-    // Show and Hide set the flag of every selected row, then rebuild the 3D
-    // view, whether or not a row was selected.
+    // Show and Hide set the flag of every selected row, then redraw the 2D
+    // view and rebuild the 3D view, whether or not a row was selected.
     void ShowCommand_Click();
     void HideCommand_Click();
     // Hides the window; the selected row's fuselage (hidden or not) becomes
@@ -57,7 +57,7 @@ private:
     int selectedRow() const;  // 1-based, 0 for none
     void closeWindow(bool pickSelected);
 
-    MainWindow& main_;
+    Editor& main_;
 };
 
 }  // namespace ferlo

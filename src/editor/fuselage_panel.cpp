@@ -14,13 +14,15 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include "document/plane.h"
 #include "editor/canvas_widget.h"
 #include "editor/drawing_area.h"
+#include "editor/editor.h"
 #include "editor/failure_rule.h"
 #include "editor/field_table.h"
-#include "editor/fuselage_manager.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 #include "editor/user_dialogs.h"
+#include "editor/view_setup.h"
 
 namespace ferlo {
 
@@ -58,7 +60,7 @@ QString sectionLabel(int section) { return QStringLiteral(" ") + QString::number
 
 }  // namespace
 
-FuselagePanel::FuselagePanel(MainWindow& main) : main_(main) {
+FuselagePanel::FuselagePanel(Editor& main, ViewSetup& views) : main_(main), views_(views) {
     buildControls();
     buildFields();
     connectControls();
@@ -74,7 +76,7 @@ void FuselagePanel::buildFields() {
     const auto sectionField = [&](QLineEdit* box, Getter get, Setter set) {
         return Field{box, [current, get] { return (current().*get)(); },
                      [current, set](double v) { (current().*set)(v); }, FieldForm::Length,
-                     [this] { redrawSectionBox(); }};
+                     Effects::FitSectionBox | Effects::DrawSectionBox};
     };
     // Only a whole number of points from 0 to 100 is taken; the arrays follow
     // the count, and the tab shows the fuselage with it.
@@ -86,7 +88,7 @@ void FuselagePanel::buildFields() {
                            f.initArrays();
                        },
                        FieldForm::Plain,
-                       [this] { fill(); },
+                       Effects::RefillFuselageTab,
                        [](double v) {
                            return v < 0 || v > 100 ? QStringLiteral("Not applied: a fuselage has 0 to 100 outline points.")
                                                    : QString();
@@ -116,9 +118,8 @@ void FuselagePanel::connectControls() {
 
     const auto flag = [this](QCheckBox* check, bool MeshSections::*field, bool rerender) {
         QObject::connect(check, &QCheckBox::toggled, check, [this, field, rerender](bool on) {
-            skipOnFailure([&] { main_.plane().fuselages.current().*field = on; });
-            main_.state().savedProject = false;
-            if (rerender) main_.renderScene(true);
+            main_.edit([&] { main_.plane().fuselages.current().*field = on; },
+                       Effects::Unsaved | when(rerender, Effects::Rebuild3D));
         });
     };
     flag(UniqueCurvatureCheck, &MeshSections::uniqueCurvature, false);
@@ -149,49 +150,49 @@ void FuselagePanel::fill() {
     setBlocked(UniqueCurvatureCheck, f.uniqueCurvature);
     setBlocked(TransparentCheck, f.transparent);
     setBlocked(c.LinkedCurvaturesCheck, f.linkedCurvatures);
-    drawSectionBox();
+    views_.drawSectionBox();
 }
 
 void FuselagePanel::FuselageScroll_Change() {
     const int position = main_.controls().FuselageScroll->value();
-    skipOnFailure([&] {
+    bool moved = false;
+    // The box shows the section as large as it fits.
+    main_.edit([&] {
         MeshSections& f = main_.plane().fuselages.current();
-        if (position == f.sel_sec) {
-            main_.zoomSectionBox();
-            return;
-        }
+        if (position == f.sel_sec) return Effects::FitSectionBox;
         f.sel_sec = static_cast<std::int16_t>(position);
-        // The box shows the new section as large as it fits.
-        main_.zoomSectionBox();
-        fill();
-        main_.refreshDrawingArea();
-        Plane& plane = main_.plane();
+        moved = true;
+        return Effects::FitSectionBox | Effects::RefillFuselageTab | Effects::RedrawView | Effects::Render3D;
+    });
+    if (!moved) return;
+    // The new section's line lit in the fuselage views.
+    skipOnFailure([&] {
+        FuselageList& fuselages = main_.plane().fuselages;
+        const int selected = fuselages.current().sel_sec;
         const ViewKind mode = main_.state().mode;
-        if (mode == ViewKind::Side) plane.fuselages.drawSideFuselages(main_.viewContext(), f.sel_sec, 0);
-        if (mode == ViewKind::HTop) plane.fuselages.drawHTopFuselages(main_.viewContext(), f.sel_sec, 0);
+        if (mode == ViewKind::Side) fuselages.drawSideFuselages(views_.viewContext(), selected, 0);
+        if (mode == ViewKind::HTop) fuselages.drawHTopFuselages(views_.viewContext(), selected, 0);
         main_.controls().DrawArea->canvas().flush();
     });
 }
 
-void FuselagePanel::IndexFusScroll_Change() { showFuselage(index.scroll->value()); }
+void FuselagePanel::IndexFusScroll_Change() {
+    main_.edit([&] { return showFuselage(index.scroll->value()); });
+}
 
-void FuselagePanel::showFuselage(int number) {
+Effects FuselagePanel::showFuselage(int number) {
     main_.plane().fuselages.currentFuselage = static_cast<std::int16_t>(number);
     index.label->setText(QString::number(number));
-    main_.zoomSectionBox();
-    skipOnFailure([&] { fill(); });
-    main_.refreshDrawingArea();
+    return Effects::FitSectionBox | Effects::RefillFuselageTab | Effects::RedrawView | Effects::Render3D;
 }
 
 void FuselagePanel::IndexFusPlusButton_MouseDown(Qt::KeyboardModifiers modifiers) {
     Plane& plane = main_.plane();
     const bool ctrlkey_tab = (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier;
-    bool added = false;
-    skipOnFailure([&] { added = plane.fuselages.addFuselage(ctrlkey_tab, plane.units, plane.defaultColor); });
-    if (!added) return;
-    main_.fuselageManager().update();
-    main_.state().savedProject = false;
-    showFuselage(plane.fuselages.nbFuselages());
+    main_.edit([&] {
+        if (!plane.fuselages.addFuselage(ctrlkey_tab, plane.units, plane.defaultColor)) return Effects::None;
+        return Effects::Unsaved | Effects::ManagerRows | showFuselage(plane.fuselages.nbFuselages());
+    });
 }
 
 void FuselagePanel::IndexFusMinusButton_Click() {
@@ -199,11 +200,11 @@ void FuselagePanel::IndexFusMinusButton_Click() {
             QStringLiteral("This will destroy the last created fuselage.\nDo you want to proceed ?"))) {
         return;
     }
-    FuselageList& fuselages = main_.plane().fuselages;
-    if (!fuselages.removeLastFuselage()) return;
-    main_.fuselageManager().update();
-    main_.state().savedProject = false;
-    showFuselage(fuselages.nbFuselages());
+    main_.edit([&] {
+        FuselageList& fuselages = main_.plane().fuselages;
+        if (!fuselages.removeLastFuselage()) return Effects::None;
+        return Effects::Unsaved | Effects::ManagerRows | showFuselage(fuselages.nbFuselages());
+    });
 }
 
 void FuselagePanel::curvatureMoved(bool upper) {
@@ -212,31 +213,27 @@ void FuselagePanel::curvatureMoved(bool upper) {
     QSlider* other = upper ? c.Curvature2Slider : c.CurvatureSlider;
     const int position = moved->value();
     const double value = position / 100.0;
-    skipOnFailure([&] {
-        MeshSections& f = main_.plane().fuselages.current();
-        if (c.LinkedCurvaturesCheck->isChecked()) {
-            upper ? f.curvature2Set(value) : f.curvatureSet(value);
-            setBlocked(other, position);
-        }
-        upper ? f.curvatureSet(value) : f.curvature2Set(value);
-    });
-    drawSectionBox();
-    main_.afterEdit();
+    main_.edit(
+        [&] {
+            MeshSections& f = main_.plane().fuselages.current();
+            if (c.LinkedCurvaturesCheck->isChecked()) {
+                upper ? f.curvature2Set(value) : f.curvatureSet(value);
+                setBlocked(other, position);
+            }
+            upper ? f.curvatureSet(value) : f.curvature2Set(value);
+        },
+        Effects::Edited | Effects::DrawSectionBox);
 }
 
 void FuselagePanel::BiasSlider_Change() {
     const double value = main_.controls().BiasSlider->value() / 100.0;
-    skipOnFailure([&] { main_.plane().fuselages.current().bias_curveSet(value); });
-    drawSectionBox();
-    main_.afterEdit();
+    main_.edit([&] { main_.plane().fuselages.current().bias_curveSet(value); },
+               Effects::Edited | Effects::DrawSectionBox);
 }
 
 void FuselagePanel::smooth(void (MeshSections::*pass)()) {
-    skipOnFailure([&] {
-        (main_.plane().fuselages.current().*pass)();
-        fill();
-    });
-    main_.afterEdit();
+    main_.edit([&] { (main_.plane().fuselages.current().*pass)(); },
+               Effects::Edited | Effects::RefillFuselageTab);
 }
 
 void FuselagePanel::enableSectionFrame(bool enabled) {
@@ -244,15 +241,6 @@ void FuselagePanel::enableSectionFrame(bool enabled) {
     SectionFrame->setToolTip(enabled ? QString()
                                      : QStringLiteral("This fuselage has no outline points: type a count in "
                                                       "Points to edit its sections."));
-}
-
-void FuselagePanel::redrawSectionBox() {
-    main_.zoomSectionBox();
-    drawSectionBox();
-}
-
-void FuselagePanel::drawSectionBox() {
-    skipOnFailure([&] { main_.plane().fuselages.current().drawSection(main_.controls().DrawSectionArea->canvas()); });
 }
 
 }  // namespace ferlo

@@ -4,6 +4,7 @@
 
 #include <Qt>
 
+#include "editor/editor.h"
 #include "editor/panel_widgets.h"
 #include "editor/tab_panel.h"
 
@@ -15,8 +16,9 @@ class QLineEdit;
 namespace ferlo {
 
 class FieldTable;
-class MainWindow;
+class Editor;
 class MeshSections;
+class ViewSetup;
 
 // The fuselage tab (tab 0): the current fuselage's selected section (width,
 // height, elevation, position), its outline-point count and offsets, the
@@ -28,7 +30,7 @@ class MeshSections;
 // here on the tab's page.
 class FuselagePanel : public TabPanel {
 public:
-    explicit FuselagePanel(MainWindow& main);
+    FuselagePanel(Editor& main, ViewSetup& views);
     ~FuselagePanel() override;
 
     // `Main.updateFuselageInterface`: the tab shows the current fuselage.
@@ -64,9 +66,9 @@ private:
     void FuselageScroll_Change();
     // The fuselage scroll bar moved: that fuselage becomes current.
     void IndexFusScroll_Change();
-    // Fuselage `number` becomes current and the tab, the section box and the
-    // drawing area show it.
-    void showFuselage(int number);
+    // Fuselage `number` becomes current; what the tab, the section box and
+    // the drawing area need to show it.
+    Effects showFuselage(int number);
     // A mouse press on Plus, with any button: a new fuselage, a copy of the
     // current one when Ctrl alone is held.
     void IndexFusPlusButton_MouseDown(Qt::KeyboardModifiers modifiers);
@@ -84,11 +86,9 @@ private:
     // points, which has no section outline to size; the frame's tooltip
     // says why.
     void enableSectionFrame(bool enabled);
-    void drawSectionBox();
-    // The section box scaled to the selected section and drawn anew.
-    void redrawSectionBox();
 
-    MainWindow& main_;
+    Editor& main_;
+    ViewSetup& views_;
     std::unique_ptr<FieldTable> fields_;
 };
 

@@ -13,9 +13,11 @@
 #include <QScrollBar>
 #include <QSlider>
 
+#include "document/plane.h"
 #include "editor/canvas_widget.h"
+#include "editor/editor.h"
 #include "editor/fuselage_panel.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 
 namespace ferlo {
 

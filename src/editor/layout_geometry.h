@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "editor/main_window_layout.h"
+#include "ui_core/main_window_layout.h"
 
 namespace ferlo {
 

@@ -173,6 +173,7 @@ void placeSectionEditorGroup(MainControls& c) {
 
 MainControls buildMainControls(QWidget& window) {
     MainControls c;
+    c.Main = &window;
     buildToolbar(window, c);
 
     c.Parameters = named(new QTabWidget(&window), "Parameters");

@@ -28,6 +28,9 @@ class DrawingArea;
 // and reached by name everywhere else. The parameter pages are containers:
 // each panel fills its own page. Positions inside a page are the page's own.
 struct MainControls {
+    // The main window itself, which the controls stand on.
+    QWidget* Main = nullptr;
+
     // The toolbar and its buttons, left to right, by key ("New", "Open", ...).
     QToolBar* Bar = nullptr;
     struct ToolbarButton {

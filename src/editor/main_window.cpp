@@ -25,6 +25,7 @@
 #include "editor/toolbar_commands.h"
 #include "editor/tracing_pictures.h"
 #include "editor/user_dialogs.h"
+#include "editor/view_setup.h"
 
 namespace ferlo {
 
@@ -40,14 +41,15 @@ MainWindow::MainWindow(EditorEnvironment& env) : env_(env), controls_(buildMainC
 
     help_ = std::make_unique<Help>(*this);
     pictures_ = std::make_unique<TracingPictures>(*this);
+    views_ = std::make_unique<ViewSetup>(*this, *pictures_, [this] { drawingAreaInput_->drawView(); });
     manager_ = std::make_unique<FuselageManager>(*this);
-    panels_ = std::make_unique<ParameterPanels>(*this);
-    prefs_ = std::make_unique<Preferences>(*this);
-    demonstration_ = std::make_unique<Demonstration>(*this);
-    toolbar_ = std::make_unique<ToolbarCommands>(*this);
-    drawingAreaInput_ = std::make_unique<DrawingAreaInput>(*this);
-    flight_ = std::make_unique<FlyingPreview>(*this);
-    renderMouse_ = std::make_unique<RenderMouse>(*this);
+    panels_ = std::make_unique<ParameterPanels>(*this, *views_);
+    prefs_ = std::make_unique<Preferences>(*this, *views_, *renderView_);
+    toolbar_ = std::make_unique<ToolbarCommands>(*this, *views_, *pictures_, *manager_, *prefs_, *help_);
+    drawingAreaInput_ = std::make_unique<DrawingAreaInput>(*this, *views_, *pictures_, *renderView_);
+    demonstration_ = std::make_unique<Demonstration>(*this, *views_, *drawingAreaInput_);
+    flight_ = std::make_unique<FlyingPreview>(*this, *renderView_, *toolbar_);
+    renderMouse_ = std::make_unique<RenderMouse>(env_.screen, *renderView_, flight_->state());
 
     c.DrawArea->setEvents(drawingAreaInput_.get());
     for (const MainControls::ToolbarButton& b : c.buttons) {
@@ -82,8 +84,42 @@ void MainWindow::placeRender() { place(*controls_.Render, layout_.render); }
 
 bool MainWindow::liveRendering() const { return controls_.button("Render")->isChecked(); }
 
-void MainWindow::renderScene(bool rebuild) {
-    skipOnFailure([&] { renderView_->renderScene(rebuild); });
+// The one place the project's mark changes, and the one order of the
+// follow-ups: the mark, the manager's rows, the section box, the tabs, the
+// 2D view, the 3D view (rebuilt once).
+void MainWindow::follow(Effects effects) {
+    if (has(effects, Effects::Saved)) state_.savedProject = true;
+    if (has(effects, Effects::Unsaved)) state_.savedProject = false;
+    if (has(effects, Effects::ManagerRows)) manager_->update();
+    if (has(effects, Effects::FitSectionBox)) views_->zoomSectionBox();
+    if (has(effects, Effects::DrawSectionBox)) views_->drawSectionBox();
+    const auto refill = [&](Effects tab, void (ParameterPanels::*fill)()) {
+        if (has(effects, tab)) skipOnFailure([&] { (*panels_.*fill)(); });
+    };
+    refill(Effects::RefillWingTab, &ParameterPanels::updateWingInterface);
+    refill(Effects::RefillStabTab, &ParameterPanels::updateStabInterface);
+    refill(Effects::RefillFuselageTab, &ParameterPanels::updateFuselageInterface);
+    refill(Effects::RefillFinTab, &ParameterPanels::updateRudderInterface);
+    refill(Effects::RefillEquipmentTab, &ParameterPanels::updateEquipmentInterface);
+    if (has(effects, Effects::RedrawView)) views_->show(state_.mode);
+    if (has(effects, Effects::Rebuild3D) || (has(effects, Effects::Render3D) && liveRendering())) {
+        skipOnFailure([&] { renderView_->renderScene(true); });
+    }
+}
+
+void MainWindow::initVTopView() { views_->show(ViewKind::VTop); }
+void MainWindow::initFrontView() { views_->show(ViewKind::Front); }
+void MainWindow::initSideView() { views_->show(ViewKind::Side); }
+void MainWindow::initHTopView() { views_->show(ViewKind::HTop); }
+ViewState MainWindow::fittedView(ViewKind kind) { return views_->fittedView(kind); }
+void MainWindow::zoomSectionBox() { views_->zoomSectionBox(); }
+void MainWindow::refreshDrawingArea() { follow(Effects::RedrawView | Effects::Render3D); }
+void MainWindow::afterEdit() { follow(Effects::Edited); }
+
+void MainWindow::Parameters_Click() {
+    if (tab() == ParameterTab::Wing || tab() == ParameterTab::Stab) {
+        skipOnFailure([&] { plane_.fuselages.current().selected = false; });
+    }
 }
 
 void MainWindow::Bar_ButtonClick(const QString& key) { toolbar_->buttonClick(key); }

@@ -8,12 +8,12 @@
 
 namespace ferlo {
 
-ParameterPanels::ParameterPanels(MainWindow& main)
+ParameterPanels::ParameterPanels(Editor& main, ViewSetup& views)
     : wing_(std::make_unique<WingPanel>(main)),
       stab_(std::make_unique<StabPanel>(main)),
       fin_(std::make_unique<FinPanel>(main)),
       equipment_(std::make_unique<EquipmentPanel>(main)),
-      fuselage_(std::make_unique<FuselagePanel>(main)) {}
+      fuselage_(std::make_unique<FuselagePanel>(main, views)) {}
 
 ParameterPanels::~ParameterPanels() = default;
 

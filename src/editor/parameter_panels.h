@@ -6,18 +6,19 @@ namespace ferlo {
 
 class EquipmentPanel;
 class FinPanel;
-class MainWindow;
+class Editor;
 class StabPanel;
 class TabPanel;
+class ViewSetup;
 class WingPanel;
 
 // The parameter tabs' panels, each building its fields on its page of
 // `MainControls::pages`, and their fill procedures, which copy the current
-// parts' values into the tabs. Whoever changes a part elsewhere calls the
-// fill of its tab afterwards.
+// parts' values into the tabs. A change elsewhere names the refill of its
+// tab among its effects (`Effects::RefillWingTab`, ...).
 class ParameterPanels {
 public:
-    explicit ParameterPanels(MainWindow& main);
+    ParameterPanels(Editor& main, ViewSetup& views);
     ~ParameterPanels();
 
     void updateWingInterface();

@@ -9,18 +9,20 @@
 
 #include "base/file_errors.h"
 #include "base/number_text.h"
+#include "document/plane.h"
 #include "document/plane_operations.h"
 #include "document/project_file.h"
+#include "editor/editor.h"
+#include "editor/editor_environment.h"
 #include "editor/failure_rule.h"
 #include "editor/length_text.h"
-#include "editor/main_window.h"
-#include "editor/preferences_file.h"
+#include "editor/main_controls.h"
 #include "editor/program_picture.h"
 #include "editor/render_view.h"
 #include "editor/small_fonts.h"
-#include "editor/start_up.h"
-#include "editor/toolbar_commands.h"
 #include "editor/user_dialogs.h"
+#include "editor/view_setup.h"
+#include "ui_core/preferences_file.h"
 
 namespace ferlo {
 
@@ -35,8 +37,8 @@ constexpr double kCameraPitch = 200;
 
 }  // namespace
 
-Preferences::Preferences(MainWindow& main)
-    : QDialog(&main),
+Preferences::Preferences(Editor& main, ViewSetup& views, RenderView& render)
+    : QDialog(main.controls().Main),
       InchesOption(nullptr),
       MillimetersOption(nullptr),
       ScaleText(new QLineEdit(kFullScale, this)),
@@ -44,7 +46,9 @@ Preferences::Preferences(MainWindow& main)
       Image1(new QLabel(this)),
       CloseCommand(new QPushButton(QStringLiteral("Close"), this)),
       CancelCommand(new QPushButton(QStringLiteral("Cancel"), this)),
-      main_(main) {
+      main_(main),
+      views_(views),
+      render_(render) {
     setObjectName("Prefs");
     setWindowTitle(QStringLiteral("Preferences"));
     resize(300, 176);
@@ -95,7 +99,7 @@ void Preferences::load(bool smallFonts) {
 
 QString Preferences::readAll() {
     const PreferencesRead read =
-        readPreferencesFile(QDir(main_.paths().configFolder).filePath(kPreferencesFileName).toStdString());
+        readPreferencesFile(QDir(main_.environment().paths.configFolder).filePath(kPreferencesFileName).toStdString());
     if (!read.unusable.empty()) {
         leaveFileAsItIs_ = true;
         main_.dialogs().warning(
@@ -108,7 +112,7 @@ QString Preferences::readAll() {
 
 void Preferences::writeAll() {
     if (leaveFileAsItIs_) return;
-    const QString path = QDir(main_.paths().configFolder).filePath(kPreferencesFileName);
+    const QString path = QDir(main_.environment().paths.configFolder).filePath(kPreferencesFileName);
     try {
         writePreferencesFile(path.toStdString(), InchesOption->isChecked(), MillimetersOption->isChecked());
     } catch (const WriteError& error) {
@@ -155,47 +159,48 @@ void Preferences::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-std::optional<bool> Preferences::apply() {
+void Preferences::apply(Effects markWhenChanged) {
     Plane& plane = main_.plane();
     const LengthUnit unit = InchesOption->isChecked()        ? LengthUnit::Inches
                             : MillimetersOption->isChecked() ? LengthUnit::Millimeters
                                                              : plane.units;
     const double scale = typedScale().value_or(1);
     const bool changed = unit != plane.units || scale != 1;
+    // Worked out on a copy: a result the project file could not hold
+    // would leave an aircraft that can no longer be saved.
+    std::optional<Plane> result;
     if (changed) {
-        // Worked out on a copy: a result the project file could not hold
-        // would leave an aircraft that can no longer be saved.
-        Plane result = plane;
         bool holds = false;
         try {
-            switchUnits(result, unit);
-            rescaleAll(result, scale);
-            holds = projectFileCanHold(result);
+            result = plane;
+            switchUnits(*result, unit);
+            rescaleAll(*result, scale);
+            holds = projectFileCanHold(*result);
         } catch (const std::exception&) {
         }
         if (!holds) {
             main_.dialogs().warning(refusal(unit != plane.units, scale));
-            return std::nullopt;
+            return;
         }
-        plane = std::move(result);
     }
-    main_.setTab(ParameterTab::Wing);
     // Every tab, not the wing's alone: a box still showing a length in the
     // old unit or scale would write it back at its next commit.
-    main_.toolbarCommands().refillAllPanels();
-    main_.initVTopView();
-    skipOnFailure([&] { main_.renderView().setViewTransform(0, 0, kCameraZoom, kCameraYaw, kCameraPitch); });
-    main_.renderScene(true);
+    main_.edit(
+        [&] {
+            if (result) plane = std::move(*result);
+            main_.setTab(ParameterTab::Wing);
+        },
+        when(changed, markWhenChanged) | Effects::RefillTabs);
+    views_.show(ViewKind::VTop);
+    skipOnFailure([&] { render_.setViewTransform(0, 0, kCameraZoom, kCameraYaw, kCameraPitch); });
+    main_.follow(Effects::Rebuild3D);
     accept();
     ScaleText->setText(kFullScale);
-    return changed;
 }
 
-void Preferences::applyPreferences() { apply(); }
+void Preferences::applyPreferences() { apply(Effects::None); }
 
-void Preferences::CloseCommand_Click() {
-    if (apply().value_or(false)) main_.state().savedProject = false;
-}
+void Preferences::CloseCommand_Click() { apply(Effects::Unsaved); }
 
 QString Preferences::refusal(bool converting, double scale) const {
     const QString limit = QString::fromStdString(formatNumber(kMaxFileMagnitude));

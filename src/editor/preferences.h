@@ -3,6 +3,8 @@
 #include <optional>
 
 #include <QDialog>
+
+#include "editor/editor.h"
 #include <QString>
 
 #include "base/units.h"
@@ -14,7 +16,9 @@ class QRadioButton;
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
+class RenderView;
+class ViewSetup;
 
 // The preferences window (`Prefs`, "Preferences") and the preferences file
 // of the configuration folder. The unit options are the stored preference
@@ -23,7 +27,7 @@ class MainWindow;
 // takes a percentage applied once to the whole aircraft.
 class Preferences : public QDialog {
 public:
-    explicit Preferences(MainWindow& main);
+    Preferences(Editor& main, ViewSetup& views, RenderView& render);
 
     // Loading the window at start-up: grown in small-fonts mode, the option
     // of the unit in use selected, the scale box at "100".
@@ -83,13 +87,15 @@ private:
     std::optional<double> typedScale() const;
     void showSpan();
     void setOptions(bool inches, bool millimeters);
-    // Whether the aircraft changed; nothing when the change was refused.
-    std::optional<bool> apply();
+    // Applies, with `markWhenChanged` when the aircraft changed.
+    void apply(Effects markWhenChanged);
     // The message refusing a conversion (`converting`) or a `scale` whose
     // result a project file could not hold.
     QString refusal(bool converting, double scale) const;
 
-    MainWindow& main_;
+    Editor& main_;
+    ViewSetup& views_;
+    RenderView& render_;
     bool leaveFileAsItIs_ = false;
     // The inches and millimetres options as the window was shown with them.
     bool inchesAtShow_ = false;

@@ -7,10 +7,13 @@
 #include <QStringList>
 
 #include "base/file_errors.h"
+#include "document/plane.h"
 #include "editor/drawing_area.h"
-#include "editor/main_window.h"
+#include "editor/editor.h"
+#include "editor/main_controls.h"
 #include "editor/printer_canvas.h"
 #include "editor/user_dialogs.h"
+#include "editor/view_setup.h"
 
 namespace ferlo {
 
@@ -120,8 +123,8 @@ private:
 
 }  // namespace
 
-PrintCommand::PrintCommand(MainWindow& main)
-    : main_(main), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+PrintCommand::PrintCommand(Editor& main, ViewSetup& views)
+    : main_(main), views_(views), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
 PrintCommand::~PrintCommand() = default;
 
@@ -140,7 +143,7 @@ void PrintCommand::run() {
     UserDialogs& dialogs = main_.dialogs();
     const std::optional<PrintSelection> selection = dialogs.selectPrintViews();
     if (!selection || !dialogs.setUpPrinter(*printer_)) return;
-    const PrintScreen screen{main_.fittedView(ViewKind::VTop), main_.fittedView(ViewKind::Front),
+    const PrintScreen screen{views_.fittedView(ViewKind::VTop), views_.fittedView(ViewKind::Front),
                              static_cast<double>(main_.controls().DrawArea->width())};
     PrinterDocuments documents(*printer_, main_.plane().units, main_.state().projectFile);
     try {

@@ -10,7 +10,8 @@ class QPrinter;
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
+class ViewSetup;
 
 // The toolbar's Print command: the views picked in the print selection,
 // after the printer dialog, each printed as a document of its own at full
@@ -24,7 +25,7 @@ class MainWindow;
 // without showing them.
 class PrintCommand {
 public:
-    explicit PrintCommand(MainWindow& main);
+    PrintCommand(Editor& main, ViewSetup& views);
     ~PrintCommand();
 
     void run();
@@ -40,7 +41,8 @@ public:
     static QString documentName(const QString& projectFile, PrintJob job);
 
 private:
-    MainWindow& main_;
+    Editor& main_;
+    ViewSetup& views_;
     std::unique_ptr<QPrinter> printer_;
 };
 

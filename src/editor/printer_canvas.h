@@ -32,8 +32,6 @@ public:
     // The printable width and height in the scale unit.
     double width() const override;
     double height() const override;
-    // Printers draw plainly: there is nothing under the lines to invert.
-    void setDrawMode(DrawMode) override {}
 
     // Ends the page; the next line goes onto a new one. Throws WriteError when
     // the printer refuses.

@@ -59,7 +59,6 @@ void QImageCanvas::resize(int width, int height) {
 void QImageCanvas::clear() {
     ++clears_;
     scene_.reset(image_.size());
-    inverted_.clear();
     waiting_ = false;
     image_.fill(Qt::white);
     pictureUnder_ = false;
@@ -109,11 +108,7 @@ void QImageCanvas::add(const QLineF& line, PaletteColor color) {
         waiting_ = true;
         drawingWaits();
     }
-    if (mode_ == DrawMode::Invert) {
-        inverted_.push_back({line, color});
-    } else {
-        scene_.draw(line, color);
-    }
+    scene_.draw(line, color);
 }
 
 const QImage& QImageCanvas::image() {
@@ -126,7 +121,7 @@ void QImageCanvas::flush() {
     QRect area = repair();
     const std::vector<DrawingScene::Line> top = scene_.linesOnTop();
     scene_.settle();
-    if (!top.empty() || !inverted_.empty()) {
+    if (!top.empty()) {
         QPainter painter(&image_);
         paintLines(painter, [&](auto paint) {
             for (const DrawingScene::Line& l : top) {
@@ -134,15 +129,6 @@ void QImageCanvas::flush() {
                 area |= boundsOf(l.line, image_.rect());
             }
         });
-        // Inverting twice gives back what lies under the line.
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        paintLines(painter, [&](auto paint) {
-            for (const DrawingScene::Line& l : inverted_) {
-                paint(l);
-                area |= boundsOf(l.line, image_.rect());
-            }
-        });
-        inverted_.clear();
     }
     area &= image_.rect();
     if (!area.isEmpty()) changed(area);

@@ -23,9 +23,6 @@ namespace ferlo {
 // them, and lines drawn above everything are painted over. A line drawn
 // again exactly over an earlier one hides it, and the earlier is not
 // painted.
-//
-// Lines in the inverting mode are painted over the image as they come and
-// are not kept: a later change painted over their pixels takes them away.
 class QImageCanvas : public Canvas {
 public:
     QImageCanvas(int width, int height);
@@ -37,8 +34,6 @@ public:
     void clear() override;
     double width() const override { return image_.width(); }
     double height() const override { return image_.height(); }
-    void setDrawMode(DrawMode mode) override { mode_ = mode; }
-    DrawMode drawMode() const { return mode_; }
     const void* beginPart(const void* part) override { return scene_.beginPart(part); }
     void endPart(const void* before) override { scene_.endPart(before); }
 
@@ -73,10 +68,8 @@ private:
     QImage under_;    // what lies under the drawing when a tracing picture is painted
     DrawingScene scene_;
     bool pictureUnder_ = false;  // `under_` holds a picture; white otherwise
-    std::vector<DrawingScene::Line> inverted_;  // waiting for the flush
     bool waiting_ = false;
     QPointF current_;
-    DrawMode mode_ = DrawMode::Plain;
     unsigned clears_ = 0;
 };
 

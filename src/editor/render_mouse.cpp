@@ -4,12 +4,10 @@
 
 #include "editor/drawing_area.h"
 #include "editor/failure_rule.h"
-#include "editor/flying_preview.h"
-#include "editor/main_window.h"
 #include "editor/render_view.h"
 #include "editor/screen_measure.h"
-#include "view3d/camera_drag.h"
-#include "view3d/flight.h"
+#include "ui_core/camera_drag.h"
+#include "ui_core/flight.h"
 
 namespace ferlo {
 
@@ -19,14 +17,15 @@ constexpr double kTwipsPerInch = 1440;
 
 }  // namespace
 
-RenderMouse::RenderMouse(MainWindow& main) : main_(main) {
-    QWidget* widget = main_.renderView().widget();
+RenderMouse::RenderMouse(const ScreenMeasure& screen, RenderView& view, FlightState& flight)
+    : screen_(screen), view_(view), flight_(flight) {
+    QWidget* widget = view_.widget();
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
 
 double RenderMouse::twips(double pixels) const {
-    return pixels * kTwipsPerInch / main_.environment().screen.logicalDpi();
+    return pixels * kTwipsPerInch / screen_.logicalDpi();
 }
 
 bool RenderMouse::eventFilter(QObject* watched, QEvent* event) {
@@ -53,38 +52,38 @@ bool RenderMouse::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RenderMouse::render_MouseDown(int button, int shift, double x, double y) {
-    FlightState& flight = main_.flyingPreview().state();
+    FlightState& flight = flight_;
     if (flight.flying) {
         clickFlightSpeed(flight, button);
         return;
     }
-    startCameraDrags(main_.renderView().camera(), button, shift, x, y);
+    startCameraDrags(view_.camera(), button, shift, x, y);
 }
 
 void RenderMouse::Render_MouseMove(int, int, double x, double y) {
-    FlightState& flight = main_.flyingPreview().state();
+    FlightState& flight = flight_;
     if (flight.flying) {
         if (flight.useJoystick) return;
-        const QSize screen = main_.environment().screen.screenSize();
+        const QSize screen = screen_.screenSize();
         steerWithMouse(flight, x, y, twips(screen.width()), twips(screen.height()));
         return;
     }
-    RenderView& view = main_.renderView();
+    RenderView& view = view_;
     for (const CameraPose& pose : dragPoses(view.camera(), x, y)) {
         skipOnFailure([&] { view.setViewTransform(pose.panX, pose.panY, pose.zoom, pose.yaw, pose.pitch); });
-        main_.renderScene(false);
+        skipOnFailure([&] { view.renderScene(false); });
     }
 }
 
 // A zoom released outside its bounds is not committed: the picture goes
 // back to the committed camera, so the next drag starts from what is shown.
 void RenderMouse::Render_MouseUp(int, int, double x, double y) {
-    RenderView& view = main_.renderView();
+    RenderView& view = view_;
     const bool zoomRefused = endCameraDrags(view.camera(), x, y);
-    if (!zoomRefused || main_.flyingPreview().state().flying) return;
+    if (!zoomRefused || flight_.flying) return;
     const CameraPose pose = committedPose(view.camera());
     skipOnFailure([&] { view.setViewTransform(pose.panX, pose.panY, pose.zoom, pose.yaw, pose.pitch); });
-    main_.renderScene(false);
+    skipOnFailure([&] { view.renderScene(false); });
 }
 
 }  // namespace ferlo

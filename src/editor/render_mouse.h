@@ -4,7 +4,9 @@
 
 namespace ferlo {
 
-class MainWindow;
+class RenderView;
+class ScreenMeasure;
+struct FlightState;
 
 // The 3D box's mouse (`render_MouseDown`, `Render_MouseMove`,
 // `Render_MouseUp`), in the box's twips (1440 a logical inch). Outside a
@@ -16,7 +18,7 @@ class MainWindow;
 class RenderMouse : public QObject {
 public:
     // Listens to the 3D view's widget, with mouse tracking on.
-    explicit RenderMouse(MainWindow& main);
+    RenderMouse(const ScreenMeasure& screen, RenderView& view, FlightState& flight);
 
     // `button` and `shift` are bit sets (1 left, 2 right, 4 middle; 1 Shift,
     // 2 Ctrl, 4 Alt); x and y are twips.
@@ -30,7 +32,9 @@ protected:
 private:
     double twips(double pixels) const;
 
-    MainWindow& main_;
+    const ScreenMeasure& screen_;
+    RenderView& view_;
+    FlightState& flight_;
 };
 
 }  // namespace ferlo

@@ -27,7 +27,7 @@ public:
         scheduled_ = true;
         QTimer::singleShot(0, &guard_, [this] {
             scheduled_ = false;
-            for (const TextureFailure& f : log_.takePending()) dialogs_.warning(QString::fromStdString(f.message));
+            for (const TextureFailure& f : log_.takePending()) dialogs_.warning(QString::fromStdString(f.text()));
         });
     }
 

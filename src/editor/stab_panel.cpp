@@ -2,12 +2,14 @@
 
 #include <QLineEdit>
 
+#include "document/plane.h"
+#include "editor/editor.h"
 #include "editor/field_table.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 
 namespace ferlo {
 
-StabPanel::StabPanel(MainWindow& main) {
+StabPanel::StabPanel(Editor& main) {
     boxes = addSurfaceBoxes(main.controls().pages[static_cast<int>(ParameterTab::Stab)], QStringLiteral("Stab"), true);
     SymWingSections& stab = main.plane().stab;
     const auto part = [&stab]() -> SymWingSections& { return stab; };

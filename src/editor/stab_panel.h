@@ -8,7 +8,7 @@
 namespace ferlo {
 
 class FieldTable;
-class MainWindow;
+class Editor;
 
 // The stabiliser tab: the stabiliser's boxes, the span box showing and
 // taking the overall span 2 x (span + shift). A committed shift does not
@@ -16,7 +16,7 @@ class MainWindow;
 // again keeps the tips where they were and moves only the roots.
 class StabPanel : public TabPanel {
 public:
-    explicit StabPanel(MainWindow& main);
+    explicit StabPanel(Editor& main);
     ~StabPanel() override;
 
     // `updateStabInterface`.

@@ -18,7 +18,6 @@
 #include "editor/fuselage_manager.h"
 #include "editor/help.h"
 #include "editor/main_window.h"
-#include "editor/main_window_layout.h"
 #include "editor/parameter_panels.h"
 #include "editor/preferences.h"
 #include "editor/render_view.h"
@@ -27,6 +26,8 @@
 #include "editor/splash.h"
 #include "editor/tracing_pictures.h"
 #include "editor/user_dialogs.h"
+#include "ui_core/main_window_layout.h"
+#include "ui_core/preferences_file.h"
 
 namespace ferlo {
 
@@ -90,14 +91,10 @@ void MainWindow::init(bool smallFonts) {
     plane_.mainWing.currentWing = 1;
     state_.mode = ViewKind::VTop;
     skipOnFailure([&] { createAll(plane_); });
-    manager_->update();
-    state_.savedProject = true;
+    follow(Effects::Saved | Effects::ManagerRows);
     pictures_->resetAtStartUp();
-    skipOnFailure([&] { panels_->updateWingInterface(); });
-    skipOnFailure([&] { panels_->updateStabInterface(); });
-    skipOnFailure([&] { panels_->updateFuselageInterface(); });
-    skipOnFailure([&] { panels_->updateRudderInterface(); });
-    skipOnFailure([&] { panels_->updateEquipmentInterface(); });
+    follow(Effects::RefillWingTab | Effects::RefillStabTab | Effects::RefillFuselageTab | Effects::RefillFinTab |
+           Effects::RefillEquipmentTab);
     initVTopView();
     c.Render->setEnabled(true);
     c.Render->show();
@@ -105,7 +102,7 @@ void MainWindow::init(bool smallFonts) {
     skipOnFailure([&] { renderView_->initGL(); });
     c.Timer1->start();
     renderView_->setViewZoom(kStartZoom);
-    renderScene(true);
+    follow(Effects::Rebuild3D);
 }
 
 void MainWindow::Timer1_Timer() {
@@ -116,7 +113,7 @@ void MainWindow::Timer1_Timer() {
         if (prefs_->inchesOption()) skipOnFailure([&] { prefs_->applyPreferences(); });
     }
     skipOnFailure([&] { renderView_->setViewTransform(0, 0, zoom, kStartYaw, kStartPitch); });
-    renderScene(true);
+    follow(Effects::Rebuild3D);
 }
 
 }  // namespace ferlo

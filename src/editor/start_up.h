@@ -12,8 +12,7 @@ struct EditorEnvironment;
 // The version as major.minor.revision ("2.2.1").
 QString programVersion();
 
-// The files start-up reads or deletes in the configuration folder.
-inline constexpr const char* kPreferencesFileName = "prefs.txt";
+// The log file start-up deletes in the configuration folder.
 inline constexpr const char* kLogFileName = "log.txt";
 
 // The start-up sequence, run under the splash window: the configuration

@@ -8,21 +8,23 @@
 #include "base/file_errors.h"
 #include "document/airfoil_import.h"
 #include "document/dxf_export.h"
+#include "document/plane.h"
 #include "document/plane_operations.h"
 #include "document/project_file.h"
 #include "document/vrml_export.h"
 #include "editor/drawing_area.h"
+#include "editor/editor.h"
 #include "editor/failure_rule.h"
 #include "editor/file_filters.h"
 #include "editor/fuselage_manager.h"
 #include "editor/help.h"
-#include "editor/main_window.h"
-#include "editor/parameter_panels.h"
+#include "editor/main_controls.h"
 #include "editor/part_of_tab.h"
 #include "editor/preferences.h"
 #include "editor/print_command.h"
 #include "editor/tracing_pictures.h"
 #include "editor/user_dialogs.h"
+#include "editor/view_setup.h"
 #include "view3d/conversion_progress_window.h"
 #include "view3d/qt_image_converter.h"
 
@@ -49,11 +51,17 @@ QString copyFailures(const std::vector<std::string>& errors) {
 
 }  // namespace
 
-ToolbarCommands::ToolbarCommands(MainWindow& main)
+ToolbarCommands::ToolbarCommands(Editor& main, ViewSetup& views, TracingPictures& pictures, FuselageManager& manager,
+                                 Preferences& prefs, Help& help)
     : main_(main),
+      views_(views),
+      pictures_(pictures),
+      manager_(manager),
+      prefs_(prefs),
+      help_(help),
       images_(std::make_unique<QtImageConverter>()),
-      progress_(new ConversionProgressWindow(ConversionProgressWindow::kShowAfter, &main)),
-      print_(std::make_unique<PrintCommand>(main)) {}
+      progress_(new ConversionProgressWindow(ConversionProgressWindow::kShowAfter, main.controls().Main)),
+      print_(std::make_unique<PrintCommand>(main, views)) {}
 
 ToolbarCommands::~ToolbarCommands() = default;
 
@@ -68,57 +76,43 @@ void ToolbarCommands::buttonClick(const QString& key) {
         print_->run();
     } else if (key == "VTop") {
         main_.setTab(ParameterTab::Wing);
-        main_.initVTopView();
+        views_.show(ViewKind::VTop);
     } else if (key == "Front") {
         main_.setTab(ParameterTab::Wing);
-        main_.initFrontView();
+        views_.show(ViewKind::Front);
     } else if (key == "Side") {
         main_.setTab(ParameterTab::Fuselage);
-        main_.initSideView();
+        views_.show(ViewKind::Side);
     } else if (key == "HTop") {
-        main_.initHTopView();
+        views_.show(ViewKind::HTop);
     } else if (key == "Palette") {
         Palette_Click();
     } else if (key == "Render") {
         // The 3D rebuild makes every part's geometry anew.
-        main_.renderScene(true);
+        main_.follow(Effects::Rebuild3D);
     } else if (key == "Prefs") {
         Prefs_Click();
     } else if (key == "Manager") {
-        main_.fuselageManager().exec();
+        manager_.exec();
     } else if (key == "FlyingPreview") {
         if (flyingPreview) flyingPreview(main_.controls().button(key)->isChecked());
     } else if (key == "Help") {
-        main_.help().helpContents();
+        help_.helpContents();
     }
-}
-
-void ToolbarCommands::projectChanged() { main_.state().savedProject = false; }
-
-void ToolbarCommands::refillAllPanels() {
-    ParameterPanels& panels = main_.panels();
-    skipOnFailure([&] { panels.updateWingInterface(); });
-    skipOnFailure([&] { panels.updateStabInterface(); });
-    main_.zoomSectionBox();
-    skipOnFailure([&] { panels.updateFuselageInterface(); });
-    skipOnFailure([&] { panels.updateRudderInterface(); });
-    skipOnFailure([&] { panels.updateEquipmentInterface(); });
 }
 
 // The default aircraft after a question, in millimetres and then in inches
 // when the preferences ask for inches. The project's mark stays.
 void ToolbarCommands::New_Click() {
     if (!main_.dialogs().question(QStringLiteral("Do you really want to reset your project ?"))) return;
-    main_.pictures().clearBitmap();
+    pictures_.clearBitmap();
     Plane& plane = main_.plane();
     plane.units = LengthUnit::Millimeters;
-    skipOnFailure([&] { newPlane(plane); });
     main_.state().projectFile.clear();
-    main_.fuselageManager().update();
-    refillAllPanels();
-    if (main_.prefs().inchesOption()) skipOnFailure([&] { main_.prefs().applyPreferences(); });
-    main_.initVTopView();
-    main_.renderScene(true);
+    main_.edit([&] { newPlane(plane); }, Effects::ManagerRows | Effects::RefillTabs);
+    if (prefs_.inchesOption()) skipOnFailure([&] { prefs_.applyPreferences(); });
+    views_.show(ViewKind::VTop);
+    main_.follow(Effects::Rebuild3D);
 }
 
 // A project, an airfoil for the current wing panel, or a texture for the
@@ -143,10 +137,11 @@ void ToolbarCommands::Open_Click() {
     } else if (choice.filterIndex == kTextureFilter) {
         setTextureOfTab(QString());
     }
-    refillAllPanels();
-    main_.initVTopView();
-    main_.renderScene(true);
-    main_.renderScene(true);
+    main_.follow(Effects::RefillTabs);
+    views_.show(ViewKind::VTop);
+    // Open has always rebuilt the 3D view twice.
+    main_.follow(Effects::Rebuild3D);
+    main_.follow(Effects::Rebuild3D);
 }
 
 // The file is read onto a default aircraft, which then replaces the one in
@@ -168,36 +163,43 @@ bool ToolbarCommands::openProject(const QString& file) {
     newPlane(read);
     const ProjectReadResult result = readProject(read, pathOf(file));
     const bool nothingRead = result.status == ProjectReadStatus::Refused || (result.error && result.error->line() <= 1);
-    if (!nothingRead) {
-        main_.pictures().clearBitmap();
-        plane = std::move(read);
-        main_.state().savedProject = result.status == ProjectReadStatus::Read;
-        main_.state().projectFile = file;
-        main_.prefs().selectUnitOption(plane.units);
-    }
-    main_.fuselageManager().update();
+    if (!nothingRead) pictures_.clearBitmap();
+    main_.edit(
+        [&] {
+            if (nothingRead) return Effects::None;
+            plane = std::move(read);
+            main_.state().projectFile = file;
+            prefs_.selectUnitOption(plane.units);
+            return result.status == ProjectReadStatus::Read ? Effects::Saved : Effects::Unsaved;
+        },
+        Effects::ManagerRows);
     if (result.status != ProjectReadStatus::Read) main_.dialogs().warning(text(result.message));
     return true;
 }
 
 void ToolbarCommands::importAirfoil(const QString& file) {
-    try {
-        loadAirfoil(main_.plane(), file.toStdString());
-        projectChanged();
-    } catch (const std::exception& error) {
-        main_.dialogs().warning(text(error.what()));
-    }
+    main_.edit([&] {
+        try {
+            loadAirfoil(main_.plane(), file.toStdString());
+            return Effects::Unsaved;
+        } catch (const std::exception& error) {
+            main_.dialogs().warning(text(error.what()));
+            return Effects::None;
+        }
+    });
 }
 
 // An empty `file` takes the texture away.
 void ToolbarCommands::setTextureOfTab(const QString& file) {
     const std::string path = file.toStdString();
-    skipOnFailure([&] {
+    main_.edit([&] {
+        Effects changed = Effects::None;
         withPartOfTab(main_.plane(), main_.tab(), [&](auto& part) {
             if (path.empty() && part.texture_filename().empty()) return;
             part.setTexture(path);
-            projectChanged();
+            changed = Effects::Unsaved;
         });
+        return changed;
     });
 }
 
@@ -220,14 +222,17 @@ void ToolbarCommands::Save_Click() {
 }
 
 void ToolbarCommands::saveProjectAs(const QString& file) {
-    try {
-        const ProjectSaveResult result = saveProject(main_.plane(), pathOf(file), *images_);
-        main_.state().savedProject = true;
-        main_.state().projectFile = file;
-        if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
-    } catch (const std::exception& error) {
-        main_.dialogs().warning(QStringLiteral("The project was not saved.\n") + text(error.what()));
-    }
+    main_.edit([&] {
+        try {
+            const ProjectSaveResult result = saveProject(main_.plane(), pathOf(file), *images_);
+            main_.state().projectFile = file;
+            if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
+            return Effects::Saved;
+        } catch (const std::exception& error) {
+            main_.dialogs().warning(QStringLiteral("The project was not saved.\n") + text(error.what()));
+            return Effects::None;
+        }
+    });
 }
 
 // The export shows every fuselage first: the fuselage manager, the views and
@@ -236,18 +241,15 @@ void ToolbarCommands::exportWorld(const QString& file) {
     Plane& plane = main_.plane();
     bool allShown = true;
     for (int i = 1; i <= plane.fuselages.nbFuselages(); ++i) allShown = allShown && plane.fuselages.shown(i);
-    try {
-        const VrmlExportResult result = exportVRML(plane, pathOf(file), *images_, *progress_);
-        if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
-    } catch (const std::exception& error) {
-        main_.dialogs().warning(QStringLiteral("The VRML file was not written.\n") + text(error.what()));
-    }
-    if (!allShown) {
-        projectChanged();
-        main_.fuselageManager().update();
-        main_.refreshDrawingArea();
-        main_.renderScene(true);
-    }
+    main_.edit([&] {
+        try {
+            const VrmlExportResult result = exportVRML(plane, pathOf(file), *images_, *progress_);
+            if (!result.textureCopyErrors.empty()) main_.dialogs().warning(copyFailures(result.textureCopyErrors));
+        } catch (const std::exception& error) {
+            main_.dialogs().warning(QStringLiteral("The VRML file was not written.\n") + text(error.what()));
+        }
+        return when(!allShown, Effects::Edited | Effects::ManagerRows | Effects::Rebuild3D);
+    });
 }
 
 void ToolbarCommands::exportDrawing(const QString& file) {
@@ -269,22 +271,25 @@ void ToolbarCommands::Palette_Click() {
     if (!chosen) return;
     dialogColor_ = *chosen;
     const ColorRGB color = unpackColor(*chosen);
-    skipOnFailure([&] {
-        withPartOfTab(plane, tab, [&](auto& part) {
-            if (part.colorGet() == color) return;
-            part.colorSet(color);
-            projectChanged();
-        });
-    });
-    main_.renderScene(true);
+    main_.edit(
+        [&] {
+            Effects changed = Effects::None;
+            withPartOfTab(plane, tab, [&](auto& part) {
+                if (part.colorGet() == color) return;
+                part.colorSet(color);
+                changed = Effects::Unsaved;
+            });
+            return changed;
+        },
+        Effects::Rebuild3D);
 }
 
 // The preferences window, modal; however it closes, every tab is filled
 // again and the VTop view shown.
 void ToolbarCommands::Prefs_Click() {
-    main_.prefs().exec();
-    refillAllPanels();
-    main_.initVTopView();
+    prefs_.exec();
+    main_.follow(Effects::RefillTabs);
+    views_.show(ViewKind::VTop);
 }
 
 void ToolbarCommands::setFlying(bool flying) {

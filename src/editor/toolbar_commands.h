@@ -6,11 +6,17 @@
 
 #include <QString>
 
+#include "editor/flight_commands.h"
 #include "editor/packed_color.h"
 
 namespace ferlo {
 
-class MainWindow;
+class Editor;
+class FuselageManager;
+class Help;
+class Preferences;
+class TracingPictures;
+class ViewSetup;
 class PrintCommand;
 class ConversionProgressWindow;
 class QtImageConverter;
@@ -19,7 +25,7 @@ class QtImageConverter;
 // key. Every command that changes the aircraft marks the project unsaved;
 // only a project file written by Save, or read whole by Open, marks it
 // saved. A failure is shown to the user and leaves the aircraft as it was.
-class ToolbarCommands {
+class ToolbarCommands : public FlightCommands {
 public:
     // The filters of the open and save dialogs, in the program's own form;
     // the open dialog's index 1 is the project, 2 the airfoil, 3 the texture
@@ -30,23 +36,14 @@ public:
     static constexpr const char* kSaveFilter =
         "Ferlo Project (*.flx)|*.flx|VRML2.0 Format (*.wrl)|*.wrl|DXF Format (*.dxf)|*.dxf";
 
-    explicit ToolbarCommands(MainWindow& main);
-    ~ToolbarCommands();
+    ToolbarCommands(Editor& main, ViewSetup& views, TracingPictures& pictures, FuselageManager& manager,
+                    Preferences& prefs, Help& help);
+    ~ToolbarCommands() override;
 
     // The command of the button `key`; a key that names no command does nothing.
     void buttonClick(const QString& key);
 
-    // Every parameter tab filled from the aircraft (and the section box's zoom).
-    void refillAllPanels();
-
-    // The flying preview's start (true) and end (false), run by the
-    // FlyingPreview button as it goes down and up; none until the flight
-    // is built.
-    std::function<void(bool down)> flyingPreview;
-    // During a flight every command but the FlyingPreview button is
-    // disabled: the other toolbar buttons, the parameter tabs and the
-    // drawing area. False gives each back the state it had.
-    void setFlying(bool flying);
+    void setFlying(bool flying) override;
 
 private:
     void New_Click();
@@ -62,9 +59,13 @@ private:
     void exportWorld(const QString& file);
     void exportDrawing(const QString& file);
     void setTextureOfTab(const QString& file);
-    void projectChanged();
 
-    MainWindow& main_;
+    Editor& main_;
+    ViewSetup& views_;
+    TracingPictures& pictures_;
+    FuselageManager& manager_;
+    Preferences& prefs_;
+    Help& help_;
     int openFilterIndex_ = 1;
     int saveFilterIndex_ = 1;
     // The colour the colour dialog showed last.

@@ -1,34 +1,20 @@
 #include "editor/tracing_pictures.h"
 
 #include <cmath>
-#include <memory>
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLocale>
 #include <QMenu>
 #include <QTimer>
 
-#include "base/image_converter.h"
+#include "document/plane.h"
 #include "editor/drawing_area.h"
-#include "editor/main_window.h"
+#include "editor/editor.h"
+#include "editor/main_controls.h"
 #include "editor/user_dialogs.h"
-#include "view3d/image_file.h"
 
 namespace ferlo {
-
-QImage loadPicture(const QString& file) {
-    try {
-        const std::unique_ptr<QFile> device = openImageFile(QFile::encodeName(file).toStdString());
-        QImageReader reader(device.get());
-        reader.setDecideFormatFromContent(true);
-        return reader.read();
-    } catch (const ImageError&) {
-        return {};
-    }
-}
 
 std::optional<double> readResizeFactor(const QString& answer) {
     const QString text = answer.trimmed();
@@ -44,7 +30,7 @@ QString resizeFactorText(double factor) {
     return factor >= 0 ? ' ' + number : number;
 }
 
-TracingPictures::TracingPictures(MainWindow& main) : main_(main) {
+TracingPictures::TracingPictures(Editor& main) : main_(main) {
     MainControls& c = main_.controls();
     QObject::connect(c.LoadBitmap, &QAction::triggered, [this] { loadBitmap(); });
     QObject::connect(c.MoveBitmap, &QAction::triggered, [this] { moveBitmap(); });
@@ -57,7 +43,7 @@ TracingPictures::TracingPictures(MainWindow& main) : main_(main) {
 void TracingPictures::loadBitmap() {
     MainControls& c = main_.controls();
     TracingPicture& p = main_.state().picture();
-    p.bitmapFile = main_.dialogs().openFile(QString::fromLatin1(kPictureFilter));
+    p.bitmapFile = main_.dialogs().openFile(pictureFilter());
     if (p.bitmapFile.isEmpty()) {
         // The picture stays on screen until the view is next drawn, without it.
         p.bitmapLoaded = false;
@@ -66,14 +52,16 @@ void TracingPictures::loadBitmap() {
         return;
     }
     clearBitmap();
-    const QImage picture = loadPicture(p.bitmapFile);
+    const PictureRead& read = decoded().picture(p.bitmapFile, {});
+    const QImage& picture = read.image;
     if (picture.isNull()) {
-        main_.dialogs().warning(QStringLiteral("The picture \"%1\" could not be loaded.").arg(p.bitmapFile));
+        main_.dialogs().warning(
+            QStringLiteral("The picture \"%1\" could not be loaded: %2.").arg(p.bitmapFile, read.error));
         return;
     }
     p.bitmapLoaded = true;
     enableItemsOfView();
-    p.bitmapSize = {static_cast<double>(picture.width()), static_cast<double>(picture.height())};
+    p.bitmapSize = {static_cast<double>(read.natural.width()), static_cast<double>(read.natural.height())};
     p.bitmapPos = {c.DrawArea->width() / 2.0 - p.bitmapSize.x / 2, c.DrawArea->height() / 2.0 - p.bitmapSize.y / 2};
     p.bitmapScale = 100;
     paint(picture);
@@ -90,16 +78,16 @@ void TracingPictures::sizeBitmap() {
                                                      resizeFactorText(p.bitmapScale));
     const std::optional<double> factor = readResizeFactor(answer);
     if (!factor) return;
-    const QImage picture = loadPicture(p.bitmapFile);
-    if (picture.isNull()) {
-        main_.refreshDrawingArea();  // the file is gone: the view is drawn without it
+    const QSize natural = decoded().picture(p.bitmapFile, {p.bitmapSize.x, p.bitmapSize.y}).natural;
+    if (natural.isEmpty()) {
+        main_.follow(Effects::RedrawView | Effects::Render3D);  // the file is gone: the view is drawn without it
         return;
     }
-    const Point2D size{picture.width() * *factor / 100, picture.height() * *factor / 100};
+    const Point2D size{natural.width() * *factor / 100, natural.height() * *factor / 100};
     if (size.x > kMaxPaintedSide || size.y > kMaxPaintedSide) return;
     p.bitmapScale = *factor;
     p.bitmapSize = size;
-    paint(picture);
+    paint(decoded().picture(p.bitmapFile, {size.x, size.y}).image);
 }
 
 void TracingPictures::lockZoom() {
@@ -108,25 +96,31 @@ void TracingPictures::lockZoom() {
 }
 
 void TracingPictures::clearBitmap() {
-    main_.controls().DrawArea->canvas().clear();
-    main_.state().picture().bitmapLoaded = false;
-    main_.refreshDrawingArea();
+    main_.edit(
+        [&] {
+            main_.controls().DrawArea->canvas().clear();
+            main_.state().picture().bitmapLoaded = false;
+            decoded().clear();
+        },
+        Effects::RedrawView | Effects::Render3D);
     removeZoomLock();
 }
 
 void TracingPictures::clearDrawingArea() {
     TracingPicture& p = main_.state().picture();
-    const QImage picture = p.bitmapLoaded ? loadPicture(p.bitmapFile) : QImage();
-    if (p.bitmapLoaded && picture.isNull()) {
+    QImageCanvas& canvas = main_.controls().DrawArea->canvas();
+    if (p.bitmapLoaded) {
+        const QImage& picture = decoded().picture(p.bitmapFile, {p.bitmapSize.x, p.bitmapSize.y}).image;
+        if (!picture.isNull()) {
+            paint(picture);
+            enableItemsOfView();
+            return;
+        }
         p.bitmapLoaded = false;
         removeZoomLock();
         tellPictureLost(p.bitmapFile);
     }
-    if (p.bitmapLoaded) {
-        paint(picture);
-    } else {
-        main_.controls().DrawArea->canvas().clear();
-    }
+    canvas.clear();
     enableItemsOfView();
 }
 
@@ -158,8 +152,10 @@ void TracingPictures::tellPictureLost(const QString& file) {
                                                    : QStringLiteral("no longer exists");
     const QString text = QStringLiteral("The picture \"%1\" %2; the view is shown without it.").arg(file, reason);
     UserDialogs& dialogs = main_.dialogs();
-    QTimer::singleShot(0, &main_, [&dialogs, text] { dialogs.warning(text); });
+    QTimer::singleShot(0, main_.controls().Main, [&dialogs, text] { dialogs.warning(text); });
 }
+
+PictureCache& TracingPictures::decoded() { return decoded_[static_cast<std::size_t>(main_.state().mode)]; }
 
 void TracingPictures::paint(const QImage& picture) {
     const TracingPicture& p = main_.state().picture();

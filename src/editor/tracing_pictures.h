@@ -1,21 +1,16 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include <QImage>
 #include <QString>
 
+#include "editor/picture_file.h"
+
 namespace ferlo {
 
-class MainWindow;
-
-// The open dialog's filter of tracing pictures.
-inline constexpr const char* kPictureFilter = "Picture File (*.bmp *.ico *.rle *.wmf *.emf *.gif *.jpg)";
-
-// A picture file read by its content, whatever its name says; a null image
-// when it cannot be read (missing, damaged, a format the platform lacks, or
-// no regular file: nothing waits on a FIFO).
-QImage loadPicture(const QString& file);
+class Editor;
 
 // A resize answer read as a factor in percent, in the user's regional number
 // format or with a point; nothing when it is not a positive finite number.
@@ -27,21 +22,22 @@ QString resizeFactorText(double factor);
 // The tracing pictures of the 2D views (one per view, in the editor state)
 // and the five commands of the drawing area's popup menu that manage them.
 // Move, Size and Clear Bitmap are enabled when the current view has a
-// picture. The picture file is read afresh at every paint; a paint that can
-// no longer read it leaves the view without a picture and tells the user.
+// picture. Each view keeps its picture decoded at the size it is shown at and
+// reads the file again only when it changed; a paint that can no longer read
+// it leaves the view without a picture and tells the user.
 class TracingPictures {
 public:
     // A resize that would paint the picture larger than this on a side keeps
     // the old factor.
     static constexpr double kMaxPaintedSide = 100000.0;
 
-    explicit TracingPictures(MainWindow& main);
+    explicit TracingPictures(Editor& main);
 
     // "Load Bitmap (O)": a picture chosen in the open dialog replaces the
     // current view's, centred at its natural size and shown alone until the
     // view is next drawn. A cancelled dialog leaves the view without a
-    // picture; a picture that cannot be read gives one message and leaves
-    // the view without one.
+    // picture; a picture that cannot be read gives one message with the
+    // reason and leaves the view without one.
     void loadBitmap();
     // "Move Bitmap (Alt +Click)": the next drag in the drawing area moves the picture.
     void moveBitmap();
@@ -73,8 +69,10 @@ private:
     void removeZoomLock();
     void tellPictureLost(const QString& file);
     void paint(const QImage& picture);
+    PictureCache& decoded();  // the current view's decoded picture
 
-    MainWindow& main_;
+    Editor& main_;
+    std::array<PictureCache, 5> decoded_;  // by view kind, 1 to 4
 };
 
 }  // namespace ferlo

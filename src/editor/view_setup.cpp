@@ -1,5 +1,4 @@
-// Switching the 2D views and setting up the drawing area: each view is drawn
-// completely from a cleared drawing area, fitted unless the zoom is locked.
+#include "editor/view_setup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,12 +11,12 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "document/plane.h"
 #include "document/zoom_to_fit.h"
 #include "editor/canvas_widget.h"
 #include "editor/drawing_area.h"
-#include "editor/drawing_area_input.h"
-#include "editor/failure_rule.h"
-#include "editor/main_window.h"
+#include "editor/editor.h"
+#include "editor/main_controls.h"
 #include "editor/tracing_pictures.h"
 
 namespace ferlo {
@@ -43,19 +42,18 @@ void enableSmoothing(MainControls& c, bool top, bool down, bool width) {
 
 }  // namespace
 
-void MainWindow::initVTopView() { setUpView(ViewKind::VTop); }
-void MainWindow::initFrontView() { setUpView(ViewKind::Front); }
-void MainWindow::initSideView() { setUpView(ViewKind::Side); }
-void MainWindow::initHTopView() { setUpView(ViewKind::HTop); }
+ViewSetup::ViewSetup(Editor& editor, TracingPictures& pictures, std::function<void()> drawParts)
+    : editor_(editor), pictures_(pictures), drawParts_(std::move(drawParts)) {}
 
 // The toolbar shows the view's button pressed; HTop is offered only from the
 // Side and HTop views; the smoothing buttons follow the fuselage views (top
 // and bottom in Side, width in HTop) and stay as they were in the others.
-void MainWindow::setUpView(ViewKind kind) {
-    MainControls& c = controls_;
+void ViewSetup::show(ViewKind kind) {
+    MainControls& c = editor_.controls();
+    EditorState& state = editor_.state();
     if (kind != ViewKind::VTop) c.FuselageVTopFrame->hide();
-    state_.view.shiftkey = false;
-    state_.view.ctrlkey = false;
+    state.view.shiftkey = false;
+    state.view.ctrlkey = false;
     QAction* htop = c.button("HTop");
     switch (kind) {
     case ViewKind::Side:
@@ -76,61 +74,54 @@ void MainWindow::setUpView(ViewKind kind) {
         htop->setChecked(true);
         break;
     }
-    state_.mode = kind;
+    state.mode = kind;
     if (kind == ViewKind::HTop) enableSmoothing(c, false, false, true);
     initDrawArea();
     c.InsRem->setEnabled(kind == ViewKind::Side || kind == ViewKind::HTop);
-    skipOnFailure([&] { drawingAreaInput_->drawView(); });
+    skipOnFailure(drawParts_);
 }
 
-void MainWindow::initDrawArea() {
-    pictures_->clearDrawingArea();
-    if (controls_.LockZoom->isChecked()) return;
-    state_.view = fittedView(state_.mode);
+void ViewSetup::initDrawArea() {
+    pictures_.clearDrawingArea();
+    if (editor_.controls().LockZoom->isChecked()) return;
+    editor_.state().view = fittedView(editor_.state().mode);
 }
 
-ViewState MainWindow::fittedView(ViewKind kind) {
-    ViewState view = state_.view;
-    if (controls_.LockZoom->isChecked()) return view;
+ViewState ViewSetup::fittedView(ViewKind kind) {
+    const MainControls& c = editor_.controls();
+    EditorState& state = editor_.state();
+    Plane& plane = editor_.plane();
+    ViewState view = state.view;
+    if (c.LockZoom->isChecked()) return view;
     view.zoom = 0.2;
-    view.xoff = controls_.DrawArea->width() / 2.0;
-    const std::int16_t w = toInt16(controls_.DrawArea->width());
-    const std::int16_t h = toInt16(controls_.DrawArea->height());
+    view.xoff = c.DrawArea->width() / 2.0;
+    const std::int16_t w = toInt16(c.DrawArea->width());
+    const std::int16_t h = toInt16(c.DrawArea->height());
     skipOnFailure([&] {
         switch (kind) {
         case ViewKind::VTop:
-            fitVTop(plane_, w, h, view);
+            fitVTop(plane, w, h, view);
             break;
         case ViewKind::Front:
-            fitFront(plane_, w, h, view);
+            fitFront(plane, w, h, view);
             break;
         case ViewKind::Side:
-            fitSide(plane_, w, h, tab() == ParameterTab::Fin, state_.focusZoom, view);
+            fitSide(plane, w, h, editor_.tab() == ParameterTab::Fin, state.focusZoom, view);
             break;
         case ViewKind::HTop:
-            fitHTop(plane_, w, h, state_.focusZoom, view);
+            fitHTop(plane, w, h, state.focusZoom, view);
             break;
         }
     });
     return view;
 }
 
-void MainWindow::refreshDrawingArea() {
-    setUpView(state_.mode);
-    if (liveRendering()) renderScene(true);
-}
-
-void MainWindow::afterEdit() {
-    state_.savedProject = false;
-    refreshDrawingArea();
-}
-
-void MainWindow::zoomSectionBox() {
-    MainControls& c = controls_;
+void ViewSetup::zoomSectionBox() {
+    MainControls& c = editor_.controls();
     skipOnFailure([&] {
         const int w = c.DrawSectionArea->width();
         const int h = c.DrawSectionArea->height();
-        const std::optional<float> biasHeight = plane_.fuselages.current().zoomSectionSet(w, h);
+        const std::optional<float> biasHeight = editor_.plane().fuselages.current().zoomSectionSet(w, h);
         // The slider stands beside the box: a section of a size the model
         // allows but no screen shows (a negative width, say) keeps it there.
         if (const std::optional<int> height = biasHeight ? toPixels(*biasHeight, std::max(w, h)) : std::nullopt) {
@@ -139,16 +130,13 @@ void MainWindow::zoomSectionBox() {
     });
 }
 
-ViewContext MainWindow::viewContext() { return {controls_.DrawArea->canvas(), state_.view, plane_.viewColors()}; }
+void ViewSetup::drawSectionBox() {
+    skipOnFailure([&] { editor_.plane().fuselages.current().drawSection(editor_.controls().DrawSectionArea->canvas()); });
+}
 
-ParameterTab MainWindow::tab() const { return static_cast<ParameterTab>(controls_.Parameters->currentIndex()); }
-
-void MainWindow::setTab(ParameterTab tab) { controls_.Parameters->setCurrentIndex(static_cast<int>(tab)); }
-
-void MainWindow::Parameters_Click() {
-    if (tab() == ParameterTab::Wing || tab() == ParameterTab::Stab) {
-        skipOnFailure([&] { plane_.fuselages.current().selected = false; });
-    }
+ViewContext ViewSetup::viewContext() {
+    Plane& plane = editor_.plane();
+    return {editor_.controls().DrawArea->canvas(), editor_.state().view, plane.viewColors()};
 }
 
 }  // namespace ferlo

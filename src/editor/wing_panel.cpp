@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "document/plane.h"
+#include "editor/editor.h"
 #include "editor/field_table.h"
-#include "editor/main_window.h"
+#include "editor/main_controls.h"
 
 namespace ferlo {
 
@@ -23,7 +25,7 @@ Field accessorField(QLineEdit* box, MainWing& wing, Getter get, Setter set, Fiel
 
 }  // namespace
 
-WingPanel::WingPanel(MainWindow& main) : main_(main) {
+WingPanel::WingPanel(Editor& main) : main_(main) {
     QWidget* page = main.controls().pages[static_cast<int>(ParameterTab::Wing)];
     boxes = addSurfaceBoxes(page, QString(), true);
     index = addIndexControls(page, "IndexWingsScroll", "IdWingLabel", "IndexWingPlusButton",
@@ -35,7 +37,7 @@ WingPanel::WingPanel(MainWindow& main) : main_(main) {
         b, [&wing] { return wing.wingSpanGet(); }, [&wing] { return wing.wingShiftGet(); },
         [&wing](double v) { wing.wingSpanSet(v); });
     Field shift = accessorField(b.Shift, wing, &MainWing::wingShiftGet, &MainWing::wingShiftSet);
-    shift.afterCommit = [this] { fill(); };
+    shift.after = Effects::RefillWingTab;
     fields_ = std::make_unique<FieldTable>(
         main, std::vector<Field>{
                   accessorField(b.LengthB, wing, &MainWing::wingLength1Get, &MainWing::wingLength1Set),
@@ -68,37 +70,37 @@ void WingPanel::fill() {
 
 void WingPanel::IndexWingsScroll_Change() {
     MainWing& wing = main_.plane().mainWing;
-    wing.currentWing = static_cast<std::int16_t>(std::clamp<int>(index.scroll->value(), 1, wing.nbWings));
-    main_.refreshDrawingArea();
-    fill();
+    main_.edit([&] { wing.currentWing = static_cast<std::int16_t>(std::clamp<int>(index.scroll->value(), 1, wing.nbWings)); },
+               Effects::RedrawView | Effects::Render3D | Effects::RefillWingTab);
 }
 
 void WingPanel::IndexWingPlusButton_Click() {
     Plane& plane = main_.plane();
     MainWing& wing = plane.mainWing;
     if (wing.nbWings >= MainWing::kMaxWingPanels) return;
-    ++wing.nbWings;
-    try {
-        wing.addWing(plane.defaultColor);
-    } catch (const std::exception&) {
-        --wing.nbWings;  // no panel to show: the list stays as it was
-        return;
-    }
-    wing.currentWing = wing.nbWings;
-    main_.afterEdit();
-    fill();
+    main_.edit([&] {
+        ++wing.nbWings;
+        try {
+            wing.addWing(plane.defaultColor);
+        } catch (const std::exception&) {
+            --wing.nbWings;  // no panel to show: the list stays as it was
+            return Effects::None;
+        }
+        wing.currentWing = wing.nbWings;
+        return Effects::Edited | Effects::RefillWingTab;
+    });
 }
 
 void WingPanel::IndexWingMinusButton_Click() {
     MainWing& wing = main_.plane().mainWing;
-    if (wing.nbWings > 1) {
-        --wing.nbWings;
-        wing.currentWing = wing.nbWings;
-        main_.afterEdit();
-    } else {
-        main_.refreshDrawingArea();
-    }
-    fill();
+    main_.edit(
+        [&] {
+            if (wing.nbWings <= 1) return Effects::None;
+            --wing.nbWings;
+            wing.currentWing = wing.nbWings;
+            return Effects::Unsaved;
+        },
+        Effects::RedrawView | Effects::Render3D | Effects::RefillWingTab);
 }
 
 }  // namespace ferlo

@@ -9,7 +9,7 @@
 namespace ferlo {
 
 class FieldTable;
-class MainWindow;
+class Editor;
 
 // The wing tab: the current wing panel's boxes, the span box showing and
 // taking both halves' overall span 2 x (span + shift), and the panel index
@@ -17,7 +17,7 @@ class MainWindow;
 // span follows it.
 class WingPanel : public TabPanel {
 public:
-    explicit WingPanel(MainWindow& main);
+    explicit WingPanel(Editor& main);
     ~WingPanel() override;
 
     // `updateWingInterface`: the boxes, the scroll bar and `IdWingLabel`.
@@ -35,7 +35,7 @@ public:
     IndexControls index;
 
 private:
-    MainWindow& main_;
+    Editor& main_;
     std::unique_ptr<FieldTable> fields_;
 };
 

@@ -74,9 +74,8 @@ public:
     void createEquipment();
 
     // ---- The Side and HTop views (equipment_views.cpp) ----
-    // Every box redrawn in black; `selected` stays.
-    void drawSideEquipment(const ViewContext& ctx);
-    void drawHTopEquipment(const ViewContext& ctx);
+    // The views draw and move each box on its own (document/view_drawing.h,
+    // document/mouse_steps.h); these serve the mouse-down and the DXF files.
     // Mouse-down: the current box takes its hit code as `paint` first; only
     // when it is missed does every other box take its own, so that a hit on
     // the current box grabs it alone.
@@ -85,9 +84,6 @@ public:
     // The start values of the grabbed boxes.
     void initMouseValSideEquipment(const ViewState& view);
     void initMouseValHTopEquipment(const ViewState& view);
-    // Mouse move: hover highlight or drag, box by box.
-    void selectsSideEquipment(const ViewContext& ctx, double x, double y);
-    void selectsHTopEquipment(const ViewContext& ctx, double x, double y);
     // Box i's rectangle on its layer numbered i.
     void saveDXF_sideEquipment(DxfFile& file) const;
     void saveDXF_htopEquipment(DxfFile& file) const;

@@ -2,14 +2,6 @@
 
 namespace ferlo {
 
-void Equipment::drawSideEquipment(const ViewContext& ctx) {
-    forEachBox([&](ElectroBox& b) { b.drawSide(ctx, ElectroBox::kDrawPlain); });
-}
-
-void Equipment::drawHTopEquipment(const ViewContext& ctx) {
-    forEachBox([&](ElectroBox& b) { b.drawHTop(ctx, ElectroBox::kDrawPlain); });
-}
-
 void Equipment::testPositionSideEquipment(double x, double y) { pressBoxes(&ElectroBox::testPositionSide, x, y); }
 
 void Equipment::testPositionHTopEquipment(double x, double y) { pressBoxes(&ElectroBox::testPositionHTop, x, y); }
@@ -32,14 +24,6 @@ void Equipment::initMouseValSideEquipment(const ViewState& view) {
 
 void Equipment::initMouseValHTopEquipment(const ViewState& view) {
     forEachBox([&view](ElectroBox& b) { b.initMouseValHTop(view); });
-}
-
-void Equipment::selectsSideEquipment(const ViewContext& ctx, double x, double y) {
-    forEachBox([&](ElectroBox& b) { b.selectsSide(ctx, x, y); });
-}
-
-void Equipment::selectsHTopEquipment(const ViewContext& ctx, double x, double y) {
-    forEachBox([&](ElectroBox& b) { b.selectsHTop(ctx, x, y); });
 }
 
 void Equipment::saveDXF_sideEquipment(DxfFile& file) const { saveDXFBoxes(&ElectroBox::saveDXF_side, file); }

@@ -157,12 +157,6 @@ public:
     // or drags at its own place, so the shown fuselages after it are redrawn
     // over it.
     void selectsHTopFuselages(const ViewContext& ctx, double x, double y);
-    // VTop view: the screen points of every shown fuselage, then (apart) the
-    // drawing of the points last computed: every shown fuselage in the
-    // inactive colour, except a current one lit under the pointer, then the
-    // current one, if shown, in the colour `which` names.
-    void computeVTopPointsFuselages(const ViewTransform& transform);
-    void drawVTopFuselages(const ViewContext& ctx, std::int32_t which) const;
     // VTop mouse move: the other shown fuselages redrawn inactive, then the
     // current one, if shown, hovers or drags.
     void selectsVTopFuselages(const ViewContext& ctx, double x, double y);

@@ -80,22 +80,6 @@ void FuselageList::selectsHTopFuselages(const ViewContext& ctx, double x, double
     }
 }
 
-void FuselageList::computeVTopPointsFuselages(const ViewTransform& transform) {
-    for (Entry& e : entries) {
-        if (e.shown) e.fuselage.computeVTopPoints(transform);
-    }
-}
-
-void FuselageList::drawVTopFuselages(const ViewContext& ctx, std::int32_t which) const {
-    const Entry& edited = entry(currentFuselage);
-    // A current fuselage that is not lit is drawn at its place in the list
-    // too, before it is drawn again over the others.
-    for (const Entry& e : entries) {
-        if (e.shown && (&e != &edited || !edited.fuselage.selected)) e.fuselage.drawVTop(ctx, MeshSections::kDrawInactive);
-    }
-    if (edited.shown) edited.fuselage.drawVTop(ctx, which);
-}
-
 void FuselageList::selectsVTopFuselages(const ViewContext& ctx, double x, double y) {
     Entry& edited = entry(currentFuselage);
     forEachOtherShown([&](MeshSections& f) { f.drawVTop(ctx, MeshSections::kDrawInactive); });

@@ -24,6 +24,9 @@
 
 namespace ferlo {
 
+// The first line of the message a fuselage gives when its texture image fails.
+inline constexpr const char* kFuselageTextureError = "Error in fuselage texture mapping";
+
 // One fuselage: a row of cross-sections along the fuselage axis (model x, aft
 // positive). Each section has a height H, a width W, a position POS along the
 // axis, the elevation E of its bottom and three shape values: the exponents of
@@ -149,6 +152,7 @@ public:
     void setTexture(const std::string& path) {
         texturePath = path;
         texture_loaded = false;
+        reportedTextureFailure.clear();
     }
 
     // ---- Cross-section outline and 3D mesh (mesh_sections_outline.cpp) ----
@@ -225,8 +229,10 @@ public:
     // as it stands (not turned) with each side brought to the nearest power
     // of two; every call uploads it, repeating it where the texture
     // coordinates of the last `create` leave 0..1 (sections ahead of
-    // position 0). A failing image throws ImageError to the caller and
-    // leaves `texture_loaded` false, so the next call tries again.
+    // position 0). A failing image is reported to the context's notifier
+    // (kFuselageTextureError) once, until it loads or a new image is
+    // assigned, and leaves `texture_loaded` false, so the next call tries
+    // again.
     void textureMap(TextureContext& context);
 
     // ---- Side view (mesh_sections_side.cpp) ----
@@ -544,6 +550,7 @@ private:
     ColorRGB color;
     std::string texturePath;
     std::vector<std::uint8_t> texture_bytes;
+    std::string reportedTextureFailure;  // the image whose failure was reported last
 
     // ---- Side view: the profile drawn last, in screen pixels, by display
     // index (element 0 unused); sized with the sections by initArrays. Only

@@ -88,10 +88,7 @@ void MeshSections::drawHTop(const ViewContext& ctx, std::int16_t selected1, std:
     std::vector<Point2D> second = toScreenDown(model.second, ctx.view);
     if (!isFinite(first) || !isFinite(second)) return;  // the plan drawn last stays
 
-    if (!ctx.view.firstPictureRefresh) {
-        drawPlanLines(ctx.canvas, oneBasedEntries(htop_pts1, htop_drawn), oneBasedEntries(htop_pts2, htop_drawn),
-                      kWhite);
-    }
+    drawPlanLines(ctx.canvas, oneBasedEntries(htop_pts1, htop_drawn), oneBasedEntries(htop_pts2, htop_drawn), kWhite);
     htop_drawn = first.size();
     first.insert(first.begin(), Point2D{});
     second.insert(second.begin(), Point2D{});

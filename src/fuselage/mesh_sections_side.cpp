@@ -78,7 +78,7 @@ void MeshSections::drawSide(const ViewContext& ctx, std::int16_t selected1, std:
 
     const bool inactive = which == kDrawInactive;
     const std::size_t shown = shownSideSections();
-    if (!inactive && !ctx.view.firstPictureRefresh && shown > 0) {
+    if (!inactive && shown > 0) {
         drawProfile(ctx.canvas, std::span(side_top_pts).subspan(1, shown), std::span(side_bottom_pts).subspan(1, shown),
                     [](ProfileLine, std::size_t) { return kWhite; });
     }

@@ -6,8 +6,9 @@ namespace ferlo {
 // The texture coordinates come from `create` and do not depend on the
 // image, so nothing follows the load.
 void MeshSections::textureMap(TextureContext& context) {
-    mapPartTexture({texturePath, texture_loaded, xtex, ytex, texture_bytes},
-                   {.quarterTurn = false, .wrap = TextureWrap::Repeat, .afterLoad = {}}, context);
+    mapPartTextureReporting({texturePath, texture_loaded, xtex, ytex, texture_bytes},
+                            {.quarterTurn = false, .wrap = TextureWrap::Repeat, .afterLoad = {}}, context,
+                            kFuselageTextureError, reportedTextureFailure);
 }
 
 }  // namespace ferlo

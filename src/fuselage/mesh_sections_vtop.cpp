@@ -79,10 +79,7 @@ void MeshSections::drawVTop(const ViewContext& ctx, std::int32_t which) const {
     switch (which) {
         case kVTopHighlighted: color = ctx.colors.colorSelected; break;
         case kDrawInactive: color = ctx.colors.colorInactive; break;
-        case kVTopErase:
-            if (ctx.view.firstPictureRefresh) return;  // a tracing picture lies under the view
-            color = kWhite;
-            break;
+        case kVTopErase: color = kWhite; break;
         default: break;
     }
     const std::span<const Point2D> ring = storedVTopRing();

@@ -73,15 +73,12 @@ public:
     void unselectWings();
 
     // ---- The VTop and Front views of every panel (main_wing_views.cpp) ----
-    // Each operation runs the panel's own on panels 1 to `nbWings` in order.
-    void drawVTopWings(const ViewContext& ctx);
-    void selectsVTopWings(const ViewContext& ctx, double x, double y);
+    // The views draw and move each panel on its own (document/view_drawing.h,
+    // document/mouse_steps.h); these run on panels 1 to `nbWings` in order.
     // Mouse-down: every panel takes its hit code and start values until one
     // is grabbed by its root edge; the panels outboard of it are then grabbed
     // by their roots too, so that they follow it.
     void initMouseValVTopWings(const ViewState& view, double x, double y);
-    void drawFrontWings(const ViewContext& ctx);
-    void selectsFrontWings(const ViewContext& ctx, double x, double y);
     void initMouseValFrontWings(const ViewState& view, double x, double y);
     void printVTopWings(Canvas& printer, const ViewTransform& transform) const;
     void printFrontWings(Canvas& printer, const ViewColors& colors, const ViewTransform& transform) const;

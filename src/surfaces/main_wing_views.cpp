@@ -2,24 +2,8 @@
 
 namespace ferlo {
 
-void MainWing::drawVTopWings(const ViewContext& ctx) {
-    forEachWing([&](SymWingSections& w) { w.drawVTop(ctx); });
-}
-
-void MainWing::selectsVTopWings(const ViewContext& ctx, double x, double y) {
-    forEachWing([&](SymWingSections& w) { w.selectsVTop(ctx, x, y); });
-}
-
 void MainWing::initMouseValVTopWings(const ViewState& view, double x, double y) {
     pressWings(&SymWingSections::testPositionVTop, &SymWingSections::initMouseValVTop, view, x, y);
-}
-
-void MainWing::drawFrontWings(const ViewContext& ctx) {
-    forEachWing([&](SymWingSections& w) { w.drawFront(ctx); });
-}
-
-void MainWing::selectsFrontWings(const ViewContext& ctx, double x, double y) {
-    forEachWing([&](SymWingSections& w) { w.selectsFront(ctx, x, y); });
 }
 
 void MainWing::initMouseValFrontWings(const ViewState& view, double x, double y) {

@@ -19,6 +19,9 @@
 
 namespace ferlo {
 
+// The first line of the message the fin gives when its texture image fails.
+inline constexpr const char* kFinTextureError = "Error in fin texture mapping";
+
 // The fin with its rudder: a vertical trapezoid standing on the fuselage axis,
 // root chord `length1` at height `shift`, tip chord `length2` `span` higher,
 // the tip leading edge `pos2` aft of the root's at `pos1`. Lengths are in the
@@ -85,6 +88,7 @@ public:
     void setTexture(const std::string& path) {
         texturePath = path;
         texture_loaded = false;
+        reportedTextureFailure.clear();
     }
 
     // A new project's fin: a single fin with the default geometry, colour and
@@ -142,7 +146,9 @@ public:
     void create();
     // Loads the texture image once per assignment (no turn), rebuilds the
     // sections with their texture coordinates, and uploads the texture at
-    // every call. A failing image throws ImageError and changes nothing.
+    // every call. A failing image is reported to the context's notifier
+    // (kFinTextureError) once, until it loads or a new image is assigned,
+    // and changes nothing.
     void textureMap(TextureContext& context);
     // The same without OpenGL: the load and the texture coordinates.
     void loadTexture(ImageConverter& converter, ConversionProgress& progress);
@@ -203,6 +209,7 @@ private:
     std::vector<double> root_texcoords;
     std::vector<double> tip_texcoords;
     std::vector<std::uint8_t> texture_bytes;
+    std::string reportedTextureFailure;  // the image whose failure was reported last
     // The screen outlines last computed for the drawing area.
     QuadOutline front_pts{};
     // Whether the stored Front outline is a twin fin's: it is drawn, and so

@@ -82,12 +82,14 @@ std::vector<Point3D> VertWingSection::computeSection(const Point3D& origin, doub
 TextureFields VertWingSection::textureFields() { return {texturePath, texture_loaded, xtex, ytex, texture_bytes}; }
 
 // The image as loaded (no turn), clamped; `create` gives the sections their
-// texture coordinates once the size is known. Failures reach the caller.
+// texture coordinates once the size is known.
 TextureSteps VertWingSection::textureSteps() {
     return {.quarterTurn = false, .wrap = TextureWrap::Clamp, .afterLoad = [this] { create(); }};
 }
 
-void VertWingSection::textureMap(TextureContext& context) { mapPartTexture(textureFields(), textureSteps(), context); }
+void VertWingSection::textureMap(TextureContext& context) {
+    mapPartTextureReporting(textureFields(), textureSteps(), context, kFinTextureError, reportedTextureFailure);
+}
 
 void VertWingSection::loadTexture(ImageConverter& converter, ConversionProgress& progress) {
     loadPartTexture(textureFields(), textureSteps(), converter, progress);

@@ -26,7 +26,6 @@ void VertWingSection::computeFrontPoints(const ViewTransform& transform) {
 
 void VertWingSection::drawFront(const ViewContext& ctx, std::int32_t which) const {
     const PartDrawing drawing(ctx.canvas, this);
-    if (which == kDrawErase && ctx.view.firstPictureRefresh) return;  // a tracing picture lies under it
     PaletteColor color = kBlack;
     if (which == kDrawInactive) color = ctx.colors.colorInactive;
     if (which == kDrawErase) color = kWhite;

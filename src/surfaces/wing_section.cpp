@@ -73,15 +73,8 @@ void WingSection::loadTexture(ImageConverter& converter, ConversionProgress& pro
 }
 
 void WingSection::textureMap(TextureContext& context) {
-    try {
-        mapPartTexture(textureFields(), textureSteps(), context);
-    } catch (const ImageError& error) {
-        if (reportedTextureFailure == texturePath) return;
-        reportedTextureFailure = texturePath;
-        context.notifier.textureFailed({kWingSectionTextureError, texturePath, error.what()});
-        return;
-    }
-    reportedTextureFailure.clear();
+    mapPartTextureReporting(textureFields(), textureSteps(), context, kWingSectionTextureError,
+                            reportedTextureFailure);
 }
 
 Point3D WingSection::point1Get(int i) const { return entryOrZero(rootPoints, i); }

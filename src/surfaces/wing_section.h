@@ -12,7 +12,8 @@ namespace ferlo {
 
 class SymWingSections;
 
-// The message a panel half gives when its texture image fails.
+// The first line of the message a panel half gives when its texture image
+// fails (the file and the reason follow).
 inline constexpr const char* kWingSectionTextureError = "Error in wingSection texture mapping";
 
 // The 3D geometry of one half of a lifting-surface panel: the root and tip

@@ -20,10 +20,15 @@ void ConversionProgressWindow::begin() {
     clock_.start();
 }
 
+// Repainted when the value changes or the window appears: the conversion
+// reports each row, thousands for a large image, and a repaint waits for
+// the window system.
 void ConversionProgressWindow::setValue(int percent) {
+    const bool changed = percent != bar_->value();
     bar_->setValue(percent);
-    if (!isVisible() && clock_.isValid() && clock_.elapsed() >= showAfter_.count()) show();
-    if (isVisible()) repaint();
+    const bool appears = !isVisible() && clock_.isValid() && clock_.elapsed() >= showAfter_.count();
+    if (appears) show();
+    if (isVisible() && (changed || appears)) repaint();
 }
 
 void ConversionProgressWindow::end() {

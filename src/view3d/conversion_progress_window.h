@@ -14,7 +14,8 @@ namespace ferlo {
 // The small window that shows how far a texture image has been read. It
 // stays hidden unless a conversion is still running `showAfter` after it
 // began, so quick conversions never flash a window. It repaints itself
-// without running the event loop: the conversion may run inside a paint.
+// without running the event loop (the conversion may run inside a paint),
+// once a value.
 class ConversionProgressWindow : public QWidget, public ConversionProgress {
 public:
     static constexpr std::chrono::milliseconds kShowAfter{300};

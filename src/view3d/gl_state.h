@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view3d/camera.h"
+#include "ui_core/camera.h"
 
 namespace ferlo {
 

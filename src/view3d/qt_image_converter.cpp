@@ -3,39 +3,38 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QTransform>
 
 #include "base/atomic_file.h"
 #include "base/file_errors.h"
-#include "base/power_of_two_image.h"
 #include "view3d/image_file.h"
 
 namespace ferlo {
 
 namespace {
 
-// What decoding an image of kMaxTexturePixels may allocate, in megabytes
-// (four bytes a pixel, and room for a format's own rows).
-constexpr int kDecodeLimitMegabytes = static_cast<int>(kMaxTexturePixels * 4 / (1024 * 1024)) + 16;
+// Images of up to 2048 x 2048 pixels are decoded whole and scaled by
+// resize(): it costs little, and their textures and copies keep the bytes
+// they always had. Larger ones are decoded straight at the size asked.
+constexpr qint64 kWholeDecodePixels = qint64{2048} * 2048;
 
 }  // namespace
 
-void QtImageConverter::load(const std::string& path) {
+void QtImageConverter::load(const std::string& path, const DecodeSize& decodeSize) {
     image_ = QImage();
     file_ = path;
-    const std::unique_ptr<QFile> file = openImageFile(path);
-    QImageReader reader(file.get());
-    reader.setDecideFormatFromContent(true);
-    // The size the header gives decides before anything is decoded; a
-    // format that cannot tell it is decoded within Qt's allocation limit and
-    // checked afterwards.
-    const QSize claimed = reader.size();
-    if (claimed.isValid()) checkTextureSize(path, claimed.width(), claimed.height());
-    reader.setAllocationLimit(kDecodeLimitMegabytes);
-    const QImage loaded = reader.read();
-    if (loaded.isNull()) throw ImageError(path, reader.errorString().toStdString());
+    ImageFileReader reader(path);
+    const QSize claimed = reader.claimedSize();
+    QSize size;  // not valid: whole
+    if (claimed.isValid()) {
+        const ImageSize wanted = decodeSize({claimed.width(), claimed.height()});
+        if (qint64{claimed.width()} * claimed.height() > kWholeDecodePixels) {
+            size = QSize(static_cast<int>(wanted.width), static_cast<int>(wanted.height));
+        }
+    }
+    const QImage loaded = reader.read(size);
+    if (!claimed.isValid()) decodeSize({loaded.width(), loaded.height()});
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
     if (image_.isNull()) throw ImageError(path, "not enough memory for the image");
 }

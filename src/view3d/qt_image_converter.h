@@ -12,7 +12,8 @@ namespace ferlo {
 // JPEG among them), recognised by content; JPEG and 24-bit BMP copies.
 class QtImageConverter : public ImageConverter {
 public:
-    void load(const std::string& path) override;
+    using ImageConverter::load;
+    void load(const std::string& path, const DecodeSize& decodeSize) override;
     void turnQuarter() override;
     int width() const override { return image_.width(); }
     int height() const override { return image_.height(); }

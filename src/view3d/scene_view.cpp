@@ -11,7 +11,7 @@
 
 #include "document/plane_operations.h"
 #include "document/scene_drawing.h"
-#include "view3d/camera_drag.h"
+#include "ui_core/camera_drag.h"
 #include "view3d/gl_scene_sink.h"
 #include "view3d/gl_state.h"
 #include "view3d/scene_window.h"

@@ -10,7 +10,7 @@
 #include "base/image_converter.h"
 #include "base/texture_error_notifier.h"
 #include "document/plane.h"
-#include "view3d/camera.h"
+#include "ui_core/camera.h"
 #include "view3d/fatal_error.h"
 
 class QOffscreenSurface;

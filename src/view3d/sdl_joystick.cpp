@@ -1,6 +1,6 @@
-#include <SDL.h>
+#include "view3d/sdl_joystick.h"
 
-#include "view3d/joystick.h"
+#include <SDL.h>
 
 namespace ferlo {
 

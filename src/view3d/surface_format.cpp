@@ -1,5 +1,10 @@
 #include "view3d/surface_format.h"
 
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+
+#include "view3d/fatal_error.h"
+
 namespace ferlo {
 
 QSurfaceFormat sceneSurfaceFormat() {
@@ -15,5 +20,17 @@ QSurfaceFormat sceneSurfaceFormat() {
 }
 
 void setDefaultSurfaceFormat() { QSurfaceFormat::setDefaultFormat(sceneSurfaceFormat()); }
+
+bool canMakeSceneContext(const QSurfaceFormat& format) {
+    QOpenGLContext context;
+    context.setFormat(format);
+    if (!context.create() || !usableContext(&context)) return false;
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!surface.isValid() || !context.makeCurrent(&surface)) return false;
+    context.doneCurrent();
+    return true;
+}
 
 }  // namespace ferlo

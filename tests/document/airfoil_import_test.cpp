@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_texture_upload.h"
 #include "base/texture_error_notifier.h"
 #include "support/default_aircraft.h"
 #include "support/default_plane.h"
@@ -15,6 +14,7 @@
 #include "support/panel_values.h"
 #include "support/point_checks.h"
 #include "support/project_text.h"
+#include "support/recording_texture_upload.h"
 #include "support/refused_xy_files.h"
 #include "support/temp_dir.h"
 

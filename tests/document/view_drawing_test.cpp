@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_canvas.h"
 #include "support/default_plane.h"
+#include "support/recording_canvas.h"
 #include "support/view_testing.h"
 
 namespace ferlo {

@@ -20,12 +20,14 @@
 #include "document/project_file.h"
 #include "editor/preferences.h"
 #include "editor/scene_view_host.h"
+#include "fuselage/mesh_sections.h"
 #include "support/editor_window.h"
 #include "support/fake_image_converter.h"
 #include "support/snapshot.h"
 #include "support/temp_dir.h"
+#include "surfaces/vert_wing_section.h"
 #include "surfaces/wing_section.h"
-#include "view3d/camera_drag.h"
+#include "ui_core/camera_drag.h"
 #include "view3d/scene_view.h"
 
 namespace ferlo {
@@ -196,24 +198,40 @@ TEST(EditorSceneView, AnAirfoilListedEitherWayRoundShadesAlike) {
     EXPECT_LT(differing, lit / 50);
 }
 
-// A wing texture that cannot be read is found when the 3D view rebuilds its
+// A texture that cannot be read is found when the 3D view rebuilds its
 // scene, inside its next frame; the warning comes once the event loop is
-// back, once for the panel's two halves, and the wing is drawn plain.
+// back, once for a panel's two halves, with the part's first line, the file
+// and the reason, and the part is drawn plain. The fin and a fuselage report
+// the same way.
 TEST(EditorSceneView, ATextureThatCannotBeReadIsReportedAfterTheFrame) {
     testing::TempDir dir;
     const std::string image = dir.write("broken.bmp", "not a picture");
-    EditorWithScene e;
-    e.main().setTab(ParameterTab::Wing);
-    e.editor.dialogs.openChoices = {{QString::fromStdString(image), 3}};
-    e.main().Bar_ButtonClick("Open");
-    EXPECT_TRUE(e.editor.dialogs.warnings.empty());  // nothing shown from inside a command or a frame
-    e.scene().grabFramebuffer();
-    EXPECT_TRUE(e.editor.dialogs.warnings.empty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !e.editor.dialogs.warnings.empty(); }, 5000));
-    QTest::qWait(50);
-    ASSERT_EQ(e.editor.dialogs.warnings.size(), 1u);
-    EXPECT_EQ(e.editor.dialogs.warnings[0], kWingSectionTextureError);
-    EXPECT_TRUE(e.scene().listValid());
+    struct Case {
+        ParameterTab tab;
+        const char* firstLine;
+    };
+    for (const Case c : {Case{ParameterTab::Wing, kWingSectionTextureError}, Case{ParameterTab::Fin, kFinTextureError},
+                         Case{ParameterTab::Fuselage, kFuselageTextureError}}) {
+        SCOPED_TRACE(c.firstLine);
+        EditorWithScene e;
+        e.main().setTab(c.tab);
+        e.editor.dialogs.openChoices = {{QString::fromStdString(image), 3}};
+        e.main().Bar_ButtonClick("Open");
+        EXPECT_TRUE(e.editor.dialogs.warnings.empty());  // nothing shown from inside a command or a frame
+        e.scene().grabFramebuffer();
+        EXPECT_TRUE(e.editor.dialogs.warnings.empty());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !e.editor.dialogs.warnings.empty(); }, 5000));
+        QTest::qWait(50);
+        ASSERT_EQ(e.editor.dialogs.warnings.size(), 1u);
+        EXPECT_EQ(e.editor.dialogs.warnings[0].toStdString(),
+                  std::string(c.firstLine) + "\n" + image + ": " + "Unsupported image format");
+        EXPECT_TRUE(e.scene().listValid());
+        // The next rebuilds try the image again without a second message.
+        e.scene().renderScene(true);
+        e.scene().grabFramebuffer();
+        QTest::qWait(50);
+        EXPECT_EQ(e.editor.dialogs.warnings.size(), 1u);
+    }
 }
 
 long statusKilobytes(const std::string& key) {

@@ -29,17 +29,6 @@ TEST(QImageCanvas, DrawsInPaletteColoursAndErasesInWhite) {
     EXPECT_EQ(canvas.image().pixel(20, 10), kWhiteRgb);
 }
 
-TEST(QImageCanvas, InvertingTwiceRestoresTheBackground) {
-    QImageCanvas canvas(40, 30);
-    canvas.line(0, 5, 39, 5, kLightBlue);
-    const QRgb before = canvas.image().pixel(20, 5);
-    canvas.setDrawMode(Canvas::DrawMode::Invert);
-    canvas.line(20, 0, 20, 29, kBlack);
-    EXPECT_NE(canvas.image().pixel(20, 5), before);
-    canvas.line(20, 0, 20, 29, kBlack);
-    EXPECT_EQ(canvas.image().pixel(20, 5), before);
-}
-
 // Within one flush a segment erased after it was drawn is gone; erasing
 // gives back the picture under the drawing, and keeps what crosses it.
 TEST(QImageCanvas, ErasingGivesBackThePictureUnderTheDrawing) {

@@ -76,7 +76,7 @@ TEST(TracingPictures, LoadResizeKeepPerViewAndClear) {
 
     editor.dialogs.files = {QString::fromStdString(writePicture(editor.config))};
     pictures.loadBitmap();
-    EXPECT_EQ(editor.dialogs.fileFilters.back(), "Picture File (*.bmp *.ico *.rle *.wmf *.emf *.gif *.jpg)");
+    EXPECT_EQ(editor.dialogs.fileFilters.back(), pictureFilter());
     const TracingPicture& vtop = main.state().picture(ViewKind::VTop);
     EXPECT_TRUE(vtop.bitmapLoaded);
     EXPECT_EQ(vtop.bitmapSize, (Point2D{100, 60}));

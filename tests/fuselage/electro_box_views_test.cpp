@@ -223,16 +223,6 @@ TEST(ElectroBoxViews, DrawingSetsButNeverClearsTheHighlightFlag) {
     EXPECT_TRUE(drawn.box.selected);
 }
 
-TEST(ElectroBoxViews, OverATracingPictureTheOldRectangleStays) {
-    for (const BoxView* view : {&kSide, &kHTop}) {
-        DrawnBox drawn(*view);
-        drawn.screen.view.firstPictureRefresh = true;
-        drawn.box.pos = 250;
-        drawn.draw(ElectroBox::kDrawPlain);
-        EXPECT_EQ(colorsOf(drawn.screen.canvas.segments()), std::vector<PaletteColor>(4, kBlack)) << view->name;
-    }
-}
-
 TEST(ElectroBoxViews, DragsWithoutAUsableZoomOrBeyondTheDoublesChangeNothing) {
     for (double zoom : {0.0, std::numeric_limits<double>::quiet_NaN(), 1e-320}) {
         DrawnBox drawn(kSide);

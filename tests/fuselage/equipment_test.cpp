@@ -146,7 +146,14 @@ struct OverlappingBoxes {
 
     OverlappingBoxes() {
         list.box(2).pos = 110;
-        list.drawSideEquipment(screen.context());
+        drawSide();
+    }
+    // The boxes drawn and moved as the Side view does it: box by box, in order.
+    void drawSide() {
+        for (int i = 1; i <= list.nbBoxes; ++i) list.box(i).drawSide(screen.context());
+    }
+    void selectsSide(double x, double y) {
+        for (int i = 1; i <= list.nbBoxes; ++i) list.box(i).selectsSide(screen.context(), x, y);
     }
     void press(std::int16_t x, std::int16_t y) {
         screen.pressAt(x, y);
@@ -164,7 +171,7 @@ TEST(Equipment, TheCurrentBoxIsGrabbedAloneWhenItIsHit) {
         std::vector<std::int32_t> expected{1, 1};
         expected[static_cast<std::size_t>(current - 1)] = 0;
         EXPECT_EQ(boxes.paints(), expected) << current;
-        boxes.list.selectsSideEquipment(boxes.screen.context(), 130, 250);
+        boxes.selectsSide(130, 250);
         EXPECT_EQ(boxes.list.box(current).pos, current == 1 ? 110 : 120);
         EXPECT_EQ(boxes.list.box(3 - current).pos, current == 1 ? 110 : 100);
     }
@@ -173,12 +180,12 @@ TEST(Equipment, TheCurrentBoxIsGrabbedAloneWhenItIsHit) {
 TEST(Equipment, WhenTheCurrentBoxIsMissedEveryHitBoxMovesWithTheDrag) {
     OverlappingBoxes boxes;
     boxes.list.addBox(LengthUnit::Millimeters);  // box 3, current, at x 200 to 230
-    boxes.list.drawSideEquipment(boxes.screen.context());
+    boxes.drawSide();
     boxes.press(120, 251);
     EXPECT_EQ(boxes.paints(), (std::vector<std::int32_t>{0, 0}));
     EXPECT_EQ(boxes.list.box(3).paint, 1);
     EXPECT_TRUE(boxes.list.equipmentGrabbed());
-    boxes.list.selectsSideEquipment(boxes.screen.context(), 100, 251);
+    boxes.selectsSide(100, 251);
     EXPECT_EQ(positionsOf(boxes.list), (std::vector<double>{80, 90, 200}));
     EXPECT_TRUE(boxes.list.equipmentSelected(true));
 
@@ -190,12 +197,12 @@ TEST(Equipment, WhenTheCurrentBoxIsMissedEveryHitBoxMovesWithTheDrag) {
 TEST(Equipment, HighlightQueries) {
     OverlappingBoxes boxes;
     EXPECT_FALSE(boxes.list.equipmentSelected(true));
-    boxes.list.selectsSideEquipment(boxes.screen.context(), 135, 250);  // box 2's handle only
+    boxes.selectsSide(135, 250);  // box 2's handle only
     EXPECT_FALSE(boxes.list.box(1).selected);
     EXPECT_TRUE(boxes.list.box(2).selected);
     EXPECT_TRUE(boxes.list.equipmentSelected(true));
     // Redrawing the list in black keeps the flags.
-    boxes.list.drawSideEquipment(boxes.screen.context());
+    boxes.drawSide();
     EXPECT_TRUE(boxes.list.equipmentSelected(true));
 
     EXPECT_FALSE(boxes.list.equipmentSelected(false));
@@ -209,13 +216,13 @@ TEST(Equipment, TheHTopViewHasItsOwnPriorityHitTestAndStartValues) {
     list.box(2).shift = 20;  // its handle at y 300 - 12.5 = 287.5
     testing::RecordedView screen(1, 0, 300);
     screen.view.shiftkey = true;
-    list.drawHTopEquipment(screen.context());
+    for (int i = 1; i <= 2; ++i) list.box(i).drawHTop(screen.context());
     screen.pressAt(120, 288);
     list.testPositionHTopEquipment(120, 288);
     list.initMouseValHTopEquipment(screen.view);
     EXPECT_EQ(list.box(1).paint, 1);
     EXPECT_EQ(list.box(2).paint, 0);
-    list.selectsHTopEquipment(screen.context(), 120, 278);
+    for (int i = 1; i <= 2; ++i) list.box(i).selectsHTop(screen.context(), 120, 278);
     EXPECT_EQ(list.box(2).shift, 30);
     EXPECT_EQ(list.box(1).shift, 5);
 }

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_canvas.h"
 #include "fuselage/fuselage_list.h"
 #include "support/dxf_capture.h"
+#include "support/recording_canvas.h"
 
 namespace ferlo {
 namespace {
@@ -83,20 +83,6 @@ TEST(FuselageListViews, SideAndHTopDrawTheOthersInactiveAndTheCurrentOneLast) {
     }
 }
 
-TEST(FuselageListViews, VTopDrawsAnUnlitCurrentFuselageTwice) {
-    const PaletteColor I = kInactive, B = kBlack;
-    for (bool lit : {false, true}) {
-        FuselageList list = threeFuselages(2);
-        list.current().selected = lit;
-        Area area;
-        list.computeVTopPointsFuselages({1, 500, 0});
-        list.drawVTopFuselages(area.ctx, MeshSections::kVTopPlain);
-        const std::vector<DrawnRun> expected =
-            lit ? std::vector<DrawnRun>{{1, I}, {3, I}, {2, B}} : std::vector<DrawnRun>{{1, I}, {2, I}, {3, I}, {2, B}};
-        EXPECT_EQ(runsOf(area.canvas.segments(), true), expected) << lit;
-    }
-}
-
 // A mouse move: in the Side and VTop views the others are redrawn first and
 // the current one follows the pointer last; in the HTop view each takes its
 // turn in list order, so the fuselages after the current one are redrawn
@@ -120,7 +106,7 @@ TEST(FuselageListViews, MouseMovesRedrawTheOthersAroundTheCurrentOne) {
         // The view as set up: every fuselage drawn once.
         list.drawSideFuselages(area.ctx, -1, MeshSections::kHitSideSectionLine);
         list.drawHTopFuselages(area.ctx, -1, MeshSections::kHTopPlain);
-        list.computeVTopPointsFuselages({1, 500, 0});
+        for (int i = 1; i <= 3; ++i) list.fuselage(i).computeVTopPoints({1, 500, 0});
         area.canvas.reset();
         (list.*c.selects)(area.ctx, 5000, 5000);  // over nothing
         EXPECT_EQ(runsOf(area.canvas.segments(), c.axisDown), c.runs) << c.view;
@@ -159,7 +145,6 @@ TEST(FuselageListViews, AnInvalidCurrentFuselageFailsBeforeAnythingIsDrawn) {
     Area area;
     EXPECT_THROW(list.drawSideFuselages(area.ctx, -1, 0), std::out_of_range);
     EXPECT_THROW(list.selectsHTopFuselages(area.ctx, 0, 0), std::out_of_range);
-    EXPECT_THROW(list.drawVTopFuselages(area.ctx, MeshSections::kVTopPlain), std::out_of_range);
     EXPECT_TRUE(area.canvas.segments().empty());
 }
 

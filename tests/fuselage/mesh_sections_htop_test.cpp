@@ -133,12 +133,6 @@ TEST(MeshSectionsHTop, EachDrawingErasesExactlyThePlanDrawnLast) {
         expected.push_back(s);
     }
     expectSegments(drawn.segments(), expected, "shifted");
-
-    // Over a tracing picture nothing is erased.
-    drawn.screen.canvas.reset();
-    drawn.screen.view.firstPictureRefresh = true;
-    drawn.draw();
-    EXPECT_EQ(colorsOf(drawn.segments()), std::vector<PaletteColor>(7, B));
 }
 
 TEST(MeshSectionsHTop, AfterAnInsertionTheEraseCoversThePlanDrawnBeforeIt) {

@@ -101,12 +101,6 @@ TEST(FuselageSide, ProfileIsErasedWhereItWasDrawnThenDrawnAnew) {
     const std::vector<Segment> fresh = profileSegments(moved, allIn(kBlack));
     expected.insert(expected.end(), fresh.begin(), fresh.end());
     expectSegments(drawn.segments(), expected, "erase, then draw");
-
-    // Over a tracing picture nothing is erased.
-    drawn.screen.canvas.reset();
-    drawn.screen.view.firstPictureRefresh = true;
-    drawn.draw();
-    expectSegments(drawn.segments(), fresh, "over a picture");
 }
 
 TEST(FuselageSide, HighlightsBySelectedSectionAndWhich) {

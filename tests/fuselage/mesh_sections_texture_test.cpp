@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "base/recording_texture_upload.h"
 #include "fuselage/mesh_sections.h"
 #include "support/fake_image_converter.h"
+#include "support/recording_texture_upload.h"
 
 namespace ferlo {
 namespace {
@@ -92,23 +92,36 @@ TEST(MeshSectionsTexture, ALoadedTextureIsOnlyUploadedAgainAndTheTextureCoordina
     EXPECT_EQ(fuselage.texcoordGet(1, 2), (Point2D{0.5, 0}));
 }
 
-TEST(MeshSectionsTexture, AFailingImageReachesTheCallerAndIsTriedAgain) {
+// A failing image is reported once with its reason, tried again at every
+// call, and reported again once a new image is assigned.
+TEST(MeshSectionsTexture, AFailingImageIsReportedOnceAndTriedAgain) {
     Services services;
     services.converter.addImage("/img/huge.bmp", 40000, 40000);
-    for (const char* file : {"/img/missing.bmp", "/img/huge.bmp"}) {
-        SCOPED_TRACE(file);
-        MeshSections fuselage = fuselageWithTexture(file);
-        EXPECT_THROW(fuselage.textureMap(services.context), ImageError);
+    struct Case {
+        const char* file;
+        const char* reason;
+    };
+    for (const Case c : {Case{"/img/missing.bmp", "no such image"},
+                         Case{"/img/huge.bmp", "the image is 40000 x 40000 pixels; an image may have at most "
+                                               "100000000 pixels (100 megapixels)"}}) {
+        SCOPED_TRACE(c.file);
+        MeshSections fuselage = fuselageWithTexture(c.file);
+        fuselage.textureMap(services.context);
+        EXPECT_EQ(services.notifier.takePending(),
+                  (std::vector<TextureFailure>{{kFuselageTextureError, c.file, c.reason}}));
         EXPECT_FALSE(fuselage.texture_loaded);
         EXPECT_EQ(fuselage.xtex, 0);
         EXPECT_TRUE(fuselage.textureBytes().empty());
         const int loads = services.converter.loads;
-        EXPECT_THROW(fuselage.textureMap(services.context), ImageError);
+        fuselage.textureMap(services.context);
         EXPECT_EQ(services.converter.loads, loads + 1);
+        EXPECT_TRUE(services.notifier.takePending().empty());
+        fuselage.setTexture(c.file);
+        fuselage.textureMap(services.context);
+        EXPECT_EQ(services.notifier.takePending().size(), 1u);
     }
     EXPECT_TRUE(services.upload.calls().empty());
     EXPECT_FALSE(services.progress.visible);
-    EXPECT_TRUE(services.notifier.takePending().empty());  // no message of its own
 }
 
 }  // namespace

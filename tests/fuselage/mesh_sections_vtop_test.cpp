@@ -114,12 +114,6 @@ TEST(FuselageVTop, OutlineAndTheMirrorOfAPairInTheColourOfWhich) {
         pair.draw(c.which);
         EXPECT_EQ(colorsOf(pair.segments()), std::vector<PaletteColor>(12, c.color)) << c.which;
     }
-
-    // Over a tracing picture the erase draws nothing, neither the outline nor its mirror.
-    pair.screen.canvas.reset();
-    pair.screen.view.firstPictureRefresh = true;
-    pair.draw(MeshSections::kVTopErase);
-    EXPECT_TRUE(pair.segments().empty());
 }
 
 TEST(FuselageVTop, OnlyTheFrontSectionLineAnswers) {

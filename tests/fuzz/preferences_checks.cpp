@@ -1,7 +1,7 @@
 #include <fstream>
 
-#include "editor/preferences_file.h"
 #include "fuzz/fuzz_checks.h"
+#include "ui_core/preferences_file.h"
 
 namespace ferlo::fuzz {
 

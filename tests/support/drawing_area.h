@@ -1,8 +1,8 @@
 #pragma once
 
-#include "base/recording_canvas.h"
 #include "document/mouse_protocol.h"
 #include "support/default_plane.h"
+#include "support/recording_canvas.h"
 
 namespace ferlo::testing {
 

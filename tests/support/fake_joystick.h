@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "view3d/joystick.h"
+#include "ui_core/joystick.h"
 
 namespace ferlo::testing {
 

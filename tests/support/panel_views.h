@@ -108,14 +108,4 @@ inline void expectPanelHover(const PanelView& view, std::initializer_list<PanelH
     }
 }
 
-// A hover over the panel while a tracing picture lies under the view, with
-// nothing under the pointer: the outline and its mirror are drawn in black,
-// nothing is erased.
-inline void expectHoverErasesNothingOverAPicture(const PanelView& view, double x, double y) {
-    DrawnPanel drawn(view);
-    drawn.screen.view.firstPictureRefresh = true;
-    drawn.moveTo(x, y);
-    EXPECT_EQ(colorsOf(drawn.screen.canvas.segments()), std::vector<PaletteColor>(8, kBlack));
-}
-
 }  // namespace ferlo::testing

@@ -7,8 +7,8 @@
 
 #include "base/file_errors.h"
 #include "base/page_canvas.h"
-#include "base/recording_canvas.h"
 #include "document/print_jobs.h"
+#include "support/recording_canvas.h"
 
 namespace ferlo::testing {
 
@@ -35,7 +35,6 @@ public:
     void clear() override {}
     double width() const override { return page_.width(); }
     double height() const override { return page_.height(); }
-    void setDrawMode(DrawMode) override {}
 
     void newPage() override {
         document_.pages.push_back(page_.segments());

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "base/recording_scene_sink.h"
 #include "support/point_checks.h"
+#include "support/recording_scene_sink.h"
 
 namespace ferlo::testing {
 

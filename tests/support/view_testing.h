@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "base/geometry.h"
-#include "base/recording_canvas.h"
 #include "base/view_state.h"
+#include "support/recording_canvas.h"
 
 namespace ferlo::testing {
 

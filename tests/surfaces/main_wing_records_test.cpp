@@ -12,9 +12,9 @@
 #include <gtest/gtest.h>
 
 #include "base/file_errors.h"
-#include "base/recording_canvas.h"
 #include "support/default_aircraft.h"
 #include "support/panel_values.h"
+#include "support/recording_canvas.h"
 #include "support/scoped_locale.h"
 #include "support/text_lines.h"
 

@@ -25,9 +25,17 @@ struct ThreePanelWing {
             wing.nbWings = n;
             wing.addWing();
         }
-        wing.drawVTopWings(screen.context());
-        wing.drawFrontWings(screen.context());  // elevation 50 is at y -10
+        for (int i = 1; i <= 3; ++i) wing.wing(i).drawVTop(screen.context());
+        for (int i = 1; i <= 3; ++i) wing.wing(i).drawFront(screen.context());  // elevation 50 is at y -10
         screen.canvas.reset();
+    }
+
+    // A mouse move as the views make it: panel by panel, in order.
+    void selectsVTop(double x, double y) {
+        for (int i = 1; i <= 3; ++i) wing.wing(i).selectsVTop(screen.context(), x, y);
+    }
+    void selectsFront(double x, double y) {
+        for (int i = 1; i <= 3; ++i) wing.wing(i).selectsFront(screen.context(), x, y);
     }
 
     std::array<std::int32_t, 3> paints() const {
@@ -68,7 +76,7 @@ TEST(MainWingViews, PanelsSharingAGrabbedEdgeMoveTogether) {
         w.screen.view.shiftkey = shift;
         w.screen.pressAt(800, 305);
         w.wing.initMouseValVTopWings(w.screen.view, 800, 305);
-        w.wing.selectsVTopWings(w.screen.context(), 820, 340);  // 20 outward, 35 aft
+        w.selectsVTop(820, 340);  // 20 outward, 35 aft
         const SymWingSections& p1 = w.wing.wing(1);
         const SymWingSections& p2 = w.wing.wing(2);
         const SymWingSections& p3 = w.wing.wing(3);
@@ -97,7 +105,7 @@ TEST(MainWingViews, FrontRootBarOfTheFirstPanelRaisesTheWholeWing) {
     w.screen.pressAt(100, -10);
     w.wing.initMouseValFrontWings(w.screen.view, 100, -10);
     EXPECT_EQ(w.paints(), (std::array<std::int32_t, 3>{4, 4, 4}));
-    w.wing.selectsFrontWings(w.screen.context(), 100, -20);
+    w.selectsFront(100, -20);
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wing.wing(i).elevation1, 60) << i;
     w.wing.resetWingsPaint();
     EXPECT_FALSE(w.wing.wingGrabbed());
@@ -105,7 +113,7 @@ TEST(MainWingViews, FrontRootBarOfTheFirstPanelRaisesTheWholeWing) {
 
 TEST(MainWingViews, HoverOverASharedEdgeLightsBothPanels) {
     ThreePanelWing w;
-    w.wing.selectsVTopWings(w.screen.context(), 800, 305);
+    w.selectsVTop(800, 305);
     // Per panel: 8 erasing, 4 drawn, 4 mirror segments.
     const std::vector<Segment>& s = w.screen.canvas.segments();
     ASSERT_EQ(s.size(), 48u);

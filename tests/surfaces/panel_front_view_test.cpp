@@ -97,10 +97,6 @@ TEST(PanelFrontView, HoverErasesThenDrawsTheLitBarsWithABlackMirror) {
                                           });
 }
 
-TEST(PanelFrontView, UnderATracingPictureTheOldSilhouetteStays) {
-    testing::expectHoverErasesNothingOverAPicture(kFrontView, 450, 150);
-}
-
 TEST(PanelFrontView, PrintDrawsBothHalvesAndTheCentreLine) {
     const SymWingSections panel = defaultWingPanel();
     RecordingCanvas printer;

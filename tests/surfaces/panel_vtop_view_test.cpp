@@ -141,10 +141,6 @@ TEST(PanelVTopView, EachHitCodeLightsItsEdges) {
                                          });
 }
 
-TEST(PanelVTopView, UnderATracingPictureNothingIsErased) {
-    testing::expectHoverErasesNothingOverAPicture(kVTopView, 450, 340);
-}
-
 TEST(PanelVTopView, TheFirstDrawErasesAlongTheAllZeroOutline) {
     SymWingSections panel = defaultWingPanel();
     RecordedView screen(1, 100, 0);

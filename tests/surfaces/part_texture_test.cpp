@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_texture_upload.h"
 #include "support/default_aircraft.h"
 #include "support/fake_image_converter.h"
+#include "support/recording_texture_upload.h"
 
 namespace ferlo {
 namespace {
@@ -186,20 +186,25 @@ TEST(PartTexture, AFailureWhileReadingPixelsHidesTheProgressAndChangesNothing) {
     EXPECT_TRUE(services.notifier.takePending().empty());
 }
 
-TEST(PartTexture, FinFailuresReachTheCaller) {
+TEST(PartTexture, FinFailuresAreReportedOnceWithTheirReason) {
     Services services;
     services.converter.addImage("/img/huge.bmp", 40000, 40000);
     for (const char* file : {"/img/missing.bmp", "/img/huge.bmp"}) {
         VertWingSection fin = testing::defaultFin();
         fin.setTexture(file);
-        EXPECT_THROW(fin.textureMap(services.context), ImageError) << file;
+        fin.textureMap(services.context);
+        fin.textureMap(services.context);
+        const std::vector<TextureFailure> shown = services.notifier.takePending();
+        ASSERT_EQ(shown.size(), 1u) << file;
+        EXPECT_EQ(shown[0].message, kFinTextureError);
+        EXPECT_EQ(shown[0].file, file);
+        EXPECT_EQ(shown[0].text(), std::string(kFinTextureError) + "\n" + file + ": " + shown[0].reason);
         EXPECT_FALSE(fin.texture_loaded);
         EXPECT_EQ(fin.xtex, 0);
         EXPECT_EQ(fin.texcoord1Get(2), 0.0);
     }
     EXPECT_FALSE(services.progress.visible);
-    EXPECT_EQ(services.progress.ends, 2);
-    EXPECT_TRUE(services.notifier.takePending().empty());
+    EXPECT_EQ(services.progress.ends, 4);
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_canvas.h"
 #include "support/default_aircraft.h"
 #include "support/dxf_capture.h"
 #include "support/fin_values.h"
+#include "support/recording_canvas.h"
 #include "support/view_testing.h"
 
 namespace ferlo {
@@ -85,7 +85,7 @@ TEST(FinFront, DragsWithoutAUsableZoomChangeNothing) {
     }
 }
 
-TEST(FinFront, DrawColoursAndThePictureUnderTheView) {
+TEST(FinFront, DrawColours) {
     struct Case {
         std::int32_t which;
         PaletteColor color;
@@ -103,17 +103,6 @@ TEST(FinFront, DrawColoursAndThePictureUnderTheView) {
         expectSegment(canvas.segments()[0], 392.5, 270, 407.5, 270, c.color, "root edge first");
         expectSegment(canvas.segments()[3], 396, 120, 392.5, 270, c.color, "left edge last");
     }
-
-    // With a tracing picture under the view nothing is erased, but the fin is drawn.
-    VertWingSection fin = defaultFin();
-    fin.computeFrontPoints({1, kXoff, kYoff});
-    RecordingCanvas canvas;
-    ViewState view;
-    view.firstPictureRefresh = true;
-    fin.drawFront({canvas, view, colors}, 9);
-    EXPECT_TRUE(canvas.segments().empty());
-    fin.drawFront({canvas, view, colors}, 5);
-    EXPECT_EQ(canvas.segments().size(), 4u);
 }
 
 TEST(FinFront, PrintingATwinDrawsBothFinsAndLeavesTheScreenOutline) {

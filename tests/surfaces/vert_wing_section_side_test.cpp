@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_canvas.h"
 #include "support/default_aircraft.h"
 #include "support/dxf_capture.h"
 #include "support/fin_values.h"
+#include "support/recording_canvas.h"
 #include "support/view_testing.h"
 
 namespace ferlo {
@@ -68,20 +68,25 @@ TEST(FinSide, HitCodes) {
     EXPECT_EQ(fin.testPositionSide(349, 120), 7);
 }
 
-TEST(FinSide, InactiveDrawingWinsOverHighlightsAndAPictureIsNotErased) {
+// Each drawing erases the outline drawn before in white (4 segments), then
+// draws the fin's own 4.
+TEST(FinSide, InactiveDrawingWinsOverHighlights) {
     VertWingSection fin = defaultFin();
     RecordingCanvas canvas;
     ViewState view = sideView();
-    view.firstPictureRefresh = true;
     const ViewColors colors{};
+    const auto drawnAfterErase = [&canvas] {
+        const std::vector<RecordingCanvas::Segment>& s = canvas.segments();
+        return std::vector<RecordingCanvas::Segment>(s.begin() + 4, s.end());
+    };
     fin.drawSide({canvas, view, colors}, 2, 3, 4, 5, VertWingSection::kDrawInactive);
-    EXPECT_EQ(colorsOf(canvas.segments()), std::vector<PaletteColor>(4, colors.colorInactive));
+    EXPECT_EQ(colorsOf(drawnAfterErase()), std::vector<PaletteColor>(4, colors.colorInactive));
     EXPECT_TRUE(fin.selected);  // a highlight list marks the fin as selected
 
     canvas.reset();
     fin.drawSide({canvas, view, colors});
-    EXPECT_EQ(colorsOf(canvas.segments()), std::vector<PaletteColor>(4, kBlack));
-    RecordingCanvas::Segment first = canvas.segments().front();
+    EXPECT_EQ(colorsOf(drawnAfterErase()), std::vector<PaletteColor>(4, kBlack));
+    RecordingCanvas::Segment first = drawnAfterErase().front();
     EXPECT_EQ(first.x1, 200);
     EXPECT_EQ(first.y1, 270);
     EXPECT_EQ(first.x2, 350);

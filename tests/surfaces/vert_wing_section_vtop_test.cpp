@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/recording_canvas.h"
 #include "support/default_aircraft.h"
 #include "support/dxf_capture.h"
+#include "support/recording_canvas.h"
 
 namespace ferlo {
 namespace {

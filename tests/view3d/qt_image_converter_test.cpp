@@ -10,17 +10,23 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
 #include "base/file_errors.h"
-#include "base/recording_texture_upload.h"
+#include "base/image_file_scan.h"
+#include "base/power_of_two_image.h"
 #include "base/texture_copies.h"
+#include "editor/picture_file.h"
+#include "editor/tracing_pictures.h"
 #include "support/default_aircraft.h"
 #include "support/file_size_limit.h"
+#include "support/jpeg_scan_flood.h"
+#include "support/large_jpeg.h"
+#include "support/recording_texture_upload.h"
 #include "support/temp_dir.h"
 #include "support/watched_fifo.h"
-#include "editor/tracing_pictures.h"
 #include "view3d/conversion_progress_window.h"
 
 namespace ferlo {
@@ -43,9 +49,9 @@ std::string writeImage(const testing::TempDir& dir, const std::string& name, con
     return path;
 }
 
-// A 24-bit bitmap file of 58 bytes: a header claiming `width` x `height`
-// pixels, then 4 bytes of pixels.
-std::string bitmapHeader(std::uint32_t width, std::uint32_t height) {
+// A bitmap file of 58 bytes: a header claiming `width` x `height` pixels of
+// 24 bits (or 8, run-length coded), then 4 bytes of pixels.
+std::string bitmapHeader(std::uint32_t width, std::uint32_t height, bool runLength = false) {
     std::string file = "BM";
     const auto put = [&file](std::uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) file += static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -57,8 +63,9 @@ std::string bitmapHeader(std::uint32_t width, std::uint32_t height) {
     put(width, 4);
     put(height, 4);
     put(1, 2);                                  // planes
-    put(24, 2);                                 // bits a pixel
-    file += std::string(24, '\0');              // no compression, sizes, palette
+    put(runLength ? 8 : 24, 2);                 // bits a pixel
+    put(runLength ? 1 : 0, 4);                  // compression
+    file += std::string(20, '\0');              // sizes, palette
     file += std::string(4, '\x7f');             // the pixels there are
     return file;
 }
@@ -218,38 +225,147 @@ TEST(QtImageConverter, UnusableFilesAreImageErrors) {
     EXPECT_FALSE(services.progress.isVisible());
 }
 
-// A header claiming more than a texture can hold is refused before any
-// pixel is decoded or scaled, wherever the image is used: 1 x 262150 pixels
-// once crashed the scaler, millions of pixels took seconds.
-TEST(QtImageConverter, HeadersClaimingMoreThanATextureHoldsAreRefusedBeforeDecoding) {
+// Photos and scans of every ordinary size become textures of their
+// power-of-two size, at most 4096 a side; the panel half turns its image
+// first. The large ones are decoded straight at that size.
+TEST(QtImageConverter, LargeJpegsBecomeTexturesOfAtMost4096ASide) {
     const testing::TempDir dir;
     Services services;
-    struct Claim {
-        std::uint32_t width, height;
+    struct Case {
+        int width, height;
+        int finWidth, finHeight;
     };
-    for (const Claim c : {Claim{1, 262150}, Claim{2896, 2896}, Claim{4100, 4100}, Claim{16385, 1}, Claim{2049, 2048}}) {
-        const std::string size = std::to_string(c.width) + " x " + std::to_string(c.height);
-        SCOPED_TRACE(size);
-        const std::string file = dir.write("claim.bmp", bitmapHeader(c.width, c.height));
+    for (const Case c : {Case{4000, 3000, 4096, 4096}, Case{4096, 4096, 4096, 4096}, Case{3000, 1400, 4096, 1024},
+                         Case{8192, 8192, 4096, 4096}}) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const std::string file = testing::writeLargeJpeg(dir.path() / "photo.jpg", c.width, c.height);
+        const VertWingSection fin = loadedFin(file, services.context);
+        EXPECT_EQ(fin.xtex, c.finWidth);
+        EXPECT_EQ(fin.ytex, c.finHeight);
+        ASSERT_EQ(fin.textureBytes().size(), std::size_t{3} * c.finWidth * c.finHeight);
+        // The image's colours arrive where they belong.
+        const int x = c.finWidth * 3 / 4, y = c.finHeight / 4;
+        EXPECT_LE(channelDistance(textureRgb(fin.textureBytes(), c.finWidth, x, y),
+                                  testing::largeJpegColour(x * c.width / c.finWidth, y * c.height / c.finHeight,
+                                                           c.width, c.height)),
+                  16);
+        const WingSection half = loadedHalf(file, services.context);
+        EXPECT_EQ(half.xtex, c.finHeight);
+        EXPECT_EQ(half.ytex, c.finWidth);
+    }
+    EXPECT_TRUE(services.notifier.takePending().empty());
+}
+
+// Images of up to 2048 x 2048 pixels give the texture bytes and copies they
+// always gave: decoded whole, turned, then scaled by Qt's smooth scaler.
+TEST(QtImageConverter, ImagesUpTo2048ASideGiveTheBytesTheyAlwaysGave) {
+    const testing::TempDir dir;
+    Services services;
+    for (const QSize size : {QSize(2048, 2048), QSize(1500, 900), QSize(300, 400)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+        const std::string file = testing::writeLargeJpeg(dir.path() / "photo.jpg", size.width(), size.height());
+        QImageReader reader(QString::fromStdString(file));
+        QImage expected = reader.read().convertToFormat(QImage::Format_RGB32).transformed(QTransform().rotate(90));
+        const TextureSize texture = textureSize(expected.width(), expected.height());
+        expected = expected.scaled(texture.width, texture.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB888);
+        const WingSection half = loadedHalf(file, services.context);
+        ASSERT_EQ(half.xtex, texture.width);
+        ASSERT_EQ(half.ytex, texture.height);
+        for (int y = 0; y < texture.height; ++y) {
+            const auto* row = expected.constScanLine(y);
+            ASSERT_TRUE(std::equal(row, row + std::size_t{3} * texture.width,
+                                   half.textureBytes().begin() + std::size_t{3} * texture.width * y))
+                << "row " << y;
+        }
+    }
+}
+
+// Hostile headers are refused from the header and the file's length, before
+// any pixel is decoded or scaled, with the reason: the kept inputs that once
+// crashed Qt's scaler (1 x 262150 pixels in 58 bytes) or cost seconds, and a
+// compressed bitmap claiming more than 100 megapixels.
+TEST(QtImageConverter, HostileHeadersAreRefusedBeforeDecodingWithTheReason) {
+    const testing::TempDir dir;
+    Services services;
+    struct Case {
+        std::string file;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {FERLO_FUZZ_DIR "/kept/image/bmp_1x262150.bmp",
+         "the bitmap file holds 58 bytes, but its header claims 1 x 262150 pixels, which need 1048653 bytes"},
+        {FERLO_FUZZ_DIR "/kept/image/bmp_2896x2896.bmp",
+         "the bitmap file holds 58 bytes, but its header claims 2896 x 2896 pixels, which need 25160502 bytes"},
+        {dir.write("claim.bmp", bitmapHeader(12000, 12000, true)),
+         "the image is 12000 x 12000 pixels; an image may have at most 100000000 pixels (100 megapixels)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
         try {
-            services.converter.load(file);
+            services.converter.load(c.file);
             ADD_FAILURE() << "loaded";
         } catch (const ImageError& e) {
-            EXPECT_NE(std::string(e.what()).find(size), std::string::npos) << e.what();
+            EXPECT_EQ(e.reason(), c.reason);
         }
         EXPECT_EQ(services.converter.width(), 0);
+        EXPECT_EQ(readPicture(QString::fromStdString(c.file)).error.toStdString(), c.reason);
 
-        const WingSection half = loadedHalf(file, services.context);
+        const WingSection half = loadedHalf(c.file, services.context);
         EXPECT_FALSE(half.texture_loaded);
-        EXPECT_EQ(services.notifier.takePending().size(), 1u);
-        EXPECT_THROW(saveTarget(services.converter, file, "copy.bmp", dir.path() / "copies"), ImageError);
+        EXPECT_EQ(services.notifier.takePending(),
+                  (std::vector<TextureFailure>{{kWingSectionTextureError, c.file, c.reason}}));
+        EXPECT_THROW(saveTarget(services.converter, c.file, "copy.bmp", dir.path() / "copies"), ImageError);
     }
-    // The largest claims allowed are decoded as far as the file goes.
-    for (const Claim c : {Claim{2048, 2048}, Claim{16384, 1}}) {
-        services.converter.load(dir.write("claim.bmp", bitmapHeader(c.width, c.height)));
-        EXPECT_EQ(services.converter.width(), static_cast<int>(c.width));
-        EXPECT_EQ(services.converter.height(), static_cast<int>(c.height));
+}
+
+// A progressive JPEG of more scans than any encoder writes is refused before
+// it is decoded, as a texture and as a tracing picture: the work is bounded
+// by the scans counted. One scan below the bound still loads.
+TEST(QtImageConverter, AJpegScanFloodIsRefusedBeforeDecoding) {
+    const testing::TempDir dir;
+    QtImageConverter converter;
+    const QByteArray plain = testing::jpegScanFlood(64, 48, 0);
+    ASSERT_FALSE(plain.isEmpty());
+    ImageFileScan plainScan;
+    plainScan.feed({reinterpret_cast<const std::uint8_t*>(plain.constData()), static_cast<std::size_t>(plain.size())});
+    const int written = plainScan.jpegScans();
+    ASSERT_GT(written, 1);  // progressive
+
+    const std::string within = dir.write("within.jpg", testing::jpegScanFlood(64, 48, kMaxJpegScans - written).toStdString());
+    converter.load(within);
+    EXPECT_EQ(converter.width(), 64);
+    const std::string flood = dir.write("flood.jpg", testing::jpegScanFlood(64, 48, 2000).toStdString());
+    try {
+        converter.load(flood);
+        ADD_FAILURE() << "loaded";
+    } catch (const ImageError& e) {
+        EXPECT_NE(e.reason().find("more than 300 scans"), std::string::npos) << e.what();
     }
+    EXPECT_EQ(converter.width(), 0);
+    const PictureRead picture = readPicture(QString::fromStdString(flood));
+    EXPECT_TRUE(picture.image.isNull());
+    EXPECT_NE(picture.error.indexOf("more than 300 scans"), -1);
+}
+
+// Qt's allocation check is one value for the whole program: a read may raise
+// it for itself, and leaves it as it found it, so a texture read first does
+// not cap a large tracing picture read after it.
+TEST(QtImageConverter, ATextureReadLeavesNoCapOnALargePictureReadAfterIt) {
+    const testing::TempDir dir;
+    const int limit = QImageReader::allocationLimit();
+    QtImageConverter converter;
+    const std::string photo = testing::writeLargeJpeg(dir.path() / "photo.jpg", 3000, 1400);
+    loadPowerOfTwoImage(converter, photo, true);
+    EXPECT_EQ(converter.width(), 1024);
+    EXPECT_EQ(QImageReader::allocationLimit(), limit);
+
+    const std::string scan = testing::writeLargeJpeg(dir.path() / "scan.jpg", 7000, 7000);
+    const PictureRead picture = readPicture(QString::fromStdString(scan));
+    EXPECT_EQ(picture.error, "");
+    EXPECT_EQ(picture.image.size(), QSize(7000, 7000));
+    EXPECT_EQ(picture.natural, QSize(7000, 7000));
+    EXPECT_EQ(QImageReader::allocationLimit(), limit);
 }
 
 TEST(QtImageConverter, AnUnwritableCopyIsAWriteError) {
@@ -321,12 +437,13 @@ TEST(QtImageConverter, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
         } catch (const ImageError& e) {
             EXPECT_EQ(std::string(e.what()), c.path.string() + ": the file cannot be opened: " + c.reason);
         }
-        EXPECT_TRUE(loadPicture(QString::fromStdString(c.path.string())).isNull());
+        EXPECT_EQ(readPicture(QString::fromStdString(c.path.string())).error.toStdString(),
+                  "the file cannot be opened: " + c.reason);
     }
     EXPECT_EQ(fifo.readersSeen(), 0);
     // A regular file loads as ever, as both.
     const std::string image = writeImage(dir, "a.bmp", "BMP", 32, 16, distinctColour);
-    EXPECT_EQ(loadPicture(QString::fromStdString(image)).size(), QSize(32, 16));
+    EXPECT_EQ(readPicture(QString::fromStdString(image)).image.size(), QSize(32, 16));
 }
 
 }  // namespace

@@ -326,6 +326,8 @@ TEST_F(SceneViewTest, RenderingLeavesTheModelAsItWas) {
     EXPECT_EQ(plane.fuselages.currentFuselage, 1);
 }
 
+// A context without the fixed-function pipeline is refused by the probe and,
+// where the view gets one all the same, is the fatal error.
 TEST_F(SceneViewTest, ContextWithoutTheFixedFunctionPipelineIsFatal) {
     QOffscreenSurface surface;
     QOpenGLContext compatibility;
@@ -333,6 +335,7 @@ TEST_F(SceneViewTest, ContextWithoutTheFixedFunctionPipelineIsFatal) {
     ASSERT_TRUE(compatibility.create());
     EXPECT_TRUE(usableContext(&compatibility));
     EXPECT_FALSE(usableContext(nullptr));
+    EXPECT_TRUE(canMakeSceneContext(sceneSurfaceFormat()));
 
     QSurfaceFormat core = sceneSurfaceFormat();
     core.setProfile(QSurfaceFormat::CoreProfile);
@@ -343,6 +346,7 @@ TEST_F(SceneViewTest, ContextWithoutTheFixedFunctionPipelineIsFatal) {
         GTEST_SKIP() << "this display offers no core profile";
     }
     EXPECT_FALSE(usableContext(&coreContext));
+    EXPECT_FALSE(canMakeSceneContext(core));  // the program's probe before any window shows
 
     SceneView view(plane, services);
     view.setFormat(core);

@@ -1,4 +1,4 @@
-#include "view3d/camera_drag.h"
+#include "ui_core/camera_drag.h"
 
 namespace ferlo {
 

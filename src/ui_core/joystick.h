@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 
 namespace ferlo {
@@ -21,9 +20,5 @@ public:
     // attached, or unplugged since).
     virtual std::optional<JoystickReading> read() = 0;
 };
-
-// The first joystick through SDL2's joystick subsystem, which lives as long
-// as the object.
-std::unique_ptr<Joystick> openSdlJoystick();
 
 }  // namespace ferlo

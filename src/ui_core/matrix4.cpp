@@ -1,4 +1,4 @@
-#include "view3d/matrix4.h"
+#include "ui_core/matrix4.h"
 
 #include <cmath>
 #include <numbers>

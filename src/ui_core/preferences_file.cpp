@@ -1,4 +1,4 @@
-#include "editor/preferences_file.h"
+#include "ui_core/preferences_file.h"
 
 #include <sstream>
 #include <string>

@@ -1,6 +1,6 @@
-#include "view3d/flight.h"
+#include "ui_core/flight.h"
 
-#include "view3d/camera_drag.h"
+#include "ui_core/camera_drag.h"
 
 namespace ferlo {
 

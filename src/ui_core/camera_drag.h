@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "view3d/camera.h"
+#include "ui_core/camera.h"
 
 namespace ferlo {
 

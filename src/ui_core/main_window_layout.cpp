@@ -1,4 +1,4 @@
-#include "editor/main_window_layout.h"
+#include "ui_core/main_window_layout.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "editor/glide.h"
+#include "ui_core/glide.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,14 +9,13 @@ namespace ferlo {
 // A canvas that keeps every call, for tests of what a part draws.
 class RecordingCanvas : public Canvas {
 public:
-    enum class Op { SetCurrentPoint, LineTo, Line, Clear, SetDrawMode };
+    enum class Op { SetCurrentPoint, LineTo, Line, Clear };
 
     struct Call {
         Op op;
         double x1 = 0, y1 = 0;  // start (Line) or the point (SetCurrentPoint, LineTo)
         double x2 = 0, y2 = 0;  // end (Line)
         PaletteColor color = kBlack;
-        DrawMode mode = DrawMode::Plain;
     };
 
     // A drawn segment, whichever call drew it.
@@ -33,7 +32,6 @@ public:
     void clear() override;
     double width() const override { return width_; }
     double height() const override { return height_; }
-    void setDrawMode(DrawMode mode) override;
 
     const std::vector<Call>& calls() const { return calls_; }
     // Every segment drawn, in order, with its start taken from the current point.

@@ -1,4 +1,4 @@
-#include "base/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace ferlo {
 
@@ -23,12 +23,6 @@ void RecordingCanvas::line(double x1, double y1, double x2, double y2, PaletteCo
 }
 
 void RecordingCanvas::clear() { calls_.push_back({Op::Clear}); }
-
-void RecordingCanvas::setDrawMode(DrawMode mode) {
-    Call call{Op::SetDrawMode};
-    call.mode = mode;
-    calls_.push_back(call);
-}
 
 void RecordingCanvas::reset() {
     calls_.clear();

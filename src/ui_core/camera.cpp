@@ -1,9 +1,9 @@
-#include "view3d/camera.h"
+#include "ui_core/camera.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "view3d/matrix4.h"
+#include "ui_core/matrix4.h"
 
 namespace ferlo {
 

@@ -1,4 +1,4 @@
-#include "base/recording_scene_sink.h"
+#include "support/recording_scene_sink.h"
 
 namespace ferlo {
 

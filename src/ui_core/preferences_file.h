@@ -16,6 +16,9 @@ struct PreferencesValues {
     bool millimeters = false;
 };
 
+// The file's name in the configuration folder.
+inline constexpr const char* kPreferencesFileName = "prefs.txt";
+
 // The state the program always writes: the demonstration has been offered.
 inline constexpr const char* kDemonstrationDone = "Done";
 

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "base/units.h"
-#include "view3d/camera.h"
-#include "view3d/joystick.h"
-#include "view3d/matrix4.h"
+#include "ui_core/camera.h"
+#include "ui_core/joystick.h"
+#include "ui_core/matrix4.h"
 
 namespace ferlo {
 
