@@ -178,12 +178,16 @@ void appendVrmlReal(std::string& text, double value) {
         return;
     }
     char buffer[32];
-    std::string_view digits(buffer, static_cast<std::size_t>(writeFifteenDigits(buffer, std::abs(value)) - buffer));
+    const double magnitude = std::abs(value);
+    std::string_view digits(buffer, static_cast<std::size_t>(writeFifteenDigits(buffer, magnitude) - buffer));
     if (digits.starts_with("0.")) digits.remove_prefix(1);
     text += value < 0 ? '-' : ' ';
     const std::size_t start = text.size();
     text += digits;
-    if (const auto e = text.find('e', start); e != std::string::npos) text[e] = 'E';
+    // Only magnitudes far from 1 take the exponent form: most values need no search.
+    if (magnitude < 1e-4 || magnitude >= 1e14) {
+        if (const auto e = text.find('e', start); e != std::string::npos) text[e] = 'E';
+    }
 }
 
 std::string vrmlReal(double value) {
