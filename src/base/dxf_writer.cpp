@@ -1,8 +1,7 @@
 #include "base/dxf_writer.h"
 
-#include <array>
-#include <cstddef>
 #include <string>
+#include <utility>
 
 #include "base/number_text.h"
 
@@ -10,36 +9,36 @@ namespace ferlo {
 
 namespace {
 
-// dxfNumber's text in a buffer of its own: an export writes millions of them.
-class DxfNumberText {
-public:
-    explicit DxfNumberText(double value) {
-        const NumberText number(value);
-        const std::string_view digits = number.view();
-        if (digits.front() != '-') chars_[size_++] = ' ';
-        size_ += digits.copy(chars_.data() + size_, digits.size());
-        chars_[size_++] = ' ';
-    }
-    std::string_view view() const { return {chars_.data(), size_}; }
-
-private:
-    std::array<char, 34> chars_;  // a blank, the number, a blank
-    std::size_t size_ = 0;
-};
-
-void writeGroup(DxfFile& file, int code, std::string_view value) {
-    file.out.writeLine(DxfNumberText(code).view());
-    file.out.writeLine(value);
+// A value in the DXF number form, appended to a line under construction: an
+// export writes millions of them.
+void appendDxfNumber(std::string& text, double value) {
+    const NumberText number(value);
+    const std::string_view digits = number.view();
+    if (digits.front() != '-') text += ' ';
+    text += digits;
+    text += ' ';
 }
 
-void writeCoordinate(DxfFile& file, int code, double value) {
-    file.out.writeLine(DxfNumberText(code).view());
-    file.out.writeLine(DxfNumberText(value).view());
+// A group's code line and the line break after it; the value line follows.
+void appendCode(std::string& text, int code) {
+    appendDxfNumber(text, code);
+    text += LineWriter::kLineEnd;
+}
+
+void writeGroup(DxfFile& file, int code, std::string_view value) {
+    std::string& text = file.out.startLine();
+    appendCode(text, code);
+    text += value;
+    file.out.endLine();
 }
 
 }  // namespace
 
-std::string dxfNumber(double value) { return std::string(DxfNumberText(value).view()); }
+std::string dxfNumber(double value) {
+    std::string text;
+    appendDxfNumber(text, value);
+    return text;
+}
 
 void dxfHeader(DxfFile& file) {
     writeGroup(file, 0, "SECTION");
@@ -51,16 +50,22 @@ void dxfFooter(DxfFile& file) {
     writeGroup(file, 0, "EOF");
 }
 
+// The entity's sixteen lines go out in one piece.
 void dxfLine(DxfFile& file, double x1, double y1, double z1, double x2, double y2, double z2,
              std::string_view layer) {
-    writeGroup(file, 0, "LINE");
-    writeGroup(file, 8, layer);
-    writeCoordinate(file, 10, x1);
-    writeCoordinate(file, 20, y1);
-    writeCoordinate(file, 30, z1);
-    writeCoordinate(file, 11, x2);
-    writeCoordinate(file, 21, y2);
-    writeCoordinate(file, 31, z2);
+    std::string& text = file.out.startLine();
+    appendCode(text, 0);
+    text += "LINE";
+    text += LineWriter::kLineEnd;
+    appendCode(text, 8);
+    text += layer;
+    const std::pair<int, double> coordinates[] = {{10, x1}, {20, y1}, {30, z1}, {11, x2}, {21, y2}, {31, z2}};
+    for (const auto& [code, value] : coordinates) {
+        text += LineWriter::kLineEnd;
+        appendCode(text, code);
+        appendDxfNumber(text, value);
+    }
+    file.out.endLine();
 }
 
 void dxfLineTo(DxfFile& file, double x, double y, double z, bool draw, std::string_view layer) {

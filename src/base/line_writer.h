@@ -20,11 +20,22 @@ public:
     LineWriter(std::ostream& out, std::string name);
 
     void writeLine(std::string_view text);
+
+    // A line built in place: startLine gives the writer's own buffer emptied,
+    // endLine writes what it then holds as one line. The buffer is kept from
+    // line to line, so building a line allocates nothing once it has grown.
+    // Text of several lines joined by kLineEnd goes out in one piece alike.
+    std::string& startLine();
+    void endLine();
+
     const std::string& name() const { return name_; }
+
+    static constexpr std::string_view kLineEnd = "\r\n";
 
 private:
     std::ostream& out_;
     std::string name_;
+    std::string line_;
 };
 
 }  // namespace ferlo

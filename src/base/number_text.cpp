@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace ferlo {
@@ -51,6 +52,115 @@ std::optional<double> shortDecimal(std::string_view text) {
     return negative ? -value : value;
 }
 
+
+// Most numbers written are whole or have a few decimals ("700", "12.5"):
+// the fewest decimals (at most kMostDecimals) with which `magnitude` (> 0)
+// is a decimal of at most 15 digits that reads back to exactly it, and that
+// decimal's digits as one whole number. Decimals of 15 digits lie far enough
+// apart that no other one of as many decimals reads back to the value, so
+// this is the shortest text of the value, and its rounding to 15 digits too.
+struct ScaledDecimal {
+    std::uint64_t digits;
+    int decimals;
+};
+
+constexpr int kMostDecimals = 6;
+constexpr double kDecimalsScale = 1e6;        // 10^kMostDecimals
+constexpr double kMostScaled = 1e15;          // 15 digits
+constexpr double kMostWithDecimals = 1e9;     // kMostScaled / kDecimalsScale
+
+std::optional<ScaledDecimal> fewDecimals(double magnitude) {
+    // Scaled by the most decimals, the value lies within a small fraction of
+    // the decimal's digits when there is one; the division, rounded
+    // correctly, tells whether that decimal reads back to the value.
+    const bool withDecimals = magnitude < kMostWithDecimals;
+    const double scale = withDecimals ? kDecimalsScale : 1.0;
+    const double scaled = magnitude * scale;
+    if (!(scaled < kMostScaled)) return std::nullopt;
+    const auto digits = static_cast<std::uint64_t>(scaled + 0.5);
+    if (static_cast<double>(digits) / scale != magnitude) return std::nullopt;
+    ScaledDecimal decimal{digits, withDecimals ? kMostDecimals : 0};
+    while (decimal.decimals > 0 && decimal.digits % 10 == 0) {
+        decimal.digits /= 10;
+        --decimal.decimals;
+    }
+    return decimal;
+}
+
+char* copyChars(char* out, const char* first, std::size_t count) {
+    std::memcpy(out, first, count);
+    return out + count;
+}
+
+char* writeZeros(char* out, std::size_t count) {
+    std::memset(out, '0', count);
+    return out + count;
+}
+
+// Decimal digits with the point `pointAfter` digits from their start (0 or
+// less: "0." and zeros first; at or past their end: zeros and no point).
+char* writePlainDigits(char* out, std::string_view digits, int pointAfter) {
+    if (pointAfter <= 0) {
+        out = copyChars(out, "0.", 2);
+        out = writeZeros(out, static_cast<std::size_t>(-pointAfter));
+        return copyChars(out, digits.data(), digits.size());
+    }
+    const auto whole = static_cast<std::size_t>(pointAfter);
+    if (whole >= digits.size()) {
+        out = copyChars(out, digits.data(), digits.size());
+        return writeZeros(out, whole - digits.size());
+    }
+    out = copyChars(out, digits.data(), whole);
+    *out++ = '.';
+    return copyChars(out, digits.data() + whole, digits.size() - whole);
+}
+
+char* writeScaled(char* out, ScaledDecimal number) {
+    char digits[20];
+    const char* end = std::to_chars(digits, digits + sizeof digits, number.digits).ptr;
+    const auto count = static_cast<int>(end - digits);
+    return writePlainDigits(out, {digits, static_cast<std::size_t>(count)}, count - number.decimals);
+}
+
+// The shortest text of `magnitude` (> 0) rounded to 15 significant digits
+// in plain notation, as the general conversion writes it: written at `out`
+// when the rounding is certain and the notation plain. The shortest text
+// lies on the same side of every 15-digit rounding boundary as the value
+// itself (a boundary between them would be a shorter or closer text of the
+// value), unless it is that boundary, a 16-digit text ending in 5.
+char* roundedShortest(char* out, double magnitude) {
+    char text[32];
+    const char* end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific).ptr;
+    // "d.ddde+XX" or "de-XX": the digits and the power of ten of the first.
+    std::array<char, 20> digits{};
+    std::size_t count = 0;
+    const char* at = text;
+    for (; *at != 'e'; ++at) {
+        if (*at != '.') digits[count++] = *at;
+    }
+    int exponent = 0;
+    std::from_chars(at + 2, end, exponent);
+    if (at[1] == '-') exponent = -exponent;
+    if (count > 15) {
+        if (count == 16 && digits[15] == '5') return nullptr;
+        const bool up = digits[15] >= '5';
+        count = 15;
+        if (up) {
+            std::size_t k = count;
+            while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
+            if (k == 0) {
+                digits[0] = '1';
+                ++exponent;
+            } else {
+                ++digits[k - 1];
+            }
+        }
+        while (digits[count - 1] == '0') --count;
+    }
+    if (exponent < -4 || exponent >= 15) return nullptr;  // the exponent form
+    return writePlainDigits(out, {digits.data(), count}, exponent + 1);
+}
+
 }  // namespace
 
 std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
@@ -67,6 +177,12 @@ NumberText::NumberText(double value) {
     // Plain decimal notation where it stays short, exponent form otherwise;
     // both are the shortest text that reads back exactly.
     char* const first = chars_.data();
+    if (const auto decimal = fewDecimals(std::fabs(value))) {
+        char* out = first;
+        if (value < 0) *out++ = '-';
+        size_ = static_cast<std::size_t>(writeScaled(out, *decimal) - first);
+        return;
+    }
     auto written = std::to_chars(first, first + kLongestPlainText, value, std::chars_format::fixed);
     if (written.ec != std::errc{}) {
         written = std::to_chars(first, first + chars_.size(), value, std::chars_format::scientific);
@@ -75,6 +191,21 @@ NumberText::NumberText(double value) {
         throw std::invalid_argument("number cannot be written");
     }
     size_ = static_cast<std::size_t>(written.ptr - first);
+}
+
+char* writeFifteenDigits(char* first, double value) {
+    char* out = first;
+    if (std::signbit(value)) *out++ = '-';
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0) {
+        *out++ = '0';
+        return out;
+    }
+    if (magnitude >= 1e-4) {
+        if (const auto decimal = fewDecimals(magnitude)) return writeScaled(out, *decimal);
+    }
+    if (char* end = roundedShortest(out, magnitude)) return end;
+    return std::to_chars(out, out + 31, magnitude, std::chars_format::general, 15).ptr;
 }
 
 std::optional<double> parseNumber(std::string_view text) {

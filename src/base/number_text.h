@@ -28,6 +28,12 @@ private:
     std::size_t size_ = 0;
 };
 
+// The text std::to_chars gives for `value` in general notation with 15
+// significant digits ("12.5", "0.333333333333333", "1e-05"), written at
+// `first` (room for 32 characters); returns its end. Much faster than the
+// general conversion for the usual magnitudes. `value` must be finite.
+char* writeFifteenDigits(char* first, double value);
+
 // Reads a whole string as a decimal number: an optional sign ('+' too),
 // digits with an optional point (the digit before it may be missing), an
 // optional exponent ("E-05", "e+3"). Surrounding blanks are allowed.

@@ -1,5 +1,6 @@
 #include "base/value_writer.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -11,7 +12,10 @@ namespace ferlo {
 
 void ValueWriter::keyword(std::string_view name) { out_.writeLine(name); }
 
-void ValueWriter::integer(std::int64_t value) { out_.writeLine(std::to_string(value)); }
+void ValueWriter::integer(std::int64_t value) {
+    char digits[24];
+    out_.writeLine({digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
+}
 
 void ValueWriter::number(double value) {
     // The reader refuses such a number, so it would make the file unreadable.
@@ -35,12 +39,11 @@ void ValueWriter::string(std::string_view value) {
         throw WriteError("A text value cannot be longer than " + std::to_string(kMaxLineLength - 2) +
                          " characters: " + excerpt(value));
     }
-    std::string line;
-    line.reserve(value.size() + 2);
+    std::string& line = out_.startLine();
     line += '"';
     line += value;
     line += '"';
-    out_.writeLine(line);
+    out_.endLine();
 }
 
 }  // namespace ferlo

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/number_text.h"
 #include "document/project_file.h"
 
 namespace ferlo {
@@ -29,26 +30,25 @@ void appendVrmlIndex(std::string& line, int value) {
 
 // A line of three values, each put by `append`, with `separator` between
 // them and `end` after them: a world holds millions of point and face lines,
-// so each is built in one string.
+// so each is built in the writer's own line buffer.
 template <typename Value, typename Append>
-std::string lineOfThree(const std::array<Value, 3>& values, Append append, std::string_view separator,
-                        std::string_view end) {
-    std::string line;
-    line.reserve(64);
+void writeLineOfThree(LineWriter& out, const std::array<Value, 3>& values, Append append,
+                      std::string_view separator, std::string_view end) {
+    std::string& line = out.startLine();
     for (std::size_t k = 0; k < values.size(); ++k) {
         if (k > 0) line += separator;
         append(line, values[k]);
     }
     line += end;
-    return line;
+    out.endLine();
 }
 
-std::string pointLine(const Point3D& p, bool last) {
-    return lineOfThree<double>({p.x, p.y, p.z}, appendVrmlReal, " ", last ? "" : ",");
+void writePoint(LineWriter& out, const Point3D& p, bool last) {
+    writeLineOfThree<double>(out, {p.x, p.y, p.z}, appendVrmlReal, " ", last ? "" : ",");
 }
 
-std::string faceLine(const Face& face, bool lastOfList) {
-    return lineOfThree<int>({face.a, face.b, face.c}, appendVrmlIndex, ", ", lastOfList ? ", -1" : ", -1,");
+void writeFace(LineWriter& out, const Face& face, bool lastOfList) {
+    writeLineOfThree<int>(out, {face.a, face.b, face.c}, appendVrmlIndex, ", ", lastOfList ? ", -1" : ", -1,");
 }
 
 // A face and whether its line ends the list form (", -1" without comma).
@@ -58,7 +58,7 @@ struct FaceLine {
 };
 
 void writeFaces(LineWriter& out, const std::vector<FaceLine>& faces) {
-    for (const FaceLine& line : faces) out.writeLine(faceLine(line.face, line.closing));
+    for (const FaceLine& line : faces) writeFace(out, line.face, line.closing);
 }
 
 void openMesh(LineWriter& out, int creaseAngle) {
@@ -80,13 +80,14 @@ void writeCoordIndex(LineWriter& out, const std::vector<FaceLine>& faces) {
     out.writeLine("          ]");
 }
 
-void writeTextureBlock(LineWriter& out, const std::vector<std::string>& texturePoints,
-                       const std::vector<FaceLine>& faces) {
+// The texture coordinates, their lines written by `writePoints`, and the faces again.
+template <typename WritePoints>
+void writeTextureBlock(LineWriter& out, WritePoints writePoints, const std::vector<FaceLine>& faces) {
     out.writeLine("          texCoord TextureCoordinate ");
     out.writeLine("          {");
     out.writeLine("            point");
     out.writeLine("            [");
-    for (const std::string& line : texturePoints) out.writeLine(line);
+    writePoints();
     out.writeLine("            ]");
     out.writeLine("        }");
     out.writeLine("          texCoordIndex");
@@ -118,11 +119,14 @@ template <typename RootPoint, typename TipPoint>
 void writeTwoRingMesh(LineWriter& out, int n, RootPoint root, TipPoint tip,
                       const std::vector<std::string>* texturePoints) {
     openMesh(out, 60);
-    for (int i = 1; i <= n; ++i) out.writeLine(pointLine(root(i), false));
-    for (int i = 1; i <= n; ++i) out.writeLine(pointLine(tip(i), i == n));
+    for (int i = 1; i <= n; ++i) writePoint(out, root(i), false);
+    for (int i = 1; i <= n; ++i) writePoint(out, tip(i), i == n);
     const std::vector<FaceLine> faces = ringFaces(n);
     writeCoordIndex(out, faces);
-    if (texturePoints) writeTextureBlock(out, *texturePoints, faces);
+    if (texturePoints) {
+        writeTextureBlock(
+            out, [&] { for (const std::string& line : *texturePoints) out.writeLine(line); }, faces);
+    }
     closeMesh(out);
 }
 
@@ -173,14 +177,17 @@ void appendVrmlReal(std::string& text, double value) {
         text += " 0";
         return;
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::general, 15);
-    std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    char buffer[32];
+    const double magnitude = std::abs(value);
+    std::string_view digits(buffer, static_cast<std::size_t>(writeFifteenDigits(buffer, magnitude) - buffer));
     if (digits.starts_with("0.")) digits.remove_prefix(1);
     text += value < 0 ? '-' : ' ';
     const std::size_t start = text.size();
     text += digits;
-    if (const auto e = text.find('e', start); e != std::string::npos) text[e] = 'E';
+    // Only magnitudes far from 1 take the exponent form: most values need no search.
+    if (magnitude < 1e-4 || magnitude >= 1e14) {
+        if (const auto e = text.find('e', start); e != std::string::npos) text[e] = 'E';
+    }
 }
 
 std::string vrmlReal(double value) {
@@ -244,17 +251,22 @@ void writeVrmlFuselageMesh(LineWriter& out, const MeshSections& fuselage, bool m
     openMesh(out, 70);
     for (int i = 1; i <= ns; ++i)
         for (int j = 1; j <= nc; ++j)
-            out.writeLine(pointLine(fuselage.pointGet(j, i, mirror), i == ns && j == nc));
+            writePoint(out, fuselage.pointGet(j, i, mirror), i == ns && j == nc);
     const std::vector<FaceLine> faces = fuselageFaces(ns, nc, fuselage.transparent);
     writeCoordIndex(out, faces);
     if (!fuselage.texture_filename().empty()) {
-        std::vector<std::string> texturePoints;
-        for (int i = 1; i <= ns; ++i)
-            for (int j = 1; j <= nc; ++j) {
-                const Point2D uv = fuselage.texcoordGet(j, i);
-                texturePoints.push_back(vrmlReal(uv.x) + " " + vrmlReal(-uv.y));
-            }
-        writeTextureBlock(out, texturePoints, faces);
+        const auto writePoints = [&] {
+            for (int i = 1; i <= ns; ++i)
+                for (int j = 1; j <= nc; ++j) {
+                    const Point2D uv = fuselage.texcoordGet(j, i);
+                    std::string& line = out.startLine();
+                    appendVrmlReal(line, uv.x);
+                    line += ' ';
+                    appendVrmlReal(line, -uv.y);
+                    out.endLine();
+                }
+        };
+        writeTextureBlock(out, writePoints, faces);
     }
     closeMesh(out);
 }

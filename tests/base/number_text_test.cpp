@@ -9,6 +9,8 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +60,37 @@ TEST(NumberText, ShortDecimalsReadAsTheGeneralReadingReadsThem) {
         const double value = std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 60));
         const std::string text = formatNumber(value);
         EXPECT_EQ(parseNumber(text), value) << text;
+    }
+}
+
+// Whole numbers and short decimals, and their neighbours, are written
+// without the general conversion: the text must be the conversion's to the
+// last character, for the shortest text and for 15 significant digits.
+TEST(NumberText, FastFormsWriteWhatTheGeneralConversionWrites) {
+    std::mt19937_64 random(11);
+    std::vector<double> values = {0.5, 1e-4, 9.9999999999999e-5, 1e-6, 5e-7, 999999999.999999, 1e9, 1e15 - 1,
+                                  1e15, 1e15 + 2, 123456789012345.6, 0.1 + 0.2, 9.9999999999999995, 0.30000000000000004,
+                                  1.0000000000000002, 60.84999999999999, 1e-320, 1.7976931348623157e308};
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::pow(10.0, static_cast<int>(random() % 23) - 8);
+        const double shortDecimal = static_cast<double>(static_cast<std::int64_t>(random() % 2000000) - 1000000) /
+                                    std::pow(10.0, static_cast<int>(random() % 8));
+        values.push_back(shortDecimal);
+        values.push_back(std::nextafter(shortDecimal, 0.0));
+        values.push_back(std::nextafter(shortDecimal, 1e300));
+        values.push_back(std::ldexp(static_cast<double>(random() >> 11), -53) * scale);
+        values.push_back(std::bit_cast<double>(random() & 0x7fefffffffffffffULL));
+    }
+    char expected[64];
+    char written[64];
+    for (const double value : values) {
+        const char* end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed).ptr;
+        if (value != 0 && end - expected <= 24) {
+            ASSERT_EQ(NumberText(value).view(), std::string_view(expected, end)) << value;
+        }
+        end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::general, 15).ptr;
+        ASSERT_EQ(std::string_view(written, writeFifteenDigits(written, value)), std::string_view(expected, end))
+            << value;
     }
 }
 
