@@ -276,6 +276,9 @@ TEST(FlyingPreview, EndedByTheToolbarButtonOrByEscapeThroughTheWindow) {
             ASSERT_NE(scene, nullptr);
             QTest::mouseClick(scene, Qt::LeftButton, {}, QPoint(300, 300));
             EXPECT_DOUBLE_EQ(flight.state().flightSpeed, 5);
+            // Other tests' windows share the display, which has no window
+            // manager: one of them may have taken the focus meanwhile.
+            ASSERT_TRUE(window.activate());
             QWindow* focus = QGuiApplication::focusWindow();
             ASSERT_NE(focus, nullptr);
             QTest::keyClick(focus, Qt::Key_Escape);
