@@ -35,21 +35,6 @@ using testing::moveMouse;
 using testing::screenAt;
 
 struct Editor : testing::DrawingAreaEditor {
-    // The drawing area as a full redraw of the same state gives it, with the
-    // highlights of a hover at `at`: the view drawn whole on a copy of the
-    // aircraft, then hovered there.
-    QImage fullRedrawHoveredAt(QPoint at) {
-        Plane copy = plane;
-        ViewState copyView = view;
-        const QImage& shown = area.canvas().image();
-        QImageCanvas expected(shown.width(), shown.height());
-        MouseProtocol mouse(copy, copyView, expected);
-        mouse.mode = main.state().mode;
-        mouse.equipmentTabOpen = main.tab() == ParameterTab::Electronics;
-        mouse.drawView();
-        mouse.mouseMove(at.x(), at.y());
-        return expected.image();
-    }
     // The drawing area's pixels in the window's backing store, what goes to
     // the screen, once the events waiting are handled.
     QImage onScreen() {
@@ -61,14 +46,6 @@ struct Editor : testing::DrawingAreaEditor {
         }
         const QRect place(area.mapTo(&main, QPoint(0, 0)), area.size());
         return static_cast<QImage*>(device)->copy(place).convertToFormat(QImage::Format_RGB32);
-    }
-    // The drawing area as a full redraw of the same state gives it.
-    QImage fullRedraw() {
-        const QImage& shown = area.canvas().image();
-        QImageCanvas expected(shown.width(), shown.height());
-        drawView(plane, main.state().mode, {expected, view, plane.viewColors()},
-                 main.tab() == ParameterTab::Electronics);
-        return expected.image();
     }
 };
 
@@ -370,14 +347,14 @@ TEST(DrawingAreaInput, AfterHoversTheImageIsAFullRedraw) {
             }
             QCoreApplication::processEvents();  // each row's changes on the screen
             const QImage& shown = e.area.canvas().image();
-            ASSERT_TRUE(shown == e.fullRedrawHoveredAt(at)) << "row " << y;
+            ASSERT_TRUE(shown == e.fullRedraw(at)) << "row " << y;
         }
         ASSERT_TRUE(lit) << "the sweep lit nothing";
         // The sweep ends on the last place that lit a part, so that the
         // screen shows a highlight the canvas painted last.
         e.hover(*lit);
         const QImage& shown = e.area.canvas().image();
-        EXPECT_TRUE(shown == e.fullRedrawHoveredAt(*lit));
+        EXPECT_TRUE(shown == e.fullRedraw(*lit));
         testing::saveOutputPng(shown, std::string("drawing_area_after_hovers_") + c.name);
         EXPECT_TRUE(e.onScreen() == shown.convertToFormat(QImage::Format_RGB32));
     }

@@ -48,21 +48,6 @@ struct Window : testing::DrawingAreaEditor {
     }
     QString file(const std::string& name) { return QString::fromStdString((window.config.path() / name).string()); }
 
-    // The drawing area as a full redraw of the same state gives it: the
-    // view drawn whole on a copy of the aircraft, then, when `hovered`,
-    // hovered where the pointer was last moved.
-    QImage fullRedraw(bool hovered) {
-        Plane copy = plane;
-        ViewState copyView = view;
-        const QImage& shown = area.canvas().image();
-        QImageCanvas expected(shown.width(), shown.height());
-        MouseProtocol mouse(copy, copyView, expected);
-        mouse.mode = main.state().mode;
-        mouse.equipmentTabOpen = main.tab() == ParameterTab::Electronics;
-        mouse.drawView();
-        if (hovered) mouse.mouseMove(lastHover.x(), lastHover.y());
-        return expected.image();
-    }
     void hover(QPoint at) {
         lastHover = at;
         testing::DrawingAreaEditor::hover(at);
@@ -344,7 +329,7 @@ TEST_P(EditEffects, FollowUps) {
     EXPECT_EQ(e.main.tab(), row.tabAfter);
 
     const QImage& shown = e.area.canvas().image();
-    const QImage expected = e.fullRedraw(row.hovered);
+    const QImage expected = row.hovered ? e.fullRedraw(e.lastHover) : e.fullRedraw();
     EXPECT_TRUE(shown == expected) << "the drawing area is not a full redraw";
     testing::saveOutputPng(shown, std::string("edit_effects_") + row.name);
     if (shown != expected) testing::saveOutputPng(expected, std::string("edit_effects_expected_") + row.name);

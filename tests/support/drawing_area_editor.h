@@ -1,10 +1,15 @@
 #pragma once
 
+#include <optional>
+
+#include <QImage>
 #include <QPoint>
 #include <QTest>
 #include <QTimer>
 
+#include "document/mouse_protocol.h"
 #include "editor/drawing/drawing_area.h"
+#include "editor/drawing/qimage_canvas.h"
 #include "editor/window/main_window.h"
 #include "support/editor_window.h"
 #include "support/pointer_events.h"
@@ -40,6 +45,21 @@ struct DrawingAreaEditor {
         QTest::mouseRelease(&area, Qt::LeftButton, mods, from + by);
     }
     int rebuilds() const { return window.render->count("rebuild"); }
+    // The drawing area as a full redraw of the same state gives it: the view
+    // drawn whole on a copy of the aircraft, then, when `hoveredAt` is given,
+    // hovered there.
+    QImage fullRedraw(std::optional<QPoint> hoveredAt = std::nullopt) {
+        Plane copy = plane;
+        ViewState copyView = view;
+        const QImage& shown = area.canvas().image();
+        QImageCanvas expected(shown.width(), shown.height());
+        MouseProtocol mouse(copy, copyView, expected);
+        mouse.mode = main.state().mode;
+        mouse.equipmentTabOpen = main.tab() == ParameterTab::Electronics;
+        mouse.drawView();
+        if (hoveredAt) mouse.mouseMove(hoveredAt->x(), hoveredAt->y());
+        return expected.image();
+    }
 };
 
 }  // namespace ferlo::testing
