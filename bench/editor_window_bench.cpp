@@ -417,7 +417,7 @@ void fullRedraw(benchmark::State& state, const View& view) {
     EditorUnderBench& e = editor(state.range(0) != 0);
     show(e, view.view, view.tab);
     for (auto _ : state) {
-        e.main().refreshDrawingArea();
+        e.main().follow(Effects::RedrawView | Effects::Render3D);
         flushWindows();
     }
 }

@@ -143,11 +143,11 @@ TEST(TracingPictureFiles, APictureIsDecodedOnceUntilItsFileChanges) {
     ASSERT_EQ(std::filesystem::file_size(file), length);
     std::filesystem::last_write_time(file, time);
     for (int i = 0; i < 3; ++i) {
-        main.refreshDrawingArea();
+        main.follow(Effects::RedrawView | Effects::Render3D);
         EXPECT_EQ(centreOf(main, vtop), qRgb(255, 0, 0));
     }
     std::filesystem::last_write_time(file, time + std::chrono::seconds(2));
-    main.refreshDrawingArea();
+    main.follow(Effects::RedrawView | Effects::Render3D);
     EXPECT_EQ(centreOf(main, vtop), qRgb(0, 0, 255));
 }
 

@@ -137,7 +137,7 @@ TEST(TracingPictures, ACancelledLoadLeavesTheViewWithoutItsPicture) {
     EXPECT_EQ(itemsOf(c), (Items{false, false, false, false, true}));
     EXPECT_EQ(redShare(c.DrawArea->canvas().image(), place), 1.0);
     main.state().view.zoom = 3;
-    main.refreshDrawingArea();
+    main.follow(Effects::RedrawView | Effects::Render3D);
     EXPECT_EQ(redShare(c.DrawArea->canvas().image(), place), 0.0);
     EXPECT_EQ(main.state().view.zoom, 3);
 }

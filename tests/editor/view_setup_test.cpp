@@ -164,11 +164,11 @@ TEST(ViewSetup, RefreshRendersWhileRenderIsDown) {
     testing::EditorWindow editor;
     MainWindow& main = editor.start();
     const int before = editor.render->count("rebuild");
-    main.refreshDrawingArea();
+    main.follow(Effects::RedrawView | Effects::Render3D);
     EXPECT_EQ(editor.render->count("rebuild"), before);
     main.controls().button("Render")->setChecked(true);
     main.state().savedProject = true;
-    main.afterEdit();
+    main.follow(Effects::Edited);
     EXPECT_EQ(editor.render->count("rebuild"), before + 1);
     EXPECT_FALSE(main.state().savedProject);
 }

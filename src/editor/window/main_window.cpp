@@ -113,8 +113,6 @@ void MainWindow::initSideView() { views_->show(ViewKind::Side); }
 void MainWindow::initHTopView() { views_->show(ViewKind::HTop); }
 ViewState MainWindow::fittedView(ViewKind kind) { return views_->fittedView(kind); }
 void MainWindow::zoomSectionBox() { views_->zoomSectionBox(); }
-void MainWindow::refreshDrawingArea() { follow(Effects::RedrawView | Effects::Render3D); }
-void MainWindow::afterEdit() { follow(Effects::Edited); }
 
 void MainWindow::Parameters_Click() {
     if (tab() == ParameterTab::Wing || tab() == ParameterTab::Stab) {

@@ -76,11 +76,6 @@ public:
     void initHTopView();
     ViewState fittedView(ViewKind kind);
     void zoomSectionBox();
-    // For a model changed from outside the window's controls (tests and
-    // benchmarks set fields directly): `follow` with the view's refresh
-    // (`RedrawView | Render3D`), or with `Edited`.
-    void refreshDrawingArea();
-    void afterEdit();
 
     // ---- The 3D view ----
     // The toolbar's Render button is down: edits re-render the 3D view.
