@@ -103,5 +103,56 @@ TEST(ParameterPages, EveryBoxSitsOnItsCaptionsRowInsideItsFrameAndTheColumn) {
     }
 }
 
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    }
+    return count;
+}
+
+// The boxes fill their own background, so a box whose text changes is
+// repainted alone, not its frame, page and tab widget under it; and each
+// looks as it would painted over them.
+TEST(ParameterPages, ABoxRepaintsAloneAndLooksAsOverItsFrame) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.start();
+    const MainControls& c = main.controls();
+    c.FuselageVTopFrame->show();
+    for (int tab = 0; tab < 5; ++tab) {
+        main.setTab(static_cast<ParameterTab>(tab));
+        QApplication::processEvents();
+        QWidget* page = c.pages[static_cast<std::size_t>(tab)];
+        for (QLineEdit* box : page->findChildren<QLineEdit*>()) {
+            if (!box->isVisibleTo(page) || qobject_cast<QComboBox*>(box->parentWidget()) != nullptr) continue;
+            SCOPED_TRACE(describe(box));
+            EXPECT_TRUE(box->autoFillBackground());
+            const QRect place = rectIn(box, &main);
+            const QImage filled = main.grab(place).toImage();
+            box->setAutoFillBackground(false);
+            const QImage overFrame = main.grab(place).toImage();
+            box->setAutoFillBackground(true);
+            EXPECT_EQ(differingPixels(filled, overFrame), 0);
+        }
+    }
+
+    struct PaintCounter : QObject {
+        std::vector<std::string> painted;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint) painted.push_back(describe(static_cast<QWidget*>(watched)));
+            return false;
+        }
+    } counter;
+    main.setTab(ParameterTab::Electronics);
+    QApplication::processEvents();
+    auto* box = main.findChild<QLineEdit*>("PosServoText");
+    ASSERT_NE(box, nullptr);
+    QApplication::instance()->installEventFilter(&counter);
+    box->setText(box->text() + "1");
+    QApplication::processEvents();
+    QApplication::instance()->removeEventFilter(&counter);
+    EXPECT_EQ(counter.painted, std::vector<std::string>{"PosServoText"});
+}
+
 }  // namespace
 }  // namespace ferlo

@@ -1,10 +1,14 @@
 #include "editor/panels/panel_widgets.h"
 
+#include <QEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace ferlo {
 
@@ -14,7 +18,51 @@ constexpr int kCaptionWidth = 64;
 // The box ends 6 pixels short of its frame's right edge.
 constexpr int kBoxWidth = kRowFrameWidth - kMargin - kCaptionWidth - 6;
 constexpr int kBoxHeight = kRowHeight - 2;
+
+// Once its box is first shown, gives it the colour its parent shows just
+// below the middle of it (the frame's or the page's background there), as
+// the box's parent draws it over the tab widget's pane.
+class BackgroundTaker : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* box = static_cast<QWidget*>(watched);
+            box->removeEventFilter(this);
+            // After the show has reached the box's frame and neighbours; a
+            // box hidden again meanwhile waits for its next show.
+            QTimer::singleShot(0, this, [this, box] {
+                if (!box->isVisible()) {
+                    box->installEventFilter(this);
+                    return;
+                }
+                take(box);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    static void take(QWidget* box) {
+        QWidget* tabs = box->parentWidget();
+        while (tabs->parentWidget() != nullptr && qobject_cast<QTabWidget*>(tabs) == nullptr) tabs = tabs->parentWidget();
+        const QPoint below = box->mapTo(tabs, QPoint(box->width() / 2, box->height()));
+        QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+        pixel.fill(Qt::transparent);
+        tabs->render(&pixel, QPoint(), QRegion(QRect(below, QSize(1, 1))), QWidget::DrawChildren);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Window, pixel.pixelColor(0, 0));
+        box->setPalette(palette);
+        box->setBackgroundRole(QPalette::Window);
+        box->setAutoFillBackground(true);
+    }
+};
 }  // namespace
+
+void fillsItsOwnBackground(QLineEdit* box) { box->installEventFilter(new BackgroundTaker(box)); }
 
 QLineEdit* addBoxRow(QWidget* parent, const QString& name, const QString& caption, int y) {
     auto* label = new QLabel(caption, parent);
@@ -22,6 +70,7 @@ QLineEdit* addBoxRow(QWidget* parent, const QString& name, const QString& captio
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setGeometry(kMargin + kCaptionWidth, y, kBoxWidth, kBoxHeight);
+    fillsItsOwnBackground(box);
     label->setBuddy(box);
     return box;
 }

@@ -14,6 +14,12 @@ namespace ferlo {
 // The pages keep one arrangement in both layout modes: it fits the narrower
 // column and the lower tabs of small-fonts mode.
 
+// Makes `box`, on a parameter page, paint the corners around its rounded
+// frame itself, once it is shown, in the colour its frame or page shows
+// just below the middle of it (the gap between rows): a change of its text
+// then repaints the box alone, not the frame, page and tab widget under it.
+void fillsItsOwnBackground(QLineEdit* box);
+
 // A caption and a numeric box on one row of `parent` from height `y`; the
 // caption is the box's buddy. Rows follow each other kRowHeight apart.
 QLineEdit* addBoxRow(QWidget* parent, const QString& name, const QString& caption, int y);
