@@ -113,8 +113,8 @@ public:
     testing::ScriptedDialogs& dialogs() { return dialogs_; }
 
     // A mouse event at `at` in the drawing area, sent to the native window
-    // the window system gives it to: the drawing area's own when it has one
-    // (a window container among its siblings makes it native).
+    // the window system gives it to: the drawing area's own when it has one,
+    // else its window's.
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
         QWidget& target = area().internalWinId() != 0 ? area() : *area().nativeParentWidget();
         const QPointF local = &target == &area() ? at : QPointF(area().mapTo(&target, QPoint(0, 0))) + at;

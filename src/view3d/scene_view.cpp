@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
@@ -26,6 +27,10 @@ SceneView::SceneView(Plane& plane, const SceneServices& services, QWidget* paren
       format_(sceneSurfaceFormat()),
       window_(new SceneWindow(*this, [this] { paintOnScreen(); })) {
     window_->setFormat(format_);
+    // The container is the window's only native child but the flight's
+    // status box: its siblings stay plain widgets (none overlaps it), so an
+    // update of a 2D view and of a panel is flushed to the screen at once.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QWidget* container = QWidget::createWindowContainer(window_, this);
     container->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);

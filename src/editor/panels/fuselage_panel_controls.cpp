@@ -59,6 +59,7 @@ QLineEdit* addShortRow(QWidget* page, const char* captionName, const char* capti
                        QCheckBox* check, int y) {
     auto* label = placed(new QLabel(QString::fromLatin1(caption), page), captionName, 4, y, 44, kBoxHeight);
     auto* box = placed(new QLineEdit(page), boxName, 48, y, 40, kBoxHeight);
+    fillsItsOwnBackground(box);
     label->setBuddy(box);
     check->setGeometry(94, y + 2, 58, 18);
     return box;

@@ -14,6 +14,14 @@ namespace ferlo {
 // The pages keep one arrangement in both layout modes: it fits the narrower
 // column and the lower tabs of small-fonts mode.
 
+// Makes `control`, on a parameter page, paint its background itself (a
+// box's corners around its rounded frame, a label's or a scroll bar's
+// whole rectangle), once it is shown, in the colour its frame or page shows
+// just below the middle of it (the gap between rows): a change of its value
+// then repaints the control alone, not the frame, page and tab widget under
+// it. That colour must be the one under the whole control.
+void fillsItsOwnBackground(QWidget* control);
+
 // A caption and a numeric box on one row of `parent` from height `y`; the
 // caption is the box's buddy. Rows follow each other kRowHeight apart.
 QLineEdit* addBoxRow(QWidget* parent, const QString& name, const QString& caption, int y);

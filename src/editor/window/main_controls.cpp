@@ -133,6 +133,9 @@ void buildFuselagePage(QWidget* page, MainControls& c) {
     c.FuselageScroll->setRange(1, 3);
     c.FuselageScroll->setValue(1);
     c.FuselageSectionLabel = named(new QLabel(QStringLiteral("10"), page), "FuselageSectionLabel");
+    // Both follow the current section, at every hover over another.
+    fillsItsOwnBackground(c.FuselageScroll);
+    fillsItsOwnBackground(c.FuselageSectionLabel);
     c.CurvatureSlider = verticalSlider(page, "CurvatureSlider", 1, 350, 100, 10);
     c.Curvature2Slider = verticalSlider(page, "Curvature2Slider", 1, 350, 100, 10);
     c.BiasSlider = verticalSlider(page, "BiasSlider", 1, 99, 50, 5);
