@@ -83,6 +83,33 @@ void expectArranged(MainWindow& main, QWidget* page) {
     }
 }
 
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    }
+    return count;
+}
+
+// Every box fills its own background, and every control that does looks as
+// it would painted over its frame and page.
+void expectFillsAsOverTheirFrame(MainWindow& main, QWidget* page) {
+    std::vector<QWidget*> controls;
+    collectControls(page, controls);
+    for (QWidget* control : controls) {
+        if (!control->isVisibleTo(page)) continue;
+        SCOPED_TRACE(describe(control));
+        if (qobject_cast<QLineEdit*>(control) != nullptr) EXPECT_TRUE(control->autoFillBackground());
+        if (!control->autoFillBackground()) continue;
+        const QRect place = rectIn(control, &main);
+        const QImage filled = main.grab(place).toImage();
+        control->setAutoFillBackground(false);
+        const QImage overFrame = main.grab(place).toImage();
+        control->setAutoFillBackground(true);
+        EXPECT_EQ(differingPixels(filled, overFrame), 0);
+    }
+}
+
 // Every tab in both modes, each pictured in the test output.
 TEST(ParameterPages, EveryBoxSitsOnItsCaptionsRowInsideItsFrameAndTheColumn) {
     const char* tabNames[] = {"fuselage", "wing", "stab", "fin", "electronics"};
@@ -101,16 +128,9 @@ TEST(ParameterPages, EveryBoxSitsOnItsCaptionsRowInsideItsFrameAndTheColumn) {
             testing::saveOutputPng(main.grab(c.Parameters->geometry()).toImage(),
                                    std::string("parameters_") + tabNames[tab] + (smallFonts ? "_small_fonts" : ""));
             expectArranged(main, c.pages[static_cast<std::size_t>(tab)]);
+            expectFillsAsOverTheirFrame(main, c.pages[static_cast<std::size_t>(tab)]);
         }
     }
-}
-
-int differingPixels(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
-    }
-    return count;
 }
 
 // The widgets `change` makes Qt paint.
@@ -132,52 +152,28 @@ std::vector<QWidget*> paintedBy(Change change) {
 
 // The boxes and the controls that follow the current part fill their own
 // background, so a change of their value repaints them alone, not their
-// frame, page and tab widget; each looks as it would painted over them.
-TEST(ParameterPages, ControlsRepaintAloneAndLookAsOverTheirFrame) {
-    for (const bool smallFonts : {false, true}) {
-        SCOPED_TRACE(smallFonts ? "small fonts" : "normal");
-        testing::EditorWindow editor;
-        editor.screenOfMode(smallFonts);
-        MainWindow& main = editor.start();
-        const MainControls& c = main.controls();
-        c.FuselageVTopFrame->show();
-        for (int tab = 0; tab < 5; ++tab) {
-            main.setTab(static_cast<ParameterTab>(tab));
-            QApplication::processEvents();
-            QWidget* page = c.pages[static_cast<std::size_t>(tab)];
-            std::vector<QWidget*> controls;
-            collectControls(page, controls);
-            for (QWidget* control : controls) {
-                if (!control->isVisibleTo(page)) continue;
-                SCOPED_TRACE(describe(control));
-                if (qobject_cast<QLineEdit*>(control) != nullptr) EXPECT_TRUE(control->autoFillBackground());
-                if (!control->autoFillBackground()) continue;
-                const QRect place = rectIn(control, &main);
-                const QImage filled = main.grab(place).toImage();
-                control->setAutoFillBackground(false);
-                const QImage overFrame = main.grab(place).toImage();
-                control->setAutoFillBackground(true);
-                EXPECT_EQ(differingPixels(filled, overFrame), 0);
-            }
-        }
-
-        main.setTab(ParameterTab::Electronics);
-        QApplication::processEvents();
-        auto* box = main.findChild<QLineEdit*>("PosServoText");
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(paintedBy([&] { box->setText(box->text() + "1"); }), std::vector<QWidget*>{box});
-        // Another section: its values, the section box and the views change,
-        // none of the containers.
-        main.setTab(ParameterTab::Fuselage);
-        QApplication::processEvents();
-        const std::vector<QWidget*> painted =
-            paintedBy([&] { c.FuselageScroll->setValue(c.FuselageScroll->value() == 1 ? 2 : 1); });
-        EXPECT_NE(std::find(painted.begin(), painted.end(), c.FuselageSectionLabel), painted.end());
-        for (QWidget* w : painted) {
-            EXPECT_FALSE(w == &main || w == c.Parameters || w == c.pages[0] || w == c.Parameters->currentWidget()->parentWidget() ||
-                         qobject_cast<QGroupBox*>(w) != nullptr)
-                << describe(w) << " is painted";
-        }
+// frame, page and tab widget (that they look as painted over them is checked
+// on every page above).
+TEST(ParameterPages, ControlsRepaintAloneWhenTheirValueChanges) {
+    testing::EditorWindow editor;
+    MainWindow& main = editor.start();
+    const MainControls& c = main.controls();
+    main.setTab(ParameterTab::Electronics);
+    QApplication::processEvents();
+    auto* box = main.findChild<QLineEdit*>("PosServoText");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(paintedBy([&] { box->setText(box->text() + "1"); }), std::vector<QWidget*>{box});
+    // Another section: its values, the section box and the views change,
+    // none of the containers.
+    main.setTab(ParameterTab::Fuselage);
+    QApplication::processEvents();
+    const std::vector<QWidget*> painted =
+        paintedBy([&] { c.FuselageScroll->setValue(c.FuselageScroll->value() == 1 ? 2 : 1); });
+    EXPECT_NE(std::find(painted.begin(), painted.end(), c.FuselageSectionLabel), painted.end());
+    for (QWidget* w : painted) {
+        EXPECT_FALSE(w == &main || w == c.Parameters || w == c.pages[0] || w == c.Parameters->currentWidget()->parentWidget() ||
+                     qobject_cast<QGroupBox*>(w) != nullptr)
+            << describe(w) << " is painted";
     }
 }
 
