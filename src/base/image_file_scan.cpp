@@ -1,5 +1,6 @@
 #include "base/image_file_scan.h"
 
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -78,7 +79,15 @@ bool ImageFileScan::feed(std::span<const std::uint8_t> bytes) {
         }
     }
     if (kind_ == Kind::Jpeg) {
-        for (; used < bytes.size() && state_ != State::Done; ++used) feedJpeg(bytes[used]);
+        while (used < bytes.size() && state_ != State::Done) {
+            if (state_ == State::Entropy) {
+                // Most of the file: nothing but a 0xFF changes the state.
+                const void* mark = std::memchr(bytes.data() + used, 0xFF, bytes.size() - used);
+                if (mark == nullptr) break;
+                used = static_cast<std::size_t>(static_cast<const std::uint8_t*>(mark) - bytes.data());
+            }
+            feedJpeg(bytes[used++]);
+        }
         return state_ != State::Done;
     }
     if (kind_ == Kind::Bitmap) return head_.size() < kBitmapHead;

@@ -5,6 +5,7 @@
 #include <new>
 #include <span>
 
+#include "base/huge_page_bytes.h"
 #include "base/power_of_two_image.h"
 
 namespace ferlo {
@@ -29,24 +30,20 @@ private:
 constexpr std::size_t kBandRows = 128;
 
 // The current image of the converter as texture bytes, row by row as the
-// progress window counts them. Rows are copied a band at a time and
-// appended, so no byte of the texture is written twice.
+// progress window counts them. Rows are copied a band at a time straight to
+// their place in the bytes.
 std::vector<std::uint8_t> readPixels(const ImageConverter& converter, TextureSize size,
                                      ConversionProgress& progress) {
     const auto height = static_cast<std::size_t>(size.height);
     const std::size_t rowBytes = static_cast<std::size_t>(size.width) * 3;
-    std::vector<std::uint8_t> band(rowBytes * std::min(kBandRows, height));
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(rowBytes * height);
+    std::vector<std::uint8_t> bytes = hugePageBytes(rowBytes * height);
     for (std::size_t y = 0; y < height; ++y) {
         progress.setValue(static_cast<int>(y * 100 / height));
-        const std::size_t inBand = y % kBandRows;
-        if (inBand == 0) {
+        if (y % kBandRows == 0) {
             const std::size_t rows = std::min(kBandRows, height - y);
-            converter.copyRows(static_cast<int>(y), static_cast<int>(rows), std::span(band).first(rows * rowBytes));
+            converter.copyRows(static_cast<int>(y), static_cast<int>(rows),
+                               std::span(bytes).subspan(y * rowBytes, rows * rowBytes));
         }
-        const auto row = band.begin() + static_cast<std::ptrdiff_t>(inBand * rowBytes);
-        bytes.insert(bytes.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
     }
     return bytes;
 }
