@@ -36,6 +36,7 @@ void DrawingScene::reset(QSize size) {
     damaged_.assign(static_cast<std::size_t>(grid_.count()), 0);
     damagedList_.clear();
     added_.clear();
+    changed_ = {};
 }
 
 DrawingScene::Slot& DrawingScene::slotOf(const void* part) { return slots_[part]; }
@@ -108,6 +109,7 @@ void DrawingScene::finish(Slot& slot) {
 std::uint32_t DrawingScene::add(const QLineF& line, PaletteColor color, std::uint64_t order) {
     const auto id = static_cast<std::uint32_t>(lines_.size());
     lines_.push_back({line, color, order});
+    noteChange(id);
     index(id);
     if (painted(id)) {
         damage(line);
@@ -121,6 +123,7 @@ void DrawingScene::change(std::uint32_t id, const QLineF& line, PaletteColor col
     Stored& s = lines_[id];
     const bool moved = !sameLine(s.line, line);
     if (!moved && s.color == color) return;
+    noteChange(id);
     if (painted(id)) {
         damage(s.line);
         if (moved) damage(line);
@@ -134,6 +137,7 @@ void DrawingScene::hide(std::uint32_t id) {
     Stored& s = lines_[id];
     s.shown = false;
     ++hidden_;
+    noteChange(id);
     if (painted(id)) damage(s.line);
 }
 
@@ -142,6 +146,12 @@ void DrawingScene::index(std::uint32_t id) {
         tiles_[static_cast<std::size_t>(tile)].push_back(id);
         ++tileEntries_;
     });
+}
+
+void DrawingScene::noteChange(std::uint32_t id) {
+    const std::uint64_t place = lines_[id].order >> 32;
+    changed_.first = std::min(changed_.first, place);
+    changed_.last = std::max(changed_.last, place);
 }
 
 void DrawingScene::damage(const QLineF& line) {
@@ -198,6 +208,7 @@ void DrawingScene::settle() {
     damagedList_.clear();
     for (std::uint32_t id : added_) paintedUpTo_ = std::max(paintedUpTo_, lines_[id].order);
     added_.clear();
+    changed_ = {};
     compactWhenSparse();
 }
 

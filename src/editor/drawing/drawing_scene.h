@@ -35,6 +35,16 @@ public:
         QLineF line;
         PaletteColor color;
     };
+    // A range of places in the drawing order, from `first` to `last`: each
+    // part has one, the loose lines share one. Empty when `first > last`.
+    struct Places {
+        std::uint64_t first = UINT64_MAX;
+        std::uint64_t last = 0;
+        bool empty() const { return first > last; }
+        bool contains(std::uint64_t place) const { return place >= first && place <= last; }
+        bool operator==(const Places&) const = default;
+    };
+    static constexpr Places kAllPlaces{0, UINT64_MAX};
 
     explicit DrawingScene(QSize size = {1, 1}) { reset(size); }
 
@@ -52,10 +62,8 @@ public:
     // ---- What changed since the last `settle` ----
     // The tiles whose pixels follow from the lines no more.
     const std::vector<int>& damagedTiles() const { return damagedList_; }
-    // Calls `paint(line)` for every line shown in a damaged tile, in the
-    // drawing order.
-    template <typename Paint>
-    void forEachLineInDamage(Paint paint);
+    // The places of the parts (and loose lines) that changed.
+    Places changedPlaces() const { return changed_; }
     // The lines drawn since that lie above every line painted before, in
     // the drawing order: painted over the repaired tiles, they finish the
     // picture.
@@ -66,6 +74,10 @@ public:
     // Every line shown, in the drawing order.
     template <typename Paint>
     void forEachLine(Paint paint);
+    // Calls `paint(line)` for every line shown near one of `tiles` (sorted)
+    // whose part's place is in `places`, in the drawing order.
+    template <typename Paint>
+    void forEachLineNear(const std::vector<int>& tiles, Places places, Paint paint);
 
 private:
     struct Stored {
@@ -93,6 +105,8 @@ private:
     void hide(std::uint32_t id);
     void index(std::uint32_t id);
     void damage(const QLineF& line);
+    // The line has changed: its part's place is among the changed ones.
+    void noteChange(std::uint32_t id);
     bool painted(std::uint32_t id) const { return lines_[id].order <= paintedUpTo_; }
     // Calls `paint` for the lines `ids` names, in the drawing order, but for
     // those a later one of them covers (the same line drawn again).
@@ -117,6 +131,7 @@ private:
     std::vector<std::uint8_t> damaged_;  // by tile
     std::vector<int> damagedList_;
     std::vector<std::uint32_t> added_;  // lines added above everything painted
+    Places changed_;
 };
 
 template <typename Paint>
@@ -127,14 +142,14 @@ void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
 }
 
 template <typename Paint>
-void DrawingScene::forEachLineInDamage(Paint paint) {
+void DrawingScene::forEachLineNear(const std::vector<int>& tiles, Places places, Paint paint) {
     ++visits_;
     std::vector<std::uint32_t> found;
-    for (int tile : damagedList_) {
+    for (int tile : tiles) {
         const QRectF near = QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3);
         for (std::uint32_t id : tiles_[static_cast<std::size_t>(tile)]) {
             Stored& s = lines_[id];
-            if (!s.shown || s.visit == visits_) continue;
+            if (!s.shown || s.visit == visits_ || !places.contains(s.order >> 32)) continue;
             // An entry left by a line that has moved since is skipped.
             const QRectF box = QRectF(s.line.p1(), s.line.p2()).normalized();
             if (box.right() < near.left() || box.left() > near.right() || box.bottom() < near.top() ||
