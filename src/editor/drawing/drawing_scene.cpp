@@ -1,7 +1,7 @@
 #include "editor/drawing/drawing_scene.h"
 
+#include <bit>
 #include <cstdint>
-#include <functional>
 
 namespace ferlo {
 
@@ -110,12 +110,9 @@ std::uint32_t DrawingScene::add(const QLineF& line, PaletteColor color, std::uin
     const auto id = static_cast<std::uint32_t>(lines_.size());
     lines_.push_back({line, color, order});
     noteChange(id);
-    index(id);
-    if (painted(id)) {
-        damage(line);
-    } else {
-        added_.push_back(id);
-    }
+    const bool damaging = painted(id);
+    index(id, damaging);
+    if (!damaging) added_.push_back(id);
     return id;
 }
 
@@ -124,13 +121,11 @@ void DrawingScene::change(std::uint32_t id, const QLineF& line, PaletteColor col
     const bool moved = !sameLine(s.line, line);
     if (!moved && s.color == color) return;
     noteChange(id);
-    if (painted(id)) {
-        damage(s.line);
-        if (moved) damage(line);
-    }
+    const bool damaging = painted(id);
+    if (damaging) damage(s.line);
     s.line = line;
     s.color = color;
-    if (moved) index(id);
+    if (moved) index(id, damaging);
 }
 
 void DrawingScene::hide(std::uint32_t id) {
@@ -141,10 +136,14 @@ void DrawingScene::hide(std::uint32_t id) {
     if (painted(id)) damage(s.line);
 }
 
-void DrawingScene::index(std::uint32_t id) {
+void DrawingScene::index(std::uint32_t id, bool damaging) {
     grid_.forEachTileNear(lines_[id].line, [&](int tile) {
         tiles_[static_cast<std::size_t>(tile)].push_back(id);
         ++tileEntries_;
+        if (damaging && !damaged_[static_cast<std::size_t>(tile)]) {
+            damaged_[static_cast<std::size_t>(tile)] = 1;
+            damagedList_.push_back(tile);
+        }
     });
 }
 
@@ -163,6 +162,26 @@ void DrawingScene::damage(const QLineF& line) {
     });
 }
 
+std::uint32_t DrawingScene::nextVisit() {
+    if (++visits_ == 0) {
+        for (Stored& s : lines_) s.visit = 0;
+        visits_ = 1;
+    }
+    return visits_;
+}
+
+void DrawingScene::prune(int tile) {
+    const std::uint32_t visit = nextVisit();
+    const QRectF near = nearTile(tile);
+    std::vector<std::uint32_t>& ids = tiles_[static_cast<std::size_t>(tile)];
+    tileEntries_ -= std::erase_if(ids, [&](std::uint32_t id) {
+        Stored& s = lines_[id];
+        if (!s.shown || s.visit == visit || !comesNear(s.line, near)) return true;
+        s.visit = visit;
+        return false;
+    });
+}
+
 // An open-addressing table of the lines met, from the last one back.
 void DrawingScene::dropCovered(std::vector<std::uint32_t>& ids) const {
     std::size_t capacity = 16;
@@ -171,7 +190,11 @@ void DrawingScene::dropCovered(std::vector<std::uint32_t>& ids) const {
     std::vector<std::uint32_t> table(capacity, kFree);
     const auto hashOf = [](const QLineF& l) {
         std::size_t h = 0;
-        for (double v : {l.x1(), l.y1(), l.x2(), l.y2()}) h = (h ^ std::hash<double>{}(v)) * 0x9e3779b97f4a7c15u;
+        // The bits of each end, a negative zero taken as zero as `sameLine` does.
+        for (double v : {l.x1(), l.y1(), l.x2(), l.y2()}) {
+            h = (h ^ std::bit_cast<std::uint64_t>(v + 0.0)) * 0x9e3779b97f4a7c15u;
+            h ^= h >> 29;
+        }
         return h;
     };
     std::size_t kept = ids.size();
@@ -204,7 +227,10 @@ std::vector<DrawingScene::Line> DrawingScene::linesOnTop() {
 }
 
 void DrawingScene::settle() {
-    for (int tile : damagedList_) damaged_[static_cast<std::size_t>(tile)] = 0;
+    for (int tile : damagedList_) {
+        damaged_[static_cast<std::size_t>(tile)] = 0;
+        prune(tile);
+    }
     damagedList_.clear();
     for (std::uint32_t id : added_) paintedUpTo_ = std::max(paintedUpTo_, lines_[id].order);
     added_.clear();
@@ -232,7 +258,7 @@ void DrawingScene::compactWhenSparse() {
     tileEntries_ = 0;
     for (std::uint32_t id = 0; id < lines_.size(); ++id) {
         lines_[id].visit = 0;
-        index(id);
+        index(id, false);
     }
     visits_ = 0;
 }

@@ -103,8 +103,23 @@ private:
     std::uint32_t add(const QLineF& line, PaletteColor color, std::uint64_t order);
     void change(std::uint32_t id, const QLineF& line, PaletteColor color);
     void hide(std::uint32_t id);
-    void index(std::uint32_t id);
+    // Enters the line in the tiles near it; `damaging`: damages them too.
+    void index(std::uint32_t id, bool damaging);
     void damage(const QLineF& line);
+    // Where a line that lights a pixel of `tile` lies within.
+    QRectF nearTile(int tile) const { return QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3); }
+    static bool comesNear(const QLineF& line, const QRectF& near) {
+        const QRectF box = QRectF(line.p1(), line.p2()).normalized();
+        return box.right() >= near.left() && box.left() <= near.right() && box.bottom() >= near.top() &&
+               box.top() <= near.bottom();
+    }
+    // Drops from the tile's entries those of lines hidden or moved away, and
+    // repeated ones. A painted line that moves or hides damages the tiles it
+    // leaves, so pruning the damaged tiles keeps the entries few.
+    void prune(int tile);
+    // A new mark for the lines a walk meets; the marks start again when
+    // they run out.
+    std::uint32_t nextVisit();
     // The line has changed: its part's place is among the changed ones.
     void noteChange(std::uint32_t id);
     bool painted(std::uint32_t id) const { return lines_[id].order <= paintedUpTo_; }
@@ -120,7 +135,7 @@ private:
     TileGrid grid_;
     std::vector<Stored> lines_;
     std::size_t hidden_ = 0;
-    std::vector<std::vector<std::uint32_t>> tiles_;  // the lines near each tile, some stale
+    std::vector<std::vector<std::uint32_t>> tiles_;  // the lines near each tile, some stale until pruned
     std::size_t tileEntries_ = 0;
     std::unordered_map<const void*, Slot> slots_;  // nullptr: the loose lines
     const void* part_ = nullptr;
@@ -143,20 +158,15 @@ void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
 
 template <typename Paint>
 void DrawingScene::forEachLineNear(const std::vector<int>& tiles, Places places, Paint paint) {
-    ++visits_;
+    const std::uint32_t visit = nextVisit();
     std::vector<std::uint32_t> found;
     for (int tile : tiles) {
-        const QRectF near = QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3);
+        const QRectF near = nearTile(tile);
         for (std::uint32_t id : tiles_[static_cast<std::size_t>(tile)]) {
             Stored& s = lines_[id];
-            if (!s.shown || s.visit == visits_ || !places.contains(s.order >> 32)) continue;
-            // An entry left by a line that has moved since is skipped.
-            const QRectF box = QRectF(s.line.p1(), s.line.p2()).normalized();
-            if (box.right() < near.left() || box.left() > near.right() || box.bottom() < near.top() ||
-                box.top() > near.bottom()) {
-                continue;
-            }
-            s.visit = visits_;
+            if (!s.shown || s.visit == visit || !places.contains(s.order >> 32)) continue;
+            if (!comesNear(s.line, near)) continue;  // an entry left by a line that has moved since
+            s.visit = visit;
             found.push_back(id);
         }
     }
