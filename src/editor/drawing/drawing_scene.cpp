@@ -28,6 +28,7 @@ void DrawingScene::reset(QSize size) {
     hidden_ = 0;
     tiles_.assign(static_cast<std::size_t>(grid_.count()), {});
     tileEntries_ = 0;
+    keptEntries_.assign(static_cast<std::size_t>(grid_.count()), 0);
     slots_.clear();
     part_ = nullptr;
     current_ = nullptr;
@@ -171,15 +172,18 @@ std::uint32_t DrawingScene::nextVisit() {
 }
 
 void DrawingScene::prune(int tile) {
+    std::vector<std::uint32_t>& ids = tiles_[static_cast<std::size_t>(tile)];
+    std::uint32_t& kept = keptEntries_[static_cast<std::size_t>(tile)];
+    if (ids.size() < 2 * std::size_t{kept} + 16) return;
     const std::uint32_t visit = nextVisit();
     const QRectF near = nearTile(tile);
-    std::vector<std::uint32_t>& ids = tiles_[static_cast<std::size_t>(tile)];
     tileEntries_ -= std::erase_if(ids, [&](std::uint32_t id) {
         Stored& s = lines_[id];
         if (!s.shown || s.visit == visit || !comesNear(s.line, near)) return true;
         s.visit = visit;
         return false;
     });
+    kept = static_cast<std::uint32_t>(ids.size());
 }
 
 // An open-addressing table of the lines met, from the last one back.
@@ -256,6 +260,7 @@ void DrawingScene::compactWhenSparse() {
     hidden_ = 0;
     for (auto& tile : tiles_) tile.clear();
     tileEntries_ = 0;
+    std::fill(keptEntries_.begin(), keptEntries_.end(), 0);
     for (std::uint32_t id = 0; id < lines_.size(); ++id) {
         lines_[id].visit = 0;
         index(id, false);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <QLineF>
@@ -109,13 +110,13 @@ private:
     // Where a line that lights a pixel of `tile` lies within.
     QRectF nearTile(int tile) const { return QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3); }
     static bool comesNear(const QLineF& line, const QRectF& near) {
-        const QRectF box = QRectF(line.p1(), line.p2()).normalized();
-        return box.right() >= near.left() && box.left() <= near.right() && box.bottom() >= near.top() &&
-               box.top() <= near.bottom();
+        return std::max(line.x1(), line.x2()) >= near.left() && std::min(line.x1(), line.x2()) <= near.right() &&
+               std::max(line.y1(), line.y2()) >= near.top() && std::min(line.y1(), line.y2()) <= near.bottom();
     }
     // Drops from the tile's entries those of lines hidden or moved away, and
-    // repeated ones. A painted line that moves or hides damages the tiles it
-    // leaves, so pruning the damaged tiles keeps the entries few.
+    // repeated ones, once they may be as many as those kept. A painted line
+    // that moves or hides damages the tiles it leaves, so pruning the damaged
+    // tiles keeps the entries few.
     void prune(int tile);
     // A new mark for the lines a walk meets; the marks start again when
     // they run out.
@@ -137,6 +138,7 @@ private:
     std::size_t hidden_ = 0;
     std::vector<std::vector<std::uint32_t>> tiles_;  // the lines near each tile, some stale until pruned
     std::size_t tileEntries_ = 0;
+    std::vector<std::uint32_t> keptEntries_;  // by tile: its entries at its last pruning
     std::unordered_map<const void*, Slot> slots_;  // nullptr: the loose lines
     const void* part_ = nullptr;
     Slot* current_ = nullptr;
@@ -151,7 +153,11 @@ private:
 
 template <typename Paint>
 void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
-    std::sort(ids.begin(), ids.end(), [this](std::uint32_t a, std::uint32_t b) { return lines_[a].order < lines_[b].order; });
+    // Sorted by order with the orders at hand, not looked up at each compare.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> ordered(ids.size());
+    for (std::size_t k = 0; k < ids.size(); ++k) ordered[k] = {lines_[ids[k]].order, ids[k]};
+    std::sort(ordered.begin(), ordered.end());
+    for (std::size_t k = 0; k < ids.size(); ++k) ids[k] = ordered[k].second;
     dropCovered(ids);
     for (std::uint32_t id : ids) paint(Line{lines_[id].line, lines_[id].color});
 }

@@ -82,6 +82,15 @@ void fillTiles(QImage& image, const std::vector<int>& tiles, const TileGrid& gri
     }
 }
 
+// Whether a pixel of `layer` in `rect` is lit (not transparent).
+bool anyLit(const QImage& layer, const QRect& rect) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(layer.constScanLine(y)) + rect.left();
+        if (std::any_of(row, row + rect.width(), [](QRgb pixel) { return qAlpha(pixel) != 0; })) return true;
+    }
+    return false;
+}
+
 // Puts the lit (not transparent) pixels of `layer` in `tiles` over `image`.
 void overlayTiles(QImage& image, const QImage& layer, const std::vector<int>& tiles, const TileGrid& grid) {
     const qsizetype stride = image.bytesPerLine() / 4;
@@ -219,9 +228,7 @@ void QImageCanvas::repairFromLayers(const std::vector<int>& tiles, const QRegion
     const TileGrid& grid = scene_.grid();
     std::vector<int> fresh;
     for (int tile : tiles) {
-        std::uint8_t& kept = layered_[static_cast<std::size_t>(tile)];
-        if (!kept) fresh.push_back(tile);
-        kept = 1;
+        if (layered_[static_cast<std::size_t>(tile)] == kNotKept) fresh.push_back(tile);
     }
     if (!fresh.empty()) {
         if (below_.size() != image_.size()) {
@@ -233,10 +240,17 @@ void QImageCanvas::repairFromLayers(const std::vector<int>& tiles, const QRegion
         paintNear(below_, fresh, freshArea, {0, layerPlaces_.first - 1});
         fillTiles(above_, fresh, grid, nullptr, 0);
         paintNear(above_, fresh, freshArea, {layerPlaces_.last + 1, UINT64_MAX});
+        for (int tile : fresh) {
+            layered_[static_cast<std::size_t>(tile)] = anyLit(above_, grid.rect(tile)) ? kKeptLitAbove : kKept;
+        }
     }
     fillTiles(image_, tiles, grid, &below_, 0);
     paintNear(image_, tiles, area, layerPlaces_);
-    overlayTiles(image_, above_, tiles, grid);
+    std::vector<int> litAbove;
+    for (int tile : tiles) {
+        if (layered_[static_cast<std::size_t>(tile)] == kKeptLitAbove) litAbove.push_back(tile);
+    }
+    overlayTiles(image_, above_, litAbove, grid);
 }
 
 void QImageCanvas::paintNear(QImage& target, const std::vector<int>& tiles, const QRegion& area,
@@ -248,7 +262,7 @@ void QImageCanvas::paintNear(QImage& target, const std::vector<int>& tiles, cons
 
 void QImageCanvas::forgetLayers() {
     layerPlaces_ = {};
-    layered_.assign(static_cast<std::size_t>(scene_.grid().count()), 0);
+    layered_.assign(static_cast<std::size_t>(scene_.grid().count()), kNotKept);
 }
 
 }  // namespace ferlo

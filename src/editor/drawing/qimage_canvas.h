@@ -95,6 +95,7 @@ private:
     DrawingScene::Places layerPlaces_;
     QImage below_;
     QImage above_;
+    enum : std::uint8_t { kNotKept, kKept, kKeptLitAbove };  // a tile's layers; lit: `above_` lights a pixel
     std::vector<std::uint8_t> layered_;  // by tile
     bool waiting_ = false;
     QPointF current_;
