@@ -152,6 +152,79 @@ TEST(QImageCanvas, APartDrawnAgainTakesItsPlaceInTheDrawingOrder) {
     }
 }
 
+// One part of a stack moved flush after flush, as a drag moves it, over
+// and under parts that cross it, over white or a picture; now and then
+// something else changes between two steps: another part, a new part on
+// top (which damages nothing), a loose line, in the step's flush or in one
+// of its own. After each step the image is the one painted from scratch.
+TEST(QImageCanvas, APartMovedFlushAfterFlushShowsWhatAFullRedrawWould) {
+    const QSize size(150, 100);
+    QImage picture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) picture.setPixel(x, y, qRgb(x, y * 2, 90));
+    }
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> place(-10, 160);
+    std::uniform_int_distribution<int> pick(0, 99);
+    const PaletteColor colors[] = {kBlack, kLightBlue, kLightYellow, 4};
+    const auto randomPart = [&] {
+        Part part;
+        for (int k = 0; k < 12; ++k) {
+            part.lines.push_back({QLineF(place(random), place(random), place(random), place(random)), colors[k % 4]});
+        }
+        return part;
+    };
+    for (const QImage* under : std::initializer_list<const QImage*>{nullptr, &picture}) {
+        std::vector<Part> parts;
+        parts.reserve(256);  // a part is known by its address
+        for (int k = 0; k < 5; ++k) parts.push_back(randomPart());
+        WatchedCanvas canvas(size.width(), size.height());
+        if (under) canvas.paintPicture(*under, QRectF(QPointF(0, 0), QSizeF(size)));
+        for (const Part& part : parts) drawPart(canvas, part);
+        canvas.flush();
+        // The loose lines take their place in the order when the first is drawn.
+        Part loose;
+        std::size_t looseAt = 0;
+        for (int step = 0; step < 200; ++step) {
+            switch (pick(random) % 10) {
+            case 0:  // a part below or above changes
+                parts[pick(random) % 2 == 0 ? 1 : 3].lines.front().first.translate(2, 1);
+                drawPart(canvas, parts[1]);
+                drawPart(canvas, parts[3]);
+                break;
+            case 1:  // a part joins on top
+                parts.push_back(randomPart());
+                drawPart(canvas, parts.back());
+                break;
+            case 2:  // a loose line drawn, or erased
+                if (looseAt == 0) looseAt = parts.size();
+                if (loose.lines.empty()) {
+                    loose.lines.push_back(randomPart().lines.front());
+                    const auto& [line, color] = loose.lines.front();
+                    canvas.line(line.x1(), line.y1(), line.x2(), line.y2(), color);
+                } else {
+                    const QLineF line = loose.lines.front().first;
+                    canvas.line(line.x1(), line.y1(), line.x2(), line.y2(), kWhite);
+                    loose.lines.clear();
+                }
+                break;
+            default: break;
+            }
+            if (pick(random) % 2 == 0) canvas.flush();  // the change apart from a step
+            Part& dragged = parts[2];
+            const QPointF by(pick(random) % 7 - 3, pick(random) % 7 - 3);
+            for (auto& line : dragged.lines) line.first.translate(by);
+            if (step % 17 == 5) dragged.lines.pop_back();
+            if (step % 17 == 9) dragged.lines.push_back(randomPart().lines.front());
+            drawPart(canvas, dragged);
+            canvas.flush();
+            std::vector<Part> shown = parts;
+            if (looseAt != 0) shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(looseAt), loose);
+            ASSERT_EQ(canvas.image(), fromScratch(shown, size, under)) << "step " << step;
+        }
+    }
+}
+
 // A part drawn again as it stands changes no pixel, and the canvas repaints
 // nothing.
 TEST(QImageCanvas, APartDrawnAgainUnchangedRepaintsNothing) {

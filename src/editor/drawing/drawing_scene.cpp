@@ -1,7 +1,7 @@
 #include "editor/drawing/drawing_scene.h"
 
+#include <bit>
 #include <cstdint>
-#include <functional>
 
 namespace ferlo {
 
@@ -28,6 +28,7 @@ void DrawingScene::reset(QSize size) {
     hidden_ = 0;
     tiles_.assign(static_cast<std::size_t>(grid_.count()), {});
     tileEntries_ = 0;
+    keptEntries_.assign(static_cast<std::size_t>(grid_.count()), 0);
     slots_.clear();
     part_ = nullptr;
     current_ = nullptr;
@@ -36,6 +37,7 @@ void DrawingScene::reset(QSize size) {
     damaged_.assign(static_cast<std::size_t>(grid_.count()), 0);
     damagedList_.clear();
     added_.clear();
+    changed_ = {};
 }
 
 DrawingScene::Slot& DrawingScene::slotOf(const void* part) { return slots_[part]; }
@@ -108,12 +110,10 @@ void DrawingScene::finish(Slot& slot) {
 std::uint32_t DrawingScene::add(const QLineF& line, PaletteColor color, std::uint64_t order) {
     const auto id = static_cast<std::uint32_t>(lines_.size());
     lines_.push_back({line, color, order});
-    index(id);
-    if (painted(id)) {
-        damage(line);
-    } else {
-        added_.push_back(id);
-    }
+    noteChange(id);
+    const bool damaging = painted(id);
+    index(id, damaging);
+    if (!damaging) added_.push_back(id);
     return id;
 }
 
@@ -121,27 +121,37 @@ void DrawingScene::change(std::uint32_t id, const QLineF& line, PaletteColor col
     Stored& s = lines_[id];
     const bool moved = !sameLine(s.line, line);
     if (!moved && s.color == color) return;
-    if (painted(id)) {
-        damage(s.line);
-        if (moved) damage(line);
-    }
+    noteChange(id);
+    const bool damaging = painted(id);
+    if (damaging) damage(s.line);
     s.line = line;
     s.color = color;
-    if (moved) index(id);
+    if (moved) index(id, damaging);
 }
 
 void DrawingScene::hide(std::uint32_t id) {
     Stored& s = lines_[id];
     s.shown = false;
     ++hidden_;
+    noteChange(id);
     if (painted(id)) damage(s.line);
 }
 
-void DrawingScene::index(std::uint32_t id) {
+void DrawingScene::index(std::uint32_t id, bool damaging) {
     grid_.forEachTileNear(lines_[id].line, [&](int tile) {
         tiles_[static_cast<std::size_t>(tile)].push_back(id);
         ++tileEntries_;
+        if (damaging && !damaged_[static_cast<std::size_t>(tile)]) {
+            damaged_[static_cast<std::size_t>(tile)] = 1;
+            damagedList_.push_back(tile);
+        }
     });
+}
+
+void DrawingScene::noteChange(std::uint32_t id) {
+    const std::uint64_t place = lines_[id].order >> 32;
+    changed_.first = std::min(changed_.first, place);
+    changed_.last = std::max(changed_.last, place);
 }
 
 void DrawingScene::damage(const QLineF& line) {
@@ -153,6 +163,29 @@ void DrawingScene::damage(const QLineF& line) {
     });
 }
 
+std::uint32_t DrawingScene::nextVisit() {
+    if (++visits_ == 0) {
+        for (Stored& s : lines_) s.visit = 0;
+        visits_ = 1;
+    }
+    return visits_;
+}
+
+void DrawingScene::prune(int tile) {
+    std::vector<std::uint32_t>& ids = tiles_[static_cast<std::size_t>(tile)];
+    std::uint32_t& kept = keptEntries_[static_cast<std::size_t>(tile)];
+    if (ids.size() < 2 * std::size_t{kept} + 16) return;
+    const std::uint32_t visit = nextVisit();
+    const QRectF near = nearTile(tile);
+    tileEntries_ -= std::erase_if(ids, [&](std::uint32_t id) {
+        Stored& s = lines_[id];
+        if (!s.shown || s.visit == visit || !comesNear(s.line, near)) return true;
+        s.visit = visit;
+        return false;
+    });
+    kept = static_cast<std::uint32_t>(ids.size());
+}
+
 // An open-addressing table of the lines met, from the last one back.
 void DrawingScene::dropCovered(std::vector<std::uint32_t>& ids) const {
     std::size_t capacity = 16;
@@ -161,7 +194,11 @@ void DrawingScene::dropCovered(std::vector<std::uint32_t>& ids) const {
     std::vector<std::uint32_t> table(capacity, kFree);
     const auto hashOf = [](const QLineF& l) {
         std::size_t h = 0;
-        for (double v : {l.x1(), l.y1(), l.x2(), l.y2()}) h = (h ^ std::hash<double>{}(v)) * 0x9e3779b97f4a7c15u;
+        // The bits of each end, a negative zero taken as zero as `sameLine` does.
+        for (double v : {l.x1(), l.y1(), l.x2(), l.y2()}) {
+            h = (h ^ std::bit_cast<std::uint64_t>(v + 0.0)) * 0x9e3779b97f4a7c15u;
+            h ^= h >> 29;
+        }
         return h;
     };
     std::size_t kept = ids.size();
@@ -194,10 +231,14 @@ std::vector<DrawingScene::Line> DrawingScene::linesOnTop() {
 }
 
 void DrawingScene::settle() {
-    for (int tile : damagedList_) damaged_[static_cast<std::size_t>(tile)] = 0;
+    for (int tile : damagedList_) {
+        damaged_[static_cast<std::size_t>(tile)] = 0;
+        prune(tile);
+    }
     damagedList_.clear();
     for (std::uint32_t id : added_) paintedUpTo_ = std::max(paintedUpTo_, lines_[id].order);
     added_.clear();
+    changed_ = {};
     compactWhenSparse();
 }
 
@@ -219,9 +260,10 @@ void DrawingScene::compactWhenSparse() {
     hidden_ = 0;
     for (auto& tile : tiles_) tile.clear();
     tileEntries_ = 0;
+    std::fill(keptEntries_.begin(), keptEntries_.end(), 0);
     for (std::uint32_t id = 0; id < lines_.size(); ++id) {
         lines_[id].visit = 0;
-        index(id);
+        index(id, false);
     }
     visits_ = 0;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <QLineF>
@@ -35,6 +36,16 @@ public:
         QLineF line;
         PaletteColor color;
     };
+    // A range of places in the drawing order, from `first` to `last`: each
+    // part has one, the loose lines share one. Empty when `first > last`.
+    struct Places {
+        std::uint64_t first = UINT64_MAX;
+        std::uint64_t last = 0;
+        bool empty() const { return first > last; }
+        bool contains(std::uint64_t place) const { return place >= first && place <= last; }
+        bool operator==(const Places&) const = default;
+    };
+    static constexpr Places kAllPlaces{0, UINT64_MAX};
 
     explicit DrawingScene(QSize size = {1, 1}) { reset(size); }
 
@@ -52,10 +63,8 @@ public:
     // ---- What changed since the last `settle` ----
     // The tiles whose pixels follow from the lines no more.
     const std::vector<int>& damagedTiles() const { return damagedList_; }
-    // Calls `paint(line)` for every line shown in a damaged tile, in the
-    // drawing order.
-    template <typename Paint>
-    void forEachLineInDamage(Paint paint);
+    // The places of the parts (and loose lines) that changed.
+    Places changedPlaces() const { return changed_; }
     // The lines drawn since that lie above every line painted before, in
     // the drawing order: painted over the repaired tiles, they finish the
     // picture.
@@ -66,6 +75,10 @@ public:
     // Every line shown, in the drawing order.
     template <typename Paint>
     void forEachLine(Paint paint);
+    // Calls `paint(line)` for every line shown near one of `tiles` (sorted)
+    // whose part's place is in `places`, in the drawing order.
+    template <typename Paint>
+    void forEachLineNear(const std::vector<int>& tiles, Places places, Paint paint);
 
 private:
     struct Stored {
@@ -91,8 +104,25 @@ private:
     std::uint32_t add(const QLineF& line, PaletteColor color, std::uint64_t order);
     void change(std::uint32_t id, const QLineF& line, PaletteColor color);
     void hide(std::uint32_t id);
-    void index(std::uint32_t id);
+    // Enters the line in the tiles near it; `damaging`: damages them too.
+    void index(std::uint32_t id, bool damaging);
     void damage(const QLineF& line);
+    // Where a line that lights a pixel of `tile` lies within.
+    QRectF nearTile(int tile) const { return QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3); }
+    static bool comesNear(const QLineF& line, const QRectF& near) {
+        return std::max(line.x1(), line.x2()) >= near.left() && std::min(line.x1(), line.x2()) <= near.right() &&
+               std::max(line.y1(), line.y2()) >= near.top() && std::min(line.y1(), line.y2()) <= near.bottom();
+    }
+    // Drops from the tile's entries those of lines hidden or moved away, and
+    // repeated ones, once they may be as many as those kept. A painted line
+    // that moves or hides damages the tiles it leaves, so pruning the damaged
+    // tiles keeps the entries few.
+    void prune(int tile);
+    // A new mark for the lines a walk meets; the marks start again when
+    // they run out.
+    std::uint32_t nextVisit();
+    // The line has changed: its part's place is among the changed ones.
+    void noteChange(std::uint32_t id);
     bool painted(std::uint32_t id) const { return lines_[id].order <= paintedUpTo_; }
     // Calls `paint` for the lines `ids` names, in the drawing order, but for
     // those a later one of them covers (the same line drawn again).
@@ -106,8 +136,9 @@ private:
     TileGrid grid_;
     std::vector<Stored> lines_;
     std::size_t hidden_ = 0;
-    std::vector<std::vector<std::uint32_t>> tiles_;  // the lines near each tile, some stale
+    std::vector<std::vector<std::uint32_t>> tiles_;  // the lines near each tile, some stale until pruned
     std::size_t tileEntries_ = 0;
+    std::vector<std::uint32_t> keptEntries_;  // by tile: its entries at its last pruning
     std::unordered_map<const void*, Slot> slots_;  // nullptr: the loose lines
     const void* part_ = nullptr;
     Slot* current_ = nullptr;
@@ -117,31 +148,31 @@ private:
     std::vector<std::uint8_t> damaged_;  // by tile
     std::vector<int> damagedList_;
     std::vector<std::uint32_t> added_;  // lines added above everything painted
+    Places changed_;
 };
 
 template <typename Paint>
 void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
-    std::sort(ids.begin(), ids.end(), [this](std::uint32_t a, std::uint32_t b) { return lines_[a].order < lines_[b].order; });
+    // Sorted by order with the orders at hand, not looked up at each compare.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> ordered(ids.size());
+    for (std::size_t k = 0; k < ids.size(); ++k) ordered[k] = {lines_[ids[k]].order, ids[k]};
+    std::sort(ordered.begin(), ordered.end());
+    for (std::size_t k = 0; k < ids.size(); ++k) ids[k] = ordered[k].second;
     dropCovered(ids);
     for (std::uint32_t id : ids) paint(Line{lines_[id].line, lines_[id].color});
 }
 
 template <typename Paint>
-void DrawingScene::forEachLineInDamage(Paint paint) {
-    ++visits_;
+void DrawingScene::forEachLineNear(const std::vector<int>& tiles, Places places, Paint paint) {
+    const std::uint32_t visit = nextVisit();
     std::vector<std::uint32_t> found;
-    for (int tile : damagedList_) {
-        const QRectF near = QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3);
+    for (int tile : tiles) {
+        const QRectF near = nearTile(tile);
         for (std::uint32_t id : tiles_[static_cast<std::size_t>(tile)]) {
             Stored& s = lines_[id];
-            if (!s.shown || s.visit == visits_) continue;
-            // An entry left by a line that has moved since is skipped.
-            const QRectF box = QRectF(s.line.p1(), s.line.p2()).normalized();
-            if (box.right() < near.left() || box.left() > near.right() || box.bottom() < near.top() ||
-                box.top() > near.bottom()) {
-                continue;
-            }
-            s.visit = visits_;
+            if (!s.shown || s.visit == visit || !places.contains(s.order >> 32)) continue;
+            if (!comesNear(s.line, near)) continue;  // an entry left by a line that has moved since
+            s.visit = visit;
             found.push_back(id);
         }
     }

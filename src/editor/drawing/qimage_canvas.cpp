@@ -46,6 +46,66 @@ void paintLines(QPainter& painter, ForEach forEach) {
     paintRun();
 }
 
+// The pixels of `tiles` (sorted), each run of neighbours in a row one
+// rectangle.
+QRegion regionOf(const std::vector<int>& tiles, const TileGrid& grid) {
+    std::vector<QRect> runs;
+    for (int tile : tiles) {
+        const QRect r = grid.rect(tile);
+        if (!runs.empty() && runs.back().top() == r.top() && runs.back().right() + 1 == r.left()) {
+            runs.back().setRight(r.right());
+        } else {
+            runs.push_back(r);
+        }
+    }
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
+}
+
+// Sets the pixels of `tiles` in `image` to those of `from` (of the same
+// size and format), or to `fill` without one.
+void fillTiles(QImage& image, const std::vector<int>& tiles, const TileGrid& grid, const QImage* from, QRgb fill) {
+    const qsizetype stride = image.bytesPerLine() / 4;
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const QRgb* const source = from ? reinterpret_cast<const QRgb*>(from->constBits()) : nullptr;
+    for (int tile : tiles) {
+        const QRect r = grid.rect(tile);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* row = pixels + y * stride + r.left();
+            if (source) {
+                std::memcpy(row, source + y * stride + r.left(), static_cast<std::size_t>(r.width()) * sizeof(QRgb));
+            } else {
+                std::fill(row, row + r.width(), fill);
+            }
+        }
+    }
+}
+
+// Whether a pixel of `layer` in `rect` is lit (not transparent).
+bool anyLit(const QImage& layer, const QRect& rect) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(layer.constScanLine(y)) + rect.left();
+        if (std::any_of(row, row + rect.width(), [](QRgb pixel) { return qAlpha(pixel) != 0; })) return true;
+    }
+    return false;
+}
+
+// Puts the lit (not transparent) pixels of `layer` in `tiles` over `image`.
+void overlayTiles(QImage& image, const QImage& layer, const std::vector<int>& tiles, const TileGrid& grid) {
+    const qsizetype stride = image.bytesPerLine() / 4;
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const QRgb* const lit = reinterpret_cast<const QRgb*>(layer.constBits());
+    for (int tile : tiles) {
+        const QRect r = grid.rect(tile);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (qsizetype at = y * stride + r.left(), end = at + r.width(); at < end; ++at) {
+                if (qAlpha(lit[at]) != 0) pixels[at] = lit[at];
+            }
+        }
+    }
+}
+
 }  // namespace
 
 QImageCanvas::QImageCanvas(int width, int height) { resize(width, height); }
@@ -63,6 +123,7 @@ void QImageCanvas::clear() {
     image_.fill(Qt::white);
     pictureUnder_ = false;
     under_ = QImage();
+    forgetLayers();
     changed(image_.rect());
 }
 
@@ -74,6 +135,7 @@ void QImageCanvas::paintPicture(const QImage& picture, const QRectF& place) {
         pictureUnder_ = true;
     }
     QPainter(&under_).drawImage(place, picture);
+    forgetLayers();
     repaintAll();
 }
 
@@ -136,39 +198,71 @@ void QImageCanvas::flush() {
 
 // Each damaged tile gets what lies under the drawing, then every line near
 // it is painted again in order, clipped to the damaged tiles: a clipped line
-// lights the same pixels as the whole line would there.
+// lights the same pixels as the whole line would there. When the changes
+// come from the same parts as the last repair's, the tiles come from the
+// layers around those parts instead.
 QRect QImageCanvas::repair() {
+    // Any change elsewhere makes the layers stale, even one that damages
+    // no tile (lines added on top).
+    const DrawingScene::Places changed = scene_.changedPlaces();
+    if (changed.empty()) return {};
+    const bool layered = changed == layerPlaces_;
+    if (!layered) {
+        forgetLayers();
+        layerPlaces_ = changed;
+    }
     std::vector<int> tiles = scene_.damagedTiles();
     if (tiles.empty()) return {};
     std::sort(tiles.begin(), tiles.end());
+    const QRegion area = regionOf(tiles, scene_.grid());
+    if (layered) {
+        repairFromLayers(tiles, area);
+    } else {
+        fillTiles(image_, tiles, scene_.grid(), pictureUnder_ ? &under_ : nullptr, kWhiteRgb);
+        paintNear(image_, tiles, area, DrawingScene::kAllPlaces);
+    }
+    return area.boundingRect();
+}
+
+void QImageCanvas::repairFromLayers(const std::vector<int>& tiles, const QRegion& area) {
     const TileGrid& grid = scene_.grid();
-    const qsizetype stride = image_.bytesPerLine() / 4;
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
-    const QRgb* const under = pictureUnder_ ? reinterpret_cast<const QRgb*>(under_.constBits()) : nullptr;
-    // The tiles row by row, each run of neighbours in a row one rectangle.
-    std::vector<QRect> runs;
+    std::vector<int> fresh;
     for (int tile : tiles) {
-        const QRect r = grid.rect(tile);
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            QRgb* row = pixels + y * stride + r.left();
-            if (under) {
-                std::memcpy(row, under + y * stride + r.left(), static_cast<std::size_t>(r.width()) * sizeof(QRgb));
-            } else {
-                std::fill(row, row + r.width(), kWhiteRgb);
-            }
+        if (layered_[static_cast<std::size_t>(tile)] == kNotKept) fresh.push_back(tile);
+    }
+    if (!fresh.empty()) {
+        if (below_.size() != image_.size()) {
+            below_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+            above_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
         }
-        if (!runs.empty() && runs.back().top() == r.top() && runs.back().right() + 1 == r.left()) {
-            runs.back().setRight(r.right());
-        } else {
-            runs.push_back(r);
+        const QRegion freshArea = regionOf(fresh, grid);
+        fillTiles(below_, fresh, grid, pictureUnder_ ? &under_ : nullptr, kWhiteRgb);
+        paintNear(below_, fresh, freshArea, {0, layerPlaces_.first - 1});
+        fillTiles(above_, fresh, grid, nullptr, 0);
+        paintNear(above_, fresh, freshArea, {layerPlaces_.last + 1, UINT64_MAX});
+        for (int tile : fresh) {
+            layered_[static_cast<std::size_t>(tile)] = anyLit(above_, grid.rect(tile)) ? kKeptLitAbove : kKept;
         }
     }
-    QRegion region;
-    region.setRects(runs.data(), static_cast<int>(runs.size()));
-    QPainter painter(&image_);
-    painter.setClipRegion(region);
-    paintLines(painter, [&](auto paint) { scene_.forEachLineInDamage(paint); });
-    return region.boundingRect();
+    fillTiles(image_, tiles, grid, &below_, 0);
+    paintNear(image_, tiles, area, layerPlaces_);
+    std::vector<int> litAbove;
+    for (int tile : tiles) {
+        if (layered_[static_cast<std::size_t>(tile)] == kKeptLitAbove) litAbove.push_back(tile);
+    }
+    overlayTiles(image_, above_, litAbove, grid);
+}
+
+void QImageCanvas::paintNear(QImage& target, const std::vector<int>& tiles, const QRegion& area,
+                             DrawingScene::Places places) {
+    QPainter painter(&target);
+    painter.setClipRegion(area);
+    paintLines(painter, [&](auto paint) { scene_.forEachLineNear(tiles, places, paint); });
+}
+
+void QImageCanvas::forgetLayers() {
+    layerPlaces_ = {};
+    layered_.assign(static_cast<std::size_t>(scene_.grid().count()), kNotKept);
 }
 
 }  // namespace ferlo

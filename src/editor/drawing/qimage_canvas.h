@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include <QImage>
@@ -7,6 +8,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
+#include <QRegion>
 
 #include "base/canvas.h"
 #include "editor/drawing/drawing_scene.h"
@@ -23,6 +25,16 @@ namespace ferlo {
 // them, and lines drawn above everything are painted over. A line drawn
 // again exactly over an earlier one hides it, and the earlier is not
 // painted.
+//
+// While flush after flush changes the same parts (a part dragged, or one
+// hovered on and off), the canvas keeps, tile by tile, what the lines below
+// those parts in the drawing order paint over what lies under the drawing,
+// and what the lines above them paint on a transparent layer. A damaged
+// tile then takes the layer below, the changing parts' lines, and the lit
+// pixels of the layer above: the cost follows the changing parts, not what
+// else crosses them. Lines are painted without antialiasing in opaque
+// colours, so a pixel a line lights takes the line's colour whatever lies
+// under it, and the layers give what painting all the lines in order would.
 class QImageCanvas : public Canvas {
 public:
     QImageCanvas(int width, int height);
@@ -61,6 +73,14 @@ private:
     void add(const QLineF& line, PaletteColor color);
     // Paints the damaged tiles anew.
     QRect repair();
+    // Paints `tiles` (damaged, sorted) from the layers around the changing
+    // parts, filling first the layers' tiles not yet kept.
+    void repairFromLayers(const std::vector<int>& tiles, const QRegion& area);
+    // Paints the lines near `tiles` of the parts in `places` on `target`,
+    // clipped to `area`, the tiles' pixels.
+    void paintNear(QImage& target, const std::vector<int>& tiles, const QRegion& area, DrawingScene::Places places);
+    // The layers are stale.
+    void forgetLayers();
     // Paints the whole image anew.
     void repaintAll();
 
@@ -68,6 +88,15 @@ private:
     QImage under_;    // what lies under the drawing when a tracing picture is painted
     DrawingScene scene_;
     bool pictureUnder_ = false;  // `under_` holds a picture; white otherwise
+    // The layers around the parts at `layerPlaces`, the places the last
+    // repair's changes came from: `below_` (what lies under the drawing and
+    // the lines before them) and `above_` (the lines after them on
+    // transparent), kept in the tiles `layered_` marks.
+    DrawingScene::Places layerPlaces_;
+    QImage below_;
+    QImage above_;
+    enum : std::uint8_t { kNotKept, kKept, kKeptLitAbove };  // a tile's layers; lit: `above_` lights a pixel
+    std::vector<std::uint8_t> layered_;  // by tile
     bool waiting_ = false;
     QPointF current_;
     unsigned clears_ = 0;
