@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "base/geometry.h"
@@ -7,12 +9,22 @@
 
 namespace ferlo {
 
+// The DXF number forms of the last LINE's end point, one after the other:
+// the next line of a polyline starts there and takes them as they are.
+struct DxfEndText {
+    bool valid = false;
+    Point3D point;
+    std::array<char, 102> chars;  // three numbers of at most 34 characters
+    std::array<std::size_t, 3> sizes{};
+};
+
 // An open DXF export: the line writer of the file and the pen position
 // `dxfLastPoint`, which belongs to the document and carries over from one
 // export to the next.
 struct DxfFile {
     LineWriter& out;
     Point3D& dxfLastPoint;
+    DxfEndText lastEnd = {};
 };
 
 // The DXF text: one ENTITIES section of LINE entities, CR LF line ends, every

@@ -12,6 +12,7 @@ namespace ferlo {
 namespace {
 
 constexpr std::size_t kLongestPlainText = 24;
+constexpr std::size_t kLongestText = 32;
 
 std::string_view trimBlanks(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -165,32 +166,32 @@ char* roundedShortest(char* out, double magnitude) {
 
 std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
 
-NumberText::NumberText(double value) {
+NumberText::NumberText(double value)
+    : size_(static_cast<std::size_t>(writeNumber(chars_.data(), value) - chars_.data())) {}
+
+char* writeNumber(char* first, double value) {
     if (!std::isfinite(value)) {
         throw std::invalid_argument("a number that is not finite cannot be written");
     }
     if (value == 0.0) {
-        chars_[0] = '0';  // also for negative zero
-        size_ = 1;
-        return;
+        *first = '0';  // also for negative zero
+        return first + 1;
     }
     // Plain decimal notation where it stays short, exponent form otherwise;
     // both are the shortest text that reads back exactly.
-    char* const first = chars_.data();
     if (const auto decimal = fewDecimals(std::fabs(value))) {
         char* out = first;
         if (value < 0) *out++ = '-';
-        size_ = static_cast<std::size_t>(writeScaled(out, *decimal) - first);
-        return;
+        return writeScaled(out, *decimal);
     }
     auto written = std::to_chars(first, first + kLongestPlainText, value, std::chars_format::fixed);
     if (written.ec != std::errc{}) {
-        written = std::to_chars(first, first + chars_.size(), value, std::chars_format::scientific);
+        written = std::to_chars(first, first + kLongestText, value, std::chars_format::scientific);
     }
     if (written.ec != std::errc{}) {
         throw std::invalid_argument("number cannot be written");
     }
-    size_ = static_cast<std::size_t>(written.ptr - first);
+    return written.ptr;
 }
 
 char* writeFifteenDigits(char* first, double value) {
