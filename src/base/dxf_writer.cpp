@@ -9,9 +9,10 @@ namespace ferlo {
 
 namespace {
 
-// The DXF number form of a value at `out` (room for 34 characters): a blank
-// in place of a plus sign (a negative value's text starts with its minus,
-// negative zero's is "0"), the number and a blank. Returns its end.
+// The DXF number form of a value at `out` (room for kDxfNumberRoom
+// characters): a blank in place of a plus sign (a negative value's text
+// starts with its minus, negative zero's is "0"), the number and a blank.
+// Returns its end.
 char* writeDxfNumber(char* out, double value) {
     if (!(value < 0)) *out++ = ' ';
     out = writeNumber(out, value);
@@ -19,10 +20,8 @@ char* writeDxfNumber(char* out, double value) {
     return out;
 }
 
-char* copyText(char* out, std::string_view text) {
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
-}
+// A group code's line between line breaks ("\r\n 10 \r\n").
+constexpr std::size_t kDxfCodeSize = 8;
 
 void writeGroup(DxfFile& file, std::string_view code, std::string_view value) {
     std::string& text = file.out.startLine();
@@ -35,7 +34,7 @@ void writeGroup(DxfFile& file, std::string_view code, std::string_view value) {
 }  // namespace
 
 std::string dxfNumber(double value) {
-    char text[34];
+    char text[kDxfNumberRoom];
     return {text, writeDxfNumber(text, value)};
 }
 
@@ -51,35 +50,38 @@ void dxfFooter(DxfFile& file) {
 
 // The entity's sixteen lines go out in one piece. An export writes millions
 // of numbers, and in a polyline each line starts where the last one ended:
-// the start's numbers are then taken from the last end's text.
+// the start's numbers are then taken from the last end's text. Every copy
+// has a fixed size (a group code's line, a number's room), which compiles to
+// a few moves; a number's text is followed by whatever the next write puts
+// over the rest.
 void dxfLine(DxfFile& file, double x1, double y1, double z1, double x2, double y2, double z2,
              std::string_view layer) {
-    static constexpr std::string_view kStartCodes[] = {"\r\n 10 \r\n", "\r\n 20 \r\n", "\r\n 30 \r\n"};
-    static constexpr std::string_view kEndCodes[] = {"\r\n 11 \r\n", "\r\n 21 \r\n", "\r\n 31 \r\n"};
+    static constexpr char kStartCodes[3][kDxfCodeSize + 1] = {"\r\n 10 \r\n", "\r\n 20 \r\n", "\r\n 30 \r\n"};
+    static constexpr char kEndCodes[3][kDxfCodeSize + 1] = {"\r\n 11 \r\n", "\r\n 21 \r\n", "\r\n 31 \r\n"};
     const double start[] = {x1, y1, z1};
     const double end[] = {x2, y2, z2};
     DxfEndText& last = file.lastEnd;
     const bool fromLastEnd = last.valid && last.point.x == x1 && last.point.y == y1 && last.point.z == z1;
-    char coordinates[6 * (9 + 34)];
+    char coordinates[6 * (kDxfCodeSize + kDxfNumberRoom)];
     char* out = coordinates;
-    const char* kept = last.chars.data();
     for (std::size_t k = 0; k < 3; ++k) {
-        out = copyText(out, kStartCodes[k]);
+        std::memcpy(out, kStartCodes[k], kDxfCodeSize);
+        out += kDxfCodeSize;
         if (fromLastEnd) {
-            out = copyText(out, {kept, last.sizes[k]});
-            kept += last.sizes[k];
+            std::memcpy(out, last.numbers[k].data(), kDxfNumberRoom);
+            out += last.sizes[k];
         } else {
             out = writeDxfNumber(out, start[k]);
         }
     }
     last.valid = false;
-    char* keep = last.chars.data();
     for (std::size_t k = 0; k < 3; ++k) {
-        out = copyText(out, kEndCodes[k]);
+        std::memcpy(out, kEndCodes[k], kDxfCodeSize);
+        out += kDxfCodeSize;
         char* const number = out;
         out = writeDxfNumber(out, end[k]);
+        std::memcpy(last.numbers[k].data(), number, kDxfNumberRoom);
         last.sizes[k] = static_cast<std::size_t>(out - number);
-        keep = copyText(keep, {number, last.sizes[k]});
     }
     last.point = {x2, y2, z2};
     last.valid = true;

@@ -11,10 +11,12 @@ namespace ferlo {
 
 // The DXF number forms of the last LINE's end point, one after the other:
 // the next line of a polyline starts there and takes them as they are.
+// The room of one: a blank, at most 32 characters and a blank.
+inline constexpr std::size_t kDxfNumberRoom = 34;
 struct DxfEndText {
     bool valid = false;
     Point3D point;
-    std::array<char, 102> chars;  // three numbers of at most 34 characters
+    std::array<std::array<char, kDxfNumberRoom>, 3> numbers;
     std::array<std::size_t, 3> sizes{};
 };
 

@@ -71,6 +71,11 @@ constexpr double kMostScaled = 1e15;          // 15 digits
 constexpr double kMostWithDecimals = 1e9;     // kMostScaled / kDecimalsScale
 
 std::optional<ScaledDecimal> fewDecimals(double magnitude) {
+    // A whole value needs no division.
+    if (magnitude < kMostScaled) {
+        const auto whole = static_cast<std::uint64_t>(magnitude);
+        if (static_cast<double>(whole) == magnitude) return ScaledDecimal{whole, 0};
+    }
     // Scaled by the most decimals, the value lies within a small fraction of
     // the decimal's digits when there is one; the division, rounded
     // correctly, tells whether that decimal reads back to the value.
@@ -116,11 +121,20 @@ char* writePlainDigits(char* out, std::string_view digits, int pointAfter) {
     return copyChars(out, digits.data() + whole, digits.size() - whole);
 }
 
+// The decimal's digits straight into place: the whole part, then the point
+// and the decimals, zeros first where the digits are fewer ("0.05").
 char* writeScaled(char* out, ScaledDecimal number) {
-    char digits[20];
-    const char* end = std::to_chars(digits, digits + sizeof digits, number.digits).ptr;
-    const auto count = static_cast<int>(end - digits);
-    return writePlainDigits(out, {digits, static_cast<std::size_t>(count)}, count - number.decimals);
+    if (number.decimals == 0) return std::to_chars(out, out + 20, number.digits).ptr;
+    static constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    const std::uint64_t unit = kPowersOfTen[number.decimals];
+    out = std::to_chars(out, out + 20, number.digits / unit).ptr;
+    *out++ = '.';
+    std::uint64_t decimals = number.digits % unit;
+    for (int k = number.decimals - 1; k >= 0; --k) {
+        out[k] = static_cast<char>('0' + decimals % 10);
+        decimals /= 10;
+    }
+    return out + number.decimals;
 }
 
 // The shortest text of `magnitude` (> 0) rounded to 15 significant digits
