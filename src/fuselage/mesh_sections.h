@@ -517,6 +517,21 @@ private:
     // Outline points 1..nb_cross of display section d (none outside the
     // sections), at most kMaxCrossPoints.
     std::vector<Point2D> sectionOutline(int d) const;
+    // The outlines of one section after another, as sectionOutline gives
+    // them: the points' angles computed once, their factors once for each
+    // run of sections of the same exponents.
+    class OutlineBuilder {
+    public:
+        explicit OutlineBuilder(const MeshSections& fuselage);
+        // sectionOutline(d), held until the next call.
+        const std::vector<Point2D>& outline(int d);
+
+    private:
+        const MeshSections& fuselage_;
+        std::vector<OutlineAngle> angles_;
+        OutlineFactors factors_;
+        std::vector<Point2D> outline_;
+    };
 
     // Front view: the column of a pair's mirror image (nothing for a single
     // fuselage).

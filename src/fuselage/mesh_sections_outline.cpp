@@ -141,12 +141,18 @@ void MeshSections::buildOutline(int d, const std::vector<OutlineAngle>& angles, 
     }
 }
 
-std::vector<Point2D> MeshSections::sectionOutline(int d) const {
-    if (!slotOf(d)) return {};
-    OutlineFactors factors;
-    std::vector<Point2D> outline;
-    buildOutline(d, outlineAngles(), factors, outline);
-    return outline;
+std::vector<Point2D> MeshSections::sectionOutline(int d) const { return OutlineBuilder(*this).outline(d); }
+
+MeshSections::OutlineBuilder::OutlineBuilder(const MeshSections& fuselage)
+    : fuselage_(fuselage), angles_(fuselage.outlineAngles()) {}
+
+const std::vector<Point2D>& MeshSections::OutlineBuilder::outline(int d) {
+    if (fuselage_.slotOf(d)) {
+        fuselage_.buildOutline(d, angles_, factors_, outline_);
+    } else {
+        outline_.clear();
+    }
+    return outline_;
 }
 
 void MeshSections::create() {
