@@ -20,9 +20,6 @@ char* writeDxfNumber(char* out, double value) {
     return out;
 }
 
-// A group code's line between line breaks ("\r\n 10 \r\n").
-constexpr std::size_t kDxfCodeSize = 8;
-
 void writeGroup(DxfFile& file, std::string_view code, std::string_view value) {
     std::string& text = file.out.startLine();
     text += code;
@@ -53,7 +50,7 @@ void dxfFooter(DxfFile& file) {
 // the start's numbers are then taken from the last end's text. Every copy
 // has a fixed size (a group code's line, a number's room), which compiles to
 // a few moves; a number's text is followed by whatever the next write puts
-// over the rest.
+// over the rest, or by the buffer's unused end.
 void dxfLine(DxfFile& file, double x1, double y1, double z1, double x2, double y2, double z2,
              std::string_view layer) {
     static constexpr char kStartCodes[3][kDxfCodeSize + 1] = {"\r\n 10 \r\n", "\r\n 20 \r\n", "\r\n 30 \r\n"};
@@ -62,13 +59,14 @@ void dxfLine(DxfFile& file, double x1, double y1, double z1, double x2, double y
     const double end[] = {x2, y2, z2};
     DxfEndText& last = file.lastEnd;
     const bool fromLastEnd = last.valid && last.point.x == x1 && last.point.y == y1 && last.point.z == z1;
-    char coordinates[6 * (kDxfCodeSize + kDxfNumberRoom)];
+    const char* const lastLine = last.lines[last.current].data();
+    char* const coordinates = last.lines[1 - last.current].data();
     char* out = coordinates;
     for (std::size_t k = 0; k < 3; ++k) {
         std::memcpy(out, kStartCodes[k], kDxfCodeSize);
         out += kDxfCodeSize;
         if (fromLastEnd) {
-            std::memcpy(out, last.numbers[k].data(), kDxfNumberRoom);
+            std::memcpy(out, lastLine + last.offsets[k], kDxfNumberRoom);
             out += last.sizes[k];
         } else {
             out = writeDxfNumber(out, start[k]);
@@ -80,9 +78,10 @@ void dxfLine(DxfFile& file, double x1, double y1, double z1, double x2, double y
         out += kDxfCodeSize;
         char* const number = out;
         out = writeDxfNumber(out, end[k]);
-        std::memcpy(last.numbers[k].data(), number, kDxfNumberRoom);
+        last.offsets[k] = static_cast<std::size_t>(number - coordinates);
         last.sizes[k] = static_cast<std::size_t>(out - number);
     }
+    last.current = 1 - last.current;
     last.point = {x2, y2, z2};
     last.valid = true;
 
