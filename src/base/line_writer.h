@@ -33,6 +33,9 @@ public:
     static constexpr std::string_view kLineEnd = "\r\n";
 
 private:
+    // `text` written to the stream in one piece.
+    void put(std::string_view text);
+
     std::ostream& out_;
     std::string name_;
     std::string line_;

@@ -12,6 +12,7 @@ namespace ferlo {
 namespace {
 
 constexpr std::size_t kLongestPlainText = 24;
+constexpr std::size_t kLongestText = 32;
 
 std::string_view trimBlanks(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -70,6 +71,11 @@ constexpr double kMostScaled = 1e15;          // 15 digits
 constexpr double kMostWithDecimals = 1e9;     // kMostScaled / kDecimalsScale
 
 std::optional<ScaledDecimal> fewDecimals(double magnitude) {
+    // A whole value needs no division.
+    if (magnitude < kMostScaled) {
+        const auto whole = static_cast<std::uint64_t>(magnitude);
+        if (static_cast<double>(whole) == magnitude) return ScaledDecimal{whole, 0};
+    }
     // Scaled by the most decimals, the value lies within a small fraction of
     // the decimal's digits when there is one; the division, rounded
     // correctly, tells whether that decimal reads back to the value.
@@ -115,11 +121,20 @@ char* writePlainDigits(char* out, std::string_view digits, int pointAfter) {
     return copyChars(out, digits.data() + whole, digits.size() - whole);
 }
 
+// The decimal's digits straight into place: the whole part, then the point
+// and the decimals, zeros first where the digits are fewer ("0.05").
 char* writeScaled(char* out, ScaledDecimal number) {
-    char digits[20];
-    const char* end = std::to_chars(digits, digits + sizeof digits, number.digits).ptr;
-    const auto count = static_cast<int>(end - digits);
-    return writePlainDigits(out, {digits, static_cast<std::size_t>(count)}, count - number.decimals);
+    if (number.decimals == 0) return std::to_chars(out, out + 20, number.digits).ptr;
+    static constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    const std::uint64_t unit = kPowersOfTen[number.decimals];
+    out = std::to_chars(out, out + 20, number.digits / unit).ptr;
+    *out++ = '.';
+    std::uint64_t decimals = number.digits % unit;
+    for (int k = number.decimals - 1; k >= 0; --k) {
+        out[k] = static_cast<char>('0' + decimals % 10);
+        decimals /= 10;
+    }
+    return out + number.decimals;
 }
 
 // The shortest text of `magnitude` (> 0) rounded to 15 significant digits
@@ -165,32 +180,32 @@ char* roundedShortest(char* out, double magnitude) {
 
 std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
 
-NumberText::NumberText(double value) {
+NumberText::NumberText(double value)
+    : size_(static_cast<std::size_t>(writeNumber(chars_.data(), value) - chars_.data())) {}
+
+char* writeNumber(char* first, double value) {
     if (!std::isfinite(value)) {
         throw std::invalid_argument("a number that is not finite cannot be written");
     }
     if (value == 0.0) {
-        chars_[0] = '0';  // also for negative zero
-        size_ = 1;
-        return;
+        *first = '0';  // also for negative zero
+        return first + 1;
     }
     // Plain decimal notation where it stays short, exponent form otherwise;
     // both are the shortest text that reads back exactly.
-    char* const first = chars_.data();
     if (const auto decimal = fewDecimals(std::fabs(value))) {
         char* out = first;
         if (value < 0) *out++ = '-';
-        size_ = static_cast<std::size_t>(writeScaled(out, *decimal) - first);
-        return;
+        return writeScaled(out, *decimal);
     }
     auto written = std::to_chars(first, first + kLongestPlainText, value, std::chars_format::fixed);
     if (written.ec != std::errc{}) {
-        written = std::to_chars(first, first + chars_.size(), value, std::chars_format::scientific);
+        written = std::to_chars(first, first + kLongestText, value, std::chars_format::scientific);
     }
     if (written.ec != std::errc{}) {
         throw std::invalid_argument("number cannot be written");
     }
-    size_ = static_cast<std::size_t>(written.ptr - first);
+    return written.ptr;
 }
 
 char* writeFifteenDigits(char* first, double value) {

@@ -28,6 +28,10 @@ private:
     std::size_t size_ = 0;
 };
 
+// The text of NumberText written at `first` (room for 32 characters);
+// returns its end. Throws as formatNumber.
+char* writeNumber(char* first, double value);
+
 // The text std::to_chars gives for `value` in general notation with 15
 // significant digits ("12.5", "0.333333333333333", "1e-05"), written at
 // `first` (room for 32 characters); returns its end. Much faster than the

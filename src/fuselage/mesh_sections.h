@@ -468,12 +468,32 @@ private:
         double height, halfWidth, bias;
         Point2D offset(const OutlineFactor& factor) const;
     };
+    // What scales the factors into a section's mesh row: its position, the
+    // lateral centre and half width, the height of the widest line and the
+    // upper and lower halves' heights.
+    struct RowScales {
+        double x, shift, halfWidth, widest, upperScale, lowerScale;
+    };
+    // The factors of one half's points, factors[begin, end), with the least
+    // and greatest of each when all of them are finite.
+    struct OutlineRun {
+        std::size_t begin = 0, end = 0;
+        bool finite = true;
+        double acrossLow = 0, acrossHigh = 0, upLow = 0, upHigh = 0;
+    };
     // The factors of every point for the exponents of the sections built
-    // last: a section of the same exponents takes them as they are.
+    // last: a section of the same exponents takes them as they are. In point
+    // order they are the upper half, the left end (an even count only) and
+    // the lower half.
     struct OutlineFactors {
         std::vector<OutlineFactor> factors;
+        OutlineRun upperRun, lowerRun;
         double upper = 0, lower = 0;
         void update(const std::vector<OutlineAngle>& angles, double p1, double p2);
+        // Points 1..factors.size() of a mesh row (x, shift + halfWidth across,
+        // widest + the half's scale up); false when one is not finite.
+        bool fillRow(RowScales scales, Point3D* row) const;
+        OutlineRun outlineRun(std::size_t begin, std::size_t end) const;
     };
     static OutlineAngle outlineAngle(int j, int n);
     static OutlineFactor outlineFactor(const OutlineAngle& angle, double p1, double p2);
@@ -497,6 +517,21 @@ private:
     // Outline points 1..nb_cross of display section d (none outside the
     // sections), at most kMaxCrossPoints.
     std::vector<Point2D> sectionOutline(int d) const;
+    // The outlines of one section after another, as sectionOutline gives
+    // them: the points' angles computed once, their factors once for each
+    // run of sections of the same exponents.
+    class OutlineBuilder {
+    public:
+        explicit OutlineBuilder(const MeshSections& fuselage);
+        // sectionOutline(d), held until the next call.
+        const std::vector<Point2D>& outline(int d);
+
+    private:
+        const MeshSections& fuselage_;
+        std::vector<OutlineAngle> angles_;
+        OutlineFactors factors_;
+        std::vector<Point2D> outline_;
+    };
 
     // Front view: the column of a pair's mirror image (nothing for a single
     // fuselage).

@@ -32,8 +32,9 @@ void MeshSections::computeFrontPoints(const ViewTransform& transform) {
     const int sections = static_cast<int>(storedSections());
     PointGrid<Point2D> screen;
     screen.reset(sections, std::min<int>(nb_cross, kMaxCrossPoints));
+    OutlineBuilder outlines(*this);
     for (int i = 1; i <= sections; ++i) {
-        const std::vector<Point2D> outline = toScreenUp(sectionOutline(i), transform);
+        const std::vector<Point2D> outline = toScreenUp(outlines.outline(i), transform);
         if (!isFinite(outline)) return;  // the points computed last stay
         for (std::size_t k = 0; k < outline.size(); ++k) screen.set(i, static_cast<int>(k + 1), outline[k]);
     }
@@ -60,10 +61,11 @@ void MeshSections::printFront(Canvas& printer, const ViewColors& colors, int i_s
 // reflected about the centre plane.
 void MeshSections::saveDXF_front(DxfFile& file, std::int16_t fuselageId) const {
     const std::string layer = fuselageLayer(fuselageId);
-    for (int d = 1; d <= nb_sections; ++d) dxfPolyline(file, closedPolyline(sectionOutline(d)), layer);
+    OutlineBuilder outlines(*this);
+    for (int d = 1; d <= nb_sections; ++d) dxfPolyline(file, closedPolyline(outlines.outline(d)), layer);
     if (!pairMirror(0)) return;
     for (int d = 1; d <= nb_sections; ++d) {
-        dxfPolyline(file, closedPolyline(mirroredAboutColumn(sectionOutline(d), 0)), layer);
+        dxfPolyline(file, closedPolyline(mirroredAboutColumn(outlines.outline(d), 0)), layer);
     }
 }
 

@@ -221,11 +221,12 @@ void MeshSections::saveDXF_htop(DxfFile& file) const {
     const double top = maxElevationPoint();
     double centre = 0;
     double previousWidth = 0;
+    OutlineBuilder outlines(*this);
     for (int d = 1; d <= nb_sections && slotOf(d); ++d) {
         const double width = sectionValue(&MeshSections::sec_width, d);
         centre = centre + previousWidth / 2 + width / 2 + 10;
         previousWidth = width;
-        std::vector<Point2D> outline = sectionOutline(d);
+        std::vector<Point2D> outline = outlines.outline(d);
         for (Point2D& p : outline) p = {centre + p.x, p.y - top - 100};
         dxfPolyline(file, closedPolyline(outline), kFuselageLayer);
     }

@@ -79,6 +79,53 @@ void MeshSections::OutlineFactors::update(const std::vector<OutlineAngle>& angle
     for (const OutlineAngle& angle : angles) factors.push_back(outlineFactor(angle, p1, p2));
     upper = p1;
     lower = p2;
+    std::size_t upperEnd = 0;
+    while (upperEnd < factors.size() && factors[upperEnd].half == OutlineHalf::Upper) ++upperEnd;
+    const bool leftEnd = upperEnd < factors.size() && factors[upperEnd].half == OutlineHalf::LeftEnd;
+    upperRun = outlineRun(0, upperEnd);
+    lowerRun = outlineRun(leftEnd ? upperEnd + 1 : upperEnd, factors.size());
+}
+
+MeshSections::OutlineRun MeshSections::OutlineFactors::outlineRun(std::size_t begin, std::size_t end) const {
+    OutlineRun run{begin, end};
+    if (begin == end) return run;
+    run.acrossLow = run.acrossHigh = factors[begin].across;
+    run.upLow = run.upHigh = factors[begin].up;
+    for (std::size_t k = begin; k < end; ++k) {
+        const OutlineFactor& f = factors[k];
+        run.finite = run.finite && std::isfinite(f.across) && std::isfinite(f.up);
+        run.acrossLow = std::min(run.acrossLow, f.across);
+        run.acrossHigh = std::max(run.acrossHigh, f.across);
+        run.upLow = std::min(run.upLow, f.up);
+        run.upHigh = std::max(run.upHigh, f.up);
+    }
+    return run;
+}
+
+bool MeshSections::OutlineFactors::fillRow(RowScales s, Point3D* row) const {
+    // The run's points, then whether they are all finite: rounding keeps the
+    // order of products and sums, so a coordinate over the run's finite
+    // factors lies between its values at the least and the greatest factor,
+    // and when those two are finite so is every point of the run. A factor
+    // that is not finite gives a point that is not.
+    const auto fillRun = [&s, row, factor = factors.data()](const OutlineRun& run, double scale) {
+        const auto lateral = [&s](double across) { return s.shift + s.halfWidth * across; };
+        const auto height = [&s, scale](double up) { return s.widest + scale * up; };
+        for (std::size_t k = run.begin; k < run.end; ++k) {
+            row[k + 1] = {s.x, lateral(factor[k].across), height(factor[k].up)};
+        }
+        return run.begin == run.end ||
+               (run.finite && std::isfinite(lateral(run.acrossLow)) && std::isfinite(lateral(run.acrossHigh)) &&
+                std::isfinite(height(run.upLow)) && std::isfinite(height(run.upHigh)));
+    };
+    const bool upperFinite = fillRun(upperRun, s.upperScale);
+    bool finite = fillRun(lowerRun, s.lowerScale) && upperFinite;
+    if (upperRun.end < lowerRun.begin) {
+        Point3D& end = row[upperRun.end + 1];
+        end = {s.x, s.shift + -s.halfWidth, s.widest + 0.0};
+        finite = finite && std::isfinite(end.y) && std::isfinite(end.z);
+    }
+    return finite;
 }
 
 void MeshSections::buildOutline(int d, const std::vector<OutlineAngle>& angles, OutlineFactors& factors,
@@ -94,12 +141,18 @@ void MeshSections::buildOutline(int d, const std::vector<OutlineAngle>& angles, 
     }
 }
 
-std::vector<Point2D> MeshSections::sectionOutline(int d) const {
-    if (!slotOf(d)) return {};
-    OutlineFactors factors;
-    std::vector<Point2D> outline;
-    buildOutline(d, outlineAngles(), factors, outline);
-    return outline;
+std::vector<Point2D> MeshSections::sectionOutline(int d) const { return OutlineBuilder(*this).outline(d); }
+
+MeshSections::OutlineBuilder::OutlineBuilder(const MeshSections& fuselage)
+    : fuselage_(fuselage), angles_(fuselage.outlineAngles()) {}
+
+const std::vector<Point2D>& MeshSections::OutlineBuilder::outline(int d) {
+    if (fuselage_.slotOf(d)) {
+        fuselage_.buildOutline(d, angles_, factors_, outline_);
+    } else {
+        outline_.clear();
+    }
+    return outline_;
 }
 
 void MeshSections::create() {
@@ -150,25 +203,10 @@ bool MeshSections::fillMeshRow(int d, const std::vector<OutlineAngle>& angles, O
     if (!std::isfinite(x)) return false;
     // The products of SectionShape::offset and widestLine, each formed once.
     const double height = sec_height[s];
-    const double halfWidth = sec_width[s] / 2;
     const double bias = sec_bias[s];
-    const double upperScale = bias * height;
-    const double lowerScale = (1 - bias) * height;
-    const double widest = sec_elevation[s] + elevation_offset + (1 - bias) * height;
-    bool finite = true;
-    Point3D* point = row + 1;
-    for (const OutlineFactor& factor : factors.factors) {
-        double y = -halfWidth;
-        double z = 0.0;
-        if (factor.half != OutlineHalf::LeftEnd) {
-            y = halfWidth * factor.across;
-            z = (factor.half == OutlineHalf::Upper ? upperScale : lowerScale) * factor.up;
-        }
-        *point = {x, shift + y, widest + z};
-        finite &= std::isfinite(point->y) & std::isfinite(point->z);
-        ++point;
-    }
-    return finite;
+    return factors.fillRow({x, shift, sec_width[s] / 2, sec_elevation[s] + elevation_offset + (1 - bias) * height,
+                            bias * height, (1 - bias) * height},
+                           row);
 }
 
 Point3D MeshSections::pointGet(int j, int i, bool mirror) const {

@@ -1,6 +1,8 @@
 #include "base/dxf_writer.h"
 
+#include <cmath>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,28 @@ TEST_F(DxfWriterTest, LineEntityLayout) {
     dxfLine(file, 1, 2, 0, -3.5, 4, 0, "Wing");
     const std::vector<std::string> expected{" 0 ", "LINE", " 8 ", "Wing", " 10 ", " 1 ", " 20 ", " 2 ", " 30 ",
                                             " 0 ", " 11 ", "-3.5 ", " 21 ", " 4 ", " 31 ", " 0 "};
+    EXPECT_EQ(writtenLines(), expected);
+}
+
+// Each line's start is written as its own numbers, whether it is where the
+// last line ended (its text then taken over) or not, also after a line that
+// failed on its end.
+TEST_F(DxfWriterTest, EveryLineWritesItsOwnStart) {
+    const Point3D a{1, 2, 0}, b{-12.5, 1.0 / 3.0, 700}, c{0.1, -2.0 / 3.0, 1e-300}, d{5, 6, 7};
+    const std::pair<Point3D, Point3D> segments[] = {
+        {{-0.0, 0, 0}, a}, {a, b}, {b, c}, {d, a}, {a, c}, {c, d}, {{5, 9, 0}, b}, {{-12.5, 1.0 / 3.0, 0}, b}, {b, a}};
+    std::vector<std::string> expected;
+    for (const auto& [from, to] : segments) {
+        if (from == b && to == a) {
+            EXPECT_THROW(dxfLine(file, b.x, b.y, b.z, 4, std::nan(""), 0, "Wing"), std::invalid_argument);
+        }
+        dxfLine(file, from.x, from.y, from.z, to.x, to.y, to.z, "Wing");
+        const std::vector<std::string> entity{" 0 ",  "LINE",            " 8 ",  "Wing",
+                                              " 10 ", dxfNumber(from.x), " 20 ", dxfNumber(from.y),
+                                              " 30 ", dxfNumber(from.z), " 11 ", dxfNumber(to.x),
+                                              " 21 ", dxfNumber(to.y),   " 31 ", dxfNumber(to.z)};
+        expected.insert(expected.end(), entity.begin(), entity.end());
+    }
     EXPECT_EQ(writtenLines(), expected);
 }
 

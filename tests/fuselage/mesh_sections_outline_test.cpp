@@ -155,6 +155,53 @@ TEST(MeshSectionsOutline, ASectionWhoseOutlineIsNotFiniteStaysZero) {
     expectNear(box.pointGet(6, 1), {0, -50, 10}, "lower corner");
 }
 
+// A row is kept exactly when every point of the section's outline is
+// finite: sections at the edge of the double range, each overflowing at one
+// extreme of one half (or just staying inside), at an even and an odd count.
+TEST(MeshSectionsOutline, ARowIsZeroExactlyWhenOneOutlinePointIsNotFinite) {
+    struct Case {
+        const char* what;
+        SectionValues section;
+        double shift;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"right end overflows", {100, 2e307, 0, 0}, 1.7e308, false},
+        {"right end just inside", {100, 2e307, 0, 0}, 1.6e308, true},
+        {"right side overflows below only", {100, 1.4e307, 0, 0, 1, -1}, 1.7e308, false},
+        {"left side overflows", {100, 3e307, 0, 0}, -1.7e308, false},
+        {"left side overflows above only", {100, 4e307, 0, 0, 1, 4}, -1.65e308, false},
+        {"left side overflows below only", {100, 4e307, 0, 0, 4, 1}, -1.65e308, false},
+        {"top overflows", {1e307, 100, 0, 1.72e308}, 0, false},
+        {"top just inside", {1e307, 100, 0, 1.65e308}, 0, true},
+        {"lower side overflows", {6e307, 100, 0, -1.7e308, 1, -1}, 0, false},
+        {"lower side just inside", {1e307, 100, 0, -1.7e308, 1, -1}, 0, true},
+        {"a factor overflows", {100, 100, 0, 0, -5000, 1}, 0, false},
+        {"an overflowing factor times zero width", {100, 0, 0, 0, -5000, 1}, 0, false},
+        {"zero width and height", {0, 0, 0, 0}, 0, true},
+    };
+    for (const Case& c : cases) {
+        for (std::int16_t points : {8, 7}) {
+            MeshSections fuselage = fuselageWith({c.section, {100, 100, 200, 10}});
+            fuselage.nb_cross = points;
+            fuselage.initArrays();
+            fuselage.shift = c.shift;
+            fuselage.create();
+            bool finite = true;
+            for (int j = 1; j <= points; ++j) {
+                const Point2D p = fuselage.outlinePoint(1, j);
+                finite = finite && std::isfinite(p.x) && std::isfinite(p.y);
+            }
+            for (int j = 1; j <= points; ++j) {
+                const Point2D p = fuselage.outlinePoint(1, j);
+                const Point3D expected = finite ? Point3D{0, p.x, p.y} : Point3D{};
+                EXPECT_EQ(fuselage.pointGet(j, 1), expected) << c.what << ", " << points << " points, j " << j;
+            }
+            EXPECT_EQ(finite, c.kept) << c.what << ", " << points << " points";
+        }
+    }
+}
+
 TEST(MeshSectionsOutline, AccessorsGiveZeroOutsideTheMesh) {
     MeshSections fuselage;
     EXPECT_EQ(fuselage.pointGet(1, 1), Point3D{});  // before any create
