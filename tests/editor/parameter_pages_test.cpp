@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,12 @@ int differingPixels(const QImage& a, const QImage& b) {
     return count;
 }
 
+// Whether `control` fills its own background once the event loop has run
+// after its show.
+bool filledOnceShown(QWidget* control) {
+    return QTest::qWaitFor([control] { return control->autoFillBackground(); }, 2000);
+}
+
 // Every box fills its own background, and every control that does looks as
 // it would painted over its frame and page.
 void expectFillsAsOverTheirFrame(MainWindow& main, QWidget* page) {
@@ -99,7 +106,7 @@ void expectFillsAsOverTheirFrame(MainWindow& main, QWidget* page) {
     for (QWidget* control : controls) {
         if (!control->isVisibleTo(page)) continue;
         SCOPED_TRACE(describe(control));
-        if (qobject_cast<QLineEdit*>(control) != nullptr) EXPECT_TRUE(control->autoFillBackground());
+        if (qobject_cast<QLineEdit*>(control) != nullptr) EXPECT_TRUE(filledOnceShown(control));
         if (!control->autoFillBackground()) continue;
         const QRect place = rectIn(control, &main);
         const QImage filled = main.grab(place).toImage();
@@ -162,11 +169,13 @@ TEST(ParameterPages, ControlsRepaintAloneWhenTheirValueChanges) {
     QApplication::processEvents();
     auto* box = main.findChild<QLineEdit*>("PosServoText");
     ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(filledOnceShown(box));
     EXPECT_EQ(paintedBy([&] { box->setText(box->text() + "1"); }), std::vector<QWidget*>{box});
     // Another section: its values, the section box and the views change,
     // none of the containers.
     main.setTab(ParameterTab::Fuselage);
     QApplication::processEvents();
+    ASSERT_TRUE(filledOnceShown(c.FuselageScroll) && filledOnceShown(c.FuselageSectionLabel));
     const std::vector<QWidget*> painted =
         paintedBy([&] { c.FuselageScroll->setValue(c.FuselageScroll->value() == 1 ? 2 : 1); });
     EXPECT_NE(std::find(painted.begin(), painted.end(), c.FuselageSectionLabel), painted.end());
