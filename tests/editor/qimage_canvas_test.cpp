@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "base/palette.h"
-#include "editor/drawing/qt_palette.h"
+#include "editor/drawing/pixel_lines.h"
 #include "editor/drawing/tile_grid.h"
 
 namespace ferlo {
@@ -57,10 +57,10 @@ TEST(QImageCanvas, ErasingGivesBackThePictureUnderTheDrawing) {
 class WatchedCanvas : public QImageCanvas {
 public:
     using QImageCanvas::QImageCanvas;
-    QRect changedArea;
+    QRegion changedArea;
 
 protected:
-    void changed(const QRect& area) override { changedArea |= area; }
+    void changed(const QRegion& area) override { changedArea |= area; }
 };
 
 struct Part {
@@ -80,13 +80,11 @@ void drawPart(Canvas& canvas, const Part& part) {
 QImage fromScratch(const std::vector<Part>& parts, QSize size, const QImage* picture) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    if (picture) painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), *picture);
+    if (picture) QPainter(&image).drawImage(QRectF(QPointF(0, 0), QSizeF(size)), *picture);
+    const TileGrid grid(size);
+    PixelLines pen(image, grid);
     for (const Part& part : parts) {
-        for (const auto& [line, color] : part.lines) {
-            painter.setPen(QPen(qtColor(color), 0));
-            painter.drawLine(line);
-        }
+        for (const auto& [line, color] : part.lines) pen.draw(line, color);
     }
     return image;
 }
@@ -137,14 +135,14 @@ TEST(QImageCanvas, APartDrawnAgainTakesItsPlaceInTheDrawingOrder) {
             drawPart(canvas, part);
             if (pick(random) < 30) continue;  // several drawings before a flush
             const QImage before = canvas.image().copy();
-            canvas.changedArea = QRect();
+            canvas.changedArea = QRegion();
             canvas.flush();
             const QImage expected = fromScratch(parts, size, under);
             ASSERT_EQ(canvas.image(), expected) << "step " << step;
             for (int y = 0; y < size.height(); ++y) {
                 for (int x = 0; x < size.width(); ++x) {
                     if (before.pixel(x, y) != expected.pixel(x, y)) {
-                        ASSERT_TRUE(canvas.changedArea.contains(x, y)) << "step " << step << ": " << x << "," << y;
+                        ASSERT_TRUE(canvas.changedArea.contains(QPoint(x, y))) << "step " << step << ": " << x << "," << y;
                     }
                 }
             }
@@ -234,14 +232,14 @@ TEST(QImageCanvas, APartDrawnAgainUnchangedRepaintsNothing) {
     drawPart(canvas, below);
     drawPart(canvas, above);
     canvas.flush();
-    canvas.changedArea = QRect();
+    canvas.changedArea = QRegion();
     drawPart(canvas, below);
     drawPart(canvas, above);
     canvas.flush();
-    EXPECT_TRUE(canvas.changedArea.isEmpty()) << canvas.changedArea.x() << "," << canvas.changedArea.y();
+    EXPECT_TRUE(canvas.changedArea.isEmpty()) << canvas.changedArea.boundingRect().x() << "," << canvas.changedArea.boundingRect().y();
 }
 
-// The tiles near a segment hold every pixel a one-pixel pen draws along it,
+// The tiles near a segment hold every pixel `PixelLines` lights along it,
 // for segments of every slope, on and off the image.
 TEST(TileGrid, TheTilesNearASegmentHoldWhatAPenDraws) {
     std::mt19937 random(7);
@@ -254,10 +252,7 @@ TEST(TileGrid, TheTilesNearASegmentHoldWhatAPenDraws) {
                                         : QLineF(place(random), place(random), place(random), place(random));
         QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
         drawn.fill(Qt::transparent);
-        QPainter painter(&drawn);
-        painter.setPen(QPen(Qt::black, 0));
-        painter.drawLine(line);
-        painter.end();
+        PixelLines(drawn, grid).draw(line, kBlack);
         std::set<int> near;
         grid.forEachTileNear(line, [&](int tile) {
             ASSERT_GE(tile, 0);

@@ -17,7 +17,10 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent), canvas_(*this) {
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     fitCanvas();
     QPainter painter(this);
-    painter.drawImage(event->rect(), canvas_.image(), event->rect());
+    // The image is opaque: copied, not blended.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QImage& image = canvas_.image();
+    for (const QRect& area : event->region()) painter.drawImage(area, image, area);
 }
 
 QImageCanvas& CanvasWidget::canvas() {

@@ -28,7 +28,7 @@ private:
         explicit ScreenCanvas(QWidget& widget) : QImageCanvas(1, 1), widget_(widget) {}
 
     protected:
-        void changed(const QRect& area) override { widget_.update(area); }
+        void changed(const QRegion& area) override { widget_.update(area); }
         void drawingWaits() override;
 
     private:

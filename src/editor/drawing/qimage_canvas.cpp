@@ -8,7 +8,7 @@
 #include <QPen>
 #include <QRegion>
 
-#include "editor/drawing/qt_palette.h"
+#include "editor/drawing/pixel_lines.h"
 
 namespace ferlo {
 
@@ -21,29 +21,6 @@ QRect boundsOf(const QLineF& line, const QRect& image) {
     const QRectF near = QRectF(line.p1(), line.p2()).normalized().adjusted(-2, -2, 2, 2);
     if (!std::isfinite(near.left() + near.right() + near.top() + near.bottom())) return image;
     return (near & QRectF(image)).toAlignedRect() & image;
-}
-
-// Paints lines in order with `painter`, the pen following their colours:
-// `forEach(paint)` calls `paint` for each line. The lines of one colour in a
-// row go to the painter together.
-template <typename ForEach>
-void paintLines(QPainter& painter, ForEach forEach) {
-    std::vector<QLineF> run;
-    PaletteColor color = -1;
-    const auto paintRun = [&] {
-        if (run.empty()) return;
-        painter.setPen(QPen(qtColor(color), 0));
-        painter.drawLines(run.data(), static_cast<int>(run.size()));
-        run.clear();
-    };
-    forEach([&](const DrawingScene::Line& l) {
-        if (l.color != color) {
-            paintRun();
-            color = l.color;
-        }
-        run.push_back(l.line);
-    });
-    paintRun();
 }
 
 // The pixels of `tiles` (sorted), each run of neighbours in a row one
@@ -145,9 +122,8 @@ void QImageCanvas::repaintAll() {
     } else {
         image_.fill(Qt::white);
     }
-    QPainter painter(&image_);
-    paintLines(painter, [&](auto paint) { scene_.forEachLine(paint); });
-    painter.end();
+    PixelLines pen(image_, scene_.grid());
+    scene_.forEachLine([&](const DrawingScene::Line& l) { pen.draw(l.line, l.color); });
     changed(image_.rect());
 }
 
@@ -180,18 +156,16 @@ const QImage& QImageCanvas::image() {
 
 void QImageCanvas::flush() {
     waiting_ = false;
-    QRect area = repair();
+    QRegion area = repair();
     const std::vector<DrawingScene::Line> top = scene_.linesOnTop();
     scene_.settle();
-    if (!top.empty()) {
-        QPainter painter(&image_);
-        paintLines(painter, [&](auto paint) {
-            for (const DrawingScene::Line& l : top) {
-                paint(l);
-                area |= boundsOf(l.line, image_.rect());
-            }
-        });
+    PixelLines pen(image_, scene_.grid());
+    QRect onTop;
+    for (const DrawingScene::Line& l : top) {
+        pen.draw(l.line, l.color);
+        onTop |= boundsOf(l.line, image_.rect());
     }
+    area |= onTop;
     area &= image_.rect();
     if (!area.isEmpty()) changed(area);
 }
@@ -201,7 +175,7 @@ void QImageCanvas::flush() {
 // lights the same pixels as the whole line would there. When the changes
 // come from the same parts as the last repair's, the tiles come from the
 // layers around those parts instead.
-QRect QImageCanvas::repair() {
+QRegion QImageCanvas::repair() {
     // Any change elsewhere makes the layers stale, even one that damages
     // no tile (lines added on top).
     const DrawingScene::Places changed = scene_.changedPlaces();
@@ -214,17 +188,16 @@ QRect QImageCanvas::repair() {
     std::vector<int> tiles = scene_.damagedTiles();
     if (tiles.empty()) return {};
     std::sort(tiles.begin(), tiles.end());
-    const QRegion area = regionOf(tiles, scene_.grid());
     if (layered) {
-        repairFromLayers(tiles, area);
+        repairFromLayers(tiles);
     } else {
         fillTiles(image_, tiles, scene_.grid(), pictureUnder_ ? &under_ : nullptr, kWhiteRgb);
-        paintNear(image_, tiles, area, DrawingScene::kAllPlaces);
+        paintNear(image_, tiles, DrawingScene::kAllPlaces);
     }
-    return area.boundingRect();
+    return regionOf(tiles, scene_.grid());
 }
 
-void QImageCanvas::repairFromLayers(const std::vector<int>& tiles, const QRegion& area) {
+void QImageCanvas::repairFromLayers(const std::vector<int>& tiles) {
     const TileGrid& grid = scene_.grid();
     std::vector<int> fresh;
     for (int tile : tiles) {
@@ -235,17 +208,16 @@ void QImageCanvas::repairFromLayers(const std::vector<int>& tiles, const QRegion
             below_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
             above_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
         }
-        const QRegion freshArea = regionOf(fresh, grid);
         fillTiles(below_, fresh, grid, pictureUnder_ ? &under_ : nullptr, kWhiteRgb);
-        paintNear(below_, fresh, freshArea, {0, layerPlaces_.first - 1});
+        paintNear(below_, fresh, {0, layerPlaces_.first - 1});
         fillTiles(above_, fresh, grid, nullptr, 0);
-        paintNear(above_, fresh, freshArea, {layerPlaces_.last + 1, UINT64_MAX});
+        paintNear(above_, fresh, {layerPlaces_.last + 1, UINT64_MAX});
         for (int tile : fresh) {
             layered_[static_cast<std::size_t>(tile)] = anyLit(above_, grid.rect(tile)) ? kKeptLitAbove : kKept;
         }
     }
     fillTiles(image_, tiles, grid, &below_, 0);
-    paintNear(image_, tiles, area, layerPlaces_);
+    paintNear(image_, tiles, layerPlaces_);
     std::vector<int> litAbove;
     for (int tile : tiles) {
         if (layered_[static_cast<std::size_t>(tile)] == kKeptLitAbove) litAbove.push_back(tile);
@@ -253,11 +225,12 @@ void QImageCanvas::repairFromLayers(const std::vector<int>& tiles, const QRegion
     overlayTiles(image_, above_, litAbove, grid);
 }
 
-void QImageCanvas::paintNear(QImage& target, const std::vector<int>& tiles, const QRegion& area,
-                             DrawingScene::Places places) {
-    QPainter painter(&target);
-    painter.setClipRegion(area);
-    paintLines(painter, [&](auto paint) { scene_.forEachLineNear(tiles, places, paint); });
+void QImageCanvas::paintNear(QImage& target, const std::vector<int>& tiles, DrawingScene::Places places) {
+    inTiles_.resize(static_cast<std::size_t>(scene_.grid().count()));
+    for (int tile : tiles) inTiles_[static_cast<std::size_t>(tile)] = 1;
+    PixelLines pen(target, scene_.grid(), inTiles_);
+    scene_.forEachLineNear(tiles, places, [&](const DrawingScene::Line& l) { pen.draw(l.line, l.color); });
+    for (int tile : tiles) inTiles_[static_cast<std::size_t>(tile)] = 0;
 }
 
 void QImageCanvas::forgetLayers() {

@@ -65,20 +65,20 @@ public:
 
 protected:
     // `area` of the image has changed.
-    virtual void changed(const QRect& area) { static_cast<void>(area); }
+    virtual void changed(const QRegion& area) { static_cast<void>(area); }
     // A line is waiting for the next flush, the first since the last one.
     virtual void drawingWaits() {}
 
 private:
     void add(const QLineF& line, PaletteColor color);
-    // Paints the damaged tiles anew.
-    QRect repair();
+    // Paints the damaged tiles anew; returns their pixels.
+    QRegion repair();
     // Paints `tiles` (damaged, sorted) from the layers around the changing
     // parts, filling first the layers' tiles not yet kept.
-    void repairFromLayers(const std::vector<int>& tiles, const QRegion& area);
+    void repairFromLayers(const std::vector<int>& tiles);
     // Paints the lines near `tiles` of the parts in `places` on `target`,
-    // clipped to `area`, the tiles' pixels.
-    void paintNear(QImage& target, const std::vector<int>& tiles, const QRegion& area, DrawingScene::Places places);
+    // only in the tiles' pixels.
+    void paintNear(QImage& target, const std::vector<int>& tiles, DrawingScene::Places places);
     // The layers are stale.
     void forgetLayers();
     // Paints the whole image anew.
@@ -97,6 +97,7 @@ private:
     QImage above_;
     enum : std::uint8_t { kNotKept, kKept, kKeptLitAbove };  // a tile's layers; lit: `above_` lights a pixel
     std::vector<std::uint8_t> layered_;  // by tile
+    std::vector<std::uint8_t> inTiles_;  // by tile: the tiles `paintNear` paints in, cleared after
     bool waiting_ = false;
     QPointF current_;
     unsigned clears_ = 0;

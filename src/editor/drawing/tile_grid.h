@@ -19,6 +19,8 @@ public:
         : size_(size), columns_((size.width() + kTile - 1) / kTile), rows_((size.height() + kTile - 1) / kTile) {}
 
     int count() const { return columns_ * rows_; }
+    // The tile that holds the pixel (x, y) of the image.
+    int tileAt(int x, int y) const { return (y / kTile) * columns_ + x / kTile; }
     QRect rect(int tile) const {
         return QRect((tile % columns_) * kTile, (tile / columns_) * kTile, kTile, kTile) & QRect(QPoint(0, 0), size_);
     }
