@@ -1,14 +1,12 @@
 #include "editor/drawing/drawing_scene.h"
 
-#include <bit>
 #include <cstdint>
 
 namespace ferlo {
 
 namespace {
 
-// Exactly the same line: the same ends in the same order (a line drawn the
-// other way round may light other pixels).
+// Exactly the same line: the same ends in the same order.
 bool sameLine(const QLineF& a, const QLineF& b) {
     return a.x1() == b.x1() && a.y1() == b.y1() && a.x2() == b.x2() && a.y2() == b.y2();
 }
@@ -33,6 +31,7 @@ void DrawingScene::reset(QSize size) {
     part_ = nullptr;
     current_ = nullptr;
     places_ = 0;
+    byPlace_.clear();
     paintedUpTo_ = 0;
     damaged_.assign(static_cast<std::size_t>(grid_.count()), 0);
     damagedList_.clear();
@@ -41,6 +40,11 @@ void DrawingScene::reset(QSize size) {
 }
 
 DrawingScene::Slot& DrawingScene::slotOf(const void* part) { return slots_[part]; }
+
+void DrawingScene::givePlace(Slot& slot) {
+    slot.place = ++places_;
+    byPlace_.push_back(&slot);
+}
 
 const void* DrawingScene::beginPart(const void* part) {
     if (part == part_) return part;
@@ -72,7 +76,7 @@ void DrawingScene::draw(const QLineF& line, PaletteColor color) {
 
 void DrawingScene::drawLoose(const QLineF& line, PaletteColor color) {
     Slot& loose = slotOf(nullptr);
-    if (loose.place == 0) loose.place = ++places_;
+    if (loose.place == 0) givePlace(loose);
     loose.lines.push_back(add(line, color, orderOf(loose.place, loose.cursor++)));
 }
 
@@ -90,7 +94,7 @@ void DrawingScene::drawInPart(Slot& slot, const QLineF& line, PaletteColor color
     if (!slot.drawing) {
         slot.drawing = true;
         slot.cursor = 0;
-        if (slot.place == 0) slot.place = ++places_;
+        if (slot.place == 0) givePlace(slot);
     }
     if (slot.cursor < slot.lines.size()) {
         change(slot.lines[slot.cursor], line, color);
@@ -123,10 +127,18 @@ void DrawingScene::change(std::uint32_t id, const QLineF& line, PaletteColor col
     if (!moved && s.color == color) return;
     noteChange(id);
     const bool damaging = painted(id);
-    if (damaging) damage(s.line);
+    const int oldTile = grid_.onlyTileNear(s.line);
+    if (damaging) {
+        if (oldTile >= 0) {
+            markDamaged(oldTile);
+        } else {
+            damage(s.line);
+        }
+    }
     s.line = line;
     s.color = color;
-    if (moved) index(id, damaging);
+    // A line moved within the one tile near it keeps its entry there.
+    if (moved && (oldTile < 0 || grid_.onlyTileNear(line) != oldTile)) index(id, damaging);
 }
 
 void DrawingScene::hide(std::uint32_t id) {
@@ -141,10 +153,7 @@ void DrawingScene::index(std::uint32_t id, bool damaging) {
     grid_.forEachTileNear(lines_[id].line, [&](int tile) {
         tiles_[static_cast<std::size_t>(tile)].push_back(id);
         ++tileEntries_;
-        if (damaging && !damaged_[static_cast<std::size_t>(tile)]) {
-            damaged_[static_cast<std::size_t>(tile)] = 1;
-            damagedList_.push_back(tile);
-        }
+        if (damaging) markDamaged(tile);
     });
 }
 
@@ -155,12 +164,14 @@ void DrawingScene::noteChange(std::uint32_t id) {
 }
 
 void DrawingScene::damage(const QLineF& line) {
-    grid_.forEachTileNear(line, [&](int tile) {
-        std::uint8_t& marked = damaged_[static_cast<std::size_t>(tile)];
-        if (marked) return;
-        marked = 1;
-        damagedList_.push_back(tile);
-    });
+    grid_.forEachTileNear(line, [&](int tile) { markDamaged(tile); });
+}
+
+void DrawingScene::markDamaged(int tile) {
+    std::uint8_t& marked = damaged_[static_cast<std::size_t>(tile)];
+    if (marked) return;
+    marked = 1;
+    damagedList_.push_back(tile);
 }
 
 std::uint32_t DrawingScene::nextVisit() {
@@ -186,37 +197,13 @@ void DrawingScene::prune(int tile) {
     kept = static_cast<std::uint32_t>(ids.size());
 }
 
-// An open-addressing table of the lines met, from the last one back.
-void DrawingScene::dropCovered(std::vector<std::uint32_t>& ids) const {
-    std::size_t capacity = 16;
-    while (capacity < 2 * ids.size()) capacity *= 2;
-    constexpr std::uint32_t kFree = UINT32_MAX;
-    std::vector<std::uint32_t> table(capacity, kFree);
-    const auto hashOf = [](const QLineF& l) {
-        std::size_t h = 0;
-        // The bits of each end, a negative zero taken as zero as `sameLine` does.
-        for (double v : {l.x1(), l.y1(), l.x2(), l.y2()}) {
-            h = (h ^ std::bit_cast<std::uint64_t>(v + 0.0)) * 0x9e3779b97f4a7c15u;
-            h ^= h >> 29;
-        }
-        return h;
-    };
-    std::size_t kept = ids.size();
-    for (std::size_t k = ids.size(); k-- > 0;) {
-        const QLineF& line = lines_[ids[k]].line;
-        std::size_t slot = hashOf(line) & (capacity - 1);
-        bool covered = false;
-        for (; table[slot] != kFree; slot = (slot + 1) & (capacity - 1)) {
-            if (sameLine(lines_[table[slot]].line, line)) {
-                covered = true;
-                break;
-            }
-        }
-        if (covered) continue;
-        table[slot] = ids[k];
-        ids[--kept] = ids[k];
+std::size_t DrawingScene::linesIn(Places places, std::size_t enough) const {
+    std::size_t count = 0;
+    const std::uint64_t last = std::min<std::uint64_t>(places.last, byPlace_.size());
+    for (std::uint64_t place = std::max<std::uint64_t>(places.first, 1); place <= last && count < enough; ++place) {
+        count += byPlace_[place - 1]->lines.size();
     }
-    ids.erase(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(kept));
+    return count;
 }
 
 std::vector<DrawingScene::Line> DrawingScene::linesOnTop() {

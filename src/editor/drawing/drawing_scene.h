@@ -96,6 +96,8 @@ private:
     };
 
     Slot& slotOf(const void* part);
+    // The part takes the next place in the drawing order.
+    void givePlace(Slot& slot);
     void drawLoose(const QLineF& line, PaletteColor color);
     void eraseLoose(const QLineF& line);
     void drawInPart(Slot& slot, const QLineF& line, PaletteColor color);
@@ -107,6 +109,7 @@ private:
     // Enters the line in the tiles near it; `damaging`: damages them too.
     void index(std::uint32_t id, bool damaging);
     void damage(const QLineF& line);
+    void markDamaged(int tile);
     // Where a line that lights a pixel of `tile` lies within.
     QRectF nearTile(int tile) const { return QRectF(grid_.rect(tile)).adjusted(-3, -3, 3, 3); }
     static bool comesNear(const QLineF& line, const QRectF& near) {
@@ -124,12 +127,15 @@ private:
     // The line has changed: its part's place is among the changed ones.
     void noteChange(std::uint32_t id);
     bool painted(std::uint32_t id) const { return lines_[id].order <= paintedUpTo_; }
-    // Calls `paint` for the lines `ids` names, in the drawing order, but for
-    // those a later one of them covers (the same line drawn again).
+    // Calls `paint` for the lines `ids` names, in the drawing order.
     template <typename Paint>
     void paintInOrder(std::vector<std::uint32_t>& ids, Paint paint);
-    // Drops from `ids`, in the drawing order, each line drawn again later.
-    void dropCovered(std::vector<std::uint32_t>& ids) const;
+    // Calls `paint` for the lines of the parts in `places`, in the drawing
+    // order, walking the parts' drawings.
+    template <typename Paint>
+    void walkPlaces(Places places, Paint paint);
+    // How many lines the parts in `places` show, counted up to `enough`.
+    std::size_t linesIn(Places places, std::size_t enough) const;
     // Drops the hidden lines and stale tile entries once they outnumber the rest.
     void compactWhenSparse();
 
@@ -140,6 +146,7 @@ private:
     std::size_t tileEntries_ = 0;
     std::vector<std::uint32_t> keptEntries_;  // by tile: its entries at its last pruning
     std::unordered_map<const void*, Slot> slots_;  // nullptr: the loose lines
+    std::vector<Slot*> byPlace_;                   // the slot of each place from 1, at `place - 1`
     const void* part_ = nullptr;
     Slot* current_ = nullptr;
     std::uint64_t places_ = 0;
@@ -157,13 +164,37 @@ void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
     std::vector<std::pair<std::uint64_t, std::uint32_t>> ordered(ids.size());
     for (std::size_t k = 0; k < ids.size(); ++k) ordered[k] = {lines_[ids[k]].order, ids[k]};
     std::sort(ordered.begin(), ordered.end());
-    for (std::size_t k = 0; k < ids.size(); ++k) ids[k] = ordered[k].second;
-    dropCovered(ids);
-    for (std::uint32_t id : ids) paint(Line{lines_[id].line, lines_[id].color});
+    for (const auto& [order, id] : ordered) paint(Line{lines_[id].line, lines_[id].color});
 }
 
 template <typename Paint>
+void DrawingScene::walkPlaces(Places places, Paint paint) {
+    const std::uint64_t last = std::min<std::uint64_t>(places.last, byPlace_.size());
+    for (std::uint64_t place = std::max<std::uint64_t>(places.first, 1); place <= last; ++place) {
+        for (std::uint32_t id : byPlace_[place - 1]->lines) {
+            if (lines_[id].shown) paint(Line{lines_[id].line, lines_[id].color});
+        }
+    }
+}
+
+// Either walks the tiles' entries and sorts the lines found, or walks the
+// parts' drawings in order (lines that come near the tiles' bounds but not
+// near a tile light no pixel of them): whichever has fewer lines to look at.
+template <typename Paint>
 void DrawingScene::forEachLineNear(const std::vector<int>& tiles, Places places, Paint paint) {
+    std::size_t entries = 0;
+    QRect bounds;
+    for (int tile : tiles) {
+        entries += tiles_[static_cast<std::size_t>(tile)].size();
+        bounds |= grid_.rect(tile);
+    }
+    if (linesIn(places, entries + 1) <= entries) {
+        const QRectF near = QRectF(bounds).adjusted(-3, -3, 3, 3);
+        walkPlaces(places, [&](const Line& l) {
+            if (comesNear(l.line, near)) paint(l);
+        });
+        return;
+    }
     const std::uint32_t visit = nextVisit();
     std::vector<std::uint32_t> found;
     for (int tile : tiles) {
@@ -181,11 +212,7 @@ void DrawingScene::forEachLineNear(const std::vector<int>& tiles, Places places,
 
 template <typename Paint>
 void DrawingScene::forEachLine(Paint paint) {
-    std::vector<std::uint32_t> shown;
-    for (std::uint32_t id = 0; id < lines_.size(); ++id) {
-        if (lines_[id].shown) shown.push_back(id);
-    }
-    paintInOrder(shown, paint);
+    walkPlaces(kAllPlaces, paint);
 }
 
 }  // namespace ferlo

@@ -32,6 +32,17 @@ public:
     // A tile may be visited more than once.
     template <typename Visit>
     void forEachTileNear(const QLineF& line, Visit visit) const;
+    // The one tile that holds every pixel near `line` (a short line well
+    // inside a tile), or -1.
+    int onlyTileNear(const QLineF& line) const {
+        const double left = std::floor(std::min(line.x1(), line.x2())) - 2;
+        const double right = std::ceil(std::max(line.x1(), line.x2())) + 2;
+        const double top = std::floor(std::min(line.y1(), line.y2())) - 2;
+        const double bottom = std::ceil(std::max(line.y1(), line.y2())) + 2;
+        if (!(left >= 0 && top >= 0 && right < size_.width() && bottom < size_.height())) return -1;
+        const int tile = tileAt(static_cast<int>(left), static_cast<int>(top));
+        return tile == tileAt(static_cast<int>(right), static_cast<int>(bottom)) ? tile : -1;
+    }
 
 private:
     QSize size_;
@@ -51,6 +62,10 @@ void TileGrid::forEachTileNear(const QLineF& line, Visit visit) const {
     const double base = acrossMajor ? a.y() : a.x();
     const double rise = (acrossMajor ? b.y() : b.x()) - base;
     if (!std::isfinite(start + run + base + rise)) return;
+    if (const int tile = onlyTileNear(line); tile >= 0) {
+        visit(tile);
+        return;
+    }
     const double from = std::min(start, start + run);
     const double to = std::max(start, start + run);
     const int first = static_cast<int>(std::clamp(std::floor(from) - 2, 0.0, static_cast<double>(majorSize)));

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace ferlo {
+
+// The application's style, with the panel of a line edit (its background
+// and rounded frame) painted once for each size, state and palette and then
+// copied from that picture: a box whose text changes, a parameter box
+// following a drag, repaints without stroking its frame again.
+class BoxFrameCache : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+};
+
+// Makes the application's style a BoxFrameCache over the style it has, once.
+void cacheBoxFrames();
+
+}  // namespace ferlo
