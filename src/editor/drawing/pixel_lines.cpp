@@ -6,12 +6,23 @@
 
 namespace ferlo {
 
+namespace {
+
+QRgb pixelOf(PaletteColor color) {
+    const Rgb8 rgb = paletteRgb(color);
+    return qRgb(rgb.red, rgb.green, rgb.blue);
+}
+
+}  // namespace
+
 PixelLines::PixelLines(QImage& image, const TileGrid& grid)
     : pixels_(reinterpret_cast<QRgb*>(image.bits())),
       stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
       width_(image.width()),
       height_(image.height()),
-      grid_(grid) {}
+      grid_(grid),
+      color_(kBlack),
+      pixel_(pixelOf(kBlack)) {}
 
 PixelLines::PixelLines(QImage& image, const TileGrid& grid, const std::vector<std::uint8_t>& inTiles)
     : PixelLines(image, grid) {
@@ -38,8 +49,11 @@ void PixelLines::draw(const QLineF& line, PaletteColor color) {
     if (first > last) return;
     const double lowest = std::min(minor1, minor2);
     const double highest = std::max(minor1, minor2);
-    const Rgb8 rgb = paletteRgb(color);
-    const QRgb pixel = qRgb(rgb.red, rgb.green, rgb.blue);
+    if (color != color_) {
+        color_ = color;
+        pixel_ = pixelOf(color);
+    }
+    const QRgb pixel = pixel_;
     for (int step = static_cast<int>(first), end = static_cast<int>(last); step <= end; ++step) {
         const double across = std::floor(std::clamp(minor1 + (step - major1) * slope, lowest, highest) + 0.5);
         if (across < 0 || across >= minorSize) continue;

@@ -36,6 +36,8 @@ private:
     int height_;
     const TileGrid& grid_;
     const std::uint8_t* inTiles_ = nullptr;  // null: every tile
+    PaletteColor color_;  // the colour of the last line, as `pixel_`
+    QRgb pixel_;
 };
 
 }  // namespace ferlo

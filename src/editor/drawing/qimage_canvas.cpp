@@ -162,13 +162,15 @@ void QImageCanvas::flush() {
     QRegion area = repair();
     const std::vector<DrawingScene::Line> top = scene_.linesOnTop();
     scene_.settle();
-    PixelLines pen(image_, scene_.grid());
-    QRect onTop;
-    for (const DrawingScene::Line& l : top) {
-        pen.draw(l.line, l.color);
-        onTop |= boundsOf(l.line, image_.rect());
+    if (!top.empty()) {
+        PixelLines pen(image_, scene_.grid());
+        QRect onTop;
+        for (const DrawingScene::Line& l : top) {
+            pen.draw(l.line, l.color);
+            onTop |= boundsOf(l.line, image_.rect());
+        }
+        area |= onTop;
     }
-    area |= onTop;
     area &= image_.rect();
     if (!area.isEmpty()) changed(area);
 }
