@@ -106,7 +106,9 @@ void expectFillsAsOverTheirFrame(MainWindow& main, QWidget* page) {
     for (QWidget* control : controls) {
         if (!control->isVisibleTo(page)) continue;
         SCOPED_TRACE(describe(control));
-        if (qobject_cast<QLineEdit*>(control) != nullptr) EXPECT_TRUE(filledOnceShown(control));
+        if (qobject_cast<QLineEdit*>(control) != nullptr) {
+            EXPECT_TRUE(filledOnceShown(control));
+        }
         if (!control->autoFillBackground()) continue;
         const QRect place = rectIn(control, &main);
         const QImage filled = main.grab(place).toImage();

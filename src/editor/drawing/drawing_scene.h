@@ -129,7 +129,7 @@ private:
     bool painted(std::uint32_t id) const { return lines_[id].order <= paintedUpTo_; }
     // Calls `paint` for the lines `ids` names, in the drawing order.
     template <typename Paint>
-    void paintInOrder(std::vector<std::uint32_t>& ids, Paint paint);
+    void paintInOrder(const std::vector<std::uint32_t>& ids, Paint paint);
     // Calls `paint` for the lines of the parts in `places`, in the drawing
     // order, walking the parts' drawings.
     template <typename Paint>
@@ -159,7 +159,7 @@ private:
 };
 
 template <typename Paint>
-void DrawingScene::paintInOrder(std::vector<std::uint32_t>& ids, Paint paint) {
+void DrawingScene::paintInOrder(const std::vector<std::uint32_t>& ids, Paint paint) {
     // Sorted by order with the orders at hand, not looked up at each compare.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> ordered(ids.size());
     for (std::size_t k = 0; k < ids.size(); ++k) ordered[k] = {lines_[ids[k]].order, ids[k]};

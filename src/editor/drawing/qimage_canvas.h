@@ -22,9 +22,8 @@ namespace ferlo {
 // view would paint it. A change is painted at the next `flush` (or look at
 // the image), only where it changes the picture: the tiles it touches are
 // painted anew from what lies under the drawing and the lines that cross
-// them, and lines drawn above everything are painted over. A line drawn
-// again exactly over an earlier one hides it, and the earlier is not
-// painted.
+// them, and lines drawn above everything are painted over. The lines are
+// painted by `PixelLines`, one pixel wide.
 //
 // While flush after flush changes the same parts (a part dragged, or one
 // hovered on and off), the canvas keeps, tile by tile, what the lines below

@@ -28,7 +28,7 @@ public:
     // Calls `visit(tile)` for the tiles that hold the pixels near `line`:
     // at each step along its longer axis, the pixels within two across of
     // the pixel the line passes, from two steps before its first end to two
-    // after its last. They hold every pixel a one-pixel pen draws along it.
+    // after its last. They hold every pixel `PixelLines` lights along it.
     // A tile may be visited more than once.
     template <typename Visit>
     void forEachTileNear(const QLineF& line, Visit visit) const;
