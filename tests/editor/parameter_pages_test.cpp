@@ -159,6 +159,11 @@ std::vector<QWidget*> paintedBy(Change change) {
     return counter.painted;
 }
 
+// Waits until the window is on the screen and nothing is left to paint.
+bool settled(QWidget& window) {
+    return QTest::qWaitForWindowExposed(&window) && QTest::qWaitFor([] { return paintedBy([] {}).empty(); }, 2000);
+}
+
 // The boxes and the controls that follow the current part fill their own
 // background, so a change of their value repaints them alone, not their
 // frame, page and tab widget (that they look as painted over them is checked
@@ -172,12 +177,14 @@ TEST(ParameterPages, ControlsRepaintAloneWhenTheirValueChanges) {
     auto* box = main.findChild<QLineEdit*>("PosServoText");
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(filledOnceShown(box));
+    ASSERT_TRUE(settled(main));
     EXPECT_EQ(paintedBy([&] { box->setText(box->text() + "1"); }), std::vector<QWidget*>{box});
     // Another section: its values, the section box and the views change,
     // none of the containers.
     main.setTab(ParameterTab::Fuselage);
     QApplication::processEvents();
     ASSERT_TRUE(filledOnceShown(c.FuselageScroll) && filledOnceShown(c.FuselageSectionLabel));
+    ASSERT_TRUE(settled(main));
     const std::vector<QWidget*> painted =
         paintedBy([&] { c.FuselageScroll->setValue(c.FuselageScroll->value() == 1 ? 2 : 1); });
     EXPECT_NE(std::find(painted.begin(), painted.end(), c.FuselageSectionLabel), painted.end());

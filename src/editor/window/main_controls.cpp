@@ -17,6 +17,7 @@
 
 #include "editor/drawing/drawing_area.h"
 #include "editor/panels/panel_widgets.h"
+#include "editor/window/box_frame_cache.h"
 #include "editor/window/layout_geometry.h"
 
 namespace ferlo {
@@ -175,6 +176,7 @@ void placeSectionEditorGroup(MainControls& c) {
 }
 
 MainControls buildMainControls(QWidget& window) {
+    cacheBoxFrames();  // before the boxes exist, which are then polished once
     MainControls c;
     c.Main = &window;
     buildToolbar(window, c);

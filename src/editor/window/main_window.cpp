@@ -20,7 +20,6 @@
 #include "editor/flight/render_mouse.h"
 #include "editor/panels/fuselage_manager.h"
 #include "editor/panels/parameter_panels.h"
-#include "editor/window/box_frame_cache.h"
 #include "editor/window/help.h"
 #include "editor/window/layout_geometry.h"
 #include "editor/window/program_picture.h"
@@ -31,7 +30,6 @@
 namespace ferlo {
 
 MainWindow::MainWindow(EditorEnvironment& env) : env_(env), controls_(buildMainControls(*this)) {
-    cacheBoxFrames();
     setObjectName("Main");
     MainControls& c = controls_;
     renderView_ = env_.makeRenderView(plane_, *c.Render);
