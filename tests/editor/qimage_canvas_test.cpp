@@ -150,8 +150,9 @@ TEST(QImageCanvas, APartDrawnAgainTakesItsPlaceInTheDrawingOrder) {
     }
 }
 
-// One part of a stack moved flush after flush, as a drag moves it, over
-// and under parts that cross it, over white or a picture; now and then
+// One part of a stack moved flush after flush, as a drag moves it, by a few
+// pixels or a jump (its short lines from one tile to another), over and
+// under parts that cross it, over white or a picture; now and then
 // something else changes between two steps: another part, a new part on
 // top (which damages nothing), a loose line, in the step's flush or in one
 // of its own. After each step the image is the one painted from scratch.
@@ -165,10 +166,14 @@ TEST(QImageCanvas, APartMovedFlushAfterFlushShowsWhatAFullRedrawWould) {
     std::uniform_real_distribution<double> place(-10, 160);
     std::uniform_int_distribution<int> pick(0, 99);
     const PaletteColor colors[] = {kBlack, kLightBlue, kLightYellow, 4};
+    std::uniform_real_distribution<double> near(-4, 4);
     const auto randomPart = [&] {
         Part part;
         for (int k = 0; k < 12; ++k) {
-            part.lines.push_back({QLineF(place(random), place(random), place(random), place(random)), colors[k % 4]});
+            const QPointF from(place(random), place(random));
+            // Every third line short, often within one tile.
+            const QPointF to = k % 3 == 2 ? from + QPointF(near(random), near(random)) : QPointF(place(random), place(random));
+            part.lines.push_back({QLineF(from, to), colors[k % 4]});
         }
         return part;
     };
@@ -210,7 +215,9 @@ TEST(QImageCanvas, APartMovedFlushAfterFlushShowsWhatAFullRedrawWould) {
             }
             if (pick(random) % 2 == 0) canvas.flush();  // the change apart from a step
             Part& dragged = parts[2];
-            const QPointF by(pick(random) % 7 - 3, pick(random) % 7 - 3);
+            // Small steps, and now and then a jump to another tile.
+            const int reach = step % 7 == 3 ? 20 : 3;
+            const QPointF by(pick(random) % (2 * reach + 1) - reach, pick(random) % (2 * reach + 1) - reach);
             for (auto& line : dragged.lines) line.first.translate(by);
             if (step % 17 == 5) dragged.lines.pop_back();
             if (step % 17 == 9) dragged.lines.push_back(randomPart().lines.front());
@@ -248,8 +255,10 @@ TEST(TileGrid, TheTilesNearASegmentHoldWhatAPenDraws) {
     const QSize size(200, 150);
     const TileGrid grid(size);
     for (int k = 0; k < 400; ++k) {
-        const QLineF line = k % 10 == 9 ? QLineF(far(random), far(random), place(random), place(random))
-                                        : QLineF(place(random), place(random), place(random), place(random));
+        const QPointF from(place(random), place(random));
+        const QLineF line = k % 10 == 9   ? QLineF(far(random), far(random), place(random), place(random))
+                            : k % 10 >= 6 ? QLineF(from, from + QPointF(place(random), place(random)) / 40)  // short
+                                          : QLineF(from, QPointF(place(random), place(random)));
         QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
         drawn.fill(Qt::transparent);
         PixelLines(drawn, grid).draw(line, kBlack);

@@ -43,20 +43,24 @@ QRegion regionOf(const std::vector<int>& tiles, const TileGrid& grid) {
     return region;
 }
 
-// Sets the pixels of `tiles` in `image` to those of `from` (of the same
-// size and format), or to `fill` without one.
+// Sets the pixels of `tiles` (sorted) in `image` to those of `from` (of the
+// same size and format), or to `fill` without one: each run of neighbours
+// in a row a row of pixels at a time.
 void fillTiles(QImage& image, const std::vector<int>& tiles, const TileGrid& grid, const QImage* from, QRgb fill) {
     const qsizetype stride = image.bytesPerLine() / 4;
     QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
     const QRgb* const source = from ? reinterpret_cast<const QRgb*>(from->constBits()) : nullptr;
-    for (int tile : tiles) {
-        const QRect r = grid.rect(tile);
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            QRgb* row = pixels + y * stride + r.left();
+    for (std::size_t k = 0; k < tiles.size();) {
+        QRect run = grid.rect(tiles[k]);
+        for (++k; k < tiles.size() && tiles[k] == tiles[k - 1] + 1 && grid.rect(tiles[k]).top() == run.top(); ++k) {
+            run.setRight(grid.rect(tiles[k]).right());
+        }
+        for (int y = run.top(); y <= run.bottom(); ++y) {
+            QRgb* row = pixels + y * stride + run.left();
             if (source) {
-                std::memcpy(row, source + y * stride + r.left(), static_cast<std::size_t>(r.width()) * sizeof(QRgb));
+                std::memcpy(row, source + y * stride + run.left(), static_cast<std::size_t>(run.width()) * sizeof(QRgb));
             } else {
-                std::fill(row, row + r.width(), fill);
+                std::fill(row, row + run.width(), fill);
             }
         }
     }

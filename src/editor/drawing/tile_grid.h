@@ -35,13 +35,16 @@ public:
     // The one tile that holds every pixel near `line` (a short line well
     // inside a tile), or -1.
     int onlyTileNear(const QLineF& line) const {
-        const double left = std::floor(std::min(line.x1(), line.x2())) - 2;
-        const double right = std::ceil(std::max(line.x1(), line.x2())) + 2;
-        const double top = std::floor(std::min(line.y1(), line.y2())) - 2;
-        const double bottom = std::ceil(std::max(line.y1(), line.y2())) + 2;
-        if (!(left >= 0 && top >= 0 && right < size_.width() && bottom < size_.height())) return -1;
-        const int tile = tileAt(static_cast<int>(left), static_cast<int>(top));
-        return tile == tileAt(static_cast<int>(right), static_cast<int>(bottom)) ? tile : -1;
+        const double minX = std::min(line.x1(), line.x2()), maxX = std::max(line.x1(), line.x2());
+        const double minY = std::min(line.y1(), line.y2()), maxY = std::max(line.y1(), line.y2());
+        // The pixels near it run from floor(min) - 2 to ceil(max) + 2 on each
+        // axis; on the image, the ends are positive and whole parts do.
+        if (!(minX >= 2 && minY >= 2 && maxX <= size_.width() - 3 && maxY <= size_.height() - 3)) return -1;
+        const auto ceiling = [](double v) { return static_cast<int>(v) + (static_cast<int>(v) < v ? 1 : 0); };
+        const int left = static_cast<int>(minX) - 2, right = ceiling(maxX) + 2;
+        const int top = static_cast<int>(minY) - 2, bottom = ceiling(maxY) + 2;
+        if (left / kTile != right / kTile || top / kTile != bottom / kTile) return -1;
+        return tileAt(left, top);
     }
 
 private:

@@ -5,8 +5,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
 
@@ -32,13 +30,17 @@ void BoxFrameCache::drawPrimitive(PrimitiveElement element, const QStyleOption* 
         return;
     }
     const qreal ratio = painter->device()->devicePixelRatioF();
-    const QString key = QString::asprintf("ferlo-box-%dx%d-%d-%lld-%d-%d-%d-%g", frame->rect.width(),
-                                          frame->rect.height(), static_cast<int>(frame->state),
-                                          static_cast<long long>(frame->palette.cacheKey()), frame->lineWidth,
-                                          static_cast<int>(frame->features), static_cast<int>(frame->direction), ratio);
-    QPixmap panel;
-    if (!QPixmapCache::find(key, &panel)) {
-        panel = QPixmap(frame->rect.size() * ratio);
+    const Key key{frame->rect.width(),         frame->rect.height(),
+                  static_cast<int>(frame->state), frame->palette.cacheKey(),
+                  frame->lineWidth,               static_cast<int>(frame->features),
+                  static_cast<int>(frame->direction), ratio};
+    auto found = panels_.find(key);
+    if (found == panels_.end()) {
+        // A few boxes in a few states: a long list only follows palettes no
+        // box has any more.
+        constexpr std::size_t kMostPanels = 256;
+        if (panels_.size() >= kMostPanels) panels_.clear();
+        QPixmap panel(frame->rect.size() * ratio);
         panel.setDevicePixelRatio(ratio);
         panel.fill(Qt::transparent);
         QStyleOptionFrame atOrigin(*frame);
@@ -46,9 +48,9 @@ void BoxFrameCache::drawPrimitive(PrimitiveElement element, const QStyleOption* 
         QPainter onPanel(&panel);
         QProxyStyle::drawPrimitive(element, &atOrigin, &onPanel, widget);
         onPanel.end();
-        QPixmapCache::insert(key, panel);
+        found = panels_.emplace(key, panel).first;
     }
-    painter->drawPixmap(frame->rect.topLeft(), panel);
+    painter->drawPixmap(frame->rect.topLeft(), found->second);
 }
 
 void cacheBoxFrames() {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <map>
+#include <tuple>
+
+#include <QPixmap>
 #include <QProxyStyle>
 
 namespace ferlo {
@@ -14,6 +18,11 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+
+private:
+    // Size, state, palette, line width, features, direction, pixel ratio.
+    using Key = std::tuple<int, int, int, qint64, int, int, int, qreal>;
+    mutable std::map<Key, QPixmap> panels_;
 };
 
 // Makes the application's style a BoxFrameCache over the style it has, once.
