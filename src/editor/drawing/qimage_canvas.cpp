@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include <QPainter>
-#include <QPen>
 #include <QRegion>
 
 #include "editor/drawing/pixel_lines.h"
@@ -23,38 +22,41 @@ QRect boundsOf(const QLineF& line, const QRect& image) {
     return (near & QRectF(image)).toAlignedRect() & image;
 }
 
-// The pixels of `tiles` (sorted), in a rectangle for each run of them in a
-// row, with the tiles of short gaps between: the window system copies a
-// few more pixels at less cost than one more rectangle.
-QRegion regionOf(const std::vector<int>& tiles, const TileGrid& grid) {
-    constexpr int kGapTiles = 3;
+// The pixels of `tiles` (sorted), a rectangle for each run of them in a
+// row, taking in gaps of up to `gapTiles` tiles between.
+std::vector<QRect> tileRuns(const std::vector<int>& tiles, const TileGrid& grid, int gapTiles) {
     std::vector<QRect> runs;
     for (int tile : tiles) {
         const QRect r = grid.rect(tile);
         if (!runs.empty() && runs.back().top() == r.top() &&
-            r.left() - runs.back().right() <= kGapTiles * TileGrid::kTile + 1) {
+            r.left() - runs.back().right() <= gapTiles * TileGrid::kTile + 1) {
             runs.back().setRight(r.right());
         } else {
             runs.push_back(r);
         }
     }
+    return runs;
+}
+
+// The pixels of `tiles` (sorted) to tell the window system, with the tiles
+// of short gaps in a row: it copies a few more pixels at less cost than one
+// more rectangle.
+QRegion regionOf(const std::vector<int>& tiles, const TileGrid& grid) {
+    constexpr int kGapTiles = 3;
+    const std::vector<QRect> runs = tileRuns(tiles, grid, kGapTiles);
     QRegion region;
     region.setRects(runs.data(), static_cast<int>(runs.size()));
     return region;
 }
 
 // Sets the pixels of `tiles` (sorted) in `image` to those of `from` (of the
-// same size and format), or to `fill` without one: each run of neighbours
-// in a row a row of pixels at a time.
+// same size and format), or to `fill` without one, a row of each run of
+// neighbours at a time.
 void fillTiles(QImage& image, const std::vector<int>& tiles, const TileGrid& grid, const QImage* from, QRgb fill) {
     const qsizetype stride = image.bytesPerLine() / 4;
     QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
     const QRgb* const source = from ? reinterpret_cast<const QRgb*>(from->constBits()) : nullptr;
-    for (std::size_t k = 0; k < tiles.size();) {
-        QRect run = grid.rect(tiles[k]);
-        for (++k; k < tiles.size() && tiles[k] == tiles[k - 1] + 1 && grid.rect(tiles[k]).top() == run.top(); ++k) {
-            run.setRight(grid.rect(tiles[k]).right());
-        }
+    for (const QRect& run : tileRuns(tiles, grid, 0)) {
         for (int y = run.top(); y <= run.bottom(); ++y) {
             QRgb* row = pixels + y * stride + run.left();
             if (source) {
